@@ -1,0 +1,64 @@
+#include "device/trainer.h"
+
+#include "engine/flow.h"
+#include "engine/recorder.h"
+#include "patient/rules.h"
+#include "patient/vitals.h"
+
+namespace defib {
+
+static void registerPatientHandlers(Scenario& s, Handlers& h)
+{
+    h["updateVitalSigns"] = [&s] { updateVitalSigns(s); };
+    h["PulseButtonClick"] = [&s] { PulseButtonClick(s); };
+    h["ABCsCirculationMenuItemClick"] = [&s] { PulseButtonClick(s); };
+    h["BPButtonClick"] = [&s] { BPButtonClick(s); };
+    h["checkAnalyzeAfterShock"] = [&s] { checkAnalyzeAfterShock(s); };
+    h["checkShockAfterAdvised"] = [&s] { checkShockAfterAdvised(s); };
+    h["checkPulseChecks"] = [&s] { checkPulseChecks(s); };
+    h["checkCprAfterPulse"] = [&s] { checkCprAfterPulse(s); };
+    h["checkAnalyzeAfterCpr"] = [&s] { checkAnalyzeAfterCpr(s); };
+    h["checkScenarioOver"] = [&s] { checkScenarioOver(s); };
+}
+
+Trainer::Trainer(Platform& platform, Clock& clock) : scenario_(platform, clock)
+{
+    bindEngineTimers(scenario_);
+    bindVitalsTimers(scenario_);
+    registerEngineHandlers(scenario_, handlers_);
+    registerPatientHandlers(scenario_, handlers_);
+}
+
+bool Trainer::has(const std::string& name) const
+{
+    if (handlers_.count(name))
+        return true;
+    const std::string suffix = "Timer";
+    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        std::string timerName = name.substr(0, name.size() - suffix.size());
+        for (Timer* timer : const_cast<Scenario&>(scenario_).scheduler.timers())
+            if (timer->name() == timerName)
+                return true;
+    }
+    return false;
+}
+
+bool Trainer::run(const std::string& name)
+{
+    auto found = handlers_.find(name);
+    if (found != handlers_.end()) {
+        found->second();
+        return true;
+    }
+    const std::string suffix = "Timer";
+    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        if (Timer* timer = scenario_.findTimer(name.substr(0, name.size() - suffix.size()))) {
+            if (timer->onTimer)
+                timer->onTimer();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace defib

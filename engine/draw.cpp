@@ -1,0 +1,181 @@
+#include "engine/draw.h"
+
+#include "engine/layout.h"
+
+namespace defib {
+
+static void place(Control& control, const Rect& offset)
+{
+    control.left = patientPicture.left + offset.left;
+    control.top = patientPicture.top + offset.top;
+    control.width = offset.width;
+    control.height = offset.height;
+}
+
+void placeForBody(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    const u8 body = s.state.patientBody < 4 ? s.state.patientBody : 0;
+    Control* pictures[4] = {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4};
+    for (int i = 0; i < 4; ++i) {
+        pictures[i]->visible = i == body;
+        place(*pictures[i], {0, 0, patientPicture.width, patientPicture.height});
+    }
+    const BodyLayout& layout = bodyLayouts[body];
+    place(ui.PADWhiteZone, layout.whiteZone);
+    place(ui.PADRedZONE, layout.redZone);
+    place(ui.PadSMALL, layout.padSmall);
+    place(ui.PATIENTTorsoZONE, layout.torso);
+    place(ui.CPRHAND, layout.cprHands);
+    place(ui.CPRHAND2, layout.cprHands);
+    place(ui.PULSEHAND, layout.pulseHand);
+    place(ui.AIRWAY, layout.airway);
+    place(ui.SHAKE, layout.shake);
+    place(ui.BreathingCheck, layout.breathing);
+    place(ui.BVM, layout.bvm);
+    place(ui.BVMHAND, layout.bvmHand);
+    place(ui.FACEMASK, layout.faceMask);
+    place(ui.FACEMASKBLOW, layout.faceMaskBlow);
+    place(ui.BPCUFF, layout.bpCuff);
+    place(ui.BPCUFFSMALL, layout.bpCuff);
+    // The shaking hands come back to their home position at every responsiveness check.
+    ui.SHAKE.tag = ui.SHAKE.left;
+    ui.SHOUT.tag = ui.SHAKE.top;
+    ui.SHOUT.width = 70;
+    ui.SHOUT.height = 40;
+    ui.CABLEWHITE.width = whiteCable.width;
+    ui.CABLEWHITE.height = whiteCable.height;
+    ui.CABLERED.width = redCable.width;
+    ui.CABLERED.height = redCable.height;
+}
+
+static std::string ageText(Scenario& s)
+{
+    RandomSource& random = s.platform.random;
+    ScenarioState& st = s.state;
+    auto twoDigits = [&](int tens) { return std::to_string(tens * 10 + random.random(10)); };
+    switch (st.patientBody) {
+    case 0:
+        return twoDigits(random.random(3) + 5) + " y.o. male";
+    case 1:
+        return twoDigits(random.random(2) + 4) + " y.o. male";
+    case 2:
+        return twoDigits(random.random(3) + 3) + " y.o. female";
+    default:
+        break;
+    }
+    const int limit = s.number(s.options.OptMinimumAge);
+    if (s.option(s.options.Age)) {
+        int age = st.scenarioKind == KindUnderageChild ? limit - 1 - random.random(2) : limit + random.random(7);
+        return std::to_string(age) + " y.o. male";
+    }
+    int age = 0;
+    int weight = 0;
+    if (st.scenarioKind == KindUnderageChild) {
+        age = random.random(4) + 4;
+        weight = limit - 5 * (random.random(4) + 1);
+    } else {
+        age = random.random(4) + 6;
+        weight = limit + 5 * (random.random(4) + 1);
+    }
+    return std::to_string(age) + " y.o. male " + std::to_string(weight) + " pounds";
+}
+
+static const char* const adultHistories[] = {
+    " with a history of heart disease. Found collapsed.",
+    " who was found unconscious.",
+    " who collapsed and stopped breathing.",
+    " with an unknown medical history. Found unresponsive.",
+    " with a sudden onset of weakness--collapsed several minutes ago.",
+    " who was found unconscious by a co-worker.",
+    " who was feeling weak and nauseated. Collapsed 5 minutes ago.",
+    " who was found unresponsive.",
+    " with a history of heart disease. Found unconscious.",
+    " who was complaining of chest pain and suddenly collapsed.",
+    " with a history of angina, complained of severe abdominal pain before becoming unconscious.",
+};
+
+static const char* const childHistories[] = {
+    " involved in a drowning, underwater for 10 minutes. (non-hypothermic)",
+    " found without a pulse, lying in bed.",
+    " who had taken an overdose of tricyclic antidepressants. Found comatose.",
+    " who has suffocated and is not breathing.",
+};
+
+// Step points by shocks to convert: without auto analysis, with it.
+static const int stepPointTable[6][2] = {{45, 55}, {60, 70}, {50, 60}, {45, 55}, {35, 45}, {35, 45}};
+
+void drawScenario(Scenario& s)
+{
+    RandomSource& random = s.platform.random;
+    ScenarioState& st = s.state;
+    Options& o = s.options;
+    random.randomize();
+
+    int kind = KindAdult;
+    switch (random.random(8)) {
+    case 4:
+        kind = KindChild;
+        break;
+    case 5:
+        kind = KindUnderageChild;
+        break;
+    case 6:
+        kind = s.option(o.OptHypo) ? KindHypothermic : KindAdult;
+        break;
+    case 7:
+        kind = KindMoreShocks;
+        break;
+    default:
+        break;
+    }
+    if (kind == KindHypothermic && random.random(2) == 0)
+        kind = KindAdult;
+    int shocks = random.random(6);
+    if (s.option(o.OPTOneShockScenario)) {
+        kind = KindAdult;
+        shocks = 1;
+    }
+    if (!st.practiceMode && s.option(o.THREESCENARIOTEST) && st.examScenarioNumber < 4) {
+        if (kind == KindAdult && shocks != 0)
+            shocks = random.random(3) + 1;
+        else if (kind == KindMoreShocks)
+            shocks = random.random(2) + 3;
+    }
+    if (kind == KindHypothermic)
+        shocks = s.number(o.OptHypoShocks);
+    if (kind == KindMoreShocks && shocks < 3)
+        shocks = shocks == 1 ? 5 : 4;
+    if (kind == KindUnderageChild)
+        shocks = 0;
+    st.scenarioKind = static_cast<u8>(kind);
+    st.shocksToConvert = static_cast<u8>(shocks);
+    st.rhythmState = st.shocksToConvert > 0 ? RhythmShockable : RhythmNoShock;
+
+    st.patientBody = static_cast<u8>(random.random(3));
+    if (kind == KindChild || kind == KindUnderageChild)
+        st.patientBody = 3;
+
+    const bool autoAnalyze = s.option(o.OPTAUTOANALYZE);
+    int points = stepPointTable[st.shocksToConvert < 6 ? st.shocksToConvert : 5][autoAnalyze ? 1 : 0];
+    if (kind == KindMoreShocks)
+        points -= 10;
+    if (s.option(o.OptVoice) && kind != KindMoreShocks)
+        points -= 5;
+    if (kind == KindUnderageChild)
+        points = s.option(o.OPTPEDSMONITOR) ? 95 : 135;
+    if (kind == KindHypothermic)
+        points = autoAnalyze ? 55 : 45;
+    st.stepPoints = static_cast<u8>(points);
+
+    std::string history = "Your patient is a " + ageText(s);
+    if (st.patientBody < 3)
+        history += kind == KindHypothermic ? " involved in drowning (hypothermic)." : adultHistories[random.random(11)];
+    else
+        history += childHistories[random.random(4)];
+    st.patientHistory = history;
+
+    placeForBody(s);
+}
+
+} // namespace defib

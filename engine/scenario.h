@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/controls.h"
+#include "engine/state.h"
+#include "engine/timerlist.h"
+#include "engine/timers.h"
+#include "options/options.h"
+#include "options/platform.h"
+
+namespace defib {
+
+struct Timers {
+    explicit Timers(TimerScheduler& scheduler) : scheduler(scheduler) {}
+    TimerScheduler& scheduler;
+#define DEFIB_DECLARE_TIMER(name, interval) Timer name{scheduler, #name, interval};
+    DEFIB_TIMERS(DEFIB_DECLARE_TIMER)
+#undef DEFIB_DECLARE_TIMER
+};
+
+// What the main window owns: the scenario state, every control the logic reads or writes (of
+// every window), the timers and the options. The handlers are free routines over it.
+class Scenario {
+public:
+    Scenario(Platform& platform, Clock& clock);
+    Scenario(const Scenario&) = delete;
+    Scenario& operator=(const Scenario&) = delete;
+
+    Platform& platform;
+    TimerScheduler scheduler;
+    Timers timers;
+    Options options;
+    ScenarioState state;
+    MainWindow ui;
+    SummaryWindow summary;
+    RegistrationWindow registration;
+    DebugWindow debug;
+    ScoreboardWindow scoreboardWindow;
+    CprCountWindow cprCount;
+
+    // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as
+    // "TForm2.SCOREEDIT"; the summary's list is also "Errors". Option controls are found too.
+    Control* findControl(const std::string& name);
+    Timer* findTimer(const std::string& name);
+    std::vector<Control*> allControls();
+    void setObserver(ControlObserver* observer);
+
+    // Told the file name of every prompt the device plays, whether or not audio is on.
+    std::function<void(const std::string&)> promptObserver;
+    // Where the mouse let go of a dragged pad, in window coordinates (set before a drop handler).
+    int dropX = 0;
+    int dropY = 0;
+
+    // How every reader asks an option.
+    bool option(const Control& flag) const { return flag.checked; }
+    int number(const Control& option) const { return options.number(option); }
+};
+
+// A field of the scenario state found by name, for the runner and the debug window.
+struct FieldRef {
+    enum class Type { Text, Flag, Byte, Short, Int } type;
+    void* address;
+    std::string format() const;
+    // False when the text is no value of the field's type.
+    bool assign(const std::string& value) const;
+};
+std::optional<FieldRef> findField(ScenarioState& state, const std::string& name);
+std::vector<std::string> fieldNames();
+
+} // namespace defib

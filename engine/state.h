@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace defib {
+
+using u8 = std::uint8_t;
+using i16 = std::int16_t;
+using i32 = std::int32_t;
+
+// Everything a scenario knows: X(type, name, start value). The program flow resets every field
+// to its start value when a scenario starts, except the registration, the draw and the exam count.
+#define DEFIB_STATE_FIELDS(X)                      \
+    X(std::string, lastAction, "")                 \
+    X(std::string, previousAction, "")             \
+    X(std::string, actionBeforePrevious, "")       \
+    X(u8, nextStep, 2)                             \
+    X(bool, adviceMode, false)                     \
+    X(u8, adviceUseCount, 0)                       \
+    X(bool, timedOut, false)                       \
+    X(i32, elapsedSeconds, 0)                      \
+    X(i16, score, 0)                               \
+    X(u8, stepPoints, 0)                           \
+    X(bool, responsivenessChecked, false)          \
+    X(bool, airwayOpened, false)                   \
+    X(bool, breathingChecked, false)               \
+    X(bool, breathingRateChecked, false)           \
+    X(bool, ventilated, false)                     \
+    X(bool, ventilatedAfterRosc, false)            \
+    X(bool, circulationChecked, false)             \
+    X(bool, bpChecked, false)                      \
+    X(bool, cprPerformed, false)                   \
+    X(bool, cprSinceAnalysis, false)               \
+    X(bool, aedPowerOn, false)                     \
+    X(bool, topPadAttached, false)                 \
+    X(bool, bottomPadAttached, false)              \
+    X(bool, patientCleared, false)                 \
+    X(bool, clearEverPressed, false)               \
+    X(bool, shockAdvised, false)                   \
+    X(bool, analysisJustEnded, false)              \
+    X(bool, analyzeStarted, false)                 \
+    X(bool, pulseCheckedAfterShock, false)         \
+    X(bool, analyzeDuringTrouble, false)           \
+    X(bool, handsOnStarted, false)                 \
+    X(bool, countdownFinished, false)              \
+    X(u8, analyzeCount, 0)                         \
+    X(u8, analyzeSinceShock, 0)                    \
+    X(u8, analysesCompleted, 0)                    \
+    X(u8, shockCount, 0)                           \
+    X(u8, shocksInSeries, 0)                       \
+    X(u8, cprCount, 0)                             \
+    X(u8, voiceReportCount, 0)                     \
+    X(u8, ventilationBreaths, 0)                   \
+    X(u8, cprCycleCounter, 0)                      \
+    X(u8, pendingTrouble, 0)                       \
+    X(u8, scenarioKind, 0)                         \
+    X(u8, shocksToConvert, 0)                      \
+    X(u8, rhythmState, 0)                          \
+    X(u8, patientBody, 0)                          \
+    X(u8, pulseRate, 0)                            \
+    X(u8, breathingRate, 0)                        \
+    X(std::string, bloodPressureText, "0")         \
+    X(std::string, patientHistory, "")             \
+    X(i32, cprCountdownSecs, 0)                    \
+    X(i32, dropPointX, 0)                          \
+    X(i32, dropPointY, 0)                          \
+    X(std::string, lastSoundFile, "CLICK.WAV")     \
+    X(std::string, shockTimesText, "")             \
+    X(std::string, elapsedTimeText, "")            \
+    X(std::string, scoreText, "")                  \
+    X(std::string, reportLine, "")                 \
+    X(std::string, userName, "")                   \
+    X(std::string, userIdNumber, "")               \
+    X(std::string, registrationDate, "")           \
+    X(bool, practiceMode, true)                    \
+    X(u8, examScenarioNumber, 0)
+
+// Values of nextStep, the next correct step that Advice shows.
+enum Step : u8 {
+    StepCpr = 0,
+    StepPulse = 1,
+    StepResponsiveness = 2,
+    StepAirway = 3,
+    StepBreathing = 4,
+    StepBreathingRate = 5,
+    StepVentilation = 6,
+    StepCirculation = 7,
+    StepBloodPressure = 8,
+    StepTopElectrode = 9,
+    StepBottomElectrode = 10,
+    StepReattachElectrode = 11,
+    StepReplaceBattery = 12,
+    StepStopMotion = 13,
+    StepVoice = 14,
+    StepClearBeforeAnalysis = 15,
+    StepClearBeforeShock = 16,
+    StepPower = 17,
+    StepAnalyze = 18,
+    StepShock = 19,
+    StepEndScenario = 20,
+};
+
+// Scenario kinds of the draw.
+enum Kind : u8 { KindAdult = 0, KindChild = 1, KindUnderageChild = 2, KindHypothermic = 3, KindMoreShocks = 4 };
+// Rhythm states.
+enum Rhythm : u8 { RhythmShockable = 0, RhythmNoShock = 2, RhythmRestored = 3 };
+// Trouble events of an analysis.
+enum Trouble : u8 { TroubleNone = 0, TroubleElectrode = 1, TroubleMotion = 2, TroubleBattery = 3 };
+
+struct ScenarioState {
+#define DEFIB_DECLARE_FIELD(type, name, start) type name = start;
+    DEFIB_STATE_FIELDS(DEFIB_DECLARE_FIELD)
+#undef DEFIB_DECLARE_FIELD
+
+    // The reset of a scenario start: every field to its start value but the registration, the
+    // patient of the draw and the exam scenario count. The rhythm goes back to the drawn one.
+    void resetForStart();
+};
+
+const char* adviceText(u8 step);
+const char* stepShortName(u8 step);
+
+} // namespace defib

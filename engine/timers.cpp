@@ -1,0 +1,89 @@
+#include "engine/timers.h"
+
+namespace defib {
+
+Timer::Timer(TimerScheduler& scheduler, std::string name, int interval, bool enabled)
+    : scheduler_(scheduler), name_(std::move(name)), interval_(interval)
+{
+    scheduler_.add(this);
+    if (enabled)
+        setEnabled(true);
+}
+
+void Timer::arm()
+{
+    due_ = scheduler_.clock().now() + Millis(interval_);
+    sequence_ = scheduler_.nextSequence_++;
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    if (enabled_)
+        arm();
+    scheduler_.changed();
+}
+
+void Timer::setInterval(int interval)
+{
+    if (interval == interval_)
+        return;
+    interval_ = interval;
+    if (enabled_)
+        arm();
+    scheduler_.changed();
+}
+
+Timer* TimerScheduler::earliest() const
+{
+    Timer* best = nullptr;
+    for (Timer* timer : timers_) {
+        // An interval of 0 never fires, as a window timer with no interval.
+        if (!timer->enabled_ || timer->interval_ <= 0)
+            continue;
+        if (!best || timer->due_ < best->due_ || (timer->due_ == best->due_ && timer->sequence_ < best->sequence_))
+            best = timer;
+    }
+    return best;
+}
+
+std::optional<Millis> TimerScheduler::nextDue() const
+{
+    if (Timer* timer = earliest())
+        return timer->due_;
+    return std::nullopt;
+}
+
+bool TimerScheduler::fireNext(Millis until)
+{
+    Timer* timer = earliest();
+    if (!timer || timer->due_ > until)
+        return false;
+    // The next tick of a periodic timer keeps to its own grid; a driver that fell behind by more
+    // than one interval skips the missed ticks, as window timers coalesce them.
+    timer->due_ += Millis(timer->interval_);
+    if (timer->due_ <= until)
+        timer->due_ = until + Millis(timer->interval_);
+    if (timer->onTimer)
+        timer->onTimer();
+    changed();
+    return true;
+}
+
+void VirtualClock::advance(Millis amount)
+{
+    const Millis target = now_ + amount;
+    if (scheduler_) {
+        while (auto due = scheduler_->nextDue()) {
+            if (*due > target)
+                break;
+            now_ = *due;
+            scheduler_->fireNext(now_);
+        }
+    }
+    now_ = target;
+}
+
+} // namespace defib

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace defib {
+
+using Millis = std::chrono::milliseconds;
+
+// Monotonic milliseconds: virtual in tests and the runner, the real clock in the program.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Millis now() const = 0;
+};
+
+class TimerScheduler;
+
+// A window timer: fires every interval while enabled. Setting the enabled flag to the value it
+// has does nothing; enabling a stopped timer starts a fresh interval; a different interval on a
+// running timer restarts its countdown; the same interval does nothing. Handlers read the
+// interval as a marker of where their chain is, so it is part of the behaviour.
+class Timer {
+public:
+    Timer(TimerScheduler& scheduler, std::string name, int interval, bool enabled = false);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    const std::string& name() const { return name_; }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    void start() { setEnabled(true); }
+    void stop() { setEnabled(false); }
+    int interval() const { return interval_; }
+    void setInterval(int interval);
+
+    int tag = 0;
+    // Set by Pause for a timer that was running, so that resuming restarts exactly those.
+    bool pausedWhileRunning = false;
+    std::function<void()> onTimer;
+
+private:
+    friend class TimerScheduler;
+    void arm();
+
+    TimerScheduler& scheduler_;
+    std::string name_;
+    int interval_;
+    bool enabled_ = false;
+    Millis due_{0};
+    std::uint64_t sequence_ = 0;
+};
+
+class TimerScheduler {
+public:
+    explicit TimerScheduler(Clock& clock) : clock_(clock) {}
+
+    Clock& clock() const { return clock_; }
+    // The due time of the next timer to fire, if any is running.
+    std::optional<Millis> nextDue() const;
+    // Fires the earliest due timer (ties: the one started first) if it is due by `until`.
+    bool fireNext(Millis until);
+    const std::vector<Timer*>& timers() const { return timers_; }
+
+    // Called whenever a timer starts, stops or changes interval, so a driver can re-arm.
+    std::function<void()> onScheduleChanged;
+
+private:
+    friend class Timer;
+    void add(Timer* timer) { timers_.push_back(timer); }
+    Timer* earliest() const;
+    void changed()
+    {
+        if (onScheduleChanged)
+            onScheduleChanged();
+    }
+
+    Clock& clock_;
+    std::vector<Timer*> timers_;
+    std::uint64_t nextSequence_ = 1;
+};
+
+// Time that moves only when told: advance() fires every timer due up to and including the new
+// time, in time order, with now() standing at each timer's due time while it fires.
+class VirtualClock : public Clock {
+public:
+    Millis now() const override { return now_; }
+    void attach(TimerScheduler& scheduler) { scheduler_ = &scheduler; }
+    void advance(Millis amount);
+
+private:
+    Millis now_{0};
+    TimerScheduler* scheduler_ = nullptr;
+};
+
+} // namespace defib

@@ -1,0 +1,287 @@
+#include "options/options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "options/textfile.h"
+
+namespace defib {
+
+Options::Options(Dialogs& dialogs) : dialogs_(dialogs)
+{
+    setProgramDefaults();
+    setProtocolDefaults();
+    optionsDirty = false;
+}
+
+int Options::number(const Control& control) const
+{
+    return parseNumber(control.text());
+}
+
+void Options::setChecked(Control& control, bool checked)
+{
+    if (&control == &Age || &control == &Weight) {
+        if (!checked) {
+            control.checked = false;
+            return;
+        }
+        if (control.checked)
+            return;
+        control.checked = true;
+        (&control == &Age ? Weight : Age).checked = false;
+        clicked(control);
+        return;
+    }
+    if (control.checked == checked)
+        return;
+    control.checked = checked;
+    clicked(control);
+}
+
+void Options::setText(Control& control, const std::string& text)
+{
+    std::string value = text;
+    if (&control == &PASSWORD)
+        std::transform(value.begin(), value.end(), value.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (control.text() == value)
+        return;
+    control.setText(value);
+    optionsDirty = true;
+}
+
+void Options::clicked(Control& control)
+{
+    if (&control == &OPTAUTOANALYZE)
+        OPTAUTOANALYZEClick();
+    else if (&control == &OPTTWOBUTTONAED)
+        OPTTWOBUTTONAEDClick();
+    else if (&control == &Age)
+        AGECLICK();
+    else if (&control == &Weight)
+        WeightClick();
+    else
+        optionsDirty = true;
+}
+
+void Options::OPTAUTOANALYZEClick()
+{
+    if (OPTAUTOANALYZE.checked)
+        setChecked(OptPulseAfterCPR, false);
+    else
+        setChecked(OPTTWOBUTTONAED, false);
+    optionsDirty = true;
+}
+
+void Options::OPTTWOBUTTONAEDClick()
+{
+    if (OPTTWOBUTTONAED.checked) {
+        setChecked(OPTAUTOANALYZE, true);
+        setChecked(OptPulseAfterCPR, false);
+    }
+    optionsDirty = true;
+}
+
+void Options::AGECLICK()
+{
+    Weight.checked = false;
+    if (number(OptMinimumAge) > 18)
+        setText(OptMinimumAge, "8");
+    Age.checked = true;
+    optionsDirty = true;
+}
+
+void Options::WeightClick()
+{
+    Age.checked = false;
+    Weight.checked = true;
+    optionsDirty = true;
+}
+
+Control* Options::find(const std::string& name)
+{
+    for (Control* control : all())
+        if (control->name() == name)
+            return control;
+    return nullptr;
+}
+
+OptionKind Options::kind(const Control& control) const
+{
+#define DEFIB_OPTION_KIND(name, k) \
+    if (&control == &name)         \
+        return OptionKind::k;
+    DEFIB_PROGRAM_OPTIONS(DEFIB_OPTION_KIND)
+    DEFIB_PROTOCOL_OPTIONS(DEFIB_OPTION_KIND)
+#undef DEFIB_OPTION_KIND
+    return OptionKind::Choice;
+}
+
+std::vector<Control*> Options::all()
+{
+    std::vector<Control*> controls;
+#define DEFIB_OPTION_ADDRESS(name, kind) controls.push_back(&name);
+    DEFIB_PROGRAM_OPTIONS(DEFIB_OPTION_ADDRESS)
+    DEFIB_PROTOCOL_OPTIONS(DEFIB_OPTION_ADDRESS)
+#undef DEFIB_OPTION_ADDRESS
+    controls.push_back(&Weight);
+    return controls;
+}
+
+void Options::setProgramDefaults()
+{
+    setText(OptTroubleOdds, "20");
+    setChecked(OptMOTIONTrouble, true);
+    setChecked(OptElectrodeTrouble, true);
+    setChecked(OptBatteryTrouble, true);
+    setChecked(IDNumCheckBox, false);
+    setChecked(SOUNDCheckBox, true);
+    setChecked(OPTAUTOANALYZE, true);
+    setText(PASSWORD, "");
+    setChecked(OptBVM, false);
+    setChecked(OptHypo, false);
+    setChecked(OPTOneShockScenario, false);
+    setChecked(OPTCPRTIME, false);
+    setChecked(OPTautoABCS, false);
+    setChecked(THREESCENARIOTEST, true);
+    setChecked(OPTTWOBUTTONAED, false);
+}
+
+void Options::setProtocolDefaults()
+{
+    setText(OptHypoShocks, "3");
+    setChecked(Age, true);
+    Weight.checked = false;
+    setText(OptMinimumAge, "8");
+    setText(OptCPR1Length, "0");
+    setText(OptCPR2Length, "60");
+    setText(OptCPR3Length, "60");
+    setText(OptCPR4Length, "60");
+    setChecked(OptVoice, false);
+    setChecked(OptPulseAfterCPR, false);
+    setChecked(OptPulseAfter3rdShock, true);
+    setChecked(OPTBPCHECK, false);
+    setChecked(OPTPEDSMONITOR, false);
+}
+
+void Options::PROGRAMDefaultButtonClick()
+{
+    setProgramDefaults();
+    optionsDirty = true;
+}
+
+void Options::PROTOCOLDefaultButtonClick()
+{
+    setProtocolDefaults();
+    optionsDirty = true;
+}
+
+std::string Options::path(const std::string& fileName) const
+{
+    return joinPath(programDirectory, fileName);
+}
+
+void Options::checkProgramDirectory()
+{
+    std::error_code ec;
+    if (!programDirectory.empty() && !std::filesystem::is_directory(programDirectory, ec))
+        dialogs_.message("Program file DEFIBRIO.EXE", MessageKind::Warning);
+}
+
+static std::string lineAt(const std::vector<std::string>& lines, std::size_t index)
+{
+    return index < lines.size() ? lines[index] : std::string();
+}
+
+void Options::loadLine(Control& control, OptionKind kind, const std::string& line)
+{
+    switch (kind) {
+    case OptionKind::Flag:
+        setChecked(control, line == "T");
+        break;
+    case OptionKind::Choice:
+        setChecked(line == "T" ? Age : Weight, true);
+        break;
+    case OptionKind::Number:
+    case OptionKind::Text:
+        setText(control, line);
+        break;
+    }
+}
+
+void Options::loadProgramLines(const std::vector<std::string>& lines)
+{
+    std::size_t index = 0;
+#define DEFIB_LOAD_OPTION(name, k) loadLine(name, OptionKind::k, lineAt(lines, index++));
+    DEFIB_PROGRAM_OPTIONS(DEFIB_LOAD_OPTION)
+}
+
+void Options::loadProtocolLines(const std::vector<std::string>& lines)
+{
+    std::size_t index = 0;
+    DEFIB_PROTOCOL_OPTIONS(DEFIB_LOAD_OPTION)
+#undef DEFIB_LOAD_OPTION
+}
+
+void Options::loadOptions()
+{
+    checkProgramDirectory();
+    ReadResult program = readLines(path(programOptionsFile));
+    if (program.ok)
+        loadProgramLines(program.lines);
+    else
+        setProgramDefaults();
+    ReadResult protocol = readLines(path(protocolOptionsFile));
+    if (protocol.ok)
+        loadProtocolLines(protocol.lines);
+    else
+        setProtocolDefaults();
+    optionsDirty = false;
+}
+
+static std::string flagText(const Control& control)
+{
+    return control.checked ? "T" : "F";
+}
+
+std::vector<std::string> Options::programLines() const
+{
+    std::vector<std::string> lines;
+#define DEFIB_SAVE_OPTION(name, k) \
+    lines.push_back(OptionKind::k == OptionKind::Flag || OptionKind::k == OptionKind::Choice ? flagText(name) : name.text());
+    DEFIB_PROGRAM_OPTIONS(DEFIB_SAVE_OPTION)
+    lines.emplace_back();
+    return lines;
+}
+
+std::vector<std::string> Options::protocolLines() const
+{
+    std::vector<std::string> lines;
+    DEFIB_PROTOCOL_OPTIONS(DEFIB_SAVE_OPTION)
+#undef DEFIB_SAVE_OPTION
+    return lines;
+}
+
+bool Options::writeFile(const char* fileName, const std::vector<std::string>& lines)
+{
+    std::string error;
+    if (writeLinesAtomic(path(fileName), lines, error))
+        return true;
+    dialogs_.message(std::string("The options could not be saved to ") + fileName + " in " +
+                         (programDirectory.empty() ? std::string(".") : programDirectory) + ": " + error +
+                         ". The file was left as it was.",
+                     MessageKind::Error);
+    return false;
+}
+
+bool Options::saveOptions()
+{
+    checkProgramDirectory();
+    bool program = writeFile(programOptionsFile, programLines());
+    bool protocol = writeFile(protocolOptionsFile, protocolLines());
+    return program && protocol;
+}
+
+} // namespace defib

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "options/control.h"
+#include "options/platform.h"
+
+namespace defib {
+
+// Program options page, in their line order of OPTION1.INI: X(name, kind).
+#define DEFIB_PROGRAM_OPTIONS(X) \
+    X(OptTroubleOdds, Number)    \
+    X(OptMOTIONTrouble, Flag)    \
+    X(OptElectrodeTrouble, Flag) \
+    X(OptBatteryTrouble, Flag)   \
+    X(IDNumCheckBox, Flag)       \
+    X(SOUNDCheckBox, Flag)       \
+    X(OPTAUTOANALYZE, Flag)      \
+    X(PASSWORD, Text)            \
+    X(OptBVM, Flag)              \
+    X(OptHypo, Flag)             \
+    X(OPTOneShockScenario, Flag) \
+    X(OPTCPRTIME, Flag)          \
+    X(OPTautoABCS, Flag)         \
+    X(THREESCENARIOTEST, Flag)   \
+    X(OPTTWOBUTTONAED, Flag)
+
+// Protocol options page, in their line order of OPTION2.INI; Age stands for the Age / Weight pair.
+#define DEFIB_PROTOCOL_OPTIONS(X)  \
+    X(OptHypoShocks, Number)       \
+    X(Age, Choice)                 \
+    X(OptMinimumAge, Number)       \
+    X(OptCPR1Length, Number)       \
+    X(OptCPR2Length, Number)       \
+    X(OptCPR3Length, Number)       \
+    X(OptCPR4Length, Number)       \
+    X(OptVoice, Flag)              \
+    X(OptPulseAfter3rdShock, Flag) \
+    X(OPTBPCHECK, Flag)            \
+    X(OPTPEDSMONITOR, Flag)        \
+    X(OptPulseAfterCPR, Flag)
+
+enum class OptionKind { Flag, Number, Text, Choice };
+
+inline constexpr const char* programOptionsFile = "OPTION1.INI";
+inline constexpr const char* protocolOptionsFile = "OPTION2.INI";
+
+// The options are the live state of the controls on the Options pages; every reader asks the
+// control. Setting a control the way a user would (setChecked, setText) runs its handler.
+class Options {
+public:
+    explicit Options(Dialogs& dialogs);
+
+#define DEFIB_DECLARE_OPTION(name, kind) Control name{#name};
+    DEFIB_PROGRAM_OPTIONS(DEFIB_DECLARE_OPTION)
+    DEFIB_PROTOCOL_OPTIONS(DEFIB_DECLARE_OPTION)
+#undef DEFIB_DECLARE_OPTION
+    Control Weight{"Weight"};
+
+    // True when an option was changed on the pages since the last load, save or discard.
+    bool optionsDirty = false;
+    // The folder that was current at start-up: the option, scoreboard and report files live there.
+    std::string programDirectory;
+
+    bool flag(const Control& control) const { return control.checked; }
+    // A number option's text as a whole number; text that is not one reads as 0.
+    int number(const Control& control) const;
+
+    // As a click would: a check box toggles only when the value differs and then runs its handler;
+    // a radio button runs its handler when it becomes selected.
+    void setChecked(Control& control, bool checked);
+    // As typing would: the change handler runs when the text differs.
+    void setText(Control& control, const std::string& text);
+
+    Control* find(const std::string& name);
+    OptionKind kind(const Control& control) const;
+    std::vector<Control*> all();
+
+    void setProgramDefaults();
+    void setProtocolDefaults();
+    void PROGRAMDefaultButtonClick();
+    void PROTOCOLDefaultButtonClick();
+    void loadOptions();
+    // Writes both files; false (after a message naming the file) when one could not be written.
+    bool saveOptions();
+
+    void OPTAUTOANALYZEClick();
+    void OPTTWOBUTTONAEDClick();
+    void AGECLICK();
+    void WeightClick();
+
+    std::string path(const std::string& fileName) const;
+    std::vector<std::string> programLines() const;
+    std::vector<std::string> protocolLines() const;
+
+private:
+    void clicked(Control& control);
+    void checkProgramDirectory();
+    void loadLine(Control& control, OptionKind kind, const std::string& line);
+    void loadProgramLines(const std::vector<std::string>& lines);
+    void loadProtocolLines(const std::vector<std::string>& lines);
+    bool writeFile(const char* fileName, const std::vector<std::string>& lines);
+
+    Dialogs& dialogs_;
+};
+
+} // namespace defib

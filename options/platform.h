@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+
+namespace defib {
+
+// Uniform integers 0..n-1. randomize() reseeds from the wall clock, as every draw does first.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual int random(int n) = 0;
+    virtual void randomize() = 0;
+};
+
+// Plays one prompt file at a time; a new one cuts off the one playing.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts the file without waiting for its end; false when it cannot be played.
+    virtual bool play(const std::string& path) = 0;
+    virtual void stop() = 0;
+};
+
+enum class MessageKind { Information, Warning, Error };
+
+// Modal message boxes and Yes/No confirmations.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void message(const std::string& text, MessageKind kind) = 0;
+    virtual bool confirm(const std::string& text) = 0;
+};
+
+// The wall clock in the user's formats: the short date ("12/7/26") and the long time ("9:15:30 AM").
+class WallClock {
+public:
+    virtual ~WallClock() = default;
+    virtual std::string shortDate() = 0;
+    virtual std::string longTime() = 0;
+};
+
+struct Platform {
+    RandomSource& random;
+    SoundPlayer& sound;
+    Dialogs& dialogs;
+    WallClock& wallClock;
+};
+
+// A generator of our own, so that a seed gives the same scenario on every machine.
+class LinearRandom : public RandomSource {
+public:
+    explicit LinearRandom(unsigned seed = 0) : seed_(seed) {}
+    void seed(unsigned seed) { seed_ = seed; }
+    int random(int n) override
+    {
+        seed_ = seed_ * 134775813u + 1u;
+        if (n <= 0)
+            return 0;
+        return static_cast<int>((static_cast<unsigned long long>(seed_) * static_cast<unsigned>(n)) >> 32);
+    }
+    void randomize() override {}
+
+private:
+    unsigned seed_;
+};
+
+} // namespace defib

@@ -1,0 +1,128 @@
+#include "patient/vitals.h"
+
+#include "engine/recorder.h"
+#include "patient/rules.h"
+
+namespace defib {
+
+void updateVitalSigns(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    RandomSource& random = s.platform.random;
+    if (st.rhythmState == RhythmShockable || st.rhythmState == RhythmNoShock) {
+        st.pulseRate = 0;
+        st.breathingRate = 0;
+        st.bloodPressureText = "0";
+        return;
+    }
+    // The tag of PULSEHAND marks that the restored-pulse values have been drawn.
+    if (st.rhythmState != RhythmRestored || s.ui.PULSEHAND.tag != 0)
+        return;
+    st.pulseRate = static_cast<u8>(56 + random.random(20));
+    switch (random.random(5)) {
+    case 0:
+        st.breathingRate = static_cast<u8>(10 + random.random(4));
+        break;
+    case 1:
+    case 2:
+        st.breathingRate = static_cast<u8>(10 + random.random(3));
+        break;
+    default:
+        // A pulse but no breathing: the patient needs rescue breathing.
+        st.breathingRate = 0;
+        break;
+    }
+    s.ui.PULSEHAND.tag = 1;
+    static const char* const pressures[] = {"90/66", "106/72", "110/78", "114/80"};
+    st.bloodPressureText = pressures[random.random(4)];
+}
+
+void PulseButtonClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    if (st.nextStep == StepEndScenario && st.shocksToConvert != 0)
+        ui.MainMSGDisplay.setText(scenarioIsOver);
+    st.lastAction = "Pulse";
+    st.circulationChecked = true;
+    if (st.nextStep == StepPulse || st.nextStep == StepCirculation) {
+        if (!(st.shocksToConvert == 0 && st.analyzeStarted && st.analyzeCount > 3))
+            addScore(s, st.stepPoints);
+        // The tag of PulseButton counts the timely checks; the third and later earn nothing.
+        ++ui.PulseButton.tag;
+        if (ui.PulseButton.tag > 2)
+            addScore(s, -st.stepPoints);
+    }
+    if (st.analyzeCount != 0) {
+        checkAnalyzeAfterShock(s);
+        checkShockAfterAdvised(s);
+        checkCprAfterPulse(s);
+    }
+    updateVitalSigns(s);
+    const bool chain = ui.AllABCsmenuItem.tag == 1;
+    if (st.previousAction == "CPR" || (st.previousAction == "Ventilate" && !chain))
+        ui.MainMSGDisplay.clear();
+    recordAction(s);
+    if (st.rhythmState == RhythmRestored)
+        st.pulseCheckedAfterShock = true;
+    s.timers.CPRTimer.stop();
+    ui.BVM.visible = false;
+    ui.BVMHAND.visible = false;
+    ui.CPRHAND.visible = false;
+    ui.CPRHAND2.visible = false;
+    ui.FACEMASKBLOW.visible = false;
+    ui.PULSEHAND.visible = true;
+    s.timers.PULSETIMER.start();
+    ui.ABCsCirculationMenuItem.checked = true;
+    s.timers.STANDCLEARTIMER.setInterval(1500);
+    st.analysisJustEnded = false;
+}
+
+void PULSETIMERTimer(Scenario& s)
+{
+    s.ui.PULSEHAND.visible = false;
+    s.ui.MainMSGDisplay.addLine("Pulse rate is " + std::to_string(s.state.pulseRate) + ".");
+    s.ui.AllABCsmenuItem.tag = 0;
+    s.timers.PULSETIMER.stop();
+    s.timers.HIDEBVMTimer.stop();
+}
+
+void BPButtonClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    if (st.nextStep == StepEndScenario)
+        s.ui.MainMSGDisplay.addLine(scenarioIsOver);
+    st.lastAction = "BP check";
+    if (st.patientBody == 3)
+        s.ui.BPCUFFSMALL.visible = true;
+    else
+        s.ui.BPCUFF.visible = true;
+    if (st.shockCount >= st.shocksToConvert && st.pulseRate != 0 && !st.bpChecked &&
+        s.option(s.options.OPTBPCHECK)) {
+        st.bpChecked = true;
+        addScore(s, st.stepPoints);
+    }
+    checkAnalyzeAfterShock(s);
+    checkShockAfterAdvised(s);
+    checkPulseChecks(s);
+    updateVitalSigns(s);
+    recordAction(s);
+    s.timers.BPTIMER.start();
+}
+
+void BPTIMERTimer(Scenario& s)
+{
+    if (!s.ui.BPCUFF.visible && !s.ui.BPCUFFSMALL.visible)
+        return;
+    s.timers.BPTIMER.stop();
+    s.ui.MainMSGDisplay.addLine("Blood pressure is " + s.state.bloodPressureText + ".");
+    checkScenarioOver(s);
+}
+
+void bindVitalsTimers(Scenario& s)
+{
+    s.timers.PULSETIMER.onTimer = [&s] { PULSETIMERTimer(s); };
+    s.timers.BPTIMER.onTimer = [&s] { BPTIMERTimer(s); };
+}
+
+} // namespace defib

@@ -1,0 +1,25 @@
+// defibrio-sim [SCRIPT]: runs a scenario script in virtual time against the core, with the
+// current directory as the program directory.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "sim/runner.h"
+
+int main(int argc, char** argv)
+{
+    if (argc > 2) {
+        std::cerr << "usage: defibrio-sim [SCRIPT]\n";
+        return 2;
+    }
+    defib::sim::Runner runner(std::cout, std::cerr, std::filesystem::current_path().string());
+    if (argc == 2) {
+        std::ifstream script(argv[1]);
+        if (!script) {
+            std::cerr << "defibrio-sim: cannot read " << argv[1] << '\n';
+            return 2;
+        }
+        return runner.run(script);
+    }
+    return runner.run(std::cin);
+}

@@ -1,0 +1,441 @@
+#include "sim/runner.h"
+
+#include <istream>
+#include <ostream>
+#include <set>
+
+#include "engine/draw.h"
+#include "engine/flow.h"
+#include "options/textfile.h"
+#include "sim/format.h"
+
+namespace defib::sim {
+
+bool splitWords(const std::string& line, std::vector<std::string>& words, std::vector<bool>& quoted)
+{
+    words.clear();
+    quoted.clear();
+    std::size_t i = 0;
+    while (i < line.size()) {
+        char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+            continue;
+        }
+        if (c == '#')
+            break;
+        std::string word;
+        if (c == '"') {
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                char d = line[i++];
+                if (d == '\\' && i < line.size()) {
+                    char e = line[i++];
+                    word += e == 'n' ? '\n' : e;
+                } else if (d == '"') {
+                    closed = true;
+                    break;
+                } else {
+                    word += d;
+                }
+            }
+            if (!closed)
+                return false;
+            words.push_back(word);
+            quoted.push_back(true);
+        } else {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
+                word += line[i++];
+            words.push_back(word);
+            quoted.push_back(false);
+        }
+    }
+    return true;
+}
+
+std::string colourName(Colour colour)
+{
+    switch (colour) {
+    case clWhite:
+        return "white";
+    case clGreen:
+        return "green";
+    case clYellow:
+        return "yellow";
+    case clRed:
+        return "red";
+    case clBlack:
+        return "black";
+    default:
+        break;
+    }
+    static const char digits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (int shift : {0, 8, 16}) {
+        unsigned byte = (colour >> shift) & 0xFF;
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+    }
+    return hex;
+}
+
+Runner::Runner(std::ostream& out, std::ostream& err, const std::string& programDirectory)
+    : out_(out), err_(err), dialogs_([this](const std::string& name, const std::string& value) {
+          out_ << clock_.now().count() << ' ' << name << ' ' << value << '\n';
+      }),
+      platform_{random_, sound_, dialogs_, wallClock_}
+{
+    trainer_ = std::make_unique<Trainer>(platform_, clock_);
+    Scenario& s = trainer_->scenario();
+    clock_.attach(s.scheduler);
+    s.options.programDirectory = programDirectory;
+    s.setObserver(this);
+    s.promptObserver = [this](const std::string& file) { print("prompt", quoted(file)); };
+    startProgram(s);
+}
+
+Runner::~Runner()
+{
+    trainer_->scenario().setObserver(nullptr);
+}
+
+static const std::set<std::string> printedTexts = {"AEDDISPLAY0", "AEDDISPLAY1", "MainMSGDisplay",
+                                                   "SCORELabel",  "NumShockLabel", "Steps"};
+static const std::set<std::string> printedLists = {"STEPS2", "Errors", "finalMSGdisplay"};
+static const std::set<std::string> leds = {"PowerLight", "AnalyzeLED", "ShockLED"};
+
+void Runner::print(const std::string& name, const std::string& value)
+{
+    out_ << clock_.now().count() << ' ' << name << ' ' << value << '\n';
+}
+
+void Runner::textChanged(const Control& control)
+{
+    if (printedTexts.count(control.name()))
+        print(control.name(), quoted(control.text()));
+}
+
+void Runner::lineAdded(const Control& control, const std::string& line)
+{
+    if (printedLists.count(control.name()))
+        print(control.name(), quoted(line));
+}
+
+void Runner::colourChanged(const Control& control)
+{
+    if (leds.count(control.name()))
+        print(control.name(), colourName(control.colour()));
+}
+
+bool Runner::fail(int lineNumber, const std::string& message)
+{
+    err_ << "line " << lineNumber << ": " << message << '\n';
+    return false;
+}
+
+std::optional<std::string> Runner::valueOf(const std::string& name)
+{
+    Scenario& s = scenario();
+    if (auto field = findField(s.state, name))
+        return field->type == FieldRef::Type::Text ? quoted(field->format()) : field->format();
+    if (name == "optionsDirty")
+        return s.options.optionsDirty ? "true" : "false";
+    if (name == "programDirectory")
+        return quoted(s.options.programDirectory);
+    if (Timer* timer = s.findTimer(name))
+        return std::string(timer->enabled() ? "on " : "off ") + std::to_string(timer->interval());
+    if (Control* control = s.findControl(name)) {
+        if (leds.count(name))
+            return colourName(control->colour());
+        bool isOption = s.options.find(name) == control;
+        if (isOption && s.options.kind(*control) != OptionKind::Number && s.options.kind(*control) != OptionKind::Text)
+            return control->checked ? "true" : "false";
+        return quoted(control->text());
+    }
+    std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return std::nullopt;
+    const std::string owner = name.substr(0, dot);
+    const std::string property = name.substr(dot + 1);
+    auto flag = [](bool value) { return std::string(value ? "true" : "false"); };
+    if (Timer* timer = s.findTimer(owner)) {
+        if (property == "enabled")
+            return flag(timer->enabled());
+        if (property == "tag")
+            return std::to_string(timer->tag);
+        if (property == "interval")
+            return std::to_string(timer->interval());
+        return std::nullopt;
+    }
+    Control* control = s.findControl(owner);
+    if (!control)
+        return std::nullopt;
+    if (property == "visible")
+        return flag(control->visible);
+    if (property == "enabled")
+        return flag(control->enabled);
+    if (property == "checked")
+        return flag(control->checked);
+    if (property == "tag")
+        return std::to_string(control->tag);
+    if (property == "left")
+        return std::to_string(control->left);
+    if (property == "top")
+        return std::to_string(control->top);
+    if (property == "width")
+        return std::to_string(control->width);
+    if (property == "height")
+        return std::to_string(control->height);
+    if (property == "text")
+        return quoted(control->text());
+    if (property == "colour" || property == "color")
+        return colourName(control->colour());
+    return std::nullopt;
+}
+
+bool Runner::setOption(const std::string& name, const std::string& value, int lineNumber)
+{
+    Options& o = scenario().options;
+    Control* control = o.find(name);
+    if (!control)
+        return fail(lineNumber, "no option named " + name);
+    switch (o.kind(*control)) {
+    case OptionKind::Flag:
+    case OptionKind::Choice:
+        if (value != "T" && value != "F")
+            return fail(lineNumber, "option " + name + " takes T or F, not " + value);
+        if (control == &o.Age || control == &o.Weight) {
+            Control& other = control == &o.Age ? o.Weight : o.Age;
+            o.setChecked(value == "T" ? *control : other, true);
+        } else {
+            o.setChecked(*control, value == "T");
+        }
+        return true;
+    case OptionKind::Number:
+    case OptionKind::Text:
+        o.setText(*control, value);
+        return true;
+    }
+    return true;
+}
+
+bool Runner::setValue(const std::string& name, const std::string& value, int lineNumber)
+{
+    Scenario& s = scenario();
+    if (auto field = findField(s.state, name)) {
+        if (!field->assign(value))
+            return fail(lineNumber, "bad value for " + name + ": " + value);
+        return true;
+    }
+    if (name == "optionsDirty") {
+        if (value != "true" && value != "false")
+            return fail(lineNumber, "bad value for optionsDirty: " + value);
+        s.options.optionsDirty = value == "true";
+        return true;
+    }
+    if (Control* control = s.options.find(name)) {
+        if (s.options.kind(*control) == OptionKind::Number || s.options.kind(*control) == OptionKind::Text) {
+            s.options.setText(*control, value);
+            return true;
+        }
+        return setOption(name, value, lineNumber);
+    }
+    if (Control* control = s.findControl(name)) {
+        control->setText(value);
+        return true;
+    }
+    return fail(lineNumber, "nothing named " + name + " to set");
+}
+
+bool Runner::drag(const std::string& pad, const std::string& target, int lineNumber)
+{
+    if (pad != "PADWHITE" && pad != "PADRED")
+        return fail(lineNumber, "drag takes PADWHITE or PADRED, not " + pad);
+    if (target != "PADWhiteZone" && target != "PADRedZONE" && target != "PATIENTTorsoZONE" && target != "none")
+        return fail(lineNumber, "no drop target named " + target);
+    Trainer& t = trainer();
+    const std::string start = pad + "StartDrag";
+    const std::string drop = target + "DragDrop";
+    const std::string end = pad + "EndDrag";
+    if (!t.has(start) || !t.has(end) || (target != "none" && !t.has(drop)))
+        return fail(lineNumber, "the pads cannot be dragged in this build");
+    if (Control* zone = scenario().findControl(target)) {
+        // The pad is let go in the middle of the target.
+        scenario().dropX = zone->left + zone->width / 2;
+        scenario().dropY = zone->top + zone->height / 2;
+    }
+    t.run(start);
+    if (target != "none")
+        t.run(drop);
+    t.run(end);
+    return true;
+}
+
+bool Runner::execute(const std::vector<std::string>& words, const std::vector<bool>& quotedWord, int lineNumber)
+{
+    const std::string& command = words[0];
+    auto need = [&](std::size_t count) {
+        if (words.size() == count + 1)
+            return true;
+        fail(lineNumber, command + " takes " + std::to_string(count) + " argument" + (count == 1 ? "" : "s"));
+        return false;
+    };
+    auto wholeNumber = [&](const std::string& text, long long& value) {
+        if (!isNumber(text)) {
+            fail(lineNumber, "not a whole number: " + text);
+            return false;
+        }
+        value = std::stoll(text);
+        return true;
+    };
+    Scenario& s = scenario();
+
+    if (command == "option")
+        return need(2) && setOption(words[1], words[2], lineNumber);
+    if (command == "seed") {
+        long long seed = 0;
+        if (!need(1) || !wholeNumber(words[1], seed))
+            return false;
+        random_.setSeed(static_cast<unsigned>(seed));
+        return true;
+    }
+    if (command == "random") {
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            long long value = 0;
+            if (!wholeNumber(words[i], value))
+                return false;
+            random_.queue(static_cast<int>(value));
+        }
+        return true;
+    }
+    if (command == "register") {
+        if (!need(3))
+            return false;
+        if (words[3] != "practice" && words[3] != "test")
+            return fail(lineNumber, "register takes practice or test, not " + words[3]);
+        registerUser(s, words[1], words[2], words[3] == "test");
+        return true;
+    }
+    if (command == "new") {
+        if (!need(0))
+            return false;
+        drawScenario(s);
+        startScenario(s);
+        return true;
+    }
+    if (command == "repeat") {
+        if (!need(0))
+            return false;
+        startScenario(s);
+        return true;
+    }
+    if (command == "begin") {
+        if (!need(0))
+            return false;
+        MainMSGDisplayClick(s);
+        return true;
+    }
+    if (command == "do") {
+        if (!need(1))
+            return false;
+        if (!trainer().run(words[1]))
+            return fail(lineNumber, "no handler named " + words[1]);
+        return true;
+    }
+    if (command == "drag")
+        return need(2) && drag(words[1], words[2], lineNumber);
+    if (command == "set")
+        return need(2) && setValue(words[1], words[2], lineNumber);
+    if (command == "answer") {
+        if (!need(1))
+            return false;
+        if (words[1] != "yes" && words[1] != "no")
+            return fail(lineNumber, "answer takes yes or no, not " + words[1]);
+        dialogs_.queue(words[1] == "yes");
+        return true;
+    }
+    if (command == "wait") {
+        long long amount = 0;
+        if (!need(1) || !wholeNumber(words[1], amount))
+            return false;
+        if (amount < 0)
+            return fail(lineNumber, "wait cannot go back in time");
+        clock_.advance(Millis(amount));
+        return true;
+    }
+    if (command == "date" || command == "time") {
+        if (!need(1))
+            return false;
+        (command == "date" ? wallClock_.date : wallClock_.time) = words[1];
+        return true;
+    }
+    if (command == "show") {
+        if (!need(1))
+            return false;
+        auto value = valueOf(words[1]);
+        if (!value)
+            return fail(lineNumber, "nothing named " + words[1]);
+        print("show " + words[1], *value);
+        return true;
+    }
+    if (command == "expect") {
+        if (words.size() < 3)
+            return fail(lineNumber, "expect takes a name and a value");
+        auto value = valueOf(words[1]);
+        if (!value)
+            return fail(lineNumber, "nothing named " + words[1]);
+        std::string expected;
+        for (std::size_t i = 2; i < words.size(); ++i) {
+            if (i > 2)
+                expected += ' ';
+            expected += quotedWord[i] ? quoted(words[i]) : words[i];
+        }
+        // A text may be expected without its quotes when it has no blanks.
+        const bool matches = *value == expected || (!quotedWord[2] && words.size() == 3 && *value == quoted(expected));
+        if (!matches) {
+            expectFailed_ = true;
+            err_ << "line " << lineNumber << ": expected " << words[1] << ' ' << expected << ", got " << *value << '\n';
+        }
+        return true;
+    }
+    return fail(lineNumber, "unknown command " + command);
+}
+
+bool Runner::runLine(const std::string& line, int lineNumber)
+{
+    std::vector<std::string> words;
+    std::vector<bool> quotedWord;
+    if (!splitWords(line, words, quotedWord))
+        return fail(lineNumber, "a quoted text is not closed");
+    if (words.empty())
+        return true;
+    if (!execute(words, quotedWord, lineNumber))
+        return false;
+    if (random_.error) {
+        std::string message = *random_.error;
+        random_.error.reset();
+        return fail(lineNumber, message);
+    }
+    if (dialogs_.error) {
+        std::string message = *dialogs_.error;
+        dialogs_.error.reset();
+        return fail(lineNumber, message);
+    }
+    return true;
+}
+
+int Runner::run(std::istream& script)
+{
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(script, line)) {
+        ++lineNumber;
+        if (!runLine(line, lineNumber))
+            return 2;
+    }
+    out_.flush();
+    return expectFailed_ ? 1 : 0;
+}
+
+} // namespace defib::sim
