@@ -1,7 +1,12 @@
 #include "device/trainer.h"
 
+#include "device/device.h"
+
 #include "engine/flow.h"
 #include "engine/recorder.h"
+#include "patient/abcs.h"
+#include "patient/cpr.h"
+#include "patient/evaluation.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -23,10 +28,28 @@ static void registerPatientHandlers(Scenario& s, Handlers& h)
 
 Trainer::Trainer(Platform& platform, Clock& clock) : scenario_(platform, clock)
 {
-    bindEngineTimers(scenario_);
-    bindVitalsTimers(scenario_);
-    registerEngineHandlers(scenario_, handlers_);
-    registerPatientHandlers(scenario_, handlers_);
+    Scenario& s = scenario_;
+    bindEngineTimers(s);
+    bindVitalsTimers(s);
+    bindAbcsTimers(s);
+    bindCprTimers(s);
+    bindPowerTimers(s);
+    bindPadTimers(s);
+    bindAnalyzeTimers(s);
+    bindShockTimers(s);
+    bindPromptTimers(s);
+    bindTroubleTimers(s);
+    registerEngineHandlers(s, handlers_);
+    registerPatientHandlers(s, handlers_);
+    registerAbcsHandlers(s, handlers_);
+    registerCprHandlers(s, handlers_);
+    registerEvaluationHandlers(s, handlers_);
+    registerPowerHandlers(s, handlers_);
+    registerPadHandlers(s, handlers_);
+    registerAnalyzeHandlers(s, handlers_);
+    registerShockHandlers(s, handlers_);
+    registerPromptHandlers(s, handlers_);
+    registerTroubleHandlers(s, handlers_);
 }
 
 bool Trainer::has(const std::string& name) const

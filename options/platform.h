@@ -29,6 +29,9 @@ public:
     virtual ~Dialogs() = default;
     virtual void message(const std::string& text, MessageKind kind) = 0;
     virtual bool confirm(const std::string& text) = 0;
+    // A question answered with a text (the CPR count dialog): false when cancelled. `answer`
+    // holds the text shown at first and, after OK, what was typed.
+    virtual bool ask(const std::string& question, std::string& answer) = 0;
 };
 
 // The wall clock in the user's formats: the short date ("12/7/26") and the long time ("9:15:30 AM").

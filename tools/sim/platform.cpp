@@ -50,6 +50,21 @@ bool ScriptDialogs::confirm(const std::string& text)
     return answer;
 }
 
+bool ScriptDialogs::ask(const std::string& question, std::string& answer)
+{
+    if (answers_.empty()) {
+        if (!error)
+            error = "no answer queued for the question \"" + question + "\"";
+        return false;
+    }
+    bool ok = answers_.front();
+    answers_.pop_front();
+    if (ok)
+        answer = typedAnswer;
+    print_("ask", quoted(question) + (ok ? " -> " + quoted(answer) : std::string(" -> cancel")));
+    return ok;
+}
+
 static std::tm localNow()
 {
     std::time_t now = std::time(nullptr);

@@ -45,7 +45,10 @@ public:
     }
     void message(const std::string& text, MessageKind kind) override;
     bool confirm(const std::string& text) override;
+    // Answered by the next queued answer (yes for OK) with the text the script typed last.
+    bool ask(const std::string& question, std::string& answer) override;
     void queue(bool answer) { answers_.push_back(answer); }
+    std::string typedAnswer;
     std::optional<std::string> error;
 
 private:

@@ -243,6 +243,9 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
     }
     if (Control* control = s.findControl(name)) {
         control->setText(value);
+        // What is typed into the CPR count dialog answers its next question.
+        if (control == &s.cprCount.CPRTIMEEDIT)
+            dialogs_.typedAnswer = value;
         return true;
     }
     return fail(lineNumber, "nothing named " + name + " to set");

@@ -1,0 +1,9 @@
+#include "device/device.h"
+
+namespace defib {
+
+void bindPowerTimers(Scenario&) {}
+
+void registerPowerHandlers(Scenario&, Handlers&) {}
+
+} // namespace defib
