@@ -63,9 +63,10 @@ bool TimerScheduler::fireNext(Millis until)
         return false;
     // The next tick of a periodic timer keeps to its own grid; a driver that fell behind by more
     // than one interval skips the missed ticks, as window timers coalesce them.
-    timer->due_ += Millis(timer->interval_);
+    const Millis interval(timer->interval_);
+    timer->due_ += interval;
     if (timer->due_ <= until)
-        timer->due_ = until + Millis(timer->interval_);
+        timer->due_ += interval * ((until - timer->due_) / interval + 1);
     if (timer->onTimer)
         timer->onTimer();
     changed();

@@ -248,6 +248,30 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
             dialogs_.typedAnswer = value;
         return true;
     }
+    // A control's properties, so a script can start from a given screen.
+    std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        Control* control = s.findControl(name.substr(0, dot));
+        const std::string property = name.substr(dot + 1);
+        if (control && (property == "visible" || property == "enabled" || property == "checked")) {
+            if (value != "true" && value != "false")
+                return fail(lineNumber, name + " takes true or false, not " + value);
+            bool flag = value == "true";
+            (property == "visible" ? control->visible : property == "enabled" ? control->enabled : control->checked) =
+                flag;
+            return true;
+        }
+        if (control && (property == "tag" || property == "left" || property == "top")) {
+            if (!isNumber(value))
+                return fail(lineNumber, name + " takes a whole number, not " + value);
+            (property == "tag" ? control->tag : property == "left" ? control->left : control->top) = parseNumber(value);
+            return true;
+        }
+        if (Timer* timer = s.findTimer(name.substr(0, dot)); timer && property == "tag" && isNumber(value)) {
+            timer->tag = parseNumber(value);
+            return true;
+        }
+    }
     return fail(lineNumber, "nothing named " + name + " to set");
 }
 
