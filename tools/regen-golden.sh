@@ -3,7 +3,7 @@
 # (all of tests/scenarios without names). Read the diff before committing it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-sim=${SIM:-$root/build/bin/defibrio-sim}
+sim=$(realpath "${SIM:-$root/build/bin/defibrio-sim}")
 [ -x "$sim" ] || { echo "build defibrio-sim first (cmake --build build)" >&2; exit 1; }
 cd "$root/tests/scenarios"
 names=("$@")
