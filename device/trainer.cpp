@@ -14,6 +14,7 @@ namespace defib {
 
 static void registerPatientHandlers(Scenario& s, Handlers& h)
 {
+    h["PatientHistoryClick"] = [&s] { PatientHistoryClick(s); };
     h["updateVitalSigns"] = [&s] { updateVitalSigns(s); };
     h["PulseButtonClick"] = [&s] { PulseButtonClick(s); };
     h["ABCsCirculationMenuItemClick"] = [&s] { PulseButtonClick(s); };

@@ -318,8 +318,19 @@ void AdviceClick(Scenario& s)
     recordAction(s);
 }
 
+void PatientHistoryClick(Scenario& s)
+{
+    s.ui.MainMSGDisplay.setText(s.state.patientHistory);
+}
+
 std::string clockText(const std::string& longTime)
 {
+    // Hours and minutes end at the second colon, whatever the hour's width or the AM/PM suffix;
+    // counting positions alone would leave "9:05:" of a 24-hour "9:05:09".
+    const std::size_t firstColon = longTime.find(':');
+    const std::size_t secondColon = firstColon == std::string::npos ? firstColon : longTime.find(':', firstColon + 1);
+    if (secondColon != std::string::npos)
+        return longTime.substr(0, secondColon);
     std::string text = longTime;
     if (text.size() == 10)
         text.erase(4, 7);

@@ -24,6 +24,8 @@ void stopAllTimers(Scenario& s);
 
 void PauseClick(Scenario& s);
 void AdviceClick(Scenario& s);
+// Shows the patient's history in the message area again.
+void PatientHistoryClick(Scenario& s);
 void ELAPSEDSecTIMERTimer(Scenario& s);
 void SCENOVERLabelFLASHTimerTimer(Scenario& s);
 

@@ -1,34 +1,684 @@
 #include "ui/mainwindow.h"
 
-#include <QLabel>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QFrame>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "engine/flow.h"
 #include "engine/layout.h"
+#include "pictures.h"
+#include "patient/abcs.h"
+#include "patient/cpr.h"
+#include "ui/secondary.h"
 
 namespace defib::ui {
 
-TForm1::TForm1(const QString& programDirectory, QWidget* parent)
-    : QMainWindow(parent), platform_{random_, sound_, dialogs_, wallClock_}
+namespace {
+
+// The trainer's parts over the opened case, in window coordinates.
+QRect onDevice(const assets::Box& box)
+{
+    return QRect(devicePicture.left + box.left, devicePicture.top + box.top, box.width, box.height);
+}
+
+QPoint socketPoint()
+{
+    return QPoint(devicePicture.left + assets::face::socket.x, devicePicture.top + assets::face::socket.y);
+}
+
+QRect ledRect(const assets::Spot& spot)
+{
+    const int radius = spot.radius + 3;
+    return QRect(devicePicture.left + spot.x - radius, devicePicture.top + spot.y - radius, 2 * radius, 2 * radius);
+}
+
+constexpr int sideLeft = 810;
+constexpr int sideWidth = 272;
+constexpr int actionRowTop = 636;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      platform_{services.random ? *services.random : ownRandom_, services.sound ? *services.sound : ownSound_,
+                services.dialogs ? *services.dialogs : ownDialogs_,
+                services.wallClock ? *services.wallClock : ownWallClock_},
+      programDirectory_(programDirectory)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Defibrio"));
-    dialogs_.setParent(this);
-    trainer_ = std::make_unique<Trainer>(platform_, clock_);
-    Scenario& s = trainer_->scenario();
+    setWindowIcon(QIcon(QString::fromUtf8(":/pictures/icon.svg")));
+    ownDialogs_.setParent(this);
+    virtualClock_ = services.virtualClock;
+    clock_ = virtualClock_ ? static_cast<Clock*>(virtualClock_) : &qtClock_;
+    trainer_ = std::make_unique<Trainer>(platform_, *clock_);
+    Scenario& s = scenario();
     s.options.programDirectory = programDirectory.toStdString();
-    clock_.attach(s.scheduler);
-    startProgram(s);
+    if (virtualClock_) {
+        virtualClock_->attach(s.scheduler);
+    } else {
+        qtClock_.afterFiring = [this] { sync(); };
+        qtClock_.attach(s.scheduler);
+    }
 
-    auto* placeholder = new QLabel(QStringLiteral("Defibrio"), this);
-    placeholder->setObjectName(QStringLiteral("MENU"));
-    placeholder->setAlignment(Qt::AlignCenter);
-    setCentralWidget(placeholder);
-    setFixedSize(mainWindowWidth, mainWindowHeight);
+    buildMenus();
+    buildScene();
+    windows_ = std::make_unique<SecondaryWindows>(*this);
+
+    startProgram(s);
+    sync();
+    // The prompts load after the first paint, so that start-up does not wait for them.
+    if (!services.sound)
+        QTimer::singleShot(0, this, [this] { ownSound_.preload(programDirectory_); });
 }
 
 TForm1::~TForm1()
 {
-    trainer_->scenario().scheduler.onScheduleChanged = nullptr;
+    scenario().scheduler.onScheduleChanged = nullptr;
+    qtClock_.afterFiring = nullptr;
+    scenario().setObserver(nullptr);
+}
+
+void TForm1::advance(Millis amount)
+{
+    if (virtualClock_)
+        virtualClock_->advance(amount);
+    sync();
+}
+
+bool TForm1::run(const std::string& handler)
+{
+    const bool found = trainer_->run(handler);
+    sync();
+    if (scenario().ui.quitRequested)
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    return found;
+}
+
+void TForm1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    pauseAction_ = file->addAction(QStringLiteral("&Pause"), this, [this] { run("PauseClick"); });
+    pauseAction_->setObjectName(QStringLiteral("Pause"));
+    pauseAction_->setCheckable(true);
+    pauseAction_->setShortcut(QKeySequence(Qt::Key_Pause));
+    historyAction_ = file->addAction(QStringLiteral("Patient &History"), this, [this] { run("PatientHistoryClick"); });
+    historyAction_->setObjectName(QStringLiteral("PatientHistory"));
+    adviceAction_ = file->addAction(QStringLiteral("&Advice (-50)"), this, [this] { run("AdviceClick"); });
+    adviceAction_->setObjectName(QStringLiteral("Advice"));
+    file->addSeparator();
+    QAction* debug = file->addAction(QStringLiteral("&Debug Window"), this, [this] { windows_->showDebug(); });
+    debug->setObjectName(QStringLiteral("DebugWindow"));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("Exit"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    QAction* about = help->addAction(QStringLiteral("&About Defibrio"), this, [this] { windows_->showAbout(); });
+    about->setObjectName(QStringLiteral("About"));
+}
+
+void TForm1::buildScene()
+{
+    canvas_ = new QWidget(this);
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->setFixedSize(mainWindowWidth, mainWindowHeight);
+    canvas_->setAutoFillBackground(true);
+    QPalette palette = canvas_->palette();
+    palette.setColor(QPalette::Window, QColor(0xE9, 0xED, 0xF1));
+    canvas_->setPalette(palette);
+    setCentralWidget(canvas_);
+
+    buildPatient();
+    buildDevice();
+    buildPads();
+    buildSidePanel();
+    buildActionRow();
+    buildOverlays();
+    setFixedSize(sizeHint());
+}
+
+Picture* TForm1::picture(Control& control, const QString& name, bool followsGeometry, Control* shownWith)
+{
+    auto* p = new Picture(name, canvas_);
+    p->setObjectName(QString::fromStdString(control.name()));
+    bind(p, control, followsGeometry, shownWith);
+    return p;
+}
+
+void TForm1::bind(QWidget* widget, Control& control, bool followsGeometry, Control* shownWith)
+{
+    bindings_.push_back({widget, &control, followsGeometry, shownWith});
+}
+
+void TForm1::buildPatient()
+{
+    MainWindow& ui = scenario().ui;
+    auto* mat = new QFrame(canvas_);
+    mat->setObjectName(QStringLiteral("PatientMat"));
+    mat->setGeometry(14, 40, 262, 560);
+    mat->setStyleSheet(QStringLiteral("#PatientMat { background: #CBD5DE; border: 1px solid #AAB6C2; border-radius: 10px; }"));
+    makeLabel(canvas_, QStringLiteral("PatientCaption"), QStringLiteral("Patient"), QRect(26, 46, 120, 18))
+        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+
+    for (Control* body : {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4})
+        picture(*body, QString::fromStdString(body->name()), true)->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto zone = [&](Control& control, const std::string& name) {
+        auto* z = new DropZone(canvas_);
+        z->setObjectName(QString::fromStdString(control.name()));
+        z->highlight = name != "PATIENTTorsoZONE";
+        z->onDrop = [this, name](QPoint at) { dropOn(name, at); };
+        bind(z, control, true);
+        return z;
+    };
+    zone(ui.PATIENTTorsoZONE, "PATIENTTorsoZONE");
+    zone(ui.PADWhiteZone, "PADWhiteZone");
+    DropZone* red = zone(ui.PADRedZONE, "PADRedZONE");
+    red->onPress = [this](QMouseEvent*) { run("PADRedZONEMouseDown"); };
+
+    for (Control* c : {&ui.AIRWAY, &ui.BPCUFF, &ui.BPCUFFSMALL, &ui.SHAKE, &ui.SHOUT, &ui.BreathingCheck, &ui.FACEMASK,
+                       &ui.FACEMASKBLOW, &ui.BVM, &ui.BVMHAND, &ui.PULSEHAND, &ui.CPRHAND, &ui.CPRHAND2})
+        picture(*c, QString::fromStdString(c->name()), true)->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TForm1::buildDevice()
+{
+    MainWindow& ui = scenario().ui;
+    const QRect frame(devicePicture.left, devicePicture.top, devicePicture.width, devicePicture.height);
+    Picture* closed = picture(ui.AED, QStringLiteral("AED"), false);
+    closed->setGeometry(frame);
+    Picture* opened = picture(ui.aed2, QStringLiteral("aed2"), false);
+    opened->setGeometry(frame);
+
+    auto* cover = new QFrame(canvas_);
+    cover->setObjectName(QStringLiteral("AnalyzeButtonCover"));
+    cover->setGeometry(onDevice(assets::face::analyzeButton).adjusted(-5, -5, 5, 5));
+    cover->setStyleSheet(QStringLiteral("#AnalyzeButtonCover { background: #3A3F45; border-radius: 29px; }"));
+    bind(cover, ui.AnalyzeButtonCover, false, &ui.aed2);
+
+    auto button = [&](Control& control, const QString& name, const assets::Box& box, const char* handler,
+                      Control* shownWith, const QString& hint) {
+        Picture* p = picture(control, name, false, shownWith);
+        p->setGeometry(onDevice(box));
+        p->setCursor(Qt::PointingHandCursor);
+        p->setToolTip(hint);
+        std::string h = handler;
+        p->onPress = [this, h](QMouseEvent* event) {
+            if (event->button() == Qt::LeftButton)
+                run(h);
+        };
+        return p;
+    };
+    button(ui.PowerButton, QStringLiteral("PowerButton"), assets::face::powerButton, "PowerButtonClick", &ui.AED,
+           QStringLiteral("Turns the trainer on"));
+    button(ui.POWERBUTTON2, QStringLiteral("POWERBUTTON2"), assets::face::powerButton, "POWERBUTTON2Click", &ui.aed2,
+           QStringLiteral("Turns the trainer on again after the battery was replaced"));
+    button(ui.AnalyzeButton, QStringLiteral("AnalyzeButton"), assets::face::analyzeButton, "AnalyzeButtonClick",
+           &ui.aed2, QStringLiteral("Analyzes the heart rhythm"));
+    button(ui.ShockButton, QStringLiteral("ShockButton"), assets::face::shockButton, "SHOCKButtonClick", &ui.aed2,
+           QStringLiteral("Delivers the shock"));
+
+    auto led = [&](Control& control, Led::Mark mark, const assets::Spot& spot) {
+        auto* l = new Led(mark, canvas_);
+        l->setObjectName(QString::fromStdString(control.name()));
+        l->setGeometry(ledRect(spot));
+        bind(l, control, false, &ui.aed2);
+        syncers_.push_back([l, &control] { l->setColour(control.colour()); });
+    };
+    led(ui.PowerLight, Led::Mark::Power, assets::face::powerLed);
+    led(ui.AnalyzeLED, Led::Mark::Analyze, assets::face::analyzeLed);
+    led(ui.ShockLED, Led::Mark::Shock, assets::face::shockLed);
+
+    const QRect display = onDevice(assets::face::display);
+    QFont lcd(QStringLiteral("DejaVu Sans Mono"));
+    lcd.setStyleHint(QFont::Monospace);
+    lcd.setBold(true);
+    lcd.setPixelSize(13);
+    auto line = [&](Control& control, int top) {
+        QLabel* label = makeLabel(canvas_, QString::fromStdString(control.name()), QString(),
+                                  QRect(displayLeft, top, displayWidth, 22));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(lcd);
+        label->setStyleSheet(QStringLiteral("color: #D6FBE0; background: transparent;"));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        bind(label, control, false, &ui.aed2);
+        syncers_.push_back([this, label, &control] {
+            syncText(label, control);
+            label->setGeometry(control.left ? control.left : displayLeft, label->y(),
+                               control.width ? control.width : displayWidth, label->height());
+        });
+    };
+    line(ui.AEDDISPLAY0, display.top() + 4);
+    line(ui.AEDDISPLAY1, display.top() + 24);
+
+    QFont small = lcd;
+    small.setPixelSize(11);
+    small.setBold(false);
+    auto corner = [&](Control& control, QRect geometry, Qt::Alignment alignment) {
+        QLabel* label = makeLabel(canvas_, QString::fromStdString(control.name()), QString(), geometry);
+        label->setFont(small);
+        label->setAlignment(alignment);
+        label->setStyleSheet(QStringLiteral("color: #9FD8AE; background: transparent;"));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        bind(label, control, false, &ui.aed2);
+        syncers_.push_back([this, label, &control] { syncText(label, control); });
+    };
+    corner(ui.NumShockLabel, QRect(display.left() + 8, display.bottom() - 13, 40, 12), Qt::AlignLeft);
+    corner(ui.TIMELabel, QRect(display.right() - 56, display.bottom() - 13, 48, 12), Qt::AlignRight);
+    Picture* battery = picture(ui.LOWBATTERYINDICATOR, QStringLiteral("LOWBATTERYINDICATOR"), false, &ui.aed2);
+    battery->setGeometry(onDevice(assets::face::lowBattery));
+    battery->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TForm1::placeCable(QWidget* cable, const Control& control)
+{
+    const QPoint socket = socketPoint();
+    const QPoint start(control.left, control.top);
+    cable->setGeometry(QRect(start, socket).normalized());
+}
+
+void TForm1::buildPads()
+{
+    MainWindow& ui = scenario().ui;
+    auto cable = [&](Control& control, const QString& name) {
+        Picture* p = picture(control, name, false);
+        syncers_.push_back([this, p, &control] { placeCable(p, control); });
+        return p;
+    };
+    cable(ui.CABLEWHITE, QStringLiteral("CABLEWHITE"))->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture* red = cable(ui.CABLERED, QStringLiteral("CABLERED"));
+    red->onPress = [this](QMouseEvent*) { run("CABLEREDMouseDown"); };
+    // Only the end of the red cable at the pad answers a press; the rest lets drops through.
+    red->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture* small = picture(ui.PadSMALL, QStringLiteral("PadSMALL"), true);
+    small->onPress = [this](QMouseEvent*) { run("PADRedZONEMouseDown"); };
+
+    makeLabel(canvas_, QStringLiteral("PadTrayCaption"), QStringLiteral("Electrodes"),
+              QRect(whitePadTray.left, whitePadTray.top - 20, 120, 16))
+        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    for (auto [control, name] : {std::pair{&ui.PADWHITE, std::string("PADWHITE")}, std::pair{&ui.PADRED, std::string("PADRED")}}) {
+        Picture* pad = picture(*control, QString::fromStdString(name), true);
+        pad->setCursor(Qt::OpenHandCursor);
+        pad->setToolTip(name == "PADWHITE" ? QStringLiteral("Drag the white electrode to the upper right chest")
+                                           : QStringLiteral("Drag the red electrode to the patient's left side"));
+        pad->onPress = [this](QMouseEvent* event) {
+            dragStart_ = event->position().toPoint();
+            dragging_ = false;
+        };
+        pad->onMove = [this, pad, control, name](QMouseEvent* event) {
+            if (dragging_ || !(event->buttons() & Qt::LeftButton))
+                return;
+            if ((event->position().toPoint() - dragStart_).manhattanLength() < QApplication::startDragDistance())
+                return;
+            startPadDrag(pad, *control, name);
+        };
+    }
+}
+
+void TForm1::startPadDrag(Picture* pad, Control& control, const std::string& name)
+{
+    if (!control.enabled)
+        return;
+    dragging_ = true;
+    const QPixmap image = pad->grab();
+    run(name + "StartDrag");
+    // A refused drag leaves the pad's tag at 0: nothing is carried.
+    if (control.tag == 1) {
+        auto* drag = new QDrag(pad);
+        auto* data = new QMimeData;
+        data->setData(padMimeType, QByteArray::fromStdString(name));
+        drag->setMimeData(data);
+        drag->setPixmap(image);
+        drag->setHotSpot(dragStart_);
+        drag->exec(Qt::MoveAction);
+    }
+    run(name + "EndDrag");
+    dragging_ = false;
+}
+
+void TForm1::dropOn(const std::string& zone, QPoint at)
+{
+    scenario().dropX = at.x();
+    scenario().dropY = at.y();
+    run(zone + "DragDrop");
+}
+
+void TForm1::buildSidePanel()
+{
+    MainWindow& ui = scenario().ui;
+    QLabel* mode = makeLabel(canvas_, QStringLiteral("MODElabel"), QString(), QRect(sideLeft, 8, 130, 26));
+    mode->setStyleSheet(QStringLiteral("color: #27557F; font-size: 15px; font-weight: 700;"));
+    syncers_.push_back([this, mode, &ui] { syncText(mode, ui.MODElabel); });
+
+    makeLabel(canvas_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"), QRect(sideLeft + 150, 10, 50, 22))
+        ->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 13px;"));
+    QLabel* score = makeLabel(canvas_, QStringLiteral("SCORELabel"), QString(), QRect(sideLeft + 196, 4, 76, 32));
+    score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    score->setStyleSheet(QStringLiteral("color: #14324F; font-size: 24px; font-weight: 800;"));
+    bind(score, ui.SCORELabel);
+    syncers_.push_back([this, score, &ui] { syncText(score, ui.SCORELabel); });
+
+    QLabel* over = makeLabel(canvas_, QStringLiteral("SCENOVERLabel"), QString(), QRect(300, 8, 480, 30));
+    over->setAlignment(Qt::AlignCenter);
+    over->setStyleSheet(QStringLiteral(
+        "color: white; background: #C62828; font-size: 17px; font-weight: 800; border-radius: 6px;"));
+    bind(over, ui.SCENOVERLabel);
+    syncers_.push_back([this, over, &ui] { syncText(over, ui.SCENOVERLabel); });
+
+    makeLabel(canvas_, QStringLiteral("MessagesCaption"), QStringLiteral("Messages"), QRect(sideLeft, 44, 200, 18))
+        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    messages_ = new QPlainTextEdit(canvas_);
+    messages_->setObjectName(QStringLiteral("MainMSGDisplay"));
+    messages_->setReadOnly(true);
+    messages_->setGeometry(sideLeft, 64, sideWidth, 150);
+    messages_->setFocusPolicy(Qt::NoFocus);
+    messages_->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { background: #FFF3A8; color: #202020; border: 1px solid #C9B44A; border-radius: 6px;"
+        " font-size: 13px; padding: 4px; }"));
+    messages_->viewport()->installEventFilter(this);
+    messages_->viewport()->setCursor(Qt::PointingHandCursor);
+    bind(messages_, ui.MainMSGDisplay);
+    syncers_.push_back([this, &ui] {
+        const QString text = QString::fromStdString(ui.MainMSGDisplay.text());
+        if (messages_->toPlainText() != text)
+            messages_->setPlainText(text);
+    });
+
+    makeLabel(canvas_, QStringLiteral("StepsCaption"), QStringLiteral("Last action"), QRect(sideLeft, 224, 120, 18))
+        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    QLabel* steps = makeLabel(canvas_, QStringLiteral("Steps"), QString(), QRect(sideLeft, 244, sideWidth, 26));
+    steps->setStyleSheet(QStringLiteral(
+        "background: white; color: #14324F; border: 1px solid #AAB6C2; border-radius: 4px; font-weight: 600;"));
+    bind(steps, ui.Steps);
+    syncers_.push_back([this, steps, &ui] { syncText(steps, ui.Steps); });
+
+    makeLabel(canvas_, QStringLiteral("Steps2Caption"), QStringLiteral("Actions taken"), QRect(sideLeft, 280, 140, 18))
+        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    auto* list = new QListWidget(canvas_);
+    list->setObjectName(QStringLiteral("STEPS2"));
+    list->setGeometry(sideLeft, 300, sideWidth, 300);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setStyleSheet(QStringLiteral("QListWidget { background: white; border: 1px solid #AAB6C2; border-radius: 4px; }"));
+    bind(list, ui.STEPS2);
+    syncers_.push_back([list, &ui] {
+        const auto& lines = ui.STEPS2.lines();
+        if (list->count() == static_cast<int>(lines.size()))
+            return;
+        list->clear();
+        for (const std::string& line : lines)
+            list->addItem(QString::fromStdString(line));
+        list->scrollToBottom();
+    });
+}
+
+QPushButton* TForm1::actionButton(Control& control, const QString& caption, const QString& hint, int column)
+{
+    auto* button = new QPushButton(caption, canvas_);
+    button->setObjectName(QString::fromStdString(control.name()));
+    button->setToolTip(hint);
+    constexpr int width = 124;
+    constexpr int gap = 10;
+    button->setGeometry(20 + column * (width + gap), actionRowTop, width, 40);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #FFFFFF; color: #14324F; border: 1px solid #8DA0B3; border-radius: 6px;"
+        " font-size: 13px; font-weight: 600; }"
+        "QPushButton:hover { background: #EAF2FB; }"
+        "QPushButton:pressed { background: #D3E3F5; }"
+        "QPushButton:focus { border: 2px solid #2D6CB0; }"
+        "QPushButton:disabled { color: #9AA7B4; background: #F1F3F5; border-color: #C5CED6; }"));
+    bind(button, control);
+    return button;
+}
+
+void TForm1::popup(QMenu* menu, QWidget* button)
+{
+    menu->popup(button->mapToGlobal(QPoint(25, 15)));
+}
+
+void TForm1::buildActionRow()
+{
+    MainWindow& ui = scenario().ui;
+    Scenario& s = scenario();
+
+    cprMenu_ = new QMenu(this);
+    cprMenu_->setObjectName(QStringLiteral("CPRMenu"));
+    QAction* start = cprMenu_->addAction(QStringLiteral("Start CPR"), this, [this] { run("StartCPRMenuItemClick"); });
+    start->setObjectName(QStringLiteral("StartCPRMenuItem"));
+    QAction* stop = cprMenu_->addAction(QStringLiteral("Stop CPR"), this, [this] { run("StopCPRMenuItemClick"); });
+    stop->setObjectName(QStringLiteral("StopCPRMenuItem"));
+    syncers_.push_back([start, stop, &ui] {
+        start->setEnabled(ui.StartCPRMenuItem.enabled);
+        stop->setEnabled(ui.StopCPRMenuItem.enabled);
+    });
+    QPushButton* cpr = actionButton(ui.CPRButton, QStringLiteral("&CPR"), QStringLiteral("Starts or stops CPR"), 0);
+    connect(cpr, &QPushButton::clicked, this, [this, cpr, &s] {
+        run("CPRButtonClick");
+        (void)s;
+        popup(cprMenu_, cpr);
+    });
+
+    QPushButton* pulse = actionButton(ui.PulseButton, QStringLiteral("&Pulse"), QStringLiteral("Checks patient's pulse"), 1);
+    connect(pulse, &QPushButton::clicked, this, [this] { run("PulseButtonClick"); });
+
+    abcsMenu_ = new QMenu(this);
+    abcsMenu_->setObjectName(QStringLiteral("ABCsMenu"));
+    auto item = [&](Control& control, const QString& caption) {
+        QAction* action = abcsMenu_->addAction(caption);
+        action->setObjectName(QString::fromStdString(control.name()));
+        action->setCheckable(&control != &ui.AllABCsmenuItem);
+        const std::string handler = control.name() + "Click";
+        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+        syncers_.push_back([action, &control] { action->setChecked(control.checked); });
+    };
+    item(ui.AllABCsmenuItem, QStringLiteral("&All ABCs"));
+    abcsMenu_->addSeparator();
+    item(ui.ABCsResponsivenessMenuItem, QStringLiteral("&Responsiveness"));
+    item(ui.ABCsAirwayMenuItem, QStringLiteral("A&irway"));
+    item(ui.ABCsBreathingMenuItem, QStringLiteral("&Breathing"));
+    item(ui.ABCsVentilationMenuItem, QStringLiteral("&Ventilation"));
+    item(ui.ABCsCirculationMenuItem, QStringLiteral("&Circulation"));
+    QPushButton* abcs = actionButton(ui.ABCsButton, QStringLiteral("&ABCs"),
+                                     QStringLiteral("Airway, breathing and circulation checks"), 2);
+    connect(abcs, &QPushButton::clicked, this, [this, abcs] {
+        // A step that is still animating keeps the menu closed.
+        const bool open = ABCsButtonClick(scenario());
+        sync();
+        if (open)
+            popup(abcsMenu_, abcs);
+    });
+
+    QPushButton* bp = actionButton(ui.BPButton, QStringLiteral("&BP"), QStringLiteral("Checks patient's blood pressure"), 3);
+    connect(bp, &QPushButton::clicked, this, [this] { run("BPButtonClick"); });
+
+    troubleMenu_ = new QMenu(this);
+    troubleMenu_->setObjectName(QStringLiteral("TROUBLESHOOTMenu"));
+    for (auto [control, caption] : {std::pair{&ui.TroubleElectrodeMenuItem, QStringLiteral("Re-attach Electrode")},
+                                    std::pair{&ui.TroubleBatteryMenuItem, QStringLiteral("Replace Battery")},
+                                    std::pair{&ui.TroubleMOTIONMenuItem, QStringLiteral("Stop Motion")}}) {
+        QAction* action = troubleMenu_->addAction(caption);
+        action->setObjectName(QString::fromStdString(control->name()));
+        const std::string handler = control->name() + "Click";
+        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    }
+    QPushButton* trouble = actionButton(ui.TROUBLEShootButton, QStringLiteral("&Troubleshoot"),
+                                        QStringLiteral("Electrode, battery and motion problems of the trainer"), 4);
+    connect(trouble, &QPushButton::clicked, this, [this, trouble] {
+        run("TROUBLEShootButtonClick");
+        popup(troubleMenu_, trouble);
+    });
+
+    QPushButton* voice = actionButton(ui.VOICEButton, QStringLiteral("&Voice"), QStringLiteral("Records a voice report"), 5);
+    connect(voice, &QPushButton::clicked, this, [this] { run("VOICEButtonClick"); });
+    QPushButton* clear = actionButton(ui.CLEARButton, QStringLiteral("C&lear"),
+                                      QStringLiteral("Everybody stands clear of the patient"), 6);
+    connect(clear, &QPushButton::clicked, this, [this] { run("Clearbutton1Click"); });
+    QPushButton* end = actionButton(ui.EndButton, QStringLiteral("&End Scenario"),
+                                    QStringLiteral("Ends the scenario and shows the summary"), 7);
+    connect(end, &QPushButton::clicked, this, [this] { run("EndButtonClick"); });
+}
+
+void TForm1::buildOverlays()
+{
+    MainWindow& ui = scenario().ui;
+
+    auto* panel = new QFrame(canvas_);
+    panel->setObjectName(QStringLiteral("FINALERRORPanel"));
+    panel->setGeometry(300, 150, 500, 360);
+    panel->setStyleSheet(QStringLiteral(
+        "#FINALERRORPanel { background: #FFFFFF; border: 2px solid #C62828; border-radius: 10px; }"));
+    auto* layout = new QVBoxLayout(panel);
+    auto* title = new QLabel(QStringLiteral("Final Errors"), panel);
+    title->setObjectName(QStringLiteral("FinalErrorsTitle"));
+    title->setStyleSheet(QStringLiteral("color: #C62828; font-size: 18px; font-weight: 800;"));
+    layout->addWidget(title);
+    auto* list = new QListWidget(panel);
+    list->setObjectName(QStringLiteral("finalMSGdisplay"));
+    layout->addWidget(list);
+    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    ok->setObjectName(QStringLiteral("FinalErrorOKButton"));
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    connect(ok, &QPushButton::clicked, this, [this] { run("FinalErrorOKButtonClick"); });
+    bind(panel, ui.FINALERRORPanel);
+    syncers_.push_back([list, &ui] {
+        QStringList lines;
+        for (const std::string& line : ui.finalMSGdisplay.lines())
+            lines << QString::fromStdString(line);
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        if (shown != lines) {
+            list->clear();
+            list->addItems(lines);
+        }
+    });
+
+    // The main menu lies over the whole window until a scenario starts.
+    auto* menu = new QFrame(canvas_);
+    menu->setObjectName(QStringLiteral("MENU"));
+    menu->setGeometry(0, 0, mainWindowWidth, mainWindowHeight);
+    menu->setStyleSheet(QStringLiteral("#MENU { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1F3B57,"
+                                       " stop:1 #0F2233); }"));
+    auto* brand = new Picture(QStringLiteral("icon"), menu);
+    brand->setObjectName(QStringLiteral("MenuIcon"));
+    brand->setGeometry(mainWindowWidth / 2 - 56, 70, 112, 112);
+    auto* name = new QLabel(QStringLiteral("Defibrio"), menu);
+    name->setObjectName(QStringLiteral("MenuTitle"));
+    name->setAlignment(Qt::AlignCenter);
+    name->setGeometry(0, 192, mainWindowWidth, 56);
+    name->setStyleSheet(QStringLiteral("color: white; font-size: 40px; font-weight: 800;"));
+    auto* tagline = new QLabel(QStringLiteral("AED trainer simulator"), menu);
+    tagline->setObjectName(QStringLiteral("MenuTagline"));
+    tagline->setAlignment(Qt::AlignCenter);
+    tagline->setGeometry(0, 248, mainWindowWidth, 26);
+    tagline->setStyleSheet(QStringLiteral("color: #B8CCE0; font-size: 16px;"));
+    const QString menuButtonStyle = QStringLiteral(
+        "QPushButton { background: #F5F8FB; color: #14324F; border: none; border-radius: 8px; font-size: 16px;"
+        " font-weight: 700; }"
+        "QPushButton:hover { background: #FFFFFF; }"
+        "QPushButton:focus { border: 3px solid #F2B632; }");
+    int top = 310;
+    for (auto [control, caption, handler, hint] :
+         {std::tuple{&ui.MenuStart, QStringLiteral("&Start"), "MenuStartClick", QStringLiteral("Starts a scenario")},
+          std::tuple{&ui.SCOREBOARD, QStringLiteral("Score&board"), "SCOREBOARDClick",
+                     QStringLiteral("Shows top 10 practice scores")},
+          std::tuple{&ui.OPTIONSMainMENU, QStringLiteral("&Options"), "OPTIONSMainMENUClick",
+                     QStringLiteral("Program, protocol and report options")},
+          std::tuple{&ui.MENUQUIT, QStringLiteral("&Quit"), "MENUQUITClick", QStringLiteral("Ends the program")}}) {
+        auto* button = new QPushButton(caption, menu);
+        button->setObjectName(QString::fromStdString(control->name()));
+        button->setToolTip(hint);
+        button->setGeometry(mainWindowWidth / 2 - 120, top, 240, 46);
+        button->setStyleSheet(menuButtonStyle);
+        top += 60;
+        const std::string h = handler;
+        connect(button, &QPushButton::clicked, this, [this, h] { run(h); });
+        bind(button, *control);
+    }
+    bind(menu, ui.MENU);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (messages_ && watched == messages_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        run("MainMSGDisplayClick");
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    // A key that reaches the window itself goes to the main menu's Start button.
+    if (scenario().ui.MENU.visible) {
+        if (QWidget* start = canvas_->findChild<QWidget*>(QStringLiteral("MenuStart")))
+            start->setFocus();
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    run("FormClose");
+    event->accept();
+}
+
+void TForm1::syncText(QLabel* label, const Control& control)
+{
+    const QString text = QString::fromStdString(control.text());
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void TForm1::sync()
+{
+    if (syncing_)
+        return;
+    syncing_ = true;
+    for (const Binding& b : bindings_) {
+        const bool shown = b.control->visible && (!b.shownWith || b.shownWith->visible);
+        if (b.followsGeometry && shown) {
+            QSize size(b.control->width, b.control->height);
+            if (size.isEmpty())
+                if (auto* p = qobject_cast<Picture*>(b.widget))
+                    size = p->naturalSize();
+            b.widget->setGeometry(b.control->left, b.control->top, size.width(), size.height());
+        }
+        if (b.widget->isVisibleTo(b.widget->parentWidget()) != shown)
+            b.widget->setVisible(shown);
+        b.widget->setEnabled(b.control->enabled);
+        // Pads that lie on the patient, and disabled zones, let the mouse through to what is below.
+        if (qobject_cast<Picture*>(b.widget) || qobject_cast<DropZone*>(b.widget)) {
+            const bool pad = b.control == &scenario().ui.PADWHITE || b.control == &scenario().ui.PADRED;
+            if (pad || qobject_cast<DropZone*>(b.widget))
+                b.widget->setAttribute(Qt::WA_TransparentForMouseEvents, !b.control->enabled);
+        }
+    }
+    for (const auto& syncer : syncers_)
+        syncer();
+    const MainWindow& ui = scenario().ui;
+    pauseAction_->setChecked(ui.Pause.checked);
+    pauseAction_->setEnabled(ui.Pause.enabled && !ui.MENU.visible);
+    adviceAction_->setEnabled(ui.Advice.enabled && !ui.MENU.visible);
+    historyAction_->setEnabled(ui.PatientHistory.enabled && !ui.MENU.visible);
+    if (windows_)
+        windows_->sync();
+    syncing_ = false;
 }
 
 } // namespace defib::ui

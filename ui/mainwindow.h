@@ -1,32 +1,113 @@
 #pragma once
 
+#include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "device/trainer.h"
 #include "ui/qtclock.h"
 #include "ui/qtplatform.h"
+#include "ui/sound.h"
+#include "ui/widgets.h"
 
 namespace defib::ui {
 
-// The main window: shows the core's controls and hands every event to its handler.
+class SecondaryWindows;
+
+// What the window needs from the machine: the platform services, which tests replace.
+struct WindowServices {
+    RandomSource* random = nullptr;
+    SoundPlayer* sound = nullptr;
+    Dialogs* dialogs = nullptr;
+    WallClock* wallClock = nullptr;
+    // Time that moves only when told (tests and screenshots); the window's own clock otherwise.
+    VirtualClock* virtualClock = nullptr;
+};
+
+// The main window. It shows the core's controls and hands every click, drop and key to the
+// core's handler of the same name; after each event and each timer it shows the model again.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(const QString& programDirectory, QWidget* parent = nullptr);
+    explicit TForm1(const QString& programDirectory, WindowServices services = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Trainer& trainer() { return *trainer_; }
-    QtClock& clock() { return clock_; }
+    Scenario& scenario() { return trainer_->scenario(); }
+    const Clock& clock() const { return *clock_; }
+    // With a virtual clock: moves time on, fires what falls due and shows the result.
+    void advance(Millis amount);
+
+    // Runs a handler by name, then shows the model. False when there is no such handler.
+    bool run(const std::string& handler);
+    // Shows the model: every widget follows its control.
+    void sync();
+    QWidget* canvas() const { return canvas_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QtClock clock_;
-    ClockSeededRandom random_;
-    SilentSound sound_;
-    WidgetDialogs dialogs_;
-    LocaleWallClock wallClock_;
+    struct Binding {
+        QWidget* widget;
+        Control* control;
+        // Placed where the model says (left, top, width, height), as the patient's pictures.
+        bool followsGeometry;
+        // Shown only while this control is shown too (the parts of the opened trainer).
+        Control* shownWith;
+    };
+
+    void buildMenus();
+    void buildScene();
+    void buildPatient();
+    void buildDevice();
+    void buildPads();
+    void buildSidePanel();
+    void buildActionRow();
+    void buildOverlays();
+    Picture* picture(Control& control, const QString& name, bool followsGeometry, Control* shownWith = nullptr);
+    QPushButton* actionButton(Control& control, const QString& caption, const QString& hint, int column);
+    void bind(QWidget* widget, Control& control, bool followsGeometry = false, Control* shownWith = nullptr);
+    void startPadDrag(Picture* pad, Control& control, const std::string& name);
+    void dropOn(const std::string& zone, QPoint at);
+    void popup(QMenu* menu, QWidget* button);
+    void syncText(QLabel* label, const Control& control);
+    void placeCable(QWidget* cable, const Control& control);
+
+    QtClock qtClock_;
+    VirtualClock* virtualClock_ = nullptr;
+    Clock* clock_ = nullptr;
+    ClockSeededRandom ownRandom_;
+    EffectsPlayer ownSound_;
+    WidgetDialogs ownDialogs_;
+    LocaleWallClock ownWallClock_;
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
+    QString programDirectory_;
+
+    QWidget* canvas_ = nullptr;
+    std::vector<Binding> bindings_;
+    std::vector<std::function<void()>> syncers_;
+    QPlainTextEdit* messages_ = nullptr;
+    QMenu* abcsMenu_ = nullptr;
+    QMenu* cprMenu_ = nullptr;
+    QMenu* troubleMenu_ = nullptr;
+    QAction* pauseAction_ = nullptr;
+    QAction* adviceAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    QPoint dragStart_;
+    bool dragging_ = false;
+    bool syncing_ = false;
+    std::unique_ptr<SecondaryWindows> windows_;
 };
 
 } // namespace defib::ui

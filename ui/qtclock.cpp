@@ -50,6 +50,8 @@ void QtClock::fireDue()
     }
     firing_ = false;
     arm();
+    if (afterFiring)
+        afterFiring();
 }
 
 } // namespace defib::ui

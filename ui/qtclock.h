@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 #include "engine/timers.h"
 
@@ -19,6 +20,8 @@ public:
     void attach(TimerScheduler& scheduler);
     // Fires every timer that is due by now, then arms for the next one.
     void fireDue();
+    // Called after each round of timers, so the window shows what they changed.
+    std::function<void()> afterFiring;
 
 private:
     void arm();

@@ -35,11 +35,4 @@ public:
     std::string longTime() override;
 };
 
-// No sound until the prompt player is connected: every prompt counts as played.
-class SilentSound : public SoundPlayer {
-public:
-    bool play(const std::string&) override { return true; }
-    void stop() override {}
-};
-
 } // namespace defib::ui

@@ -1,0 +1,309 @@
+#include "ui/secondary.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "ui/mainwindow.h"
+
+namespace defib::ui {
+
+void ToolWindow::closeEvent(QCloseEvent* event)
+{
+    if (onClose) {
+        event->ignore();
+        onClose();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ToolWindow::reject()
+{
+    // Escape closes the window the way its frame does.
+    if (onClose)
+        onClose();
+    else
+        QDialog::reject();
+}
+
+namespace {
+QLineEdit* readOnlyField(QWidget* parent, const QString& name)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    return field;
+}
+
+void syncField(QLineEdit* field, const Control& control)
+{
+    const QString text = QString::fromStdString(control.text());
+    if (field->text() != text)
+        field->setText(text);
+}
+
+void syncList(QListWidget* list, const Control& control)
+{
+    QStringList lines;
+    for (const std::string& line : control.lines())
+        lines << QString::fromStdString(line);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    if (shown != lines) {
+        list->clear();
+        list->addItems(lines);
+    }
+}
+} // namespace
+
+SecondaryWindows::SecondaryWindows(TForm1& main) : main_(main)
+{
+    buildRegistration();
+    buildSummary();
+    buildScoreboard();
+    buildDebug();
+}
+
+void SecondaryWindows::showAs(ToolWindow* window, bool shown)
+{
+    if (window->isVisible() == shown)
+        return;
+    if (shown) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    } else {
+        window->hide();
+    }
+}
+
+void SecondaryWindows::buildRegistration()
+{
+    RegistrationWindow& model = main_.scenario().registration;
+    registration_ = new ToolWindow(&main_);
+    registration_->setObjectName(QStringLiteral("TUserNAMEFORM"));
+    registration_->setWindowTitle(QStringLiteral("Registration"));
+    registration_->setModal(true);
+    auto* layout = new QVBoxLayout(registration_);
+    auto* form = new QFormLayout;
+    nameEdit_ = new QLineEdit(registration_);
+    nameEdit_->setObjectName(QStringLiteral("NameEdit"));
+    nameEdit_->setMaxLength(40);
+    idEdit_ = new QLineEdit(registration_);
+    idEdit_->setObjectName(QStringLiteral("IDEdit"));
+    idEdit_->setMaxLength(20);
+    form->addRow(QStringLiteral("&Name:"), nameEdit_);
+    form->addRow(QStringLiteral("&ID Number:"), idEdit_);
+    layout->addLayout(form);
+    auto* modes = new QGroupBox(QStringLiteral("Mode"), registration_);
+    auto* modeLayout = new QHBoxLayout(modes);
+    practice_ = new QRadioButton(QStringLiteral("&Practice"), modes);
+    practice_->setObjectName(QStringLiteral("PracticeRadioButton"));
+    test_ = new QRadioButton(QStringLiteral("&Test"), modes);
+    test_->setObjectName(QStringLiteral("TestRadioButton"));
+    modeLayout->addWidget(practice_);
+    modeLayout->addWidget(test_);
+    layout->addWidget(modes);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"), registration_);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), registration_);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    QObject::connect(ok, &QPushButton::clicked, registration_, [this, &model] {
+        model.NameEdit.setText(nameEdit_->text().trimmed().toStdString());
+        model.IDEdit.setText(idEdit_->text().trimmed().toStdString());
+        model.PracticeRadioButton.checked = practice_->isChecked();
+        model.TestRadioButton.checked = test_->isChecked();
+        main_.run("TUserNAMEFORM.OKButtonClick");
+    });
+    QObject::connect(cancel, &QPushButton::clicked, registration_, [this] { main_.run("TUserNAMEFORM.CancelButtonClick"); });
+    registration_->onClose = [this] { main_.run("TUserNAMEFORM.CancelButtonClick"); };
+}
+
+void SecondaryWindows::buildSummary()
+{
+    summary_ = new ToolWindow(&main_);
+    summary_->setObjectName(QStringLiteral("TForm2"));
+    summary_->setWindowTitle(QStringLiteral("Scenario Summary"));
+    summary_->setMinimumSize(560, 480);
+    auto* layout = new QVBoxLayout(summary_);
+    summaryMode_ = new QLabel(summary_);
+    summaryMode_->setObjectName(QStringLiteral("MODELABEL"));
+    summaryMode_->setAlignment(Qt::AlignCenter);
+    summaryMode_->setStyleSheet(QStringLiteral("font-size: 18px; font-weight: 800; color: #27557F;"));
+    layout->addWidget(summaryMode_);
+    auto* form = new QFormLayout;
+    summaryName_ = readOnlyField(summary_, QStringLiteral("NAMEEDIT"));
+    summaryId_ = readOnlyField(summary_, QStringLiteral("IDEDIT"));
+    summaryScore_ = readOnlyField(summary_, QStringLiteral("SCOREEDIT"));
+    summaryShock_ = readOnlyField(summary_, QStringLiteral("SHOCKTIMEEDIT"));
+    summaryElapsed_ = readOnlyField(summary_, QStringLiteral("ElapsedTimeEDIT"));
+    summaryScore_->setStyleSheet(QStringLiteral("font-weight: 800;"));
+    form->addRow(QStringLiteral("Name"), summaryName_);
+    form->addRow(QStringLiteral("ID Number"), summaryId_);
+    form->addRow(QStringLiteral("Score"), summaryScore_);
+    form->addRow(QStringLiteral("Speed of First Shock"), summaryShock_);
+    form->addRow(QStringLiteral("Elapsed Time"), summaryElapsed_);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(QStringLiteral("Protocol Errors/Notes"), summary_));
+    errors_ = new QListWidget(summary_);
+    errors_->setObjectName(QStringLiteral("Errors"));
+    errors_->setCursor(Qt::ArrowCursor);
+    layout->addWidget(errors_, 1);
+    auto* buttons = new QHBoxLayout;
+    SummaryWindow& model = main_.scenario().summary;
+    for (auto [control, caption, handler] :
+         {std::tuple{&model.SCOREBOARD, QStringLiteral("Score&board"), "TForm2.SCOREBOARDClick"},
+          std::tuple{&model.RepeatButton, QStringLiteral("&Repeat"), "TForm2.RepeatButtonClick"},
+          std::tuple{&model.Next, QStringLiteral("&Next"), "TForm2.NextClick"},
+          std::tuple{&model.MainMenu, QStringLiteral("&Main Menu"), "TForm2.MainMenuClick"},
+          std::tuple{&model.QUIT, QStringLiteral("&Quit"), "TForm2.QUITClick"}}) {
+        auto* button = new QPushButton(caption, summary_);
+        button->setObjectName(QString::fromStdString(control->name()));
+        buttons->addWidget(button);
+        const std::string h = handler;
+        QObject::connect(button, &QPushButton::clicked, summary_, [this, h] { main_.run(h); });
+        if (control == &model.RepeatButton)
+            repeat_ = button;
+    }
+    layout->addLayout(buttons);
+    summary_->onClose = [this] { main_.run("TForm2.MainMenuClick"); };
+}
+
+void SecondaryWindows::buildScoreboard()
+{
+    scoreboard_ = new ToolWindow(&main_);
+    scoreboard_->setObjectName(QStringLiteral("TScoreboard"));
+    scoreboard_->setWindowTitle(QStringLiteral("Scoreboard"));
+    auto* layout = new QVBoxLayout(scoreboard_);
+    board_ = new QPlainTextEdit(scoreboard_);
+    board_->setObjectName(QStringLiteral("Memo1"));
+    board_->setReadOnly(true);
+    board_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(11);
+    board_->setFont(fixed);
+    board_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(40, QLatin1Char('M'))), 260);
+    layout->addWidget(board_);
+    auto* ok = new QPushButton(QStringLiteral("OK"), scoreboard_);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    QObject::connect(ok, &QPushButton::clicked, scoreboard_, [this] { main_.run("TScoreboard.OKButtonClick"); });
+    scoreboard_->onClose = [this] { main_.run("TScoreboard.FormClose"); };
+}
+
+void SecondaryWindows::buildDebug()
+{
+    debug_ = new ToolWindow(&main_);
+    debug_->setObjectName(QStringLiteral("TFormdebug"));
+    debug_->setWindowTitle(QStringLiteral("Debug"));
+    debug_->resize(360, 560);
+    auto* layout = new QVBoxLayout(debug_);
+    nextStep_ = new QLabel(debug_);
+    nextStep_->setObjectName(QStringLiteral("Label1"));
+    nextStep_->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: 700;"));
+    layout->addWidget(new QLabel(QStringLiteral("Next step:"), debug_));
+    layout->addWidget(nextStep_);
+    fields_ = new QTableWidget(debug_);
+    fields_->setObjectName(QStringLiteral("ScenarioState"));
+    fields_->setColumnCount(2);
+    fields_->setHorizontalHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
+    fields_->horizontalHeader()->setStretchLastSection(true);
+    fields_->verticalHeader()->hide();
+    fields_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const std::vector<std::string> names = fieldNames();
+    fields_->setRowCount(static_cast<int>(names.size()));
+    for (int row = 0; row < static_cast<int>(names.size()); ++row) {
+        fields_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(names[static_cast<std::size_t>(row)])));
+        fields_->setItem(row, 1, new QTableWidgetItem);
+    }
+    layout->addWidget(fields_);
+}
+
+void SecondaryWindows::showDebug()
+{
+    debug_->show();
+    debug_->raise();
+    sync();
+}
+
+void SecondaryWindows::showAbout()
+{
+    QMessageBox about(&main_);
+    about.setObjectName(QStringLiteral("TAboutBox"));
+    about.setWindowTitle(QStringLiteral("About Defibrio"));
+    about.setIconPixmap(QIcon(QStringLiteral(":/pictures/icon.svg")).pixmap(64, 64));
+    about.setText(QStringLiteral("<b>Defibrio</b> %1").arg(QStringLiteral("1.0")));
+    about.setInformativeText(
+        QStringLiteral("A training simulator for the use of an AED trainer, with one-button and two-button "
+                       "models, scored against a configurable protocol.\n\nFor training only: not for use on "
+                       "patients."));
+    about.exec();
+}
+
+void SecondaryWindows::sync()
+{
+    Scenario& s = main_.scenario();
+    RegistrationWindow& reg = s.registration;
+    if (reg.window.visible && !registration_->isVisible()) {
+        nameEdit_->setText(QString::fromStdString(reg.NameEdit.text()));
+        idEdit_->setText(QString::fromStdString(reg.IDEdit.text()));
+        (reg.TestRadioButton.checked ? test_ : practice_)->setChecked(true);
+        nameEdit_->setFocus();
+    }
+    showAs(registration_, reg.window.visible);
+
+    SummaryWindow& sum = s.summary;
+    if (sum.window.visible) {
+        syncField(summaryName_, sum.NAMEEDIT);
+        syncField(summaryId_, sum.IDEDIT);
+        syncField(summaryScore_, sum.SCOREEDIT);
+        syncField(summaryShock_, sum.SHOCKTIMEEDIT);
+        syncField(summaryElapsed_, sum.ElapsedTimeEDIT);
+        syncList(errors_, sum.Errors);
+        summaryMode_->setText(QString::fromStdString(sum.MODELABEL.text()));
+        repeat_->setEnabled(sum.RepeatButton.enabled);
+        summary_->setEnabled(sum.window.enabled);
+    }
+    const bool summaryWasShown = summary_->isVisible();
+    showAs(summary_, sum.window.visible);
+    if (sum.window.visible && !summaryWasShown && !sum.activeControl.empty())
+        if (auto* focus = summary_->findChild<QWidget*>(QString::fromStdString(sum.activeControl)))
+            focus->setFocus();
+
+    ScoreboardWindow& board = s.scoreboardWindow;
+    const QString text = QString::fromStdString(board.Memo1.text());
+    if (board_->toPlainText() != text)
+        board_->setPlainText(text);
+    const bool onTop = scoreboard_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (onTop != board.stayOnTop) {
+        scoreboard_->setWindowFlag(Qt::WindowStaysOnTopHint, board.stayOnTop);
+        if (board.window.visible)
+            scoreboard_->show();
+    }
+    showAs(scoreboard_, board.window.visible);
+
+    if (debug_->isVisible()) {
+        nextStep_->setText(QString::fromStdString(s.debug.Label1.text()));
+        const std::vector<std::string> names = fieldNames();
+        for (int row = 0; row < static_cast<int>(names.size()); ++row)
+            if (auto field = findField(s.state, names[static_cast<std::size_t>(row)]))
+                fields_->item(row, 1)->setText(QString::fromStdString(field->format()));
+    }
+}
+
+} // namespace defib::ui

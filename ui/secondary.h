@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace defib::ui {
+
+class TForm1;
+
+// A window of its own that tells the main window when its frame is closed.
+class ToolWindow : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+    std::function<void()> onClose;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+};
+
+// The windows besides the main one: registration, the scenario summary, the scoreboard, the
+// debug window and the about box. Each shows its part of the core's model.
+class SecondaryWindows {
+public:
+    explicit SecondaryWindows(TForm1& main);
+    void sync();
+    void showDebug();
+    void showAbout();
+
+    ToolWindow* registration() const { return registration_; }
+    ToolWindow* summary() const { return summary_; }
+    ToolWindow* scoreboard() const { return scoreboard_; }
+    ToolWindow* debug() const { return debug_; }
+
+private:
+    void buildRegistration();
+    void buildSummary();
+    void buildScoreboard();
+    void buildDebug();
+    void showAs(ToolWindow* window, bool shown);
+
+    TForm1& main_;
+    ToolWindow* registration_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* idEdit_ = nullptr;
+    QRadioButton* practice_ = nullptr;
+    QRadioButton* test_ = nullptr;
+
+    ToolWindow* summary_ = nullptr;
+    QLineEdit* summaryName_ = nullptr;
+    QLineEdit* summaryId_ = nullptr;
+    QLineEdit* summaryScore_ = nullptr;
+    QLineEdit* summaryShock_ = nullptr;
+    QLineEdit* summaryElapsed_ = nullptr;
+    QListWidget* errors_ = nullptr;
+    QLabel* summaryMode_ = nullptr;
+    QPushButton* repeat_ = nullptr;
+
+    ToolWindow* scoreboard_ = nullptr;
+    QPlainTextEdit* board_ = nullptr;
+
+    ToolWindow* debug_ = nullptr;
+    QLabel* nextStep_ = nullptr;
+    QTableWidget* fields_ = nullptr;
+};
+
+} // namespace defib::ui

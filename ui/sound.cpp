@@ -1,0 +1,67 @@
+#include "ui/sound.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QUrl>
+
+namespace defib::ui {
+
+EffectsPlayer::EffectsPlayer(QObject* parent) : QObject(parent) {}
+
+EffectsPlayer::~EffectsPlayer()
+{
+    // An effect deleted while it still loads can hang the exit on a machine without a sound
+    // device: stop them all first and let Qt delete them with their parent.
+    for (QSoundEffect* effect : std::as_const(effects_))
+        effect->stop();
+}
+
+void EffectsPlayer::preload(const QString& directory)
+{
+    const QDir dir(directory);
+    const QStringList files = dir.entryList(QStringList{QStringLiteral("*.wav"), QStringLiteral("*.WAV")},
+                                            QDir::Files | QDir::CaseSensitive);
+    for (const QString& file : files)
+        effectFor(dir.absoluteFilePath(file));
+}
+
+QSoundEffect* EffectsPlayer::effectFor(const QString& path)
+{
+    auto found = effects_.constFind(path);
+    if (found != effects_.constEnd())
+        return *found;
+    auto* effect = new QSoundEffect(this);
+    effect->setSource(QUrl::fromLocalFile(path));
+    effect->setVolume(1.0);
+    effects_.insert(path, effect);
+    return effect;
+}
+
+bool EffectsPlayer::play(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isFile())
+        return false;
+    QSoundEffect* effect = effectFor(file);
+    if (effect->status() == QSoundEffect::Error)
+        return false;
+    if (playing_ && playing_ != effect)
+        playing_->stop();
+    playing_ = effect;
+    // A machine without a sound device plays nothing, but the scenario goes on as with sound.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return true;
+    effect->play();
+    return true;
+}
+
+void EffectsPlayer::stop()
+{
+    if (playing_)
+        playing_->stop();
+    playing_ = nullptr;
+}
+
+} // namespace defib::ui

@@ -1,0 +1,188 @@
+#include "ui/widgets.h"
+
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "pictures.h"
+
+namespace defib::ui {
+
+QColor toQColor(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+Picture::Picture(const QString& pictureName, QWidget* parent) : QWidget(parent)
+{
+    setPicture(pictureName);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Picture::setPicture(const QString& pictureName)
+{
+    name_ = pictureName;
+    const QString path = QStringLiteral(":/pictures/%1.svg").arg(pictureName);
+    if (QFile::exists(path))
+        renderer_.load(path);
+    else
+        renderer_.load(QByteArray());
+    update();
+}
+
+QSize Picture::naturalSize() const
+{
+    return renderer_.isValid() ? renderer_.defaultSize() : QSize(40, 40);
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (renderer_.isValid()) {
+        renderer_.render(&painter, QRectF(rect()));
+        return;
+    }
+    painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
+    painter.setBrush(QColor(200, 200, 200, 80));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(60, 60, 60));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, name_);
+}
+
+void Picture::mousePressEvent(QMouseEvent* event)
+{
+    if (onPress)
+        onPress(event);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void Picture::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMove)
+        onMove(event);
+    else
+        QWidget::mouseMoveEvent(event);
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (onRelease)
+        onRelease(event);
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
+Led::Led(Mark mark, QWidget* parent) : QWidget(parent), mark_(mark)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Led::setColour(Colour colour)
+{
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    update();
+}
+
+void Led::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF lamp = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    const bool lit = colour_ != clWhite;
+    QColor fill = lit ? toQColor(colour_) : QColor(235, 235, 228);
+    QRadialGradient glow(lamp.center() - QPointF(lamp.width() / 5, lamp.height() / 5), lamp.width() / 1.6);
+    glow.setColorAt(0, lit ? fill.lighter(160) : QColor(255, 255, 255));
+    glow.setColorAt(1, fill);
+    painter.setPen(QPen(QColor(40, 40, 40), 1.5));
+    painter.setBrush(glow);
+    painter.drawEllipse(lamp);
+    // The mark inside the lamp tells the LEDs apart without their colour.
+    painter.setPen(QPen(lit ? QColor(30, 30, 30, 170) : QColor(120, 120, 120), 1.2));
+    painter.setBrush(Qt::NoBrush);
+    const QPointF c = lamp.center();
+    const qreal r = lamp.width() / 4;
+    switch (mark_) {
+    case Mark::Power:
+        painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 120 * 16, 300 * 16);
+        painter.drawLine(QPointF(c.x(), c.y() - r * 1.2), QPointF(c.x(), c.y()));
+        break;
+    case Mark::Analyze:
+        painter.drawPolyline(QPolygonF{QPointF(c.x() - r, c.y()), QPointF(c.x() - r / 3, c.y()),
+                                       QPointF(c.x(), c.y() - r), QPointF(c.x() + r / 3, c.y() + r),
+                                       QPointF(c.x() + r / 2, c.y()), QPointF(c.x() + r, c.y())});
+        break;
+    case Mark::Shock: {
+        QPainterPath bolt;
+        bolt.moveTo(c.x() + r * 0.2, c.y() - r);
+        bolt.lineTo(c.x() - r * 0.5, c.y() + r * 0.1);
+        bolt.lineTo(c.x(), c.y() + r * 0.1);
+        bolt.lineTo(c.x() - r * 0.2, c.y() + r);
+        bolt.lineTo(c.x() + r * 0.5, c.y() - r * 0.1);
+        bolt.lineTo(c.x(), c.y() - r * 0.1);
+        bolt.closeSubpath();
+        painter.drawPath(bolt);
+        break;
+    }
+    }
+}
+
+DropZone::DropZone(QWidget* parent) : QWidget(parent)
+{
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void DropZone::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Only a picture (a pad) can be dropped on the patient.
+    if (event->mimeData()->hasFormat(padMimeType)) {
+        event->acceptProposedAction();
+        over_ = true;
+        update();
+    }
+}
+
+void DropZone::dragLeaveEvent(QDragLeaveEvent*)
+{
+    over_ = false;
+    update();
+}
+
+void DropZone::dropEvent(QDropEvent* event)
+{
+    over_ = false;
+    update();
+    if (!event->mimeData()->hasFormat(padMimeType))
+        return;
+    event->acceptProposedAction();
+    if (onDrop)
+        onDrop(mapToParent(event->position().toPoint()));
+}
+
+void DropZone::mousePressEvent(QMouseEvent* event)
+{
+    if (onPress)
+        onPress(event);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void DropZone::paintEvent(QPaintEvent*)
+{
+    if (!over_ || !highlight)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 120, 220, 200), 2, Qt::DashLine));
+    painter.setBrush(QColor(40, 120, 220, 40));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+}
+
+} // namespace defib::ui

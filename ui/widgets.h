@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPointer>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <functional>
+
+#include "options/control.h"
+
+namespace defib::ui {
+
+QColor toQColor(Colour colour);
+
+// A picture drawn from its SVG at whatever size the control has, crisp at any scaling. Until a
+// picture file exists it draws a labelled placeholder, so the window is usable while drawing.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(const QString& pictureName, QWidget* parent);
+    void setPicture(const QString& pictureName);
+    bool hasPicture() const { return renderer_.isValid(); }
+    QSize naturalSize() const;
+    // Pressing the picture: a click for a button picture, the start of a drag for a pad.
+    std::function<void(QMouseEvent*)> onPress;
+    std::function<void(QMouseEvent*)> onMove;
+    std::function<void(QMouseEvent*)> onRelease;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString name_;
+    QSvgRenderer renderer_;
+};
+
+// One of the trainer's LEDs: a lit or dark lamp behind a ring, with a mark of its own shape so
+// it can be told apart without its colour.
+class Led : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mark { Power, Analyze, Shock };
+    Led(Mark mark, QWidget* parent);
+    void setColour(Colour colour);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Mark mark_;
+    Colour colour_ = clWhite;
+};
+
+// A transparent drop target over the patient.
+class DropZone : public QWidget {
+    Q_OBJECT
+public:
+    explicit DropZone(QWidget* parent);
+    std::function<void(QPoint)> onDrop;
+    std::function<void(QMouseEvent*)> onPress;
+    // Shown while a pad is dragged over the zone, to guide the trainee's hand.
+    bool highlight = false;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    bool over_ = false;
+};
+
+inline constexpr const char* padMimeType = "application/x-defibrio-pad";
+
+} // namespace defib::ui
