@@ -3,6 +3,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/screenshots}
-bin=${BIN:-$root/build/bin}
+bin=$(realpath "${BIN:-$root/build/bin}")
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-screenshots" "$out"

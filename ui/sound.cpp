@@ -20,6 +20,9 @@ EffectsPlayer::~EffectsPlayer()
 
 void EffectsPlayer::preload(const QString& directory)
 {
+    // Without a sound device there is nothing to prepare: prompts are then taken as played.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return;
     const QDir dir(directory);
     const QStringList files = dir.entryList(QStringList{QStringLiteral("*.wav"), QStringLiteral("*.WAV")},
                                             QDir::Files | QDir::CaseSensitive);
@@ -44,15 +47,15 @@ bool EffectsPlayer::play(const std::string& path)
     const QString file = QString::fromStdString(path);
     if (!QFileInfo(file).isFile())
         return false;
+    // A machine without a sound device plays nothing, but the scenario goes on as with sound.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return true;
     QSoundEffect* effect = effectFor(file);
     if (effect->status() == QSoundEffect::Error)
         return false;
     if (playing_ && playing_ != effect)
         playing_->stop();
     playing_ = effect;
-    // A machine without a sound device plays nothing, but the scenario goes on as with sound.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return true;
     effect->play();
     return true;
 }

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/mainwindow.h"
+
+namespace defib::uitest {
+
+// Dialogs answered from a queue; every message is kept for the test to read.
+class QueuedDialogs : public Dialogs {
+public:
+    void message(const std::string& text, MessageKind) override { messages.push_back(text); }
+    bool confirm(const std::string& text) override
+    {
+        questions.push_back(text);
+        if (answers.empty()) {
+            unanswered = true;
+            return false;
+        }
+        bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool ask(const std::string& question, std::string& answer) override
+    {
+        questions.push_back(question);
+        if (typed.empty())
+            return false;
+        answer = typed.front();
+        typed.pop_front();
+        return true;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+    std::deque<std::string> typed;
+    bool unanswered = false;
+};
+
+// Records which prompts were asked for.
+class RecordingSound : public SoundPlayer {
+public:
+    bool play(const std::string& path) override
+    {
+        played.push_back(path.substr(path.find_last_of('/') + 1));
+        return true;
+    }
+    void stop() override { ++stops; }
+    std::vector<std::string> played;
+    int stops = 0;
+};
+
+class FixedWallClock : public WallClock {
+public:
+    std::string shortDate() override { return "12/8/26"; }
+    std::string longTime() override { return "9:41:00 AM"; }
+};
+
+// The main window in a fresh program directory (with the prompt files, so audio is on), on a
+// virtual clock and with scripted dialogs, a recording sound player and a fixed date.
+struct Fixture {
+    explicit Fixture(unsigned seed = 1) : random(seed)
+    {
+        QFile motion(dir.filePath(QStringLiteral("MOTION.WAV")));
+        motion.open(QIODevice::WriteOnly);
+        motion.write("RIFF");
+        motion.close();
+        window = std::make_unique<ui::TForm1>(dir.path(),
+                                              ui::WindowServices{&random, &sound, &dialogs, &wallClock, &clock});
+        window->show();
+    }
+    Scenario& s() { return window->scenario(); }
+    template <class T = QWidget> T* find(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            qWarning("no widget named %s", qPrintable(name));
+        return found;
+    }
+    // Clicks a push button of the main window, which must be shown and enabled.
+    bool click(const QString& name)
+    {
+        auto* button = find<QPushButton>(name);
+        if (!button || !button->isVisible() || !button->isEnabled())
+            return false;
+        QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+    // Triggers a menu item as a user would, when it is enabled.
+    bool trigger(const QString& name)
+    {
+        auto* action = window->findChild<QAction*>(name);
+        if (!action || !action->isEnabled())
+            return false;
+        action->trigger();
+        return true;
+    }
+    // Presses a picture (a trainer button), which must be shown.
+    bool press(const QString& name)
+    {
+        QWidget* picture = find(name);
+        if (!picture || !picture->isVisible())
+            return false;
+        QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
+        return true;
+    }
+    QString text(const QString& name) const
+    {
+        if (auto* label = find<QLabel>(name))
+            return label->text();
+        return {};
+    }
+    void wait(int ms) { window->advance(Millis(ms)); }
+
+    QTemporaryDir dir;
+    LinearRandom random;
+    RecordingSound sound;
+    QueuedDialogs dialogs;
+    FixedWallClock wallClock;
+    VirtualClock clock;
+    std::unique_ptr<ui::TForm1> window;
+};
+
+} // namespace defib::uitest
