@@ -127,6 +127,55 @@ void TForm1::buildMenus()
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("Exit"));
+    // The trainer and the pads from the keyboard: the same handlers as the mouse reaches.
+    QMenu* trainer = menuBar()->addMenu(QStringLiteral("&Trainer"));
+    trainer->setObjectName(QStringLiteral("TrainerMenu"));
+    auto device = [&](const QString& caption, const QString& name, const QKeySequence& key, std::string handler,
+                      Control& control) {
+        QAction* action = trainer->addAction(caption, this, [this, handler, &control] {
+            if (control.visible && control.enabled)
+                run(handler);
+        });
+        action->setObjectName(name);
+        action->setShortcut(key);
+        syncers_.push_back([action, &control, this] {
+            action->setEnabled(control.visible && control.enabled && !scenario().ui.MENU.visible);
+        });
+    };
+    MainWindow& ui = scenario().ui;
+    device(QStringLiteral("&Power On"), QStringLiteral("PowerAction"), QKeySequence(Qt::Key_F5), "PowerButtonClick",
+           ui.PowerButton);
+    device(QStringLiteral("Power On &Again"), QStringLiteral("Power2Action"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
+           "POWERBUTTON2Click", ui.POWERBUTTON2);
+    device(QStringLiteral("&Analyze"), QStringLiteral("AnalyzeAction"), QKeySequence(Qt::Key_F6), "AnalyzeButtonClick",
+           ui.AnalyzeButton);
+    device(QStringLiteral("&Shock"), QStringLiteral("ShockAction"), QKeySequence(Qt::Key_F7), "SHOCKButtonClick",
+           ui.ShockButton);
+    trainer->addSeparator();
+    for (auto [pad, caption] : {std::pair{std::string("PADWHITE"), QStringLiteral("Place &White Electrode")},
+                                std::pair{std::string("PADRED"), QStringLiteral("Place &Red Electrode")}}) {
+        QMenu* place = trainer->addMenu(caption);
+        place->setObjectName(QString::fromStdString(pad) + QStringLiteral("Menu"));
+        Control& control = pad == "PADWHITE" ? ui.PADWHITE : ui.PADRED;
+        for (auto [zone, where] : {std::pair{std::string("PADWhiteZone"), QStringLiteral("&Upper Right Chest")},
+                                   std::pair{std::string("PADRedZONE"), QStringLiteral("&Left Side")}}) {
+            QAction* action = place->addAction(where, this, [this, pad, zone, &control] {
+                if (!control.visible || !control.enabled)
+                    return;
+                run(pad + "StartDrag");
+                if (control.tag == 1) {
+                    Control* target = scenario().findControl(zone);
+                    dropOn(zone, QPoint(target->left + target->width / 2, target->top + target->height / 2));
+                }
+                run(pad + "EndDrag");
+            });
+            action->setObjectName(QString::fromStdString(pad + "To" + zone));
+        }
+        syncers_.push_back([place, &control, this] {
+            place->setEnabled(control.visible && control.enabled && !scenario().ui.MENU.visible);
+        });
+    }
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     QAction* about = help->addAction(QStringLiteral("&About Defibrio"), this, [this] { windows_->showAbout(); });

@@ -140,6 +140,28 @@ private slots:
         QVERIFY(f.find(QStringLiteral("MENU"))->isVisible());
     }
 
+    void keyboardReachesTheTrainerAndThePads()
+    {
+        Fixture f;
+        Scenario& s = f.s();
+        QVERIFY(!f.window->findChild<QAction*>(QStringLiteral("PowerAction"))->isEnabled());
+        QVERIFY(f.click(QStringLiteral("MenuStart")));
+        auto* registration = f.find(QStringLiteral("TUserNAMEFORM"));
+        QTest::keyClicks(registration->findChild<QLineEdit*>(QStringLiteral("NameEdit")), QStringLiteral("Pat"));
+        QTest::keyClick(registration->findChild<QLineEdit*>(QStringLiteral("NameEdit")), Qt::Key_Return);
+        QVERIFY(!registration->isVisible());
+        f.window->run("MainMSGDisplayClick");
+        QVERIFY(f.window->findChild<QAction*>(QStringLiteral("PowerAction"))->isEnabled());
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::keyClick(f.window.get(), Qt::Key_F5);
+        QVERIFY(s.state.aedPowerOn);
+        QVERIFY(f.trigger(QStringLiteral("PADWHITEToPADWhiteZone")));
+        QVERIFY(f.trigger(QStringLiteral("PADREDToPADRedZONE")));
+        QVERIFY(s.state.topPadAttached && s.state.bottomPadAttached);
+        QVERIFY(!f.window->findChild<QMenu*>(QStringLiteral("PADWHITEMenu"))->isEnabled());
+    }
+
     void pauseStopsTheClockAndTheTrainer()
     {
         Fixture f;
