@@ -1,9 +1,265 @@
+#include "device/shock.h"
+
 #include "device/device.h"
+#include "device/display.h"
+#include "engine/recorder.h"
+#include "patient/evaluation.h"
+#include "patient/vitals.h"
 
 namespace defib {
 
-void bindShockTimers(Scenario&) {}
+namespace {
 
-void registerShockHandlers(Scenario&, Handlers&) {}
+void restart(Timer& timer, int interval)
+{
+    timer.setInterval(interval);
+    timer.start();
+}
+
+bool audioOn(Scenario& s)
+{
+    return s.option(s.options.SOUNDCheckBox);
+}
+
+} // namespace
+
+void CHARGETimerTimer(Scenario& s)
+{
+    restart(s.timers.STANDCLEARShockTimer, 6000);
+    // The charging sound; while it is the last prompt the device is still charging and refuses a shock.
+    prompt(s, "SWEEP.wav");
+    if (!audioOn(s))
+        s.ui.MainMSGDisplay.setText("AED is charging...");
+    s.timers.CHARGETimer.stop();
+}
+
+void STANDCLEARShockTimerTimer(Scenario& s)
+{
+    Timer& self = s.timers.STANDCLEARShockTimer;
+    setDisplay1(s, "STAND CLEAR");
+    // 6000 marks the first "STAND CLEAR" after charging; the later ones are silent.
+    if (self.interval() == 6000)
+        prompt(s, "standcle.wav");
+    self.stop();
+    restart(s.timers.PUSHTOSHOCKTimer, 2500);
+}
+
+void PUSHTOSHOCKTimerTimer(Scenario& s)
+{
+    Timers& t = s.timers;
+    setDisplay1(s, "PUSH TO SHOCK");
+    if (t.STANDCLEARShockTimer.interval() == 6000) {
+        prompt(s, "shkwarn.wav");
+        if (!audioOn(s))
+            s.ui.MainMSGDisplay.setText("AED is ready to SHOCK...");
+    }
+    restart(t.FLASHLEDtimer, 600);
+    t.PUSHTOSHOCKTimer.stop();
+    restart(t.STANDCLEARShockTimer, 1000);
+    // Started at the first "PUSH TO SHOCK"; the later starts leave its due time alone.
+    t.DISARMTimer.start();
+}
+
+void FLASHLEDtimerTimer(Scenario& s)
+{
+    const int interval = s.timers.FLASHLEDtimer.interval();
+    if (interval == 500) {
+        Control& led = s.ui.AnalyzeLED;
+        led.setColour(led.colour() == clYellow ? clWhite : clYellow);
+    } else if (interval == 600) {
+        Control& led = s.ui.ShockLED;
+        led.setColour(led.colour() == clRed ? clWhite : clRed);
+    }
+}
+
+void DISARMTimerTimer(Scenario& s)
+{
+    const std::string shown = s.ui.AEDDISPLAY1.text();
+    // Only an armed device disarms; otherwise the timer waits on.
+    if (shown != "PUSH TO SHOCK" && shown != "STAND CLEAR")
+        return;
+    Timers& t = s.timers;
+    setDisplay1(s, "CHARGE REMOVED");
+    t.STANDCLEARShockTimer.stop();
+    t.PUSHTOSHOCKTimer.stop();
+    restart(t.PUSHANALYZETimer, 2500);
+    t.FLASHLEDtimer.stop();
+    s.ui.ShockLED.setColour(clWhite);
+    s.state.shockAdvised = false;
+    t.DISARMTimer.stop();
+    penalize(s, 200, "Did not shock after Shock Advised (-200).", "Did not shock after Shock Advised (-200).");
+    s.state.nextStep = StepClearBeforeAnalysis;
+    // Marks that the advised shock was never given.
+    s.ui.ShockButton.tag = 1;
+}
+
+std::string firstShockTimeText(int t, int elapsedSeconds)
+{
+    if (t < 10)
+        return "00:0" + std::to_string(t);
+    if (elapsedSeconds < 60)
+        return "00:" + std::to_string(t);
+    const int minutes = t / 60;
+    const int seconds = t % 60;
+    // Ten minutes and more have two digits of their own.
+    return (minutes < 10 ? "0" : "") + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds);
+}
+
+namespace {
+
+// Fatal: the scenario ends at once, as End Scenario ends it.
+void missedClear(Scenario& s)
+{
+    s.summary.Errors.addLine("FATAL ERROR: Forgot to clear before shocking -(250).");
+    addScore(s, -250);
+    showScore(s);
+    s.timers.PUSHTOSHOCKTimer.stop();
+    s.timers.STANDCLEARShockTimer.stop();
+    s.platform.dialogs.message(missedClearText, MessageKind::Error);
+    s.state.lastAction = "MISSEDCLEAR";
+    evaluateScenario(s);
+}
+
+// The speed of the first shock, counted from 7 s into the scenario.
+void scoreFirstShock(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    const int t = st.elapsedSeconds - 7;
+    const std::string text = firstShockTimeText(t, st.elapsedSeconds);
+    s.summary.SHOCKTIMEEDIT.setText(text);
+    st.shockTimesText = text;
+    auto bonus = [&](int points, const std::string& under) {
+        s.ui.MainMSGDisplay.setText("BONUS: " + std::to_string(points) + " points - first shock under " + under
+                                    + " sec (" + text + ").");
+        s.summary.Errors.addLine("BONUS: " + std::to_string(points) + " points - fast first shock (" + text + ").");
+        addScore(s, points);
+        showScore(s);
+    };
+    if (t > 0 && t < 30) {
+        bonus(100, "30");
+    } else if (t >= 30 && t < 45) {
+        bonus(50, "45");
+    } else if (t >= 45 && t < 60) {
+        bonus(25, "60");
+    } else if (t >= 60 && t < 120) {
+        s.ui.MainMSGDisplay.clear();
+    } else if (t > 120) {
+        s.ui.MainMSGDisplay.setText("Slow delivery of first shock (-200). (" + text + ")");
+        addScore(s, -200);
+        s.summary.Errors.addLine("Slow shock time > 2 min (-200). (" + text + ")");
+        showScore(s);
+    }
+}
+
+} // namespace
+
+void SHOCKButtonClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    Timers& t = s.timers;
+    if (ui.PowerLight.colour() == clWhite || !st.shockAdvised || ui.AEDDISPLAY1.text() == "SHOCK ADVISED"
+        || st.lastSoundFile == "SWEEP.wav")
+        return;
+    prompt(s, "click.wav");
+    st.analysisJustEnded = false;
+    if (!audioOn(s))
+        ui.MainMSGDisplay.setText("Shock delivered.");
+    t.DISARMTimer.stop();
+    st.lastAction = "Shock";
+    ui.MainMSGDisplay.setText(" ");
+    ui.ShockLED.setColour(clWhite);
+    t.FLASHLEDtimer.stop();
+    if (!st.topPadAttached) {
+        // No shock: it stays advised.
+        setDisplay0(s, "  ");
+        setDisplay1(s, "CONNECT ELECTRODES");
+        prompt(s, "connectE.wav");
+        return;
+    }
+    if (st.nextStep == StepShock)
+        addScore(s, st.stepPoints);
+    if (!st.patientCleared) {
+        missedClear(s);
+        return;
+    }
+    t.PUSHTOSHOCKTimer.stop();
+    t.STANDCLEARShockTimer.stop();
+    t.CHECKFORPULSETimer.setInterval(3000);
+    if (st.shockCount == 0)
+        scoreFirstShock(s);
+    ++st.shockCount;
+    ++st.shocksInSeries;
+    updateVitalSigns(s);
+    recordAction(s);
+    st.shockAdvised = false;
+    st.analyzeSinceShock = 0;
+    restart(t.SHOCKTimer, 1000);
+    st.patientCleared = false;
+    ui.CLEARButton.tag = 0;
+}
+
+namespace {
+
+void convertRhythm(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    if (st.scenarioKind != KindHypothermic
+        && ((st.analyzeCount > 1 && st.shockCount >= st.shocksToConvert)
+            || (st.analyzeCount >= 1 && st.shocksToConvert == 1))) {
+        st.rhythmState = RhythmRestored;
+        return;
+    }
+    // A patient of kind 4 may lose the shockable rhythm after the first shock, and does after the second.
+    if (st.scenarioKind == KindMoreShocks && st.rhythmState == RhythmShockable) {
+        if (st.shockCount == 1) {
+            s.platform.random.randomize();
+            if (s.platform.random.random(2) == 0)
+                st.rhythmState = RhythmNoShock;
+        } else if (st.shockCount == 2) {
+            st.rhythmState = RhythmNoShock;
+        }
+    }
+}
+
+} // namespace
+
+void SHOCKTimerTimer(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    Timers& t = s.timers;
+    setDisplay1(s, "");
+    s.ui.NumShockLabel.setText("#" + std::to_string(st.shockCount));
+    t.SHOCKTimer.stop();
+    convertRhythm(s);
+    // Up to three stacked shocks, then the pulse check.
+    if (st.shocksInSeries != 3) {
+        if (s.option(s.options.OPTAUTOANALYZE)) {
+            analyzeNow(s);
+        } else {
+            restart(t.PUSHANALYZETimer, 2000);
+        }
+    } else {
+        restart(t.CHECKFORPULSETimer, 2000);
+    }
+    if (st.rhythmState == RhythmRestored && st.shockCount == st.shocksToConvert && st.shocksInSeries == 3)
+        st.analyzeStarted = true;
+}
+
+void bindShockTimers(Scenario& s)
+{
+    Timers& t = s.timers;
+    t.CHARGETimer.onTimer = [&s] { CHARGETimerTimer(s); };
+    t.STANDCLEARShockTimer.onTimer = [&s] { STANDCLEARShockTimerTimer(s); };
+    t.PUSHTOSHOCKTimer.onTimer = [&s] { PUSHTOSHOCKTimerTimer(s); };
+    t.FLASHLEDtimer.onTimer = [&s] { FLASHLEDtimerTimer(s); };
+    t.DISARMTimer.onTimer = [&s] { DISARMTimerTimer(s); };
+    t.SHOCKTimer.onTimer = [&s] { SHOCKTimerTimer(s); };
+}
+
+void registerShockHandlers(Scenario& s, Handlers& h)
+{
+    h["SHOCKButtonClick"] = [&s] { SHOCKButtonClick(s); };
+}
 
 } // namespace defib

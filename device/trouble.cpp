@@ -1,9 +1,265 @@
+#include "device/trouble.h"
+
 #include "device/device.h"
+#include "device/display.h"
+#include "engine/recorder.h"
+#include "patient/cpr.h"
+#include "patient/rules.h"
+#include "patient/vitals.h"
 
 namespace defib {
 
-void bindTroubleTimers(Scenario&) {}
+bool TROUBLEShootButtonClick(Scenario&)
+{
+    return true;
+}
 
-void registerTroubleHandlers(Scenario&, Handlers&) {}
+void TroubleElectrodeMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    if (st.pendingTrouble != TroubleElectrode) {
+        ui.MainMSGDisplay.setText(st.topPadAttached && st.bottomPadAttached
+                                      ? "Both electrodes are attached. No action taken."
+                                      : "Attach electrodes.");
+        return;
+    }
+    // The loose pad is the one at the side zone; the tags kept where PadSMALL stood.
+    Control* zone = nullptr;
+    bool* attached = nullptr;
+    if (ui.CABLERED.tag == 1) {
+        zone = &ui.PADRedZONE;
+        attached = &st.bottomPadAttached;
+    } else if (ui.CABLEWHITE.tag == 1) {
+        zone = &ui.PADWhiteZone;
+        attached = &st.topPadAttached;
+    }
+    if (zone) {
+        ui.PadSMALL.left = ui.PadSMALL.tag;
+        ui.PadSMALL.top = zone->tag;
+        ui.CABLERED.top = ui.PadSMALL.top + ui.PadSMALL.height / 2 + 3;
+        ui.CABLERED.left = ui.PadSMALL.left - 5;
+        ui.PADRedZONE.left -= 10;
+        ui.PADRedZONE.top += 8;
+        *attached = true;
+        ui.PadSMALL.enabled = false;
+    }
+    ui.MainMSGDisplay.setText("Electrode is re-attached.");
+    s.timers.PUSHANALYZETimer.start();
+    addScore(s, 50);
+    st.pendingTrouble = TroubleNone;
+    ui.Steps.addLine(" Electrode");
+    addScore(s, st.stepPoints);
+    showScore(s);
+}
+
+void TroubleBatteryMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    if (st.pendingTrouble != TroubleBattery) {
+        ui.MainMSGDisplay.setText("Battery is fully charged. No action taken.");
+        return;
+    }
+    st.pendingTrouble = TroubleNone;
+    ui.MainMSGDisplay.setText("The battery has been replaced. Press ON.");
+    ui.Steps.addLine(" Battery");
+    st.nextStep = StepPower;
+    st.shockAdvised = false;
+    st.patientCleared = false;
+    addScore(s, st.stepPoints);
+    showScore(s);
+    // The device is off now; the second power button repeats the self-test.
+    st.aedPowerOn = false;
+    setDisplay0(s, "");
+    setDisplay1(s, "");
+    ui.NumShockLabel.visible = false;
+    ui.TIMELabel.visible = false;
+    s.timers.LOWBATTERYINDICATORTIMER.stop();
+    ui.LOWBATTERYINDICATOR.visible = false;
+    ui.PowerLight.setColour(clWhite);
+    ui.POWERBUTTON2.enabled = true;
+    ui.POWERBUTTON2.visible = true;
+    ui.AnalyzeButton.visible = true;
+}
+
+void LOWBATTERYINDICATORTIMERTimer(Scenario& s)
+{
+    s.ui.LOWBATTERYINDICATOR.visible = !s.ui.LOWBATTERYINDICATOR.visible;
+}
+
+void TroubleMOTIONMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.CPRHAND2, &ui.CPRHAND, &ui.PULSEHAND})
+        picture->visible = false;
+    StopCPRMenuItemClick(s);
+    ui.MainMSGDisplay.setText("All patient motion has stopped.");
+    const std::string shown = ui.AEDDISPLAY1.text();
+    if (st.pendingTrouble != TroubleMotion && shown != "MOTION DETECTED" && shown != "STOP MOTION")
+        return;
+    // The analysis resumes: "ANALYZING NOW" with its prompt 4 s from now.
+    setDisplay1(s, "");
+    stopPrompt(s);
+    s.timers.STANDCLEARTIMER.stop();
+    s.timers.ANALYZINGNOWTimer.setInterval(4000);
+    s.timers.ANALYZINGNOWTimer.start();
+    s.timers.MOTIONDETECTEDTimer.stop();
+    addScore(s, 50);
+    showScore(s);
+    ui.Steps.addLine(" Motion");
+    ui.STEPS2.addLine(" Motion");
+    if (st.lastAction == "Analyze")
+        st.nextStep = StepAnalyze;
+    if (st.pendingTrouble == TroubleMotion) {
+        addScore(s, st.stepPoints);
+        showScore(s);
+    }
+    st.pendingTrouble = TroubleNone;
+    st.patientCleared = true;
+}
+
+namespace {
+
+// A Clear while the device analyses: the trainee stands clear as the device asks.
+void clearDuringAnalysis(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    Control& clear = ui.CLEARButton;
+    ui.MainMSGDisplay.setText(standClearText);
+    ui.Steps.setText(" Clear");
+    ui.STEPS2.addLine(" Clear");
+    if (clear.tag == 0 && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != "Clear") {
+        addScore(s, st.stepPoints);
+        showScore(s);
+        clear.tag = 1;
+        if (st.shocksToConvert == 0)
+            st.nextStep = StepPulse;
+        if (st.shockAdvised) {
+            st.nextStep = StepClearBeforeShock;
+            clear.tag = 0;
+        }
+    }
+    st.patientCleared = true;
+}
+
+bool charging(Scenario& s)
+{
+    const Timers& t = s.timers;
+    return t.CHARGETimer.enabled() || t.STANDCLEARShockTimer.enabled() || t.PUSHTOSHOCKTimer.enabled();
+}
+
+void handsOff(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    s.timers.CPRTimer.stop();
+    s.timers.VENTILATION1Timer.stop();
+    s.timers.VENTILATION2Timer.stop();
+    for (Control* picture :
+         {&ui.CPRHAND, &ui.CPRHAND2, &ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.FACEMASK, &ui.SHAKE, &ui.SHOUT})
+        picture->visible = false;
+}
+
+} // namespace
+
+void Clearbutton1Click(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    // The tag marks that this Clear has been counted; the analysis start and the shock reset it.
+    Control& clear = ui.CLEARButton;
+    const bool autoAnalysis = s.option(s.options.OPTAUTOANALYZE);
+    if (st.nextStep == StepEndScenario)
+        ui.MainMSGDisplay.setText(scenarioIsOver);
+    st.cprSinceAnalysis = false;
+    const std::string shown = ui.AEDDISPLAY1.text();
+    if (shown == "ANALYZING NOW"
+        || (!st.shockAdvised && shown == "STAND CLEAR" && !ui.CPRHAND2.visible && !ui.CPRHAND.visible)) {
+        clearDuringAnalysis(s);
+        return;
+    }
+    if (clear.tag == 0 && st.shockAdvised
+        && (shown == "STAND CLEAR" || shown == "PUSH TO SHOCK" || shown == "SHOCK ADVISED") && autoAnalysis
+        && charging(s)) {
+        st.lastAction = "Clear";
+        st.actionBeforePrevious = st.previousAction;
+        st.previousAction = "Clear";
+        addScore(s, st.stepPoints);
+        showScore(s);
+        st.nextStep = StepShock;
+    }
+    if (clear.tag == 0 && st.scenarioKind != KindUnderageChild
+        && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepClearBeforeShock
+            || (st.aedPowerOn && !st.clearEverPressed))) {
+        st.lastAction = "Clear";
+        addScore(s, st.stepPoints);
+        showScore(s);
+        updateVitalSigns(s);
+        // Cleared before the step is chosen, so that the next step is the analysis or the shock,
+        // not another Clear.
+        st.patientCleared = true;
+        recordAction(s);
+        st.clearEverPressed = true;
+        clear.tag = 1;
+    } else {
+        ui.Steps.setText(" Clear");
+        ui.STEPS2.addLine(" Clear");
+    }
+    if (st.pendingTrouble == TroubleMotion)
+        TroubleMOTIONMenuItemClick(s);
+    st.patientCleared = true;
+    ui.MainMSGDisplay.setText(standClearText);
+    handsOff(s);
+    clear.tag = 1;
+}
+
+void VOICEButtonClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    if (!s.option(s.options.OptVoice))
+        return;
+    if (st.nextStep == StepEndScenario)
+        ui.MainMSGDisplay.setText("The scenario is over...select END SCENARIO");
+    if (ui.PowerLight.colour() == clWhite) {
+        ui.MainMSGDisplay.setText("The power must be on to record voice report.");
+        return;
+    }
+    st.lastAction = "Voice";
+    if (st.voiceReportCount <= 3 && st.previousAction != "Voice") {
+        addScore(s, st.stepPoints);
+        // A child under the limit gets no AED, so no report on it either.
+        if (st.scenarioKind == KindUnderageChild && !s.option(s.options.OPTPEDSMONITOR))
+            addScore(s, -st.stepPoints);
+    }
+    if (st.voiceReportCount < 2 && st.previousAction != "Voice" && st.analyzeStarted)
+        st.voiceReportCount = 1;
+    ++st.voiceReportCount;
+    updateVitalSigns(s);
+    checkScenarioOver(s);
+    recordAction(s);
+    const std::string shown = ui.AEDDISPLAY1.text();
+    // A report given during an analysis does not break the action sequence.
+    if (shown == "ANALYZING NOW" || shown == "STAND CLEAR")
+        st.lastAction = "Analyze";
+    ui.MainMSGDisplay.addLine("Voice report recorded.");
+}
+
+void bindTroubleTimers(Scenario& s)
+{
+    s.timers.LOWBATTERYINDICATORTIMER.onTimer = [&s] { LOWBATTERYINDICATORTIMERTimer(s); };
+}
+
+void registerTroubleHandlers(Scenario& s, Handlers& h)
+{
+    h["TROUBLEShootButtonClick"] = [&s] { TROUBLEShootButtonClick(s); };
+    h["TroubleElectrodeMenuItemClick"] = [&s] { TroubleElectrodeMenuItemClick(s); };
+    h["TroubleBatteryMenuItemClick"] = [&s] { TroubleBatteryMenuItemClick(s); };
+    h["TroubleMOTIONMenuItemClick"] = [&s] { TroubleMOTIONMenuItemClick(s); };
+    h["Clearbutton1Click"] = [&s] { Clearbutton1Click(s); };
+    h["VOICEButtonClick"] = [&s] { VOICEButtonClick(s); };
+}
 
 } // namespace defib
