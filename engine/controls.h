@@ -130,6 +130,8 @@ namespace defib {
 
 struct MainWindow {
     DEFIB_MAIN_CONTROLS(DEFIB_DECLARE_CONTROL)
+    // Set when the program is to end (Quit, or the main window closed): the window quits.
+    bool quitRequested = false;
     template <class F> void forEach(F visit) { DEFIB_MAIN_CONTROLS(DEFIB_VISIT_CONTROL) }
 };
 
@@ -137,6 +139,8 @@ struct MainWindow {
 struct SummaryWindow {
     Control window{"TForm2", false};
     DEFIB_SUMMARY_CONTROLS(DEFIB_DECLARE_CONTROL)
+    // The control that gets the keyboard focus when the window is shown.
+    std::string activeControl;
     template <class F> void forEach(F visit) { DEFIB_SUMMARY_CONTROLS(DEFIB_VISIT_CONTROL) }
 };
 
@@ -155,6 +159,9 @@ struct DebugWindow {
 struct ScoreboardWindow {
     Control window{"TScoreboard", false};
     DEFIB_SCOREBOARD_CONTROLS(DEFIB_DECLARE_CONTROL)
+    std::string activeControl;
+    // Opened from the summary window, the board stays above it until it is closed.
+    bool stayOnTop = false;
     template <class F> void forEach(F visit) { DEFIB_SCOREBOARD_CONTROLS(DEFIB_VISIT_CONTROL) }
 };
 

@@ -3,6 +3,8 @@
 #include "engine/draw.h"
 #include "engine/layout.h"
 #include "engine/recorder.h"
+#include "options/reports.h"
+#include "options/scoreboard.h"
 #include "options/textfile.h"
 
 namespace defib {
@@ -16,7 +18,19 @@ void startProgram(Scenario& s)
         s.options.setChecked(s.options.SOUNDCheckBox, false);
         s.options.optionsDirty = false;
     }
+    s.registration.PracticeRadioButton.checked = true;
+    s.registration.TestRadioButton.checked = false;
+    s.scoreboardWindow.Memo1.setLines(scoreboardHeading());
     s.ui.MENU.visible = true;
+}
+
+void setMode(Scenario& s, bool practiceMode)
+{
+    s.state.practiceMode = practiceMode;
+    s.ui.MODElabel.setText(practiceMode ? "Practice" : "Test");
+    s.summary.MODELABEL.setText(practiceMode ? "PRACTICE" : "TEST");
+    s.registration.PracticeRadioButton.checked = practiceMode;
+    s.registration.TestRadioButton.checked = !practiceMode;
 }
 
 bool registerUser(Scenario& s, const std::string& name, const std::string& id, bool testMode)
@@ -34,13 +48,46 @@ bool registerUser(Scenario& s, const std::string& name, const std::string& id, b
     ScenarioState& st = s.state;
     st.userName = name;
     st.userIdNumber = id;
-    st.practiceMode = !testMode;
     st.registrationDate = s.platform.wallClock.shortDate();
-    s.ui.MODElabel.setText(st.practiceMode ? "Practice" : "Test");
-    s.summary.MODELABEL.setText(st.practiceMode ? "PRACTICE" : "TEST");
+    st.examScenarioNumber = 0;
+    setMode(s, !testMode);
     s.registration.window.visible = false;
     return true;
 }
+
+// The window's tag tells whether it was opened by Start: 1 when its OK goes on into a scenario.
+void showRegistration(Scenario& s, bool startsScenario)
+{
+    s.registration.window.visible = true;
+    s.registration.window.tag = startsScenario ? 1 : 0;
+}
+
+void MenuStartClick(Scenario& s)
+{
+    if (s.ui.MENU.visible)
+        showRegistration(s, true);
+}
+
+namespace TUserNAMEFORM {
+
+void OKButtonClick(Scenario& s)
+{
+    RegistrationWindow& w = s.registration;
+    if (!registerUser(s, w.NameEdit.text(), w.IDEdit.text(), w.TestRadioButton.checked))
+        return;
+    const bool startsScenario = w.window.tag == 1;
+    w.window.tag = 0;
+    if (startsScenario)
+        startNewScenario(s);
+}
+
+void CancelButtonClick(Scenario& s)
+{
+    s.registration.window.visible = false;
+    s.registration.window.tag = 0;
+}
+
+} // namespace TUserNAMEFORM
 
 static void resetControls(Scenario& s)
 {
@@ -65,7 +112,7 @@ static void resetControls(Scenario& s)
     ui.aed2.visible = false;
     ui.PowerButton.visible = true;
     ui.POWERBUTTON2.visible = false;
-    ui.AnalyzeButton.visible = false;
+    ui.AnalyzeButton.visible = true;
     ui.AnalyzeButtonCover.visible = true;
     ui.ShockButton.visible = false;
     ui.ShockButton.tag = 0;
@@ -135,10 +182,21 @@ void startScenario(Scenario& s)
     s.ui.MainMSGDisplay.setText("Click here to start.");
 }
 
+void startNewScenario(Scenario& s)
+{
+    drawScenario(s);
+    startScenario(s);
+}
+
 bool scenarioWaitingForStart(Scenario& s)
 {
-    return !s.ui.MENU.visible && s.state.elapsedSeconds == 0 && !s.timers.ELAPSEDSecTIMER.enabled() &&
-           !s.ui.Pause.checked && !s.ui.CPRButton.enabled && !s.summary.window.visible;
+    return !s.ui.MENU.visible && s.state.elapsedSeconds == 0 && !s.timers.ELAPSEDSecTIMER.enabled()
+        && !s.ui.Pause.checked && !s.ui.CPRButton.enabled && !s.summary.window.visible && !s.ui.FINALERRORPanel.visible;
+}
+
+bool scenarioOnScreen(Scenario& s)
+{
+    return !s.ui.MENU.visible && !s.summary.window.visible && !s.ui.FINALERRORPanel.visible;
 }
 
 void MainMSGDisplayClick(Scenario& s)
@@ -149,6 +207,110 @@ void MainMSGDisplayClick(Scenario& s)
     s.timers.ELAPSEDSecTIMER.start();
     s.ui.TIMELabel.setText(clockText(s.platform.wallClock.longTime()));
     unlockControls(s);
+    if (s.option(s.options.OPTautoABCS) && s.autoAbcs)
+        s.autoAbcs();
+}
+
+void showSummary(Scenario& s)
+{
+    s.summary.window.visible = true;
+    s.summary.window.enabled = true;
+    s.summary.activeControl = s.summary.MainMenu.name();
+}
+
+void FormClose(Scenario& s)
+{
+    if (scenarioOnScreen(s)) {
+        stopAllTimers(s);
+        s.timers.ELAPSEDSecTIMER.stop();
+        ScenarioState& st = s.state;
+        const std::string date = s.platform.wallClock.shortDate();
+        st.registrationDate = date;
+        st.reportLine = terminatedLine(st.userName, st.userIdNumber, date);
+        appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
+    }
+    s.ui.quitRequested = true;
+}
+
+static ScoreboardView scoreboardView(Scenario& s)
+{
+    ScoreboardWindow& w = s.scoreboardWindow;
+    return {w.window, w.Memo1, w.OKButton, w.activeControl, w.stayOnTop, s.summary.window, s.ui.MENU};
+}
+
+void SCOREBOARDClick(Scenario& s)
+{
+    s.scoreboardWindow.window.visible = true;
+    scoreboardFormShow(s.options, s.platform.dialogs, scoreboardView(s));
+}
+
+// The option pages themselves, with their password, belong to the options pages; the menu only
+// opens them.
+void OPTIONSMainMENUClick(Scenario& s)
+{
+    s.ui.PageControl1.visible = true;
+}
+
+void MENUQUITClick(Scenario& s)
+{
+    FormClose(s);
+}
+
+namespace TForm2 {
+
+void NextClick(Scenario& s)
+{
+    s.summary.window.visible = false;
+    startNewScenario(s);
+}
+
+void RepeatButtonClick(Scenario& s)
+{
+    // A test scenario cannot be repeated: the button is disabled then.
+    if (!s.summary.RepeatButton.enabled)
+        return;
+    s.summary.window.visible = false;
+    startScenario(s);
+}
+
+void MainMenuClick(Scenario& s)
+{
+    s.summary.window.visible = false;
+    s.ui.MENU.visible = true;
+}
+
+void SCOREBOARDClick(Scenario& s)
+{
+    s.scoreboardWindow.stayOnTop = true;
+    s.scoreboardWindow.window.visible = true;
+    scoreboardFormShow(s.options, s.platform.dialogs, scoreboardView(s));
+    s.summary.window.enabled = false;
+}
+
+void QUITClick(Scenario& s)
+{
+    FormClose(s);
+}
+
+} // namespace TForm2
+
+namespace TScoreboard {
+
+void OKButtonClick(Scenario& s)
+{
+    scoreboardOKButtonClick(scoreboardView(s));
+}
+
+void FormClose(Scenario& s)
+{
+    scoreboardFormClose(scoreboardView(s));
+}
+
+} // namespace TScoreboard
+
+void CLEARSCOREBOARDClick(Scenario& s)
+{
+    CLEARSCOREBOARDClick(s.options, s.platform.dialogs);
 }
 
 void registerEngineHandlers(Scenario& s, Handlers& h)
@@ -162,6 +324,29 @@ void registerEngineHandlers(Scenario& s, Handlers& h)
     h["drawScenario"] = [&s] { drawScenario(s); };
     h["startScenario"] = [&s] { startScenario(s); };
     h["MainMSGDisplayClick"] = [&s] { MainMSGDisplayClick(s); };
+
+    h["MenuStartClick"] = [&s] { MenuStartClick(s); };
+    h["SCOREBOARDClick"] = [&s] { SCOREBOARDClick(s); };
+    h["OPTIONSMainMENUClick"] = [&s] { OPTIONSMainMENUClick(s); };
+    h["MENUQUITClick"] = [&s] { MENUQUITClick(s); };
+    h["FormClose"] = [&s] { FormClose(s); };
+    h["CLEARSCOREBOARDClick"] = [&s] { CLEARSCOREBOARDClick(s); };
+    h["TUserNAMEFORM.OKButtonClick"] = [&s] { TUserNAMEFORM::OKButtonClick(s); };
+    h["TUserNAMEFORM.CancelButtonClick"] = [&s] { TUserNAMEFORM::CancelButtonClick(s); };
+    h["TForm2.NextClick"] = [&s] { TForm2::NextClick(s); };
+    h["TForm2.RepeatButtonClick"] = [&s] { TForm2::RepeatButtonClick(s); };
+    h["TForm2.MainMenuClick"] = [&s] { TForm2::MainMenuClick(s); };
+    h["TForm2.SCOREBOARDClick"] = [&s] { TForm2::SCOREBOARDClick(s); };
+    h["TForm2.QUITClick"] = [&s] { TForm2::QUITClick(s); };
+    h["TScoreboard.OKButtonClick"] = [&s] { TScoreboard::OKButtonClick(s); };
+    h["TScoreboard.FormClose"] = [&s] { TScoreboard::FormClose(s); };
+    // The ABCs live above the engine; the chain is found by its name when Auto ABCs needs it.
+    s.autoAbcs = [&h] {
+        auto allAbcs = h.find("AllABCsmenuItemClick");
+        if (allAbcs != h.end())
+            allAbcs->second();
+    };
+
     Options& o = s.options;
     h["loadOptions"] = [&o] { o.loadOptions(); };
     h["saveOptions"] = [&o] { o.saveOptions(); };

@@ -49,6 +49,9 @@ public:
     std::vector<Control*> allControls();
     void setObserver(ControlObserver* observer);
 
+    // What the start click runs when Auto ABCs is on: the All ABCs chain, which lives above the
+    // engine and is bound to its handler by the program flow.
+    std::function<void()> autoAbcs;
     // Told the file name of every prompt the device plays, whether or not audio is on.
     std::function<void(const std::string&)> promptObserver;
     // Where the mouse let go of a dragged pad, in window coordinates (set before a drop handler).

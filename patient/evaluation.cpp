@@ -1,16 +1,196 @@
 #include "patient/evaluation.h"
 
+#include "engine/flow.h"
 #include "engine/recorder.h"
+#include "options/reports.h"
+#include "options/scoreboard.h"
 
 namespace defib {
 
-void evaluateScenario(Scenario& s)
+std::string elapsedText(i32 seconds)
+{
+    if (seconds <= 9)
+        return "00:0" + std::to_string(seconds);
+    if (seconds <= 59)
+        return "00:" + std::to_string(seconds);
+    const i32 rest = seconds % 60;
+    const std::string minutesAndSeconds
+        = std::to_string(seconds / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+    return seconds <= 599 ? "0" + minutesAndSeconds : minutesAndSeconds;
+}
+
+namespace {
+
+void stopScenario(Scenario& s)
 {
     stopAllTimers(s);
+    if (s.option(s.options.SOUNDCheckBox))
+        s.platform.sound.stop();
     s.timers.ELAPSEDSecTIMER.stop();
     s.ui.Pause.enabled = false;
     s.ui.Advice.enabled = false;
     s.ui.PatientHistory.enabled = false;
+}
+
+// A final penalty: listed on the panel with a blank line after it and kept for the summary.
+void finalPenalty(Scenario& s, const char* panelText, const char* summaryText, int points, bool showsPanel = true)
+{
+    if (showsPanel)
+        s.ui.FINALERRORPanel.visible = true;
+    s.ui.finalMSGdisplay.addLine(panelText);
+    s.ui.finalMSGdisplay.addLine(" ");
+    s.summary.Errors.addLine(summaryText);
+    addScore(s, -points);
+    showScore(s);
+}
+
+// Enough analyses for the scenario's protocol: a rhythm that needs no shock is analysed three
+// times (a child under the limit gets none), three shocks need three analyses, any other count one
+// analysis more than shocks.
+bool enoughAnalyses(const ScenarioState& st)
+{
+    if (st.shocksToConvert == 0)
+        return st.scenarioKind == KindUnderageChild || st.analyzeCount >= 3;
+    if (st.shocksToConvert == 3)
+        return st.analyzeCount >= 3;
+    return st.analyzeCount >= st.shocksToConvert + 1;
+}
+
+bool childCareIncomplete(Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    if (!st.responsivenessChecked || !st.airwayOpened || !st.breathingChecked || !st.ventilated
+        || !st.circulationChecked || !st.cprPerformed)
+        return true;
+    return s.option(s.options.OPTPEDSMONITOR) && (!st.aedPowerOn || !st.bottomPadAttached || !st.topPadAttached);
+}
+
+// A missed clear is fatal and spares the trainee every final penalty but the ventilation; a time-out
+// spares all that depend on the treatment having been finished.
+void applyFinalPenalties(Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    const bool fatal = st.lastAction == "MISSEDCLEAR";
+    const bool timedOut = st.timedOut;
+    const bool restored = st.rhythmState == RhythmRestored;
+
+    if (s.option(s.options.OPTBPCHECK) && !timedOut && !st.bpChecked && restored && !fatal)
+        finalPenalty(s, "   Did not check BP after pulse established (-50). ",
+                     "Did not check BP after pulse established (-50).", 50);
+    if (!timedOut && !st.breathingRateChecked && restored && !fatal)
+        finalPenalty(s, "   Did not check breathing after pulse established (-50). ",
+                     "Did not check breathing rate after pulse established (-50).", 50);
+
+    bool incomplete = false;
+    if (!fatal) {
+        const bool complete = (timedOut || st.shockCount >= st.shocksToConvert) && enoughAnalyses(st);
+        if (!complete) {
+            incomplete = true;
+            finalPenalty(s, "   Did not complete required steps (-300). ",
+                         "Did not complete all steps required by protocol (-300).", 300);
+        }
+    }
+    if (!incomplete && st.scenarioKind == KindUnderageChild && !timedOut && !fatal && childCareIncomplete(s))
+        finalPenalty(s, "   Did not complete all required steps (-100). ",
+                     "Did not complete all required steps (-100).", 100, false);
+
+    if (st.analyzeStarted && !timedOut && st.voiceReportCount < 2 && st.scenarioKind != KindUnderageChild
+        && s.option(s.options.OptVoice) && !fatal && st.aedPowerOn)
+        finalPenalty(s, "   Did not give enough voice reports (-50). ", "Did not give enough voice reports (-50).", 50);
+    if (st.analyzeStarted && !timedOut && st.pulseRate == 0 && st.shockCount == st.shocksToConvert && !cprHandsShown(s)
+        && !fatal && st.scenarioKind != KindUnderageChild)
+        finalPenalty(s, "   Did not continue CPR (-200). ", "Did not continue CPR (-200).", 200);
+    if (restored && st.breathingRate < 4 && !st.ventilatedAfterRosc)
+        finalPenalty(s, "   Did not ventilate non-breathing patient (-100).",
+                     "Did not ventilate non-breathing patient (-100).", 100);
+}
+
+void addBonusAndAdviceNote(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    const bool padsIfMonitored = !s.option(s.options.OPTPEDSMONITOR) || (st.topPadAttached && st.bottomPadAttached);
+    if (st.handsOnStarted && st.cprPerformed && s.ui.Patient4.tag == 0 && st.scenarioKind == KindUnderageChild
+        && padsIfMonitored) {
+        s.summary.Errors.addLine("Bonus for following pediatric age limit protocol (+200).");
+        addScore(s, 200);
+        showScore(s);
+    }
+    // The points were taken each time advice was used; this only reports them.
+    const int uses = st.adviceUseCount;
+    if (uses == 1)
+        s.summary.Errors.addLine("Advice used 1 time (-50).");
+    else if (uses > 1)
+        s.summary.Errors.addLine("Advice used " + std::to_string(uses) + " times (-" + std::to_string(50 * uses)
+                                 + ").");
+}
+
+void fillSummary(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    st.scoreText = std::to_string(st.score);
+    s.summary.SCOREEDIT.setText(st.scoreText);
+    // Without a shock the field keeps "No shocks delivered"; the records carry "NO SHOCKS".
+    if (st.shockCount > 0)
+        s.summary.SHOCKTIMEEDIT.setText(st.shockTimesText);
+    s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
+}
+
+// The report files in both modes, the board in practice, the count of an exam in test mode.
+void writeRecords(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    const std::string date = s.platform.wallClock.shortDate();
+    st.registrationDate = date;
+    st.reportLine = reportLine(st.userName, st.userIdNumber, date, st.elapsedTimeText, st.shockTimesText, st.scoreText);
+    appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
+    // A test scenario cannot be repeated.
+    s.summary.RepeatButton.enabled = st.practiceMode;
+
+    if (st.practiceMode) {
+        updateScoreboard(s.options, s.platform.dialogs, s.scoreboardWindow.Memo1, st.userName, date, st.scoreText);
+        return;
+    }
+    ++st.examScenarioNumber;
+    s.summary.Errors.addLine("(Test Scenario #" + std::to_string(st.examScenarioNumber) + ")");
+    if (!s.option(s.options.THREESCENARIOTEST))
+        return;
+    if (st.examScenarioNumber >= 3) {
+        s.summary.RepeatButton.enabled = true;
+        setMode(s, true);
+        s.summary.Errors.addLine("(End of Test)");
+    } else {
+        s.summary.RepeatButton.enabled = false;
+    }
+}
+
+} // namespace
+
+void evaluateScenario(Scenario& s)
+{
+    if (!scenarioOnScreen(s))
+        return;
+    ScenarioState& st = s.state;
+    stopScenario(s);
+
+    st.elapsedTimeText = elapsedText(st.elapsedSeconds);
+    s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
+    if (st.shockCount == 0) {
+        s.summary.SHOCKTIMEEDIT.setText("No shocks delivered");
+        st.shockTimesText = "NO SHOCKS";
+    }
+    s.ui.MainMSGDisplay.clear();
+
+    applyFinalPenalties(s);
+    // The scenario is over whether or not the panel comes first: nothing on the main window may
+    // change it any more, and End Scenario cannot write the records twice.
+    lockControls(s);
+
+    addBonusAndAdviceNote(s);
+    fillSummary(s);
+    writeRecords(s);
+
+    if (!s.ui.FINALERRORPanel.visible)
+        showSummary(s);
 }
 
 void EndButtonClick(Scenario& s)
@@ -18,10 +198,17 @@ void EndButtonClick(Scenario& s)
     evaluateScenario(s);
 }
 
+void FinalErrorOKButtonClick(Scenario& s)
+{
+    if (s.ui.FINALERRORPanel.visible)
+        showSummary(s);
+}
+
 void registerEvaluationHandlers(Scenario& s, Handlers& h)
 {
     h["EndButtonClick"] = [&s] { EndButtonClick(s); };
     h["evaluateScenario"] = [&s] { evaluateScenario(s); };
+    h["FinalErrorOKButtonClick"] = [&s] { FinalErrorOKButtonClick(s); };
 }
 
 } // namespace defib

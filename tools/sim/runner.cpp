@@ -141,6 +141,8 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
         return field->type == FieldRef::Type::Text ? quoted(field->format()) : field->format();
     if (name == "optionsDirty")
         return s.options.optionsDirty ? "true" : "false";
+    if (name == "quitRequested")
+        return s.ui.quitRequested ? "true" : "false";
     if (name == "programDirectory")
         return quoted(s.options.programDirectory);
     if (Timer* timer = s.findTimer(name))
@@ -191,6 +193,12 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
         return quoted(control->text());
     if (property == "colour" || property == "color")
         return colourName(control->colour());
+    if (property == "activeControl" && control == &s.summary.window)
+        return quoted(s.summary.activeControl);
+    if (property == "activeControl" && control == &s.scoreboardWindow.window)
+        return quoted(s.scoreboardWindow.activeControl);
+    if (property == "stayOnTop" && control == &s.scoreboardWindow.window)
+        return flag(s.scoreboardWindow.stayOnTop);
     return std::nullopt;
 }
 
@@ -341,7 +349,16 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
             return false;
         if (words[3] != "practice" && words[3] != "test")
             return fail(lineNumber, "register takes practice or test, not " + words[3]);
-        registerUser(s, words[1], words[2], words[3] == "test");
+        // As the trainee does it: the window opens (unless Start opened it), the name and ID are
+        // typed, the mode chosen and OK pressed. Opened by Start, OK goes on into the scenario.
+        RegistrationWindow& w = s.registration;
+        if (!w.window.visible)
+            showRegistration(s, false);
+        w.NameEdit.setText(words[1]);
+        w.IDEdit.setText(words[2]);
+        w.PracticeRadioButton.checked = words[3] == "practice";
+        w.TestRadioButton.checked = words[3] == "test";
+        trainer().run("TUserNAMEFORM.OKButtonClick");
         return true;
     }
     if (command == "new") {

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "options/options.h"
+#include "options/platform.h"
+
+namespace defib {
+
+// Every finished scenario leaves one line in a summary file and a block in a detailed file of
+// its mode. The files only ever grow.
+
+inline constexpr const char* practiceSummaryFile = "AEDPRAC.TXT";
+inline constexpr const char* practiceDetailedFile = "AEDPRAC2.TXT";
+inline constexpr const char* testSummaryFile = "AEDTEST.TXT";
+inline constexpr const char* testDetailedFile = "AEDTEST2.TXT";
+
+struct ReportFiles {
+    const char* summary;
+    const char* detailed;
+};
+ReportFiles reportFiles(bool practiceMode);
+
+// Name padded to 18, the ID, date from column 33, elapsed time from column 43, the first shock
+// ("----" without one) and the score right-aligned in 5. Padding never cuts: a long name or ID
+// shifts what follows.
+std::string reportLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
+                       const std::string& elapsedTimeText, const std::string& shockTimesText,
+                       const std::string& scoreText);
+// The line of a scenario that was on screen when the program was closed.
+std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date);
+
+// Appends `line` to the mode's summary file, and `line`, every line of `errors` and an empty line
+// to its detailed file. A file that cannot be written keeps what it held and is named in a
+// message; false then.
+bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, const std::string& line,
+                  const std::vector<std::string>& errors);
+
+} // namespace defib

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "harness.h"
+#include "options/reports.h"
+
+using namespace defib;
+using defib::testing::TempDir;
+
+namespace {
+struct KeptMessages : Dialogs {
+    std::vector<std::string> messages;
+    void message(const std::string& text, MessageKind) override { messages.push_back(text); }
+    bool confirm(const std::string&) override { return false; }
+    bool ask(const std::string&, std::string&) override { return false; }
+};
+
+struct ReportFolder : ::testing::Test {
+    TempDir dir;
+    KeptMessages dialogs;
+    Options options{dialogs};
+    ReportFolder() { options.programDirectory = dir.path(); }
+};
+} // namespace
+
+TEST(ReportLine, ColumnsOfATypicalLine)
+{
+    const std::string line = reportLine("Pat Doe", "1234", "12/7/26", "03:25", "00:58", "450");
+    EXPECT_EQ(line, "Pat Doe           1234           12/7/26   03:25  00:58    450");
+    EXPECT_EQ(line.substr(18, 4), "1234");
+    EXPECT_EQ(line.substr(33, 7), "12/7/26");
+    EXPECT_EQ(line.substr(43, 5), "03:25");
+    EXPECT_EQ(line.substr(50, 5), "00:58");
+    EXPECT_EQ(line.substr(57), "  450");
+}
+
+TEST(ReportLine, NamesOfFifteenToTwentyFiveCharactersAndAnEmptyId)
+{
+    EXPECT_EQ(reportLine("ABCDEFGHIJKLMNO", "", "12/7/26", "00:09", "00:05", "5"),
+              "ABCDEFGHIJKLMNO                  12/7/26   00:09  00:05      5");
+    EXPECT_EQ(reportLine("ABCDEFGHIJKLMNOP", "77", "12/7/26", "00:09", "00:05", "5").substr(16, 4), "  77");
+    // From 18 characters on the ID follows the name directly and later columns shift.
+    EXPECT_EQ(reportLine("ABCDEFGHIJKLMNOPQR", "77", "12/7/26", "00:09", "00:05", "5").substr(0, 20),
+              "ABCDEFGHIJKLMNOPQR77");
+    const std::string longName = reportLine("ABCDEFGHIJKLMNOPQRSTUVWXY", "123456789", "12/7/26", "00:09", "00:05", "5");
+    EXPECT_EQ(longName, "ABCDEFGHIJKLMNOPQRSTUVWXY12345678912/7/26  00:09  00:05      5");
+}
+
+TEST(ReportLine, ScoreAndShockColumns)
+{
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "NO SHOCKS", "-50").substr(50), "----     -50");
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "-1000").substr(57), "-1000");
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "12345").substr(57), "12345");
+    // A score too long for its column is left out, not cut.
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "-10000").substr(50), "00:05  ");
+}
+
+TEST(ReportLine, TerminatedLine)
+{
+    EXPECT_EQ(terminatedLine("Pat Doe", "", "12/17/26"),
+              "Pat Doe                          12/17/26  Scenario terminated");
+}
+
+TEST_F(ReportFolder, FirstPracticeScenarioCreatesBothFiles)
+{
+    ASSERT_TRUE(appendReport(options, dialogs, true, "LINE", {"Error one.", "Error two."}));
+    EXPECT_EQ(dir.read("AEDPRAC.TXT"), "LINE\r\n");
+    EXPECT_EQ(dir.read("AEDPRAC2.TXT"), "LINE\r\nError one.\r\nError two.\r\n\r\n");
+    EXPECT_FALSE(dir.exists("AEDTEST.TXT"));
+    ASSERT_TRUE(appendReport(options, dialogs, true, "NEXT", {}));
+    EXPECT_EQ(dir.read("AEDPRAC.TXT"), "LINE\r\nNEXT\r\n");
+    EXPECT_EQ(dir.read("AEDPRAC2.TXT"), "LINE\r\nError one.\r\nError two.\r\n\r\nNEXT\r\n\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ReportFolder, TestScenariosGoToTheTestFilesOnly)
+{
+    dir.write("AEDPRAC.TXT", "old\r\n");
+    ASSERT_TRUE(appendReport(options, dialogs, false, "LINE", {"(x)"}));
+    EXPECT_EQ(dir.read("AEDTEST.TXT"), "LINE\r\n");
+    EXPECT_EQ(dir.read("AEDTEST2.TXT"), "LINE\r\n(x)\r\n\r\n");
+    EXPECT_EQ(dir.read("AEDPRAC.TXT"), "old\r\n");
+    EXPECT_FALSE(dir.exists("AEDPRAC2.TXT"));
+}
+
+TEST_F(ReportFolder, AFileThatCannotBeWrittenIsNamedAndTheOtherStillWritten)
+{
+    // A folder where the summary file should be: it can be neither created nor appended to.
+    std::filesystem::create_directory(dir.file("AEDPRAC.TXT"));
+    dir.write("AEDPRAC2.TXT", "kept\r\n");
+    EXPECT_FALSE(appendReport(options, dialogs, true, "LINE", {}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("AEDPRAC.TXT"), std::string::npos);
+    EXPECT_EQ(dir.read("AEDPRAC2.TXT"), "kept\r\nLINE\r\n\r\n");
+}
+
+TEST_F(ReportFolder, AFolderThatCannotBeWrittenInGivesAMessagePerFile)
+{
+    options.programDirectory = dir.file("gone");
+    EXPECT_FALSE(appendReport(options, dialogs, false, "LINE", {}));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_NE(dialogs.messages[0].find("AEDTEST.TXT"), std::string::npos);
+    EXPECT_NE(dialogs.messages[1].find("AEDTEST2.TXT"), std::string::npos);
+}
+
+TEST_F(ReportFolder, AFullDiskIsReported)
+{
+    std::error_code ec;
+    std::filesystem::create_symlink("/dev/full", dir.file("AEDPRAC.TXT"), ec);
+    if (ec)
+        GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    EXPECT_FALSE(appendReport(options, dialogs, true, "LINE", {}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("AEDPRAC.TXT"), std::string::npos);
+    EXPECT_EQ(dir.read("AEDPRAC2.TXT"), "LINE\r\n\r\n");
+}
