@@ -61,27 +61,32 @@ bool TimerScheduler::fireNext(Millis until)
     Timer* timer = earliest();
     if (!timer || timer->due_ > until)
         return false;
+    fire(*timer, until);
+    return true;
+}
+
+void TimerScheduler::fire(Timer& timer, Millis now)
+{
     // The next tick of a periodic timer keeps to its own grid; a driver that fell behind by more
     // than one interval skips the missed ticks, as window timers coalesce them.
-    const Millis interval(timer->interval_);
-    timer->due_ += interval;
-    if (timer->due_ <= until)
-        timer->due_ += interval * ((until - timer->due_) / interval + 1);
-    if (timer->onTimer)
-        timer->onTimer();
+    const Millis interval(timer.interval_);
+    timer.due_ += interval;
+    if (timer.due_ <= now)
+        timer.due_ += interval * ((now - timer.due_) / interval + 1);
+    if (timer.onTimer)
+        timer.onTimer();
     changed();
-    return true;
 }
 
 void VirtualClock::advance(Millis amount)
 {
     const Millis target = now_ + amount;
     if (scheduler_) {
-        while (auto due = scheduler_->nextDue()) {
-            if (*due > target)
+        while (Timer* timer = scheduler_->earliest()) {
+            if (timer->due() > target)
                 break;
-            now_ = *due;
-            scheduler_->fireNext(now_);
+            now_ = timer->due();
+            scheduler_->fire(*timer, now_);
         }
     }
     now_ = target;

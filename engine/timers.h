@@ -37,6 +37,8 @@ public:
     void stop() { setEnabled(false); }
     int interval() const { return interval_; }
     void setInterval(int interval);
+    // When a running timer fires next.
+    Millis due() const { return due_; }
 
     int tag = 0;
     // Set by Pause for a timer that was running, so that resuming restarts exactly those.
@@ -64,6 +66,10 @@ public:
     std::optional<Millis> nextDue() const;
     // Fires the earliest due timer (ties: the one started first) if it is due by `until`.
     bool fireNext(Millis until);
+    // The timer that fires next, if any runs.
+    Timer* earliest() const;
+    // Fires that timer now: its next tick is set first, then its handler runs.
+    void fire(Timer& timer, Millis now);
     const std::vector<Timer*>& timers() const { return timers_; }
 
     // Called whenever a timer starts, stops or changes interval, so a driver can re-arm.
@@ -72,7 +78,6 @@ public:
 private:
     friend class Timer;
     void add(Timer* timer) { timers_.push_back(timer); }
-    Timer* earliest() const;
     void changed()
     {
         if (onScheduleChanged)

@@ -15,6 +15,10 @@ std::string Control::text() const
 
 void Control::setText(const std::string& text)
 {
+    if (lines_.size() == 1 && lines_[0] == text)
+        return;
+    if (lines_.empty() && text.empty())
+        return;
     std::vector<std::string> lines;
     if (!text.empty()) {
         std::size_t start = 0;
@@ -33,45 +37,44 @@ void Control::setText(const std::string& text)
 
 void Control::setLine(std::size_t index, const std::string& text)
 {
-    std::string before = this->text();
+    if (index < lines_.size() && lines_[index] == text)
+        return;
     if (lines_.size() <= index)
         lines_.resize(index + 1);
     lines_[index] = text;
-    changed(before);
+    changed();
 }
 
 void Control::addLine(const std::string& text)
 {
-    std::string before = this->text();
     lines_.push_back(text);
     if (observer)
         observer->lineAdded(*this, text);
-    changed(before);
+    changed();
 }
 
 void Control::insertLine(std::size_t index, const std::string& text)
 {
-    std::string before = this->text();
     if (index > lines_.size())
         index = lines_.size();
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), text);
-    changed(before);
+    changed();
 }
 
 void Control::deleteLine(std::size_t index)
 {
     if (index >= lines_.size())
         return;
-    std::string before = text();
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
-    changed(before);
+    changed();
 }
 
 void Control::setLines(std::vector<std::string> lines)
 {
-    std::string before = text();
+    if (lines == lines_)
+        return;
     lines_ = std::move(lines);
-    changed(before);
+    changed();
 }
 
 void Control::setColour(Colour colour)
@@ -83,9 +86,9 @@ void Control::setColour(Colour colour)
         observer->colourChanged(*this);
 }
 
-void Control::changed(const std::string& before)
+void Control::changed()
 {
-    if (observer && text() != before)
+    if (observer)
         observer->textChanged(*this);
 }
 

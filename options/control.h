@@ -67,7 +67,7 @@ public:
     ControlObserver* observer = nullptr;
 
 private:
-    void changed(const std::string& before);
+    void changed();
 
     std::string name_;
     std::vector<std::string> lines_;

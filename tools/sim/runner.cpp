@@ -1,5 +1,6 @@
 #include "sim/runner.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <set>
@@ -90,7 +91,13 @@ Runner::Runner(std::ostream& out, std::ostream& err, const std::string& programD
     Scenario& s = trainer_->scenario();
     clock_.attach(s.scheduler);
     s.options.programDirectory = programDirectory;
-    s.setObserver(this);
+    // Only what a trainee sees or hears is printed: those controls alone are watched.
+    for (const char* name : {"AEDDISPLAY0", "AEDDISPLAY1", "MainMSGDisplay", "SCORELabel", "NumShockLabel", "Steps"})
+        watch(s, name, printedTexts_);
+    for (const char* name : {"STEPS2", "Errors", "finalMSGdisplay"})
+        watch(s, name, printedLists_);
+    for (const char* name : {"PowerLight", "AnalyzeLED", "ShockLED"})
+        watch(s, name, leds_);
     s.promptObserver = [this](const std::string& file) { print("prompt", quoted(file)); };
     startProgram(s);
 }
@@ -100,10 +107,17 @@ Runner::~Runner()
     trainer_->scenario().setObserver(nullptr);
 }
 
-static const std::set<std::string> printedTexts = {"AEDDISPLAY0", "AEDDISPLAY1", "MainMSGDisplay",
-                                                   "SCORELabel",  "NumShockLabel", "Steps"};
-static const std::set<std::string> printedLists = {"STEPS2", "Errors", "finalMSGdisplay"};
-static const std::set<std::string> leds = {"PowerLight", "AnalyzeLED", "ShockLED"};
+void Runner::watch(Scenario& s, const char* name, std::vector<const Control*>& group)
+{
+    Control* control = s.findControl(name);
+    control->observer = this;
+    group.push_back(control);
+}
+
+static bool among(const std::vector<const Control*>& group, const Control& control)
+{
+    return std::find(group.begin(), group.end(), &control) != group.end();
+}
 
 void Runner::print(const std::string& name, const std::string& value)
 {
@@ -112,19 +126,19 @@ void Runner::print(const std::string& name, const std::string& value)
 
 void Runner::textChanged(const Control& control)
 {
-    if (printedTexts.count(control.name()))
+    if (among(printedTexts_, control))
         print(control.name(), quoted(control.text()));
 }
 
 void Runner::lineAdded(const Control& control, const std::string& line)
 {
-    if (printedLists.count(control.name()))
+    if (among(printedLists_, control))
         print(control.name(), quoted(line));
 }
 
 void Runner::colourChanged(const Control& control)
 {
-    if (leds.count(control.name()))
+    if (among(leds_, control))
         print(control.name(), colourName(control.colour()));
 }
 
@@ -143,12 +157,15 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
         return s.options.optionsDirty ? "true" : "false";
     if (name == "quitRequested")
         return s.ui.quitRequested ? "true" : "false";
+    // Where the main window's keyboard focus is.
+    if (name == "activeControl")
+        return quoted(s.ui.activeControl);
     if (name == "programDirectory")
         return quoted(s.options.programDirectory);
     if (Timer* timer = s.findTimer(name))
         return std::string(timer->enabled() ? "on " : "off ") + std::to_string(timer->interval());
     if (Control* control = s.findControl(name)) {
-        if (leds.count(name))
+        if (among(leds_, *control))
             return colourName(control->colour());
         bool isOption = s.options.find(name) == control;
         if (isOption && s.options.kind(*control) != OptionKind::Number && s.options.kind(*control) != OptionKind::Text)
@@ -197,6 +214,8 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
         return quoted(s.summary.activeControl);
     if (property == "activeControl" && control == &s.scoreboardWindow.window)
         return quoted(s.scoreboardWindow.activeControl);
+    if (property == "activeControl" && control == &s.passwordDlg.window)
+        return quoted(s.passwordDlg.activeControl);
     if (property == "stayOnTop" && control == &s.scoreboardWindow.window)
         return flag(s.scoreboardWindow.stayOnTop);
     return std::nullopt;

@@ -42,6 +42,7 @@ private:
     bool setOption(const std::string& name, const std::string& value, int lineNumber);
     bool setValue(const std::string& name, const std::string& value, int lineNumber);
     bool drag(const std::string& pad, const std::string& target, int lineNumber);
+    void watch(Scenario& s, const char* name, std::vector<const Control*>& group);
 
     std::ostream& out_;
     std::ostream& err_;
@@ -53,6 +54,9 @@ private:
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
     bool expectFailed_ = false;
+    std::vector<const Control*> printedTexts_;
+    std::vector<const Control*> printedLists_;
+    std::vector<const Control*> leds_;
 };
 
 // Splits a script line into words: blanks separate, "..." holds blanks (\" and \\ inside), # starts
