@@ -191,8 +191,11 @@ void SHOCKButtonClick(Scenario& s)
     ++st.shockCount;
     ++st.shocksInSeries;
     updateVitalSigns(s);
-    recordAction(s);
+    // The shock given is no longer advised when the next step is chosen: otherwise the guidance
+    // would still ask for it, and the next analysis or pulse check would cost the -200 of a
+    // shock not given.
     st.shockAdvised = false;
+    recordAction(s);
     st.analyzeSinceShock = 0;
     restart(t.SHOCKTimer, 1000);
     st.patientCleared = false;

@@ -162,6 +162,11 @@ TEST_F(Shock, AShockAtTheAskedStepEarnsItsPointsAndCountsOnce)
     // Shocked once; a second press finds nothing advised.
     run("do SHOCKButtonClick");
     EXPECT_EQ(value("shockCount"), "1");
+    // The shock given is not asked for any more: a pulse check now is no shock not given (only the
+    // analysis not made).
+    EXPECT_NE(value("nextStep"), "16");
+    run("do PulseButtonClick");
+    EXPECT_EQ(value("Errors"), "\"Did not analyze after shock (-100).\"");
 }
 
 TEST_F(Shock, OneSecondLaterTheCounterShowsAndTheDeviceLeadsOn)
@@ -178,6 +183,7 @@ TEST_F(Shock, OneSecondLaterTheCounterShowsAndTheDeviceLeadsOn)
     run("option OPTAUTOANALYZE T\nset elapsedSeconds 7\ndo SHOCKButtonClick\nwait 1500");
     EXPECT_EQ(seen("AEDDISPLAY1"), (Lines{"1000 \"\"", "1500 \"STAND CLEAR\""}));
     EXPECT_EQ(value("analyzeCount"), "2");
+    EXPECT_EQ(value("Errors"), "\"\"");
 
     // The third shock of a series: the pulse check instead.
     fresh();
