@@ -257,8 +257,8 @@ void TForm1::buildDevice()
 
     auto* cover = new QFrame(canvas_);
     cover->setObjectName(QStringLiteral("AnalyzeButtonCover"));
-    cover->setGeometry(onDevice(assets::face::analyzeButton).adjusted(-5, -5, 5, 5));
-    cover->setStyleSheet(QStringLiteral("#AnalyzeButtonCover { background: #3A3F45; border-radius: 29px; }"));
+    cover->setGeometry(onDevice(assets::face::analyzeButton).adjusted(-6, -6, 6, 6));
+    cover->setStyleSheet(QStringLiteral("#AnalyzeButtonCover { background: #343A40; border-radius: 12px; }"));
     bind(cover, ui.AnalyzeButtonCover, false, &ui.aed2);
 
     auto button = [&](Control& control, const QString& name, const assets::Box& box, const char* handler,

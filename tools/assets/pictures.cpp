@@ -1,0 +1,10 @@
+#include "pictures.h"
+
+namespace defib::assets {
+
+QString picturePath(const char* name)
+{
+    return QStringLiteral(":/pictures/") + QLatin1String(name) + QStringLiteral(".svg");
+}
+
+} // namespace defib::assets
