@@ -180,9 +180,10 @@ void Clearbutton1Click(Scenario& s)
         clearDuringAnalysis(s);
         return;
     }
-    if (clear.tag == 0 && st.shockAdvised
+    const bool clearForAutoShock = clear.tag == 0 && st.shockAdvised
         && (shown == "STAND CLEAR" || shown == "PUSH TO SHOCK" || shown == "SHOCK ADVISED") && autoAnalysis
-        && charging(s)) {
+        && charging(s);
+    if (clearForAutoShock) {
         st.lastAction = "Clear";
         st.actionBeforePrevious = st.previousAction;
         st.previousAction = "Clear";
@@ -190,7 +191,9 @@ void Clearbutton1Click(Scenario& s)
         showScore(s);
         st.nextStep = StepShock;
     }
-    if (clear.tag == 0 && st.scenarioKind != KindUnderageChild
+    // One Clear is one step: the Clear for an automatic shock, just counted and recorded, is not
+    // counted and recorded a second time.
+    if (!clearForAutoShock && clear.tag == 0 && st.scenarioKind != KindUnderageChild
         && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepClearBeforeShock
             || (st.aedPowerOn && !st.clearEverPressed))) {
         st.lastAction = "Clear";

@@ -190,14 +190,16 @@ TEST_F(Trouble, ClearCountsOncePerAnalysisOrShock)
     EXPECT_EQ(value("MainMSGDisplay"), "\"Stand Clear!\"");
     EXPECT_EQ(value("patientCleared"), "true");
 
-    // Before an advised shock with auto analysis: the shock is the next step.
+    // Before an advised shock with auto analysis: the shock is the next step, and this one Clear
+    // counts once even as the first Clear of the scenario.
     fresh();
     armForShock();
     s().timers.PUSHTOSHOCKTimer.start();
-    run("option OPTAUTOANALYZE T\nset clearEverPressed true\nset nextStep 16\ndo Clearbutton1Click");
+    run("option OPTAUTOANALYZE T\nset previousAction Analyze\nset nextStep 16\ndo Clearbutton1Click");
     EXPECT_EQ(value("nextStep"), "19");
     EXPECT_EQ(value("score"), "10");
     EXPECT_EQ(value("previousAction"), "\"Clear\"");
+    EXPECT_EQ(value("actionBeforePrevious"), "\"Analyze\"");
 }
 
 TEST_F(Trouble, ClearTakesEveryHandOffThePatient)
