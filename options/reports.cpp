@@ -82,8 +82,7 @@ bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, c
         if (appendWhole(options.path(fileName), lines, error))
             return;
         allWritten = false;
-        dialogs.message(std::string("The report could not be written to ") + fileName + " in "
-                            + (options.programDirectory.empty() ? std::string(".") : options.programDirectory) + ": "
+        dialogs.message(std::string("The report file ") + fileName + " could not be written in the program folder: "
                             + error + ". The file keeps what it held before.",
                         MessageKind::Error);
     };

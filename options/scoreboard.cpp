@@ -104,9 +104,10 @@ std::vector<std::string> scoreboardHeading()
     return lines;
 }
 
-static std::string folderOf(const Options& options)
+// Every message about the board names its file; the folder is always the program's own.
+static void tellAboutBoard(Dialogs& dialogs, const std::string& what)
 {
-    return options.programDirectory.empty() ? std::string(".") : options.programDirectory;
+    dialogs.message(std::string("The scoreboard file ") + scoreboardFile + " " + what, MessageKind::Error);
 }
 
 bool updateScoreboard(const Options& options, Dialogs& dialogs, Control& memo, const std::string& userName,
@@ -117,28 +118,23 @@ bool updateScoreboard(const Options& options, Dialogs& dialogs, Control& memo, c
     if (fileExists(path)) {
         ReadResult read = readLines(path);
         if (!read.ok) {
-            dialogs.message(std::string("The scoreboard ") + scoreboardFile + " in " + folderOf(options)
-                                + " could not be read, so this score was not entered. The file was left as it was.",
-                            MessageKind::Error);
+            tellAboutBoard(dialogs, "could not be read, so this score was not entered. The file was left as it was.");
             return false;
         }
         board = std::move(read.lines);
     }
     BoardUpdate update = insertEntry(board, scoreboardEntry(userName, date, scoreText), parseNumber(scoreText));
     if (!update.ok) {
-        dialogs.message(std::string("The scoreboard ") + scoreboardFile + " in " + folderOf(options)
-                            + " is damaged: line " + std::to_string(update.damagedLine + 1) + " (\""
-                            + board[update.damagedLine]
-                            + "\") does not end in a score. This score was not entered and the file was left as it "
-                              "was; \"Clear Scorebrd\" on the Program Options page starts a new board.",
-                        MessageKind::Error);
+        tellAboutBoard(dialogs,
+                       "is damaged: line " + std::to_string(update.damagedLine + 1) + " (\"" + board[update.damagedLine]
+                           + "\") does not end in a score. This score was not entered and the file was left as it was. "
+                             "\"Clear Scorebrd\" on the Program Options page starts a new board.");
         return false;
     }
     std::string error;
     if (!writeLinesAtomic(path, update.lines, error)) {
-        dialogs.message(std::string("The scoreboard could not be saved to ") + scoreboardFile + " in "
-                            + folderOf(options) + ": " + error + ". The file was left as it was.",
-                        MessageKind::Error);
+        tellAboutBoard(dialogs,
+                       "could not be saved in the program folder: " + error + ". The file was left as it was.");
         return false;
     }
     memo.setLines(update.lines);
@@ -153,9 +149,7 @@ void scoreboardFormShow(const Options& options, Dialogs& dialogs, ScoreboardView
         return;
     ReadResult read = readLines(path);
     if (!read.ok) {
-        dialogs.message(std::string("The scoreboard ") + scoreboardFile + " in " + folderOf(options)
-                            + " could not be read.",
-                        MessageKind::Error);
+        tellAboutBoard(dialogs, "could not be read.");
         return;
     }
     view.memo.setLines(std::move(read.lines));
@@ -182,9 +176,8 @@ void CLEARSCOREBOARDClick(const Options& options, Dialogs& dialogs)
         return;
     std::string error;
     if (!writeLinesAtomic(options.path(scoreboardFile), {}, error))
-        dialogs.message(std::string("The scoreboard ") + scoreboardFile + " in " + folderOf(options)
-                            + " could not be cleared: " + error + ". The file was left as it was.",
-                        MessageKind::Error);
+        tellAboutBoard(dialogs,
+                       "could not be cleared in the program folder: " + error + ". The file was left as it was.");
 }
 
 } // namespace defib

@@ -257,7 +257,7 @@ TEST(Evaluation, DamagedBoardIsReportedAndTheSummaryShownAsUsual)
     sim.dir().write("SCOREBRD.DAT", damaged);
     sim.completeTreatment();
     sim.run("do EndButtonClick");
-    EXPECT_NE(sim.output().find("message \"The scoreboard SCOREBRD.DAT"), std::string::npos);
+    EXPECT_NE(sim.output().find("message \"The scoreboard file SCOREBRD.DAT is damaged"), std::string::npos);
     EXPECT_NE(sim.output().find("line 1"), std::string::npos);
     EXPECT_EQ(sim.dir().read("SCOREBRD.DAT"), damaged);
     EXPECT_EQ(sim.value("TForm2.visible"), "true");
@@ -271,7 +271,7 @@ TEST(Evaluation, UnwritableReportIsReportedAndNothingElseIsLost)
     sim.dir().write("AEDPRAC2.TXT", "earlier\r\n");
     sim.completeTreatment();
     sim.run("do EndButtonClick");
-    EXPECT_NE(sim.output().find("message \"The report could not be written to AEDPRAC.TXT"), std::string::npos);
+    EXPECT_NE(sim.output().find("message \"The report file AEDPRAC.TXT could not be written"), std::string::npos);
     EXPECT_EQ(sim.value("TForm2.visible"), "true");
     EXPECT_EQ(sim.dir().read("AEDPRAC2.TXT"),
               "earlier\r\nPat                              12/7/26   00:00  00:40      0\r\n\r\n");
