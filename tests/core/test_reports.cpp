@@ -74,16 +74,6 @@ TEST_F(ReportFolder, FirstPracticeScenarioCreatesBothFiles)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(ReportFolder, TestScenariosGoToTheTestFilesOnly)
-{
-    dir.write("AEDPRAC.TXT", "old\r\n");
-    ASSERT_TRUE(appendReport(options, dialogs, false, "LINE", {"(x)"}));
-    EXPECT_EQ(dir.read("AEDTEST.TXT"), "LINE\r\n");
-    EXPECT_EQ(dir.read("AEDTEST2.TXT"), "LINE\r\n(x)\r\n\r\n");
-    EXPECT_EQ(dir.read("AEDPRAC.TXT"), "old\r\n");
-    EXPECT_FALSE(dir.exists("AEDPRAC2.TXT"));
-}
-
 TEST_F(ReportFolder, AFileThatCannotBeWrittenIsNamedAndTheOtherStillWritten)
 {
     // A folder where the summary file should be: it can be neither created nor appended to.

@@ -228,20 +228,3 @@ TEST_F(BoardFiles, ClearAsksAndEmptiesTheBoardInTheProgramDirectory)
     EXPECT_EQ(dir.read("SCOREBRD.DAT"), "");
     EXPECT_FALSE(elsewhere.exists("SCOREBRD.DAT"));
 }
-
-TEST(ScoreboardWindow, ShowsTheFileAsItStandsOrKeepsItsText)
-{
-    Sim sim;
-    sim.run("do SCOREBOARDClick");
-    EXPECT_EQ(sim.value("TScoreboard.visible"), "true");
-    EXPECT_EQ(sim.value("TScoreboard.activeControl"), "\"OKButton\"");
-    EXPECT_EQ(sim.s().scoreboardWindow.Memo1.lines(), scoreboardHeading());
-    sim.run("do TScoreboard.OKButtonClick");
-    // Opened from the main menu, closing it brings back no summary.
-    EXPECT_EQ(sim.value("TScoreboard.visible"), "false");
-    EXPECT_EQ(sim.value("TForm2.visible"), "false");
-
-    sim.dir().write("SCOREBRD.DAT", "  Pat             12/7/26        450\r\n \r\n");
-    sim.run("do SCOREBOARDClick");
-    EXPECT_EQ(sim.value("TScoreboard.Memo1"), "\"  Pat             12/7/26        450\\n \"");
-}
