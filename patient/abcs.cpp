@@ -1,8 +1,296 @@
 #include "patient/abcs.h"
 
+#include "engine/layout.h"
+#include "engine/recorder.h"
+#include "patient/cpr.h"
+#include "patient/rules.h"
+#include "patient/vitals.h"
+
 namespace defib {
 
-void bindAbcsTimers(Scenario&) {}
-void registerAbcsHandlers(Scenario&, Handlers&) {}
+bool abcsChainRunning(const Scenario& s)
+{
+    return s.ui.AllABCsmenuItem.tag == 1;
+}
+
+// Points for a step only when it is the one the protocol expects next; repeating it pays nothing.
+static void payStep(Scenario& s, bool expected)
+{
+    if (!expected)
+        return;
+    addScore(s, s.state.stepPoints);
+    showScore(s);
+}
+
+static void stepRuleChecks(Scenario& s)
+{
+    checkAnalyzeAfterShock(s);
+    checkShockAfterAdvised(s);
+    checkPulseChecks(s);
+    checkAnalyzeAfterCpr(s);
+}
+
+static void stepTail(Scenario& s)
+{
+    stepRuleChecks(s);
+    updateVitalSigns(s);
+    recordAction(s);
+}
+
+bool ABCsButtonClick(Scenario& s)
+{
+    const Timers& t = s.timers;
+    const bool animating = t.ResponsivenessTimer.enabled() || t.Shaketimer.enabled() || t.BREATHINGTimer.enabled()
+        || t.VENTILATION1Timer.enabled() || t.HIDEBVMTimer.enabled() || t.PULSETIMER.enabled();
+    return !animating;
+}
+
+void AllABCsmenuItemClick(Scenario& s)
+{
+    s.ui.AllABCsmenuItem.tag = 1;
+    stopCpr(s);
+    ABCsResponsivenessMenuItemClick(s);
+}
+
+void ABCsResponsivenessMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    st.lastAction = "Response";
+    st.responsivenessChecked = true;
+    stopCpr(s);
+    if (ui.BVM.visible || ui.BVMHAND.visible || ui.FACEMASKBLOW.visible) {
+        for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.CPRHAND2, &ui.CPRHAND})
+            picture->visible = false;
+        s.timers.CPRTimer.stop();
+    }
+    s.timers.ResponsivenessTimer.start();
+    s.timers.Shaketimer.stop();
+    // The shake timer's tag counts the shakes.
+    s.timers.Shaketimer.tag = 0;
+    payStep(s, st.nextStep == StepResponsiveness);
+    stepTail(s);
+    // The hands start from their home position, kept in the tags of SHAKE (left) and SHOUT (top).
+    ui.SHAKE.left = ui.SHAKE.tag;
+    ui.SHAKE.top = ui.SHOUT.tag;
+    ui.SHAKE.visible = true;
+    ui.SHOUT.left = shoutLeft;
+    ui.SHOUT.top = shoutTop;
+    ui.SHOUT.visible = true;
+    ui.ABCsResponsivenessMenuItem.checked = true;
+}
+
+void ResponsivenessTimerTimer(Scenario& s)
+{
+    s.ui.SHAKE.top += 5;
+    s.timers.ResponsivenessTimer.stop();
+    s.timers.Shaketimer.start();
+    ++s.timers.Shaketimer.tag;
+}
+
+void ShaketimerTimer(Scenario& s)
+{
+    if (s.timers.Shaketimer.tag < 2) {
+        s.ui.SHAKE.top -= 5;
+        s.timers.ResponsivenessTimer.start();
+        s.timers.Shaketimer.stop();
+        return;
+    }
+    // Shaken twice: every patient of this trainer is unresponsive.
+    s.timers.ResponsivenessTimer.stop();
+    s.timers.Shaketimer.stop();
+    s.ui.MainMSGDisplay.setText("Patient is unresponsive.");
+    s.ui.SHAKE.visible = false;
+    s.ui.SHOUT.visible = false;
+    if (abcsChainRunning(s))
+        ABCsAirwayMenuItemClick(s);
+}
+
+void ABCsAirwayMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    st.lastAction = "Airway";
+    s.ui.AIRWAY.visible = true;
+    st.airwayOpened = true;
+    s.ui.ABCsAirwayMenuItem.checked = true;
+    payStep(s, st.nextStep == StepAirway);
+    stepTail(s);
+    s.ui.MainMSGDisplay.addLine("Airway is open.");
+    if (abcsChainRunning(s))
+        ABCsBreathingMenuItemClick(s);
+}
+
+void ABCsBreathingMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    st.lastAction = "Breath";
+    st.breathingChecked = true;
+    // Counted once the pulse is back, the breathing is the rate the aftercare asks for.
+    if (st.shockCount >= st.shocksToConvert && st.pulseRate != 0)
+        st.breathingRateChecked = true;
+    payStep(s, st.nextStep == StepBreathing || st.nextStep == StepBreathingRate);
+    stepTail(s);
+    stopCpr(s);
+    s.timers.BREATHINGTimer.setInterval(2000);
+    s.ui.BreathingCheck.visible = true;
+    s.timers.BREATHINGTimer.start();
+}
+
+// The scenario-over label flashes, so its visibility alone depends on the moment of the blink;
+// the flashing itself says that the scenario is over.
+static bool scenarioOverShown(const Scenario& s)
+{
+    return s.ui.SCENOVERLabel.visible || s.timers.SCENOVERLabelFLASHTimer.enabled();
+}
+
+void BREATHINGTimerTimer(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    if (ui.BreathingCheck.visible) {
+        ui.BreathingCheck.visible = false;
+        ui.ABCsBreathingMenuItem.checked = true;
+        const std::string finding = "Respiratory rate is " + std::to_string(s.state.breathingRate) + ".";
+        // Once the scenario is over its closing line stays below the finding.
+        if (scenarioOverShown(s))
+            ui.MainMSGDisplay.setLine(0, finding);
+        else
+            ui.MainMSGDisplay.setText(finding);
+    }
+    if (abcsChainRunning(s))
+        ABCsVentilationMenuItemClick(s);
+    checkScenarioOver(s);
+    s.timers.BREATHINGTimer.stop();
+}
+
+void ABCsVentilationMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    if (st.breathingRate >= 10) {
+        penalize(s, 100, "Do not ventilate a breathing patient (-100).",
+                 "Tried to ventilate a breathing patient (-100).");
+        return;
+    }
+    st.lastAction = "Ventilate";
+    if (!abcsChainRunning(s))
+        ui.MainMSGDisplay.clear();
+    payStep(s, st.nextStep == StepVentilation);
+    // Recorded only when the breaths are done ("Two ventilations successful.").
+    stepRuleChecks(s);
+    stopCpr(s);
+    if (s.option(s.options.OptBVM)) {
+        ui.BVM.visible = true;
+        ui.BVMHAND.visible = true;
+    } else {
+        ui.FACEMASK.visible = true;
+    }
+    s.timers.VENTILATION1Timer.setInterval(1000);
+    s.timers.VENTILATION1Timer.start();
+    ui.ABCsVentilationMenuItem.checked = true;
+    st.ventilationBreaths = 0;
+}
+
+// Breath in: the hand squeezes the bag, or the rescuer blows into the pocket mask.
+void VENTILATION1TimerTimer(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    ScenarioState& st = s.state;
+    if (s.option(s.options.OptBVM)) {
+        ui.BVM.visible = true;
+        ui.BVMHAND.visible = true;
+        ui.BVMHAND.top += 2;
+        ui.BVM.top -= 1;
+        s.timers.VENTILATION2Timer.setInterval(500);
+    } else {
+        ui.FACEMASKBLOW.visible = true;
+        s.timers.VENTILATION2Timer.setInterval(1500);
+    }
+    s.timers.VENTILATION1Timer.stop();
+    s.timers.VENTILATION2Timer.start();
+    st.cprCycleCounter = 0;
+    if (st.ventilationBreaths < 255)
+        ++st.ventilationBreaths;
+}
+
+// A patient whose pulse came back after the final analysis but who does not breathe gets rescue
+// breathing: one breath every 5 s.
+static bool needsRescueBreathing(const ScenarioState& st)
+{
+    const bool afterFinalAnalysis = (st.analyzeCount >= st.shockCount + 1 && st.analyzeStarted)
+        || (st.shocksToConvert == 3 && st.analyzeCount >= 3);
+    return st.ventilationBreaths < 12 && st.breathingRate < 5 && afterFinalAnalysis;
+}
+
+// Breath out, then the next breath or the mask put away.
+void VENTILATION2TimerTimer(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    ScenarioState& st = s.state;
+    if (s.option(s.options.OptBVM)) {
+        ui.BVMHAND.top -= 2;
+        ui.BVM.top += 1;
+    } else {
+        ui.FACEMASKBLOW.visible = false;
+    }
+    if (st.ventilationBreaths < 2 && st.analyzeCount == 0) {
+        s.timers.VENTILATION1Timer.start();
+    } else if (needsRescueBreathing(st)) {
+        s.timers.VENTILATION1Timer.setInterval(5000);
+        s.timers.VENTILATION1Timer.start();
+        st.ventilatedAfterRosc = true;
+        if (st.ventilationBreaths < 2) {
+            updateVitalSigns(s);
+            checkScenarioOver(s);
+        }
+    }
+    s.timers.VENTILATION2Timer.stop();
+    const bool restored = st.rhythmState == RhythmRestored;
+    // Two breaths end a ventilation unless CPR goes on; rescue breathing ends after twelve.
+    if ((st.ventilationBreaths > 1 && !cprHandsShown(s) && !restored) || (st.ventilationBreaths > 11 && restored)) {
+        s.timers.HIDEBVMTimer.start();
+        st.lastAction = "Ventilate";
+    }
+}
+
+void HIDEBVMTimerTimer(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    ScenarioState& st = s.state;
+    if (!ui.BVM.visible && !abcsChainRunning(s) && s.option(s.options.OptBVM))
+        return;
+    ui.BVM.visible = false;
+    ui.BVMHAND.visible = false;
+    // Only the first ventilation before any analysis is the ABCs step.
+    if (!st.ventilated && st.rhythmState != RhythmRestored && st.analyzeCount == 0) {
+        ui.MainMSGDisplay.setText("Two ventilations successful.");
+        st.ventilated = true;
+        recordAction(s);
+    }
+    if (abcsChainRunning(s))
+        PulseButtonClick(s);
+    s.timers.HIDEBVMTimer.stop();
+    s.timers.VENTILATION1Timer.stop();
+}
+
+void bindAbcsTimers(Scenario& s)
+{
+    Timers& t = s.timers;
+    t.ResponsivenessTimer.onTimer = [&s] { ResponsivenessTimerTimer(s); };
+    t.Shaketimer.onTimer = [&s] { ShaketimerTimer(s); };
+    t.BREATHINGTimer.onTimer = [&s] { BREATHINGTimerTimer(s); };
+    t.VENTILATION1Timer.onTimer = [&s] { VENTILATION1TimerTimer(s); };
+    t.VENTILATION2Timer.onTimer = [&s] { VENTILATION2TimerTimer(s); };
+    t.HIDEBVMTimer.onTimer = [&s] { HIDEBVMTimerTimer(s); };
+}
+
+void registerAbcsHandlers(Scenario& s, Handlers& h)
+{
+    h["ABCsButtonClick"] = [&s] { ABCsButtonClick(s); };
+    h["AllABCsmenuItemClick"] = [&s] { AllABCsmenuItemClick(s); };
+    h["ABCsResponsivenessMenuItemClick"] = [&s] { ABCsResponsivenessMenuItemClick(s); };
+    h["ABCsAirwayMenuItemClick"] = [&s] { ABCsAirwayMenuItemClick(s); };
+    h["ABCsBreathingMenuItemClick"] = [&s] { ABCsBreathingMenuItemClick(s); };
+    h["ABCsVentilationMenuItemClick"] = [&s] { ABCsVentilationMenuItemClick(s); };
+}
 
 } // namespace defib

@@ -1,18 +1,193 @@
 #include "patient/cpr.h"
 
+#include <climits>
+#include <cstdlib>
+
+#include "engine/layout.h"
+#include "engine/recorder.h"
+#include "options/textfile.h"
+#include "patient/rules.h"
+#include "patient/vitals.h"
+
 namespace defib {
 
-void StartCPRMenuItemClick(Scenario&) {}
-void StopCPRMenuItemClick(Scenario& s) { stopCpr(s); }
+// The child is compressed with one hand (CPRHAND), everybody else with two (CPRHAND2).
+static Control& handsInUse(Scenario& s)
+{
+    return s.state.patientBody == 3 ? s.ui.CPRHAND : s.ui.CPRHAND2;
+}
+
+static bool cprRunning(const Scenario& s)
+{
+    return s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible;
+}
+
+// The hands rest on the sternum of the body in use; their tag is 1 while they press down.
+static void homeHands(Scenario& s)
+{
+    const u8 body = s.state.patientBody < 4 ? s.state.patientBody : 0;
+    const int home = patientPicture.top + bodyLayouts[body].cprHands.top;
+    for (Control* hands : {&s.ui.CPRHAND, &s.ui.CPRHAND2}) {
+        hands->top = home;
+        hands->tag = 0;
+    }
+}
+
+void CPRButtonClick(Scenario& s)
+{
+    s.ui.StartCPRMenuItem.enabled = !cprRunning(s);
+    s.ui.StopCPRMenuItem.enabled = cprRunning(s);
+}
 
 void stopCpr(Scenario& s)
 {
     s.ui.CPRHAND.visible = false;
     s.ui.CPRHAND2.visible = false;
     s.timers.CPRTimer.stop();
+    homeHands(s);
 }
 
-void bindCprTimers(Scenario&) {}
-void registerCprHandlers(Scenario&, Handlers&) {}
+void StopCPRMenuItemClick(Scenario& s)
+{
+    stopCpr(s);
+}
+
+void CPRTimerTimer(Scenario& s)
+{
+    Control& hands = handsInUse(s);
+    ScenarioState& st = s.state;
+    if (hands.tag == 0) {
+        hands.top += cprStroke;
+        hands.tag = 1;
+        // Compressions since the last rescue breath.
+        if (st.cprCycleCounter < 255)
+            ++st.cprCycleCounter;
+    } else {
+        hands.top -= cprStroke;
+        hands.tag = 0;
+    }
+}
+
+static int seconds(const Scenario& s, const Control& option)
+{
+    // The device counts these periods in a byte, so the protocol means the same low 8 bits.
+    return s.number(option) & 0xFF;
+}
+
+int requiredCprSeconds(const Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    const Options& o = s.options;
+    if (st.analyzeCount == 0)
+        return seconds(s, o.OptCPR1Length);
+    const bool noShockAdvised = st.rhythmState != RhythmShockable || st.scenarioKind == KindMoreShocks;
+    if (noShockAdvised && st.analysesCompleted == 1)
+        return seconds(s, o.OptCPR2Length);
+    if (noShockAdvised && st.analysesCompleted > 1)
+        return seconds(s, o.OptCPR3Length);
+    if (st.shocksInSeries == 3)
+        return seconds(s, o.OptCPR4Length);
+    return -1;
+}
+
+static std::string trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The answer to "How many seconds of CPR?" against the protocol's period. Within 10 s (two steps
+// of the period's spin button) it is a slip and costs 25; further off, or no whole number of
+// seconds at all, it shows that the period is not known and costs 50.
+static void judgeCprTime(Scenario& s, const std::string& answer, int required)
+{
+    if (required < 0)
+        return;
+    const std::string given = trimmed(answer);
+    const long long off
+        = isNumber(given) ? std::llabs(static_cast<long long>(parseNumber(given)) - required) : LLONG_MAX;
+    if (off == 0)
+        return;
+    const int points = off <= 10 ? 25 : 50;
+    const std::string amount = " (-" + std::to_string(points) + ").";
+    penalize(s, points, "Incorrect CPR time. The protocol calls for " + std::to_string(required) + " seconds" + amount,
+             "Incorrect CPR time given" + amount);
+}
+
+// Before the first analysis CPR belongs after the ABCs.
+static void judgeAbcs(Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    const int done
+        = st.responsivenessChecked + st.airwayOpened + st.breathingChecked + st.ventilated + st.circulationChecked;
+    if (done == 0)
+        penalize(s, 50, "Forgot to check the ABCs (-50).", "Did not check the ABCs before CPR (-50).");
+    else if (done < 5)
+        penalize(s, 100, "Forgot to check all of the ABCs (-100).", "Did not check all of the ABCs before CPR (-100).");
+}
+
+void StartCPRMenuItemClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    // CPR already under way is not a new CPR period.
+    if (cprRunning(s))
+        return;
+    if (st.pulseRate != 0 || st.rhythmState == RhythmRestored) {
+        penalize(s, 200, "Do not start CPR on a patient with a pulse (-200).",
+                 "Started CPR on a patient with a pulse (-200).");
+        return;
+    }
+    const bool askTime = s.option(s.options.OPTCPRTIME);
+    const int required = requiredCprSeconds(s);
+    std::string answer;
+    if (askTime) {
+        if (!s.platform.dialogs.ask(cprTimeQuestion, answer)) {
+            // Cancelled: no CPR was started, so CPR is still the step to take, unless the scenario
+            // is already over.
+            if (st.nextStep != StepEndScenario)
+                st.nextStep = StepCpr;
+            return;
+        }
+        s.cprCount.CPRTIMEEDIT.setText(answer);
+    }
+    st.lastAction = "CPR";
+    st.cprPerformed = true;
+    st.cprSinceAnalysis = true;
+    if (st.cprCount < 255)
+        ++st.cprCount;
+    st.handsOnStarted = true;
+    if (st.analyzeCount == 0)
+        judgeAbcs(s);
+    if (askTime) {
+        // The checks read the series before CPR ends it: CPR straight after three stacked
+        // shocks skipped their pulse check.
+        checkAnalyzeAfterShock(s);
+        checkShockAfterAdvised(s);
+        checkPulseChecks(s);
+        checkAnalyzeAfterCpr(s);
+        judgeCprTime(s, answer, required);
+    }
+    st.shocksInSeries = 0;
+    updateVitalSigns(s);
+    recordAction(s);
+    homeHands(s);
+    handsInUse(s).visible = true;
+    s.timers.CPRTimer.start();
+    checkScenarioOver(s);
+}
+
+void bindCprTimers(Scenario& s)
+{
+    s.timers.CPRTimer.onTimer = [&s] { CPRTimerTimer(s); };
+}
+
+void registerCprHandlers(Scenario& s, Handlers& h)
+{
+    h["CPRButtonClick"] = [&s] { CPRButtonClick(s); };
+    h["StartCPRMenuItemClick"] = [&s] { StartCPRMenuItemClick(s); };
+    h["StopCPRMenuItemClick"] = [&s] { StopCPRMenuItemClick(s); };
+}
 
 } // namespace defib

@@ -1,16 +1,32 @@
 #pragma once
 
+#include <string>
+
 #include "engine/handlers.h"
 #include "engine/scenario.h"
 
 namespace defib {
 
-// CPR and ventilation by the rescuer.
+// CPR by the rescuer: CPRButton pops up CPRMenu ("Start CPR", "Stop CPR").
+
+// Greys out what cannot be done now: Start CPR while CPR runs, Stop CPR while it does not. The
+// window pops CPRMenu up after this.
+void CPRButtonClick(Scenario& s);
 void StartCPRMenuItemClick(Scenario& s);
-// Stop CPR: hides the hands and stops their animation (asks for the CPR time when the options
-// want it). The ABCs, the pulse check and Stop Motion call it.
+// Stop CPR: hides the hands and stops their animation. The ABCs, the pulse check and Stop Motion
+// call it.
 void StopCPRMenuItemClick(Scenario& s);
 void stopCpr(Scenario& s);
+// One stroke of the compressions: the hands press down, then come back up.
+void CPRTimerTimer(Scenario& s);
+
+// The CPR period in seconds that the protocol asks for now, as the device's countdown chooses
+// it; -1 between the shocks of a series, where the protocol asks for none.
+int requiredCprSeconds(const Scenario& s);
+
+inline constexpr const char* cprTimeQuestion = "How many seconds of CPR?";
+// How far the hands press down at each compression, in pixels.
+inline constexpr int cprStroke = 4;
 
 void bindCprTimers(Scenario& s);
 void registerCprHandlers(Scenario& s, Handlers& handlers);
