@@ -1,9 +1,236 @@
+#include "device/pads.h"
+
 #include "device/device.h"
+#include "device/display.h"
+#include "engine/layout.h"
+#include "engine/recorder.h"
 
 namespace defib {
 
-void bindPadTimers(Scenario&) {}
+namespace {
 
-void registerPadHandlers(Scenario&, Handlers&) {}
+// The pad being dragged has tag 1; the white one is asked first.
+Control* draggedPad(Scenario& s)
+{
+    if (s.ui.PADWHITE.tag == 1)
+        return &s.ui.PADWHITE;
+    if (s.ui.PADRED.tag == 1)
+        return &s.ui.PADRED;
+    return nullptr;
+}
+
+bool isWhite(const Scenario& s, const Control& pad)
+{
+    return &pad == &s.ui.PADWHITE;
+}
+
+bool& attachedFlag(Scenario& s, const Control& pad)
+{
+    return isWhite(s, pad) ? s.state.topPadAttached : s.state.bottomPadAttached;
+}
+
+// A pad's own cable tells by its tag whether that pad lies at the side zone, whichever cable
+// picture is drawn to it.
+Control& ownCable(Scenario& s, const Control& pad)
+{
+    return isWhite(s, pad) ? s.ui.CABLEWHITE : s.ui.CABLERED;
+}
+
+Control& pictureInUse(Scenario& s)
+{
+    Control* pictures[4] = {&s.ui.Patient1, &s.ui.Patient2, &s.ui.Patient3, &s.ui.Patient4};
+    return *pictures[s.state.patientBody < 4 ? s.state.patientBody : 0];
+}
+
+bool abcsDone(const ScenarioState& st)
+{
+    return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated && st.circulationChecked;
+}
+
+// A child under the minimum age or weight gets no AED unless the protocol lets it monitor one.
+bool refuseUnderageChild(Scenario& s)
+{
+    if (s.state.scenarioKind != KindUnderageChild || s.option(s.options.OPTPEDSMONITOR))
+        return false;
+    const std::string limit = s.options.OptMinimumAge.text();
+    if (s.option(s.options.Age))
+        penalize(s, 300,
+                 "Patient is under the minimum age requirement (" + limit + " years). DO NOT attach electrodes (-300).",
+                 "Attempted to attach electrode to patient under minimum age (-300).");
+    else
+        penalize(s, 300,
+                 "Patient is under the minimum weight requirement (" + limit
+                     + " pounds). DO NOT attach electrodes (-300).",
+                 "Attempted to attach electrode to patient under minimum weight (-300).");
+    // The evaluation withholds the pediatric bonus from an attempt on either limit.
+    s.ui.Patient4.tag = 1;
+    return true;
+}
+
+void startDrag(Scenario& s, Control& pad, const char* action)
+{
+    // A pad in place, one that is not to be seen, or any pad while the controls are locked
+    // cannot be picked up.
+    if (!pad.enabled || !pad.visible)
+        return;
+    ScenarioState& st = s.state;
+    if (refuseUnderageChild(s)) {
+        pad.tag = 0;
+        return;
+    }
+    // Once: not again after this, and not at all once CPR has begun.
+    if (!abcsDone(st) && !st.handsOnStarted) {
+        penalize(s, 300, "Did not complete ABCs before attaching AED (-300).",
+                 "Did not complete ABCs before attaching AED (-300).");
+        st.handsOnStarted = true;
+    }
+    pad.visible = false;
+    st.lastAction = action;
+    pad.tag = 1;
+}
+
+void endDrag(Scenario& s, Control& pad)
+{
+    // Dropped or cancelled, the drag is over: a stale mark would make the next drop of the other
+    // pad place this one.
+    pad.tag = 0;
+    if (ownCable(s, pad).tag != 1)
+        pad.visible = true;
+}
+
+void attach(Scenario& s, Control& pad)
+{
+    pad.tag = 0;
+    pad.enabled = false;
+    attachedFlag(s, pad) = true;
+}
+
+// Scored and recorded once the pad is on, so that the next step already counts it.
+void padPlaced(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    addScore(s, st.stepPoints);
+    showScore(s);
+    recordAction(s);
+    if (!st.topPadAttached || !st.bottomPadAttached) {
+        s.ui.MainMSGDisplay.setText(attachOtherElectrode);
+        return;
+    }
+    s.ui.PATIENTTorsoZONE.enabled = false;
+    s.ui.MainMSGDisplay.clear();
+    setDisplay1(s, "");
+    // A device still in its self-test asks for the analysis when the test ends.
+    if (s.ui.PowerLight.colour() == clGreen) {
+        // 1500 tells the analyze prompt that it follows the attachment.
+        s.timers.PUSHANALYZETimer.setInterval(1500);
+        s.timers.PUSHANALYZETimer.start();
+        if (st.analyzeDuringTrouble)
+            st.nextStep = StepClearBeforeAnalysis;
+    }
+}
+
+} // namespace
+
+void PADWHITEStartDrag(Scenario& s)
+{
+    startDrag(s, s.ui.PADWHITE, "Electrode1");
+}
+
+void PADREDStartDrag(Scenario& s)
+{
+    startDrag(s, s.ui.PADRED, "Electrode2");
+}
+
+void PADWHITEEndDrag(Scenario& s)
+{
+    endDrag(s, s.ui.PADWHITE);
+}
+
+void PADREDEndDrag(Scenario& s)
+{
+    endDrag(s, s.ui.PADRED);
+}
+
+void PADWhiteZoneDragDrop(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    Control* pad = draggedPad(s);
+    // A zone holds one pad; a refused drag brings none.
+    if (ui.CABLEWHITE.visible || !pad)
+        return;
+    const PadFit& fit = padFits[s.state.patientBody < 4 ? s.state.patientBody : 0];
+    const Control& picture = pictureInUse(s);
+    pad->width = isWhite(s, *pad) ? fit.whiteWidth : fit.redWidth;
+    pad->height = isWhite(s, *pad) ? fit.whiteHeight : fit.redHeight;
+    pad->left = picture.left + fit.left;
+    pad->top = picture.top + fit.top;
+    pad->visible = true;
+    ui.CABLEWHITE.top = pad->top + pad->height - 6;
+    ui.CABLEWHITE.left = pad->left + pad->width / 2 - 2;
+    ui.CABLEWHITE.visible = true;
+    ownCable(s, *pad).tag = 0;
+    attach(s, *pad);
+    padPlaced(s);
+}
+
+void PADRedZONEDragDrop(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    Control* pad = draggedPad(s);
+    if (ui.CABLERED.visible || !pad)
+        return;
+    // At the side the pad is seen edge-on: PadSMALL stands for it.
+    ui.CABLERED.top = ui.PadSMALL.top + ui.PadSMALL.height / 2 + 3;
+    ui.CABLERED.left = ui.PadSMALL.left - 5;
+    ui.CABLERED.visible = true;
+    ownCable(s, *pad).tag = 1;
+    pad->visible = false;
+    ui.PadSMALL.visible = true;
+    attach(s, *pad);
+    padPlaced(s);
+}
+
+void PATIENTTorsoZONEDragDrop(Scenario& s)
+{
+    Control* pad = draggedPad(s);
+    if (!s.ui.PATIENTTorsoZONE.enabled || !pad)
+        return;
+    ScenarioState& st = s.state;
+    penalize(s, 100, incorrectLocation, "Incorrect electrode placement (-100).");
+    st.dropPointX = s.dropX;
+    st.dropPointY = s.dropY;
+    // Left where it was let go, and free to be dragged again.
+    pad->left = st.dropPointX;
+    pad->top = st.dropPointY;
+    pad->visible = true;
+    pad->tag = 0;
+}
+
+void PADRedZONEMouseDown(Scenario& s)
+{
+    if (s.state.pendingTrouble == TroubleElectrode)
+        TroubleElectrodeMenuItemClick(s);
+}
+
+void CABLEREDMouseDown(Scenario& s)
+{
+    if (s.state.pendingTrouble == TroubleElectrode)
+        TroubleElectrodeMenuItemClick(s);
+}
+
+void bindPadTimers(Scenario&) { }
+
+void registerPadHandlers(Scenario& s, Handlers& h)
+{
+    h["PADWHITEStartDrag"] = [&s] { PADWHITEStartDrag(s); };
+    h["PADWHITEEndDrag"] = [&s] { PADWHITEEndDrag(s); };
+    h["PADREDStartDrag"] = [&s] { PADREDStartDrag(s); };
+    h["PADREDEndDrag"] = [&s] { PADREDEndDrag(s); };
+    h["PADWhiteZoneDragDrop"] = [&s] { PADWhiteZoneDragDrop(s); };
+    h["PADRedZONEDragDrop"] = [&s] { PADRedZONEDragDrop(s); };
+    h["PATIENTTorsoZONEDragDrop"] = [&s] { PATIENTTorsoZONEDragDrop(s); };
+    h["PADRedZONEMouseDown"] = [&s] { PADRedZONEMouseDown(s); };
+    h["CABLEREDMouseDown"] = [&s] { CABLEREDMouseDown(s); };
+}
 
 } // namespace defib

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/scenario.h"
+
+namespace defib {
+
+// The electrode pads, dragged from their tray onto the patient: the white (top) pad belongs below
+// the right collarbone (PADWhiteZone), the red one at the left side (PADRedZONE). Either zone takes
+// either pad; the rest of the torso is a wrong place.
+void PADWHITEStartDrag(Scenario& s);
+void PADWHITEEndDrag(Scenario& s);
+void PADREDStartDrag(Scenario& s);
+void PADREDEndDrag(Scenario& s);
+void PADWhiteZoneDragDrop(Scenario& s);
+void PADRedZONEDragDrop(Scenario& s);
+// s.dropX / s.dropY hold where the pad was let go, in window coordinates.
+void PATIENTTorsoZONEDragDrop(Scenario& s);
+// A press on the loose pad or its cable re-attaches it during an electrode trouble.
+void PADRedZONEMouseDown(Scenario& s);
+void CABLEREDMouseDown(Scenario& s);
+
+inline constexpr const char* incorrectLocation = "Incorrect location. Try again (-100).";
+inline constexpr const char* attachOtherElectrode = "Attach the other electrode.";
+
+} // namespace defib

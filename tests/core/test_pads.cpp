@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "engine/layout.h"
+#include "fixture_issue3.h"
+
+using namespace defib;
+using defib::testing::q;
+using defib::testing::Trainee;
+
+namespace {
+// A scenario with the ABCs done, so that placing the pads costs nothing.
+struct Assessed : Trainee {
+    explicit Assessed(const std::string& draws = defib::testing::adultOneShock, const std::string& options = "")
+        : Trainee(draws, options)
+    {
+        run("set responsivenessChecked true\nset airwayOpened true\nset breathingChecked true\nset ventilated true\n"
+            "set circulationChecked true\nset cprPerformed true");
+    }
+};
+
+struct BodyDraw {
+    const char* draws;
+    int body;
+};
+const BodyDraw bodies[] = {{"0 1 0 0 0 0", 0}, {"0 1 1 0 0 0", 1}, {"0 1 2 0 0 0", 2}, {"4 1 0 0 0", 3}};
+} // namespace
+
+TEST(PadGeometry, EitherPadAtEitherZoneOfEveryBody)
+{
+    for (const BodyDraw& draw : bodies) {
+        for (bool white : {true, false}) {
+            const std::string pad = white ? "PADWHITE" : "PADRED";
+            const std::string where = pad + " on body " + std::to_string(draw.body);
+            const PadFit& fit = padFits[draw.body];
+            const int left = patientPicture.left + fit.left;
+            const int top = patientPicture.top + fit.top;
+            const int width = white ? fit.whiteWidth : fit.redWidth;
+            const int height = white ? fit.whiteHeight : fit.redHeight;
+            Assessed upper(draw.draws);
+            ASSERT_EQ(upper.value("patientBody"), std::to_string(draw.body));
+            upper.run("drag " + pad + " PADWhiteZone");
+            EXPECT_EQ(upper.number(pad + ".left"), left) << where;
+            EXPECT_EQ(upper.number(pad + ".top"), top) << where;
+            EXPECT_EQ(upper.number(pad + ".width"), width) << where;
+            EXPECT_EQ(upper.number(pad + ".height"), height) << where;
+            EXPECT_EQ(upper.number("CABLEWHITE.top"), top + height - 6) << where;
+            EXPECT_EQ(upper.number("CABLEWHITE.left"), left + width / 2 - 2) << where;
+            EXPECT_EQ(upper.value(white ? "topPadAttached" : "bottomPadAttached"), "true") << where;
+
+            const Rect& small = bodyLayouts[draw.body].padSmall;
+            Assessed side(draw.draws);
+            side.run("drag " + pad + " PADRedZONE");
+            EXPECT_EQ(side.value(pad + ".visible"), "false") << where;
+            EXPECT_EQ(side.value("PadSMALL.visible"), "true") << where;
+            EXPECT_EQ(side.number("CABLERED.top"), patientPicture.top + small.top + small.height / 2 + 3) << where;
+            EXPECT_EQ(side.number("CABLERED.left"), patientPicture.left + small.left - 5) << where;
+            // The pad's own cable marks that it lies at the side.
+            EXPECT_EQ(side.value(white ? "CABLEWHITE.tag" : "CABLERED.tag"), "1") << where;
+            EXPECT_EQ(side.value(white ? "topPadAttached" : "bottomPadAttached"), "true") << where;
+        }
+    }
+}
+
+TEST(PadDrag, ACancelledDragLeavesNoMarkBehind)
+{
+    Assessed sim;
+    sim.run("drag PADWHITE none");
+    EXPECT_EQ(sim.value("PADWHITE.tag"), "0");
+    EXPECT_EQ(sim.value("PADWHITE.visible"), "true");
+    // The next drop places the pad that is dragged, not the one let go before.
+    sim.run("drag PADRED PADRedZONE");
+    EXPECT_EQ(sim.value("bottomPadAttached"), "true");
+    EXPECT_EQ(sim.value("topPadAttached"), "false");
+    EXPECT_EQ(sim.value("PADWHITE.visible"), "true");
+}
+
+TEST(PadDrag, LockedOrHiddenPadsCannotBePickedUp)
+{
+    defib::testing::Sim locked;
+    locked.run("register Pat \"\" practice\nrandom 0 1 0 0 0 0\nnew\ndrag PADWHITE PADWhiteZone");
+    EXPECT_EQ(locked.value("topPadAttached"), "false");
+    Assessed hidden;
+    // The red pad lying loose at the side during an electrode trouble.
+    hidden.run("set PADRED.visible false\nset CABLERED.tag 1\ndrag PADRED PATIENTTorsoZONE");
+    EXPECT_EQ(hidden.value("score"), "0");
+    EXPECT_EQ(hidden.value("PADRED.visible"), "false");
+}
+
+TEST(PadDrag, NoAbcsPenaltyOnceCprHasBegun)
+{
+    Trainee sim;
+    sim.run("set handsOnStarted true\ndrag PADWHITE PADWhiteZone");
+    EXPECT_EQ(sim.value("score"), "70");
+    EXPECT_EQ(sim.value("Errors"), q(""));
+}
+
+TEST(PadDrag, AMonitoredChildUnderTheLimitTakesThePads)
+{
+    Assessed sim(defib::testing::underageChild, "option OPTPEDSMONITOR T\n");
+    sim.run("drag PADWHITE PADWhiteZone");
+    EXPECT_EQ(sim.value("topPadAttached"), "true");
+    EXPECT_EQ(sim.value("score"), "95");
+    EXPECT_EQ(sim.value("Patient4.tag"), "0");
+}
+
+TEST(LooseElectrode, APressOnTheZoneOrCableActsOnlyDuringAnElectrodeTrouble)
+{
+    Assessed sim;
+    sim.run("drag PADWHITE PADWhiteZone\ndrag PADRED PADRedZONE\ndo PADRedZONEMouseDown\ndo CABLEREDMouseDown");
+    EXPECT_EQ(sim.value("score"), "140");
+    for (const char* press : {"PADRedZONEMouseDown", "CABLEREDMouseDown"}) {
+        sim.run(std::string("set pendingTrouble 1\nset bottomPadAttached false\ndo ") + press);
+        EXPECT_EQ(sim.value("pendingTrouble"), "0") << press;
+        EXPECT_EQ(sim.value("bottomPadAttached"), "true") << press;
+    }
+}
