@@ -3,6 +3,7 @@
 #include "device/device.h"
 
 #include "engine/flow.h"
+#include "engine/pages.h"
 #include "engine/recorder.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"
@@ -41,6 +42,7 @@ Trainer::Trainer(Platform& platform, Clock& clock) : scenario_(platform, clock)
     bindPromptTimers(s);
     bindTroubleTimers(s);
     registerEngineHandlers(s, handlers_);
+    registerPagesHandlers(s, handlers_);
     registerPatientHandlers(s, handlers_);
     registerAbcsHandlers(s, handlers_);
     registerCprHandlers(s, handlers_);

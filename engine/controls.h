@@ -4,10 +4,15 @@
 #include <string>
 
 #include "options/control.h"
+#include "options/reportviewer.h"
 
 namespace defib {
 
 // X(name, visible, enabled) at program start.
+// On the Options pages (PageControl1): only the active page of TabSheet1..3 is visible; the
+// PASSWORDBUTTON is checked while the password shows in clear; OpenDialog1's text is the report
+// file chosen last. The send buttons Button1 and BUTTONSend can be shown but do nothing, since
+// sending reports is not part of the program.
 #define DEFIB_MAIN_CONTROLS(X)              \
     X(MENU, true, true)                     \
     X(MenuStart, true, true)                \
@@ -15,6 +20,35 @@ namespace defib {
     X(OPTIONSMainMENU, true, true)          \
     X(MENUQUIT, true, true)                 \
     X(PageControl1, false, true)            \
+    X(TabSheet1, true, true)                \
+    X(TabSheet2, false, true)               \
+    X(TabSheet3, false, true)               \
+    X(SpinButton11, true, true)             \
+    X(PASSWORDBUTTON, true, true)           \
+    X(PROGRAMDefaultButton, true, true)     \
+    X(CLEARSCOREBOARD, true, true)          \
+    X(ProgramOK, true, true)                \
+    X(ButtonCANCEL1, true, true)            \
+    X(SpinButton5, true, true)              \
+    X(SpinButton6, true, true)              \
+    X(SpinButton1, true, true)              \
+    X(SpinButton2, true, true)              \
+    X(SpinButton3, true, true)              \
+    X(SpinButton4, true, true)              \
+    X(PROTOCOLDefaultButton, true, true)    \
+    X(ProtocolOK, true, true)               \
+    X(ButtonCANCEL2, true, true)            \
+    X(REPORTMEMO, true, true)               \
+    X(REPORTOpenFile, true, true)           \
+    X(FONTBUTTON, true, true)               \
+    X(PRINTBUTTON, true, true)              \
+    X(DATAOK, true, true)                   \
+    X(ButtonCANCEL3, false, true)           \
+    X(Button1, false, false)                \
+    X(BUTTONSend, false, false)             \
+    X(Shape2, true, true)                   \
+    X(Shape3, true, true)                   \
+    X(OpenDialog1, false, true)             \
     X(Pause, true, false)                   \
     X(Advice, true, false)                  \
     X(PatientHistory, true, false)          \
@@ -125,6 +159,12 @@ namespace defib {
     X(OKButton, true, true)        \
     X(CancelButton, true, true)
 
+// The password dialog in front of the Options pages.
+#define DEFIB_PASSWORD_CONTROLS(X) \
+    X(PasswordEnter, true, true)   \
+    X(OKBtn, true, true)           \
+    X(CancelBtn, true, true)
+
 #define DEFIB_DECLARE_CONTROL(name, visible, enabled) Control name{#name, visible, enabled};
 #define DEFIB_VISIT_CONTROL(name, visible, enabled) visit(name);
 
@@ -132,6 +172,10 @@ struct MainWindow {
     DEFIB_MAIN_CONTROLS(DEFIB_DECLARE_CONTROL)
     // Set when the program is to end (Quit, or the main window closed): the window quits.
     bool quitRequested = false;
+    // The control that has the keyboard focus, by name.
+    std::string activeControl;
+    // The Report Options page's fonts and the dialogs and printer it uses.
+    ReportViewer reportViewer;
     template <class F> void forEach(F visit) { DEFIB_MAIN_CONTROLS(DEFIB_VISIT_CONTROL) }
 };
 
@@ -169,6 +213,13 @@ struct CprCountWindow {
     Control window{"TCPRVENTFORM", false};
     DEFIB_CPRCOUNT_CONTROLS(DEFIB_DECLARE_CONTROL)
     template <class F> void forEach(F visit) { DEFIB_CPRCOUNT_CONTROLS(DEFIB_VISIT_CONTROL) }
+};
+
+struct PasswordWindow {
+    Control window{"TPasswordDlg", false};
+    DEFIB_PASSWORD_CONTROLS(DEFIB_DECLARE_CONTROL)
+    std::string activeControl;
+    template <class F> void forEach(F visit) { DEFIB_PASSWORD_CONTROLS(DEFIB_VISIT_CONTROL) }
 };
 
 #undef DEFIB_DECLARE_CONTROL

@@ -2,6 +2,7 @@
 
 #include "engine/draw.h"
 #include "engine/layout.h"
+#include "engine/pages.h"
 #include "engine/recorder.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
@@ -248,7 +249,7 @@ void SCOREBOARDClick(Scenario& s)
 // opens them.
 void OPTIONSMainMENUClick(Scenario& s)
 {
-    s.ui.PageControl1.visible = true;
+    enterOptions(s);
 }
 
 void MENUQUITClick(Scenario& s)

@@ -26,6 +26,8 @@ std::vector<Control*> Scenario::allControls()
     scoreboardWindow.forEach(add);
     controls.push_back(&cprCount.window);
     cprCount.forEach(add);
+    controls.push_back(&passwordDlg.window);
+    passwordDlg.forEach(add);
     for (Control* option : options.all())
         controls.push_back(option);
     return controls;
@@ -56,6 +58,9 @@ Control* Scenario::findControl(const std::string& name)
     if (name == cprCount.window.name())
         return &cprCount.window;
     cprCount.forEach(match("TCPRVENTFORM."));
+    if (name == passwordDlg.window.name())
+        return &passwordDlg.window;
+    passwordDlg.forEach(match("TPasswordDlg."));
     if (!found)
         found = options.find(name);
     return found;

@@ -41,6 +41,7 @@ public:
     DebugWindow debug;
     ScoreboardWindow scoreboardWindow;
     CprCountWindow cprCount;
+    PasswordWindow passwordDlg;
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as
     // "TForm2.SCOREEDIT"; the summary's list is also "Errors". Option controls are found too.

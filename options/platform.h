@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "options/control.h"
 
 namespace defib {
 
@@ -65,6 +68,44 @@ public:
 
 private:
     unsigned seed_;
+};
+
+// A font as the report viewer, its font dialog and the printer use it. Sizes are in points.
+struct FontChoice {
+    std::string family = "Courier";
+    int pointSize = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    Colour colour = clYellow;
+    bool operator==(const FontChoice&) const = default;
+};
+
+// The open-file dialog. `filter` is "Description|*.EXT"; `fileName` is what the dialog shows at
+// first and, after OK, the file chosen. False when cancelled.
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    virtual bool open(const std::string& filter, std::string& fileName) = 0;
+};
+
+// The font dialog, starting at `font`; OK puts the chosen font there. False when cancelled.
+class FontDialog {
+public:
+    virtual ~FontDialog() = default;
+    virtual bool choose(FontChoice& font) = 0;
+};
+
+// A plain text print job: the print dialog first, then the lines one below the other in one font,
+// a new page whenever one is full.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // The print dialog: false when the user cancels.
+    virtual bool setup() = 0;
+    // False when the job could not be started.
+    virtual bool print(const std::vector<std::string>& lines, const FontChoice& font) = 0;
 };
 
 } // namespace defib
