@@ -29,24 +29,6 @@ TEST_F(Prompts, AfterNoShockAdvisedThePulseCheckAndTheCprCountdownFollow)
     EXPECT_EQ(value("countdownFinished"), "true");
 }
 
-TEST_F(Prompts, AfterTheCountdownTheOneButtonModelAsksForTheNextAnalysis)
-{
-    run("set OptCPR2Length 5\nset rhythmState 2\nset patientCleared true\ndo AnalyzeButtonClick\nwait 40000");
-    // The countdown ends at 22500; "CHECK FOR PULSE" follows after the timer's 3 s.
-    EXPECT_EQ(
-        seenFrom("AEDDISPLAY1", 22500),
-        (Lines{"25500 \"CHECK FOR PULSE\"", "27502 \"IF NO PULSE\"", "29502 \"PUSH ANALYZE\"", "31505 \"IF NO PULSE\"",
-               "33506 \"PUSH ANALYZE\"", "35509 \"IF NO PULSE\"", "37510 \"PUSH ANALYZE\"", "39513 \"IF NO PULSE\""}));
-    EXPECT_EQ(seenFrom("prompt", 22500),
-              (Lines{"25500 \"checkfor.wav\"", "27502 \"ifnopls.wav\"", "29502 \"pushanal.wav\""}));
-    // The Analyze LED flashes while "PUSH ANALYZE" shows.
-    EXPECT_EQ(seenFrom("AnalyzeLED", 29000),
-              (Lines{"30002 yellow", "30502 white", "31002 yellow", "31502 white", "34006 yellow", "34506 white",
-                     "35006 yellow", "35506 white", "38010 yellow", "38510 white", "39010 yellow", "39510 white"}));
-    run("do AnalyzeButtonClick");
-    EXPECT_EQ(value("analyzeCount"), "2");
-}
-
 TEST_F(Prompts, WithAutoAnalysisOrTheTwoButtonModelTheCountdownEndsInTheNextAnalysis)
 {
     for (const char* model : {"option OPTAUTOANALYZE T", "option OPTTWOBUTTONAED T"}) {

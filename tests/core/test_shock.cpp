@@ -32,13 +32,6 @@ TEST_F(Shock, ChargeWarnAndDisarmFollowTheAnalyzePressToTheMillisecond)
     EXPECT_EQ(value("FLASHLEDtimer"), "on 500");
 }
 
-TEST_F(Shock, WithoutAudioTheMessageAreaTellsOfTheCharge)
-{
-    run("option SOUNDCheckBox F\nset patientCleared true\ndo AnalyzeButtonClick\nwait 21000");
-    EXPECT_TRUE(saw("MainMSGDisplay", "12500 \"AED is charging...\""));
-    EXPECT_TRUE(saw("MainMSGDisplay", "21000 \"AED is ready to SHOCK...\""));
-}
-
 TEST_F(Shock, TheDisarmWaitsWhileTheDeviceShowsAnythingElse)
 {
     armForShock();
