@@ -15,6 +15,7 @@
 #include "pictures.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"
+#include "ui/optionspages.h"
 #include "ui/secondary.h"
 
 namespace defib::ui {
@@ -660,6 +661,11 @@ void TForm1::buildOverlays()
         bind(button, *control);
     }
     bind(menu, ui.MENU);
+
+    // The Options pages lie over the main menu, which stays shown behind them.
+    QWidget* pages = createOptionsPages(*this, canvas_);
+    bind(pages, ui.PageControl1);
+    syncers_.push_back([pages] { syncOptionsPages(pages); });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -1,0 +1,585 @@
+#include "ui/optionspages.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "engine/layout.h"
+#include "options/pages.h"
+#include "ui/mainwindow.h"
+#include "ui/password.h"
+#include "ui/reportviewer.h"
+#include "ui/widgets.h"
+
+namespace defib::ui {
+
+namespace {
+
+const QString pagesStyle = QStringLiteral(
+    "QTabWidget#PageControl1::pane { border: none; border-top: 1px solid #AAB6C2; background: #E9EDF1; }"
+    "QTabWidget#PageControl1 > QTabBar { background: #1F3B57; }"
+    "QTabWidget#PageControl1 > QTabBar::tab { background: #2C4D6E; color: #D7E3EF; padding: 9px 26px;"
+    " margin: 8px 2px 0 0; border-top-left-radius: 6px; border-top-right-radius: 6px; font-size: 14px;"
+    " font-weight: 600; }"
+    "QTabWidget#PageControl1 > QTabBar::tab:first { margin-left: 16px; }"
+    "QTabWidget#PageControl1 > QTabBar::tab:selected { background: #E9EDF1; color: #14324F; }"
+    "QTabWidget#PageControl1 > QTabBar::tab:hover:!selected { background: #3A6189; }"
+    "#TabSheet1, #TabSheet2, #TabSheet3 { background: #E9EDF1; }"
+    "QGroupBox { background: #FFFFFF; border: 1px solid #C5CED6; border-radius: 8px; margin-top: 26px;"
+    " padding: 14px 16px 12px 16px; font-size: 14px; font-weight: 700; color: #14324F; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 2px; top: 2px; padding: 0;"
+    " background: transparent; }"
+    "QCheckBox, QRadioButton, QLabel { font-size: 14px; font-weight: 400; color: #202A33; }"
+    "QCheckBox, QRadioButton { min-height: 22px; }"
+    "QLabel[hint=\"true\"] { color: #5B6875; font-size: 13px; }"
+    "QLineEdit { font-size: 14px; font-weight: 400; padding: 3px 6px; border: 1px solid #AAB6C2; border-radius: 4px;"
+    " background: #FFFFFF; color: #14324F; }"
+    "QLineEdit:read-only { background: #F4F6F8; }"
+    "QLineEdit:focus { border: 2px solid #2D6CB0; }"
+    "QPushButton { font-size: 13px; font-weight: 600; color: #14324F; background: #FFFFFF; min-width: 92px;"
+    " min-height: 30px; padding: 0 12px; border: 1px solid #8DA0B3; border-radius: 6px; }"
+    "QPushButton:hover { background: #EAF2FB; }"
+    "QPushButton:pressed, QPushButton:checked { background: #D3E3F5; }"
+    "QPushButton:focus { border: 2px solid #2D6CB0; }"
+    "QPushButton:disabled { color: #9AA7B4; background: #F1F3F5; border-color: #C5CED6; }"
+    "QPushButton[accept=\"true\"] { background: #2D6CB0; color: #FFFFFF; border-color: #1F5390; }"
+    "QPushButton[accept=\"true\"]:hover { background: #3A7CC4; }"
+    "QPushButton[accept=\"true\"]:focus { border: 2px solid #F2B632; }"
+    "QToolButton { border: 1px solid #AAB6C2; background: #F4F6F8; }"
+    "QToolButton:hover { background: #EAF2FB; }"
+    "QToolButton:pressed { background: #D3E3F5; }");
+
+const QString memoStyle
+    = QStringLiteral("QPlainTextEdit#REPORTMEMO { background: #000000; border: 1px solid #5B6875; border-radius: 0; }");
+
+// A read-only number field whose arrow keys work its spin button.
+class NumberEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void(bool up)> onStep;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (onStep && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+            onStep(event->key() == Qt::Key_Up);
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+QLabel* hint(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setProperty("hint", true);
+    label->setWordWrap(true);
+    return label;
+}
+
+QGroupBox* group(const QString& name, const QString& title, QWidget* parent)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(name);
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(9);
+    return box;
+}
+
+void syncEdit(QLineEdit* edit, const Control& control)
+{
+    const QString text = QString::fromStdString(control.text());
+    if (edit->text() != text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(text);
+        edit->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
+    }
+}
+
+} // namespace
+
+SpinButtons::SpinButtons(const QString& name, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    up_ = new QToolButton(this);
+    up_->setObjectName(name + QStringLiteral("Up"));
+    down_ = new QToolButton(this);
+    down_->setObjectName(name + QStringLiteral("Down"));
+    for (auto [button, arrow] : {std::pair{up_, Qt::UpArrow}, std::pair{down_, Qt::DownArrow}}) {
+        button->setArrowType(arrow);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(20, 15);
+        layout->addWidget(button);
+    }
+    up_->setStyleSheet(QStringLiteral("QToolButton { border-top-right-radius: 4px; }"));
+    down_->setStyleSheet(QStringLiteral("QToolButton { border-top: none; border-bottom-right-radius: 4px; }"));
+}
+
+Shape::Shape(const QString& name, const QColor& colour, QWidget* parent)
+    : QWidget(parent)
+    , colour_(colour)
+{
+    setObjectName(name);
+}
+
+void Shape::mousePressEvent(QMouseEvent* event)
+{
+    if (onPress)
+        onPress();
+    event->accept();
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+}
+
+OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
+    : QTabWidget(parent)
+    , window_(window)
+{
+    setObjectName(QStringLiteral("PageControl1"));
+    setGeometry(0, 0, mainWindowWidth, mainWindowHeight);
+    setStyleSheet(pagesStyle);
+    setDocumentMode(false);
+    setUsesScrollButtons(false);
+
+    Scenario& s = window_.scenario();
+    files_ = std::make_unique<QtFileDialog>(&window_, QString::fromStdString(s.options.programDirectory));
+    fonts_ = std::make_unique<QtFontDialog>(&window_);
+    printer_ = std::make_unique<QtPrinter>(&window_);
+    s.ui.reportViewer.services = {files_.get(), fonts_.get(), printer_.get()};
+
+    // The menu bar holds F, T and H, and the report page needs O, P, N and R: the pages are
+    // reached with Ctrl+Tab rather than with mnemonics of their own.
+    addTab(buildProgramPage(), QStringLiteral("Program Options"));
+    addTab(buildProtocolPage(), QStringLiteral("Protocol Options"));
+    addTab(buildReportPage(), QStringLiteral("Report Options"));
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (syncing_ || index < 0)
+            return;
+        window_.run(widget(index)->objectName().toStdString() + "Show");
+    });
+
+    password_ = new TPasswordDlg(window_);
+}
+
+OptionsPages::~OptionsPages()
+{
+    // The trainer may outlive the pages (the window is being taken apart): no dangling services.
+    window_.scenario().ui.reportViewer.services = {};
+}
+
+void OptionsPages::change(const std::function<void()>& edit)
+{
+    if (syncing_)
+        return;
+    edit();
+    window_.sync();
+}
+
+QCheckBox* OptionsPages::flag(Control& option, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromStdString(option.name()));
+    Options& o = window_.scenario().options;
+    connect(box, &QCheckBox::clicked, this,
+            [this, &o, &option](bool checked) { change([&] { o.setChecked(option, checked); }); });
+    syncers_.push_back([box, &option] {
+        if (box->isChecked() != option.checked)
+            box->setChecked(option.checked);
+    });
+    parent->layout()->addWidget(box);
+    return box;
+}
+
+QWidget* OptionsPages::number(Control& option, const char* spinButton, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    row->setObjectName(QString::fromStdString(option.name()) + QStringLiteral("Row"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* edit = new NumberEdit(row);
+    edit->setObjectName(QString::fromStdString(option.name()));
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setFixedSize(60, 30);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { border-top-right-radius: 0; border-bottom-right-radius: 0; }"));
+    auto* spin = new SpinButtons(QString::fromLatin1(spinButton), row);
+    layout->addWidget(edit);
+    layout->addWidget(spin);
+    layout->addStretch();
+    const std::string name = spinButton;
+    auto step = [this, name](bool up) { window_.run(name + (up ? "UpClick" : "DownClick")); };
+    edit->onStep = step;
+    connect(spin->up(), &QToolButton::clicked, this, [step] { step(true); });
+    connect(spin->down(), &QToolButton::clicked, this, [step] { step(false); });
+    syncers_.push_back([edit, &option] { syncEdit(edit, option); });
+    return row;
+}
+
+QPushButton* OptionsPages::button(Control& control, const QString& caption, const std::string& handler, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromStdString(control.name()));
+    b->setAutoDefault(false);
+    if (!handler.empty())
+        connect(b, &QPushButton::clicked, this, [this, handler] { window_.run(handler); });
+    syncers_.push_back([b, &control] {
+        if (b->isVisibleTo(b->parentWidget()) != control.visible)
+            b->setVisible(control.visible);
+        b->setEnabled(control.enabled);
+    });
+    return b;
+}
+
+QWidget* OptionsPages::buildProgramPage()
+{
+    Scenario& s = window_.scenario();
+    Options& o = s.options;
+    MainWindow& ui = s.ui;
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(28, 22, 28, 20);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(20);
+    grid->setVerticalSpacing(16);
+
+    QGroupBox* trouble = group(QStringLiteral("TroubleshootGroup"), QStringLiteral("Troubleshoot"), page);
+    auto* oddsRow = new QHBoxLayout;
+    auto* oddsLabel = new QLabel(QStringLiteral("Percenta&ge"), trouble);
+    oddsLabel->setObjectName(QStringLiteral("PercentageLabel"));
+    QWidget* odds = number(o.OptTroubleOdds, "SpinButton11", trouble);
+    oddsLabel->setBuddy(odds->findChild<QLineEdit*>(QStringLiteral("OptTroubleOdds")));
+    oddsRow->addWidget(oddsLabel);
+    oddsRow->addSpacing(10);
+    oddsRow->addWidget(odds);
+    oddsRow->addStretch();
+    static_cast<QVBoxLayout*>(trouble->layout())->addLayout(oddsRow);
+    trouble->layout()->addWidget(
+        hint(QStringLiteral("Chance of a trainer problem in a scenario, of these kinds:"), trouble));
+    flag(o.OptMOTIONTrouble, QStringLiteral("  Motion Detection"), trouble);
+    flag(o.OptElectrodeTrouble, QStringLiteral("  Electrode Re-attach"), trouble);
+    flag(o.OptBatteryTrouble, QStringLiteral("  Battery Replace"), trouble);
+    static_cast<QVBoxLayout*>(trouble->layout())->addStretch();
+
+    QGroupBox* trainer = group(QStringLiteral("TrainerGroup"), QStringLiteral("Trainer"), page);
+    flag(o.OPTTWOBUTTONAED, QStringLiteral("  Two Button AED"), trainer);
+    flag(o.OPTAUTOANALYZE, QStringLiteral("  Auto Analyze"), trainer);
+    flag(o.SOUNDCheckBox, QStringLiteral("  Audio"), trainer);
+    static_cast<QVBoxLayout*>(trainer->layout())->addStretch();
+
+    QGroupBox* scenario = group(QStringLiteral("ScenarioGroup"), QStringLiteral("Scenario"), page);
+    flag(o.OptHypo, QStringLiteral("  Hypothermic Patient"), scenario);
+    flag(o.OPTOneShockScenario, QStringLiteral("  One Shock Scenario"), scenario);
+    flag(o.OPTautoABCS, QStringLiteral("  Auto ABCs"), scenario);
+    flag(o.OptBVM, QStringLiteral("  Bag-Valve Mask"), scenario);
+    flag(o.OPTCPRTIME, QStringLiteral("  Prompt for CPR time"), scenario);
+    static_cast<QVBoxLayout*>(scenario->layout())->addStretch();
+
+    QGroupBox* exam = group(QStringLiteral("ExamGroup"), QStringLiteral("Registration and Exam"), page);
+    flag(o.IDNumCheckBox, QStringLiteral("  Require ID Number"), exam);
+    flag(o.THREESCENARIOTEST, QStringLiteral("  Three Scenario Exam"), exam);
+    static_cast<QVBoxLayout*>(exam->layout())->addStretch();
+
+    QGroupBox* security = group(QStringLiteral("PasswordGroup"), QStringLiteral("Password"), page);
+    auto* passwordRow = new QHBoxLayout;
+    passwordField_ = new QLineEdit(security);
+    passwordField_->setObjectName(QStringLiteral("PASSWORD"));
+    passwordField_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    passwordField_->setMinimumHeight(32);
+    connect(passwordField_, &QLineEdit::textEdited, this,
+            [this, &o](const QString& text) { change([&] { o.setText(o.PASSWORD, text.toStdString()); }); });
+    QPushButton* reveal = button(ui.PASSWORDBUTTON, QStringLiteral("Pass&word"), "PASSWORDBUTTONClick", security);
+    reveal->setCheckable(true);
+    reveal->setToolTip(QStringLiteral("Click this button to show/hide the current password."));
+    passwordRow->addWidget(passwordField_, 1);
+    passwordRow->addWidget(reveal);
+    static_cast<QVBoxLayout*>(security->layout())->addLayout(passwordRow);
+    security->layout()->addWidget(
+        hint(QStringLiteral("Asked for before the options open. Leave it empty to let everyone in."), security));
+    static_cast<QVBoxLayout*>(security->layout())->addStretch();
+    syncers_.push_back([this, reveal, &o, &ui] {
+        syncEdit(passwordField_, o.PASSWORD);
+        const bool clear = ui.PASSWORDBUTTON.checked;
+        passwordField_->setEchoMode(clear ? QLineEdit::Normal : QLineEdit::Password);
+        if (reveal->isChecked() != clear)
+            reveal->setChecked(clear);
+    });
+
+    QGroupBox* board = group(QStringLiteral("ScoreboardGroup"), QStringLiteral("Scoreboard"), page);
+    board->layout()->addWidget(hint(QStringLiteral("Deletes every practice score on the scoreboard."), board));
+    auto* clearRow = new QHBoxLayout;
+    clearRow->addWidget(button(ui.CLEARSCOREBOARD, QStringLiteral("C&lear Scorebrd"), "CLEARSCOREBOARDClick", board));
+    clearRow->addStretch();
+    static_cast<QVBoxLayout*>(board->layout())->addLayout(clearRow);
+    static_cast<QVBoxLayout*>(board->layout())->addStretch();
+
+    grid->addWidget(trouble, 0, 0);
+    grid->addWidget(scenario, 0, 1);
+    grid->addWidget(security, 0, 2);
+    grid->addWidget(trainer, 1, 0);
+    grid->addWidget(exam, 1, 1);
+    grid->addWidget(board, 1, 2);
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnStretch(column, 1);
+    outer->addLayout(grid);
+    outer->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button(ui.PROGRAMDefaultButton, QStringLiteral("&DEFAULT"), "PROGRAMDefaultButtonClick", page));
+    buttons->addStretch();
+    QPushButton* ok = button(ui.ProgramOK, QStringLiteral("&OK"), "ProgramOKClick", page);
+    ok->setProperty("accept", true);
+    buttons->addWidget(ok);
+    buttons->addWidget(button(ui.ButtonCANCEL1, QStringLiteral("&Cancel"), "ButtonCANCEL1Click", page));
+    outer->addLayout(buttons);
+    return page;
+}
+
+QWidget* OptionsPages::buildProtocolPage()
+{
+    Scenario& s = window_.scenario();
+    Options& o = s.options;
+    MainWindow& ui = s.ui;
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(28, 22, 28, 20);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(20);
+    grid->setVerticalSpacing(16);
+
+    auto labelled
+        = [&](QGridLayout* rows, int row, const QString& caption, Control& option, const char* spin, QWidget* parent) {
+              auto* label = new QLabel(caption, parent);
+              label->setObjectName(QString::fromStdString(option.name()) + QStringLiteral("Label"));
+              QWidget* field = number(option, spin, parent);
+              label->setBuddy(field->findChild<QLineEdit*>(QString::fromStdString(option.name())));
+              rows->addWidget(label, row, 0);
+              rows->addWidget(field, row, 1);
+          };
+
+    QGroupBox* shocks = group(QStringLiteral("ShocksGroup"), QStringLiteral("Shocks and Pediatric Patients"), page);
+    auto* limits = new QGridLayout;
+    limits->setHorizontalSpacing(14);
+    limits->setVerticalSpacing(10);
+    labelled(limits, 0, QStringLiteral("Hypothermic &Shock Limit"), o.OptHypoShocks, "SpinButton5", shocks);
+    labelled(limits, 1, QStringLiteral("Pediatric &Limit"), o.OptMinimumAge, "SpinButton6", shocks);
+    auto* units = new QHBoxLayout;
+    units->setSpacing(18);
+    auto* unitGroup = new QButtonGroup(shocks);
+    for (auto [control, caption] :
+         {std::pair{&o.Age, QStringLiteral("&Age (years)")}, std::pair{&o.Weight, QStringLiteral("&Weight (lbs.)")}}) {
+        auto* radio = new QRadioButton(caption, shocks);
+        radio->setObjectName(QString::fromStdString(control->name()));
+        unitGroup->addButton(radio);
+        units->addWidget(radio);
+        Control* option = control;
+        connect(radio, &QRadioButton::clicked, this,
+                [this, &o, option] { change([&] { o.setChecked(*option, true); }); });
+        syncers_.push_back([radio, option] {
+            if (option->checked && !radio->isChecked())
+                radio->setChecked(true);
+        });
+    }
+    units->addStretch();
+    limits->addLayout(units, 2, 1);
+    limits->setColumnStretch(1, 1);
+    static_cast<QVBoxLayout*>(shocks->layout())->addLayout(limits);
+    shocks->layout()->addWidget(hint(
+        QStringLiteral("Below the pediatric limit a patient counts as a child; the limit is in years or in pounds."),
+        shocks));
+    static_cast<QVBoxLayout*>(shocks->layout())->addStretch();
+
+    QGroupBox* cpr = group(QStringLiteral("CPRGroup"), QStringLiteral("CPR Periods"), page);
+    auto* periods = new QGridLayout;
+    periods->setHorizontalSpacing(14);
+    periods->setVerticalSpacing(10);
+    labelled(periods, 0, QStringLiteral("CPR Period Prior to A&nalyzing (seconds)"), o.OptCPR1Length, "SpinButton1",
+             cpr);
+    labelled(periods, 1, QStringLiteral("CPR Period After &1st No Shock Advised (seconds)"), o.OptCPR2Length,
+             "SpinButton2", cpr);
+    labelled(periods, 2, QStringLiteral("CPR Period After No Shock Ad&vised (seconds)"), o.OptCPR3Length, "SpinButton3",
+             cpr);
+    labelled(periods, 3, QStringLiteral("CPR Period After &3 Stacked Shocks (seconds)"), o.OptCPR4Length, "SpinButton4",
+             cpr);
+    periods->setColumnStretch(1, 1);
+    static_cast<QVBoxLayout*>(cpr->layout())->addLayout(periods);
+    static_cast<QVBoxLayout*>(cpr->layout())->addStretch();
+
+    QGroupBox* checks = group(QStringLiteral("ChecksGroup"), QStringLiteral("Checks and Scoring"), page);
+    flag(o.OptVoice, QStringLiteral("  Scoring for Voice Report"), checks);
+    flag(o.OptPulseAfter3rdShock, QStringLiteral("  Pulse Check After 3rd Stacked Shock"), checks);
+    flag(o.OPTBPCHECK, QStringLiteral("  BP Check After Pulse Returns"), checks);
+    flag(o.OPTPEDSMONITOR, QStringLiteral("  Monitor ECG of Underage/Weight Pediatric"), checks);
+    flag(o.OptPulseAfterCPR, QStringLiteral("  Pulse Check After Stopping CPR"), checks);
+    static_cast<QVBoxLayout*>(checks->layout())->addStretch();
+
+    grid->addWidget(shocks, 0, 0);
+    grid->addWidget(cpr, 0, 1);
+    grid->addWidget(checks, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    outer->addLayout(grid);
+    outer->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(
+        button(ui.PROTOCOLDefaultButton, QStringLiteral("&DEFAULT"), "PROTOCOLDefaultButtonClick", page));
+    buttons->addStretch();
+    QPushButton* ok = button(ui.ProtocolOK, QStringLiteral("&OK"), "ProtocolOKClick", page);
+    ok->setProperty("accept", true);
+    buttons->addWidget(ok);
+    buttons->addWidget(button(ui.ButtonCANCEL2, QStringLiteral("&Cancel"), "ButtonCANCEL1Click", page));
+    outer->addLayout(buttons);
+    return page;
+}
+
+QWidget* OptionsPages::buildReportPage()
+{
+    Scenario& s = window_.scenario();
+    MainWindow& ui = s.ui;
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet3"));
+    auto* outer = new QHBoxLayout(page);
+    outer->setContentsMargins(0, 0, 28, 20);
+    outer->setSpacing(0);
+
+    // The left edge: a black bar, and below it a patch in the page colour.
+    auto* edge = new QVBoxLayout;
+    edge->setContentsMargins(0, 48, 0, 20);
+    edge->setSpacing(0);
+    auto* bar = new Shape(QStringLiteral("Shape2"), QColor(0, 0, 0), page);
+    bar->setFixedWidth(8);
+    bar->onPress = [this] { window_.run("Shape2MouseDown"); };
+    auto* patch = new Shape(QStringLiteral("Shape3"), QColor(0xE9, 0xED, 0xF1), page);
+    patch->setFixedSize(8, 40);
+    patch->onPress = [this] { window_.run("Shape3MouseDown"); };
+    edge->addWidget(bar, 1);
+    edge->addWidget(patch);
+    outer->addLayout(edge);
+    outer->addSpacing(20);
+
+    auto* viewer = new QVBoxLayout;
+    viewer->setContentsMargins(0, 22, 0, 0);
+    auto* caption = new QLabel(QStringLiteral("Report files of practice and test scenarios"), page);
+    caption->setObjectName(QStringLiteral("ReportCaption"));
+    caption->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    viewer->addWidget(caption);
+    memo_ = new QPlainTextEdit(page);
+    memo_->setObjectName(QStringLiteral("REPORTMEMO"));
+    memo_->setReadOnly(true);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setStyleSheet(memoStyle);
+    memo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo_->setTabChangesFocus(true);
+    viewer->addWidget(memo_, 1);
+    outer->addLayout(viewer, 1);
+    outer->addSpacing(18);
+    syncers_.push_back([this, &ui] {
+        QStringList lines;
+        for (const std::string& line : ui.REPORTMEMO.lines())
+            lines << QString::fromStdString(line);
+        const QString text = lines.join(QLatin1Char('\n'));
+        const QFont font = toQFont(ui.reportViewer.memoFont);
+        if (memo_->font() != font)
+            memo_->setFont(font);
+        QPalette palette = memo_->palette();
+        const QColor ink = toQColor(ui.reportViewer.memoFont.colour);
+        if (palette.color(QPalette::Text) != ink || palette.color(QPalette::Base) != Qt::black) {
+            palette.setColor(QPalette::Base, Qt::black);
+            palette.setColor(QPalette::Text, ink);
+            memo_->setPalette(palette);
+        }
+        if (memo_->toPlainText() != text) {
+            memo_->setPlainText(text);
+            memo_->verticalScrollBar()->setValue(0);
+        }
+    });
+
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 22 + caption->sizeHint().height() + viewer->spacing(), 0, 0);
+    side->setSpacing(10);
+    QPushButton* open = button(ui.REPORTOpenFile, QStringLiteral("O&pen"), "REPORTOpenFileClick", page);
+    open->setToolTip(QStringLiteral("Shows a report file"));
+    QPushButton* font = button(ui.FONTBUTTON, QStringLiteral("Fo&nt"), "FONTBUTTONClick", page);
+    font->setToolTip(QStringLiteral("Changes the font of the report"));
+    QPushButton* print = button(ui.PRINTBUTTON, QStringLiteral("P&rint"), "PRINTBUTTONClick", page);
+    print->setToolTip(QStringLiteral("Prints the report shown"));
+    side->addWidget(open);
+    side->addWidget(font);
+    side->addWidget(print);
+    side->addSpacing(16);
+    QPushButton* sendOptions = button(ui.Button1, QStringLiteral("Send Options"), "", page);
+    QPushButton* send = button(ui.BUTTONSend, QStringLiteral("Send"), "", page);
+    for (QPushButton* unavailable : {sendOptions, send})
+        unavailable->setToolTip(QStringLiteral("Sending reports is not available in this version"));
+    side->addWidget(sendOptions);
+    side->addWidget(send);
+    side->addStretch();
+    QPushButton* ok = button(ui.DATAOK, QStringLiteral("&OK"), "DATAOKClick", page);
+    ok->setProperty("accept", true);
+    side->addWidget(ok);
+    side->addWidget(button(ui.ButtonCANCEL3, QStringLiteral("&Cancel"), "ButtonCANCEL1Click", page));
+    outer->addLayout(side);
+    return page;
+}
+
+void OptionsPages::applyFocus()
+{
+    const std::string& wanted = window_.scenario().ui.activeControl;
+    QWidget* focus = window_.focusWidget();
+    const bool lost = !focus || !focus->isVisible();
+    if (wanted.empty() || (wanted == appliedFocus_ && !lost))
+        return;
+    if (auto* widget = window_.canvas()->findChild<QWidget*>(QString::fromStdString(wanted)))
+        if (widget->isVisible())
+            widget->setFocus(Qt::OtherFocusReason);
+    appliedFocus_ = wanted;
+}
+
+void OptionsPages::sync()
+{
+    syncing_ = true;
+    MainWindow& ui = window_.scenario().ui;
+    const int page = ui.TabSheet3.visible ? 2 : ui.TabSheet2.visible ? 1 : 0;
+    if (currentIndex() != page)
+        setCurrentIndex(page);
+    for (const auto& syncer : syncers_)
+        syncer();
+    syncing_ = false;
+    password_->sync();
+    applyFocus();
+}
+
+QWidget* createOptionsPages(TForm1& window, QWidget* parent)
+{
+    return new OptionsPages(window, parent);
+}
+
+void syncOptionsPages(QWidget* pages)
+{
+    if (auto* options = qobject_cast<OptionsPages*>(pages))
+        options->sync();
+}
+
+} // namespace defib::ui

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "options/control.h"
+
+namespace defib::ui {
+
+class TForm1;
+class TPasswordDlg;
+class QtFileDialog;
+class QtFontDialog;
+class QtPrinter;
+
+// The Options pages over the main menu: PageControl1 with its three pages, and the password
+// dialog in front of them. Syncs itself from the model when the main window syncs.
+QWidget* createOptionsPages(TForm1& window, QWidget* parent);
+void syncOptionsPages(QWidget* pages);
+
+// The two arrow buttons beside a number option.
+class SpinButtons : public QWidget {
+    Q_OBJECT
+public:
+    SpinButtons(const QString& name, QWidget* parent);
+    QToolButton* up() const { return up_; }
+    QToolButton* down() const { return down_; }
+
+private:
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+// A shape that answers a mouse press, as the report page's left edge does.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(const QString& name, const QColor& colour, QWidget* parent);
+    std::function<void()> onPress;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor colour_;
+};
+
+class OptionsPages : public QTabWidget {
+    Q_OBJECT
+public:
+    OptionsPages(TForm1& window, QWidget* parent);
+    ~OptionsPages() override;
+    void sync();
+    TPasswordDlg* passwordDialog() const { return password_; }
+    QtFileDialog& fileDialog() { return *files_; }
+    QtFontDialog& fontDialog() { return *fonts_; }
+    QtPrinter& printer() { return *printer_; }
+
+private:
+    QWidget* buildProgramPage();
+    QWidget* buildProtocolPage();
+    QWidget* buildReportPage();
+    QCheckBox* flag(Control& option, const QString& caption, QWidget* parent);
+    QWidget* number(Control& option, const char* spinButton, QWidget* parent);
+    QPushButton* button(Control& control, const QString& caption, const std::string& handler, QWidget* parent);
+    void change(const std::function<void()>& edit);
+    void applyFocus();
+
+    TForm1& window_;
+    std::vector<std::function<void()>> syncers_;
+    TPasswordDlg* password_ = nullptr;
+    QLineEdit* passwordField_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+    std::unique_ptr<QtFileDialog> files_;
+    std::unique_ptr<QtFontDialog> fonts_;
+    std::unique_ptr<QtPrinter> printer_;
+    std::string appliedFocus_;
+    bool syncing_ = false;
+};
+
+} // namespace defib::ui
