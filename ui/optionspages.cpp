@@ -169,7 +169,7 @@ OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
     addTab(buildProgramPage(), QStringLiteral("Program Options"));
     addTab(buildProtocolPage(), QStringLiteral("Protocol Options"));
     addTab(buildReportPage(), QStringLiteral("Report Options"));
-    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+    pageChanged_ = connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (syncing_ || index < 0)
             return;
         window_.run(widget(index)->objectName().toStdString() + "Show");
@@ -180,8 +180,9 @@ OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
 
 OptionsPages::~OptionsPages()
 {
-    // The trainer may outlive the pages (the window is being taken apart): no dangling services.
-    window_.scenario().ui.reportViewer.services = {};
+    // The trainer is gone by now (the window's members go before its children): the pages
+    // coming apart must not reach it.
+    disconnect(pageChanged_);
 }
 
 void OptionsPages::change(const std::function<void()>& edit)

@@ -85,6 +85,7 @@ private:
     std::unique_ptr<QtFontDialog> fonts_;
     std::unique_ptr<QtPrinter> printer_;
     std::string appliedFocus_;
+    QMetaObject::Connection pageChanged_;
     bool syncing_ = false;
 };
 
