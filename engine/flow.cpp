@@ -221,6 +221,9 @@ void showSummary(Scenario& s)
 
 void FormClose(Scenario& s)
 {
+    // The program is already ending: a second close must not record the scenario twice.
+    if (s.ui.quitRequested)
+        return;
     if (scenarioOnScreen(s)) {
         stopAllTimers(s);
         s.timers.ELAPSEDSecTIMER.stop();

@@ -35,6 +35,13 @@ TEST(ClosingTheProgram, NothingIsWrittenFromTheMenuOrTheSummary)
     EXPECT_EQ(sim.dir().read("AEDPRAC.TXT"), before);
 }
 
+TEST(ClosingTheProgram, AScenarioIsRecordedAsTerminatedOnce)
+{
+    Sim sim;
+    sim.run(std::string(setup) + "register Pat 12 practice\nnew\nbegin\ndo FormClose\ndo FormClose");
+    EXPECT_EQ(sim.dir().read("AEDPRAC.TXT"), "Pat               12             12/7/26   Scenario terminated\r\n");
+}
+
 TEST(AutoAbcs, TheStartClickRunsTheAllAbcsChainWhenChosen)
 {
     Sim sim;
