@@ -78,6 +78,9 @@ bool QtFileDialog::open(const std::string& filter, std::string& fileName)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(toQtFilter(filter));
+    // Qt's own dialog matches the filter regardless of case, so that "aedtest.txt" shows beside
+    // "AEDTEST.TXT"; native dialogs on Linux match patterns case for case.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     const QFileInfo last(QString::fromStdString(fileName));
     if (!fileName.empty() && last.isAbsolute()) {
         dialog.setDirectory(last.absolutePath());

@@ -1,5 +1,6 @@
 // The Report Options page: the viewer, the open dialog and its filter, the titles and heading,
 // the font dialog and printing into an image and into a PDF file.
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QImage>
 #include <QPlainTextEdit>
@@ -141,6 +142,29 @@ private slots:
         QCOMPARE(p.shown(), expected);
         QCOMPARE(QFontInfo(p.memo->font()).pointSize(), 10);
         QCOMPARE(p.memo->font().family().toUpper(), QStringLiteral("COURIER"));
+    }
+
+    // The filter is "*.TXT", yet a report saved as "aedtest.txt" is offered too.
+    void theOpenDialogOffersReportFilesWhateverTheirCase()
+    {
+        ReportPage p;
+        p.write(QStringLiteral("aedtest.txt"), {QString::fromLatin1(line1)});
+        p.write(QStringLiteral("NOTES.DAT"), {QStringLiteral("no report")});
+        QStringList offered;
+        p.pages->fileDialog().runDialog = [&](QFileDialog& dialog) {
+            auto* model = dialog.findChild<QFileSystemModel*>();
+            if (!model)
+                return false;
+            const QModelIndex folder = model->index(p.dir.path());
+            if (!QTest::qWaitFor([&] { return model->rowCount(folder) >= 2; }))
+                return false;
+            for (int row = 0; row < model->rowCount(folder); ++row)
+                offered << model->fileName(model->index(row, 0, folder));
+            return false;
+        };
+        QVERIFY(p.click(QStringLiteral("REPORTOpenFile")));
+        offered.sort();
+        QCOMPARE(offered, (QStringList{QStringLiteral("AEDTEST.TXT"), QStringLiteral("aedtest.txt")}));
     }
 
     void aCancelledDialogKeepsTheNameAndLoadsThatReportAgain()
