@@ -1,5 +1,8 @@
 #include "engine/recorder.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace defib {
 
 void addScore(Scenario& s, int points)
@@ -275,6 +278,7 @@ void stopAllTimers(Scenario& s)
     if (s.ui.Pause.checked) {
         forEachScenarioTimer(s, [](Timer& timer) {
             if (timer.enabled()) {
+                timer.tagBeforePause = timer.tag;
                 timer.tag = 1;
                 timer.pausedWhileRunning = true;
             }
@@ -302,13 +306,23 @@ void PauseClick(Scenario& s)
     s.ui.Advice.enabled = true;
     s.ui.PatientHistory.enabled = true;
     s.ui.MainMSGDisplay.clear();
-    // Every timer that ran when the pause began runs again, with a fresh interval.
-    forEachScenarioTimer(s, [](Timer& timer) {
-        if (timer.pausedWhileRunning) {
-            timer.pausedWhileRunning = false;
-            timer.tag = 0;
-            timer.start();
-        }
+    // Every timer that ran when the pause began runs again, with a fresh interval. The device's
+    // timers come back with their tag 0; the animations keep their counters (the shake count is
+    // the tag of Shaketimer), so a pause in the middle of a step does not start it over.
+    Timers& t = s.timers;
+    const Timer* deviceTimers[] = {&t.ANALYZINGNOWTimer,     &t.CHARGETimer,          &t.CPRTimer,
+                                   &t.DISARMTimer,           &t.ENDAnalyzeTimer,      &t.FLASHLEDtimer,
+                                   &t.IFNOPULSETimer,        &t.AEDCountDownTIMER,    &t.MOTIONDETECTEDTimer,
+                                   &t.PUSHANALYZETimer,      &t.PUSHTOSHOCKTimer,     &t.SHOCKTimer,
+                                   &t.PUSHANALYZEafterCPRTIMER, &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer,
+                                   &t.STARTCPRTimer,         &t.VENTILATION1Timer};
+    forEachScenarioTimer(s, [&](Timer& timer) {
+        if (!timer.pausedWhileRunning)
+            return;
+        timer.pausedWhileRunning = false;
+        const bool device = std::find(std::begin(deviceTimers), std::end(deviceTimers), &timer) != std::end(deviceTimers);
+        timer.tag = device ? 0 : timer.tagBeforePause;
+        timer.start();
     });
 }
 

@@ -43,6 +43,8 @@ public:
     int tag = 0;
     // Set by Pause for a timer that was running, so that resuming restarts exactly those.
     bool pausedWhileRunning = false;
+    // The tag the timer had before Pause marked it, for the timers whose tag counts something.
+    int tagBeforePause = 0;
     std::function<void()> onTimer;
 
 private:

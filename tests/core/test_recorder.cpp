@@ -190,6 +190,18 @@ TEST(Pause, StopsEveryRunningTimerAndRestartsExactlyThose)
     EXPECT_EQ(sim.value("elapsedSeconds"), "2");
 }
 
+TEST(Pause, KeepsTheCountOfAnAnimationInProgress)
+{
+    Started sim;
+    sim.run("do ABCsResponsivenessMenuItemClick\nwait 600");
+    ASSERT_EQ(sim.value("Shaketimer.tag"), "1");
+    sim.run("do PauseClick\nwait 5000\ndo PauseClick");
+    EXPECT_EQ(sim.value("Shaketimer.tag"), "1");
+    // The second shake and the verdict follow as without the pause.
+    sim.run("wait 1500");
+    EXPECT_EQ(sim.value("MainMSGDisplay"), "\"Patient is unresponsive.\"");
+}
+
 TEST(ScenarioClock, CountsSecondsAndShowsTheTimeOfDay)
 {
     Started sim;
