@@ -176,6 +176,7 @@ OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
     });
 
     password_ = new TPasswordDlg(window_);
+    window_.installEventFilter(this);
 }
 
 OptionsPages::~OptionsPages()
@@ -183,6 +184,19 @@ OptionsPages::~OptionsPages()
     // The trainer is gone by now (the window's members go before its children): the pages
     // coming apart must not reach it.
     disconnect(pageChanged_);
+}
+
+bool OptionsPages::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &window_ || event->type() != QEvent::KeyPress || !isVisible())
+        return QTabWidget::eventFilter(watched, event);
+    // A key a control of the pages did not want stays with it, as on the pages of old; only a key
+    // that reaches the window itself moves the focus, to the OK button of the page in view (the
+    // main menu's Start lies hidden behind the pages).
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus == &window_ || !isAncestorOf(focus))
+        window_.run("FormKeyDown");
+    return true;
 }
 
 void OptionsPages::change(const std::function<void()>& edit)

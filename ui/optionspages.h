@@ -66,6 +66,9 @@ public:
     QtFontDialog& fontDialog() { return *fonts_; }
     QtPrinter& printer() { return *printer_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildProgramPage();
     QWidget* buildProtocolPage();

@@ -260,6 +260,29 @@ private slots:
         QVERIFY(!pages->isVisible());
     }
 
+    // Start lies behind the pages: a key must not send the focus there.
+    void aKeyThatReachesTheWindowGoesToTheOKOfThePageInView()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTabWidget* pages = openPages(f);
+        QVERIFY(pages);
+        pages->setCurrentIndex(1);
+        auto* voice = f.find<QCheckBox>(QStringLiteral("OptVoice"));
+        voice->setFocus();
+        QTest::keyClick(voice, Qt::Key_X);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(voice));
+        QApplication::focusWidget()->clearFocus();
+        QTest::keyClick(f.window.get(), Qt::Key_X);
+        QTRY_COMPARE(QApplication::focusWidget(), f.find(QStringLiteral("ProtocolOK")));
+        QVERIFY(!f.s().registration.window.visible);
+        // On the main menu the same key goes to Start.
+        QVERIFY(f.click(QStringLiteral("ButtonCANCEL2")));
+        QApplication::focusWidget()->clearFocus();
+        QTest::keyClick(f.window.get(), Qt::Key_X);
+        QTRY_COMPARE(QApplication::focusWidget(), f.find(QStringLiteral("MenuStart")));
+    }
+
     void thePasswordFieldForcesLowerCaseAndIsMasked()
     {
         Fixture f;
