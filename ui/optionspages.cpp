@@ -574,14 +574,18 @@ void OptionsPages::applyFocus()
 
 void OptionsPages::sync()
 {
-    syncing_ = true;
     MainWindow& ui = window_.scenario().ui;
-    const int page = ui.TabSheet3.visible ? 2 : ui.TabSheet2.visible ? 1 : 0;
-    if (currentIndex() != page)
-        setCurrentIndex(page);
-    for (const auto& syncer : syncers_)
-        syncer();
-    syncing_ = false;
+    // Hidden, the pages wait: the window syncs at every tick of a scenario, and a report in the
+    // viewer may be long. They catch up in the sync that shows them.
+    if (ui.PageControl1.visible) {
+        syncing_ = true;
+        const int page = ui.TabSheet3.visible ? 2 : ui.TabSheet2.visible ? 1 : 0;
+        if (currentIndex() != page)
+            setCurrentIndex(page);
+        for (const auto& syncer : syncers_)
+            syncer();
+        syncing_ = false;
+    }
     password_->sync();
     applyFocus();
 }

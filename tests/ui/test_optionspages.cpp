@@ -201,9 +201,10 @@ private slots:
         f.dialogs.answers.push_back(false);
         QVERIFY(f.click(QStringLiteral("ProgramOK")));
         QCOMPARE(f.dialogs.questions, (std::vector<std::string>{"Save changes to options?"}));
-        QVERIFY(!bvm->isChecked());
         QVERIFY(!f.find(QStringLiteral("PageControl1"))->isVisible());
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("OPTION1.INI"))));
+        QVERIFY(openPages(f));
+        QVERIFY(!bvm->isChecked());
     }
 
     void okAfterAChangeAnsweredYesWritesTheFiles()
