@@ -74,7 +74,7 @@ namespace defib {
     X(aed2, false, true)                    \
     X(PowerButton, true, false)             \
     X(POWERBUTTON2, false, false)           \
-    X(AnalyzeButton, false, false)          \
+    X(AnalyzeButton, true, false)           \
     X(AnalyzeButtonCover, true, true)       \
     X(ShockButton, false, false)            \
     X(PowerLight, false, true)              \

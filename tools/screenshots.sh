@@ -6,3 +6,4 @@ out=${1:-$root/build/screenshots}
 bin=$(realpath "${BIN:-$root/build/bin}")
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-screenshots" "$out"
+xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-options-screenshots" "$out"

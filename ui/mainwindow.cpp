@@ -679,11 +679,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
-    // A key that reaches the window itself goes to the main menu's Start button.
-    if (scenario().ui.MENU.visible) {
-        if (QWidget* start = canvas_->findChild<QWidget*>(QStringLiteral("MenuStart")))
-            start->setFocus();
-    }
+    // A key that reaches the window itself moves the focus to the OK button of the page in view,
+    // or to Start on the main menu.
+    run("FormKeyDown");
+    const std::string& wanted = scenario().ui.activeControl;
+    if (!wanted.empty())
+        if (QWidget* target = canvas_->findChild<QWidget*>(QString::fromStdString(wanted)); target && target->isVisible())
+            target->setFocus();
     QMainWindow::keyPressEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/mainwindow.h"
@@ -295,7 +296,19 @@ void SecondaryWindows::sync()
         if (board.window.visible)
             scoreboard_->show();
     }
+    const bool boardWasShown = scoreboard_->isVisible();
     showAs(scoreboard_, board.window.visible);
+    if (board.window.visible && !boardWasShown) {
+        // The board comes up in the middle of the screen with the focus on OK.
+        if (QScreen* screen = main_.screen()) {
+            QRect frame = scoreboard_->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            scoreboard_->move(frame.topLeft());
+        }
+        if (!board.activeControl.empty())
+            if (auto* focus = scoreboard_->findChild<QWidget*>(QString::fromStdString(board.activeControl)))
+                focus->setFocus();
+    }
 
     if (debug_->isVisible()) {
         nextStep_->setText(QString::fromStdString(s.debug.Label1.text()));
