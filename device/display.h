@@ -19,8 +19,8 @@ void stopPrompt(Scenario& s);
 void setDisplay0(Scenario& s, const std::string& text);
 void setDisplay1(Scenario& s, const std::string& text);
 
-inline constexpr const char* missingAudioText =
-    "Cannot locate audio file. Be sure .WAV audio files are in the same folder as the Defibrio program file. "
-    "Click OK to disable audio (see Program Options).";
+inline constexpr const char* missingAudioText
+    = "Cannot locate audio file. Be sure .WAV audio files are in the same folder as the Defibrio program file. "
+      "Click OK to disable audio (see Program Options).";
 
 } // namespace defib

@@ -28,7 +28,8 @@ static void registerPatientHandlers(Scenario& s, Handlers& h)
     h["checkScenarioOver"] = [&s] { checkScenarioOver(s); };
 }
 
-Trainer::Trainer(Platform& platform, Clock& clock) : scenario_(platform, clock)
+Trainer::Trainer(Platform& platform, Clock& clock)
+    : scenario_(platform, clock)
 {
     Scenario& s = scenario_;
     bindEngineTimers(s);

@@ -83,8 +83,7 @@ void recordAction(Scenario& s)
 
 static bool assessmentDone(const ScenarioState& st)
 {
-    return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated &&
-           st.circulationChecked;
+    return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated && st.circulationChecked;
 }
 
 static u8 beforeFirstAnalysis(Scenario& s)
@@ -127,10 +126,10 @@ static u8 beforeFirstAnalysis(Scenario& s)
     if (st.pendingTrouble == TroubleBattery)
         return StepReplaceBattery;
     const std::string& previous = st.previousAction;
-    const bool fromSetup = previous == "Power" || previous == "Electrode1" ||
-                           (previous == "Voice" && !(st.voiceReportCount > 1 && voice));
-    if (st.patientCleared || !st.aedPowerOn || !st.topPadAttached || !st.bottomPadAttached ||
-        st.scenarioKind == KindUnderageChild || !fromSetup) {
+    const bool fromSetup = previous == "Power" || previous == "Electrode1"
+        || (previous == "Voice" && !(st.voiceReportCount > 1 && voice));
+    if (st.patientCleared || !st.aedPowerOn || !st.topPadAttached || !st.bottomPadAttached
+        || st.scenarioKind == KindUnderageChild || !fromSetup) {
         if (st.lastAction == "Clear" && st.patientCleared && st.scenarioKind != KindUnderageChild)
             return StepAnalyze;
         if (st.scenarioKind != KindUnderageChild)
@@ -179,8 +178,8 @@ static u8 afterFirstAnalysis(Scenario& s)
         return StepEndScenario;
     }
 
-    const bool charging = s.timers.CHARGETimer.enabled() || s.timers.STANDCLEARShockTimer.enabled() ||
-                          s.timers.PUSHTOSHOCKTimer.enabled();
+    const bool charging = s.timers.CHARGETimer.enabled() || s.timers.STANDCLEARShockTimer.enabled()
+        || s.timers.PUSHTOSHOCKTimer.enabled();
     if (s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepClearBeforeShock && charging)
         return StepClearBeforeShock;
     if (st.lastAction == "Clear" && st.aedPowerOn && st.shockAdvised && st.pendingTrouble == TroubleNone)
@@ -188,8 +187,8 @@ static u8 afterFirstAnalysis(Scenario& s)
     if (st.lastAction == "Analyze" && st.shockAdvised)
         return StepClearBeforeShock;
 
-    if (showsMotion(s.ui.AEDDISPLAY1.text()) &&
-        (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
+    if (showsMotion(s.ui.AEDDISPLAY1.text())
+        && (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
         return StepClearBeforeAnalysis;
 
     if (st.shockAdvised)
@@ -243,10 +242,10 @@ u8 selectNextStep(Scenario& s)
 void lockControls(Scenario& s)
 {
     stopAllTimers(s);
-    for (Control* control : {&s.ui.PATIENTTorsoZONE, &s.ui.PADWHITE, &s.ui.PADRED, &s.ui.CPRButton, &s.ui.PulseButton,
-                             &s.ui.ABCsButton, &s.ui.BPButton, &s.ui.TROUBLEShootButton, &s.ui.VOICEButton,
-                             &s.ui.CLEARButton, &s.ui.PowerButton, &s.ui.POWERBUTTON2, &s.ui.AnalyzeButton,
-                             &s.ui.ShockButton, &s.ui.EndButton})
+    for (Control* control :
+         {&s.ui.PATIENTTorsoZONE, &s.ui.PADWHITE, &s.ui.PADRED, &s.ui.CPRButton, &s.ui.PulseButton, &s.ui.ABCsButton,
+          &s.ui.BPButton, &s.ui.TROUBLEShootButton, &s.ui.VOICEButton, &s.ui.CLEARButton, &s.ui.PowerButton,
+          &s.ui.POWERBUTTON2, &s.ui.AnalyzeButton, &s.ui.ShockButton, &s.ui.EndButton})
         control->enabled = false;
 }
 
@@ -310,17 +309,29 @@ void PauseClick(Scenario& s)
     // timers come back with their tag 0; the animations keep their counters (the shake count is
     // the tag of Shaketimer), so a pause in the middle of a step does not start it over.
     Timers& t = s.timers;
-    const Timer* deviceTimers[] = {&t.ANALYZINGNOWTimer,     &t.CHARGETimer,          &t.CPRTimer,
-                                   &t.DISARMTimer,           &t.ENDAnalyzeTimer,      &t.FLASHLEDtimer,
-                                   &t.IFNOPULSETimer,        &t.AEDCountDownTIMER,    &t.MOTIONDETECTEDTimer,
-                                   &t.PUSHANALYZETimer,      &t.PUSHTOSHOCKTimer,     &t.SHOCKTimer,
-                                   &t.PUSHANALYZEafterCPRTIMER, &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer,
-                                   &t.STARTCPRTimer,         &t.VENTILATION1Timer};
+    const Timer* deviceTimers[] = {&t.ANALYZINGNOWTimer,
+                                   &t.CHARGETimer,
+                                   &t.CPRTimer,
+                                   &t.DISARMTimer,
+                                   &t.ENDAnalyzeTimer,
+                                   &t.FLASHLEDtimer,
+                                   &t.IFNOPULSETimer,
+                                   &t.AEDCountDownTIMER,
+                                   &t.MOTIONDETECTEDTimer,
+                                   &t.PUSHANALYZETimer,
+                                   &t.PUSHTOSHOCKTimer,
+                                   &t.SHOCKTimer,
+                                   &t.PUSHANALYZEafterCPRTIMER,
+                                   &t.STANDCLEARAnalyzeTIMER,
+                                   &t.STANDCLEARShockTimer,
+                                   &t.STARTCPRTimer,
+                                   &t.VENTILATION1Timer};
     forEachScenarioTimer(s, [&](Timer& timer) {
         if (!timer.pausedWhileRunning)
             return;
         timer.pausedWhileRunning = false;
-        const bool device = std::find(std::begin(deviceTimers), std::end(deviceTimers), &timer) != std::end(deviceTimers);
+        const bool device
+            = std::find(std::begin(deviceTimers), std::end(deviceTimers), &timer) != std::end(deviceTimers);
         timer.tag = device ? 0 : timer.tagBeforePause;
         timer.start();
     });

@@ -36,8 +36,8 @@ bool cprHandsShown(Scenario& s);
 
 void bindEngineTimers(Scenario& s);
 
-inline constexpr const char* tooLongToTreat =
-    "You have taken too long to treat the patient. Select End Scenario and try another scenario.";
+inline constexpr const char* tooLongToTreat
+    = "You have taken too long to treat the patient. Select End Scenario and try another scenario.";
 inline constexpr const char* tooLongToStart = "You have taken too long to start treatment. Select End Scenario.";
 inline constexpr const char* scenarioIsOver = "The scenario is over...select END SCENARIO.";
 

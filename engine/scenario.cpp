@@ -7,7 +7,10 @@
 namespace defib {
 
 Scenario::Scenario(Platform& platform, Clock& clock)
-    : platform(platform), scheduler(clock), timers(scheduler), options(platform.dialogs)
+    : platform(platform)
+    , scheduler(clock)
+    , timers(scheduler)
+    , options(platform.dialogs)
 {
 }
 
@@ -134,17 +137,32 @@ bool FieldRef::assign(const std::string& value) const
 }
 
 namespace {
-FieldRef::Type typeOf(std::string*) { return FieldRef::Type::Text; }
-FieldRef::Type typeOf(bool*) { return FieldRef::Type::Flag; }
-FieldRef::Type typeOf(u8*) { return FieldRef::Type::Byte; }
-FieldRef::Type typeOf(i16*) { return FieldRef::Type::Short; }
-FieldRef::Type typeOf(i32*) { return FieldRef::Type::Int; }
+FieldRef::Type typeOf(std::string*)
+{
+    return FieldRef::Type::Text;
+}
+FieldRef::Type typeOf(bool*)
+{
+    return FieldRef::Type::Flag;
+}
+FieldRef::Type typeOf(u8*)
+{
+    return FieldRef::Type::Byte;
+}
+FieldRef::Type typeOf(i16*)
+{
+    return FieldRef::Type::Short;
+}
+FieldRef::Type typeOf(i32*)
+{
+    return FieldRef::Type::Int;
+}
 } // namespace
 
 std::optional<FieldRef> findField(ScenarioState& state, const std::string& name)
 {
-#define DEFIB_FIND_FIELD(type, field, start) \
-    if (name == #field)                      \
+#define DEFIB_FIND_FIELD(type, field, start)                                                                           \
+    if (name == #field)                                                                                                \
         return FieldRef{typeOf(&state.field), &state.field};
     DEFIB_STATE_FIELDS(DEFIB_FIND_FIELD)
 #undef DEFIB_FIND_FIELD

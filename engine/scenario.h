@@ -15,7 +15,10 @@
 namespace defib {
 
 struct Timers {
-    explicit Timers(TimerScheduler& scheduler) : scheduler(scheduler) {}
+    explicit Timers(TimerScheduler& scheduler)
+        : scheduler(scheduler)
+    {
+    }
     TimerScheduler& scheduler;
 #define DEFIB_DECLARE_TIMER(name, interval) Timer name{scheduler, #name, interval};
     DEFIB_TIMERS(DEFIB_DECLARE_TIMER)

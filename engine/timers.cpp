@@ -3,7 +3,9 @@
 namespace defib {
 
 Timer::Timer(TimerScheduler& scheduler, std::string name, int interval, bool enabled)
-    : scheduler_(scheduler), name_(std::move(name)), interval_(interval)
+    : scheduler_(scheduler)
+    , name_(std::move(name))
+    , interval_(interval)
 {
     scheduler_.add(this);
     if (enabled)

@@ -61,7 +61,10 @@ private:
 
 class TimerScheduler {
 public:
-    explicit TimerScheduler(Clock& clock) : clock_(clock) {}
+    explicit TimerScheduler(Clock& clock)
+        : clock_(clock)
+    {
+    }
 
     Clock& clock() const { return clock_; }
     // The due time of the next timer to fire, if any is running.

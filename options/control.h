@@ -20,9 +20,9 @@ class Control;
 class ControlObserver {
 public:
     virtual ~ControlObserver() = default;
-    virtual void textChanged(const Control&) {}
-    virtual void lineAdded(const Control&, const std::string&) {}
-    virtual void colourChanged(const Control&) {}
+    virtual void textChanged(const Control&) { }
+    virtual void lineAdded(const Control&, const std::string&) { }
+    virtual void colourChanged(const Control&) { }
 };
 
 // The plain model of one control of a window: what the logic reads and writes of it.
@@ -30,7 +30,9 @@ public:
 class Control {
 public:
     explicit Control(std::string name, bool visible = true, bool enabled = true)
-        : visible(visible), enabled(enabled), name_(std::move(name))
+        : visible(visible)
+        , enabled(enabled)
+        , name_(std::move(name))
     {
     }
     Control(const Control&) = delete;

@@ -8,7 +8,8 @@
 
 namespace defib {
 
-Options::Options(Dialogs& dialogs) : dialogs_(dialogs)
+Options::Options(Dialogs& dialogs)
+    : dialogs_(dialogs)
 {
     setProgramDefaults();
     setProtocolDefaults();
@@ -110,8 +111,8 @@ Control* Options::find(const std::string& name)
 
 OptionKind Options::kind(const Control& control) const
 {
-#define DEFIB_OPTION_KIND(name, k) \
-    if (&control == &name)         \
+#define DEFIB_OPTION_KIND(name, k)                                                                                     \
+    if (&control == &name)                                                                                             \
         return OptionKind::k;
     DEFIB_PROGRAM_OPTIONS(DEFIB_OPTION_KIND)
     DEFIB_PROTOCOL_OPTIONS(DEFIB_OPTION_KIND)
@@ -249,8 +250,9 @@ static std::string flagText(const Control& control)
 std::vector<std::string> Options::programLines() const
 {
     std::vector<std::string> lines;
-#define DEFIB_SAVE_OPTION(name, k) \
-    lines.push_back(OptionKind::k == OptionKind::Flag || OptionKind::k == OptionKind::Choice ? flagText(name) : name.text());
+#define DEFIB_SAVE_OPTION(name, k)                                                                                     \
+    lines.push_back(OptionKind::k == OptionKind::Flag || OptionKind::k == OptionKind::Choice ? flagText(name)          \
+                                                                                             : name.text());
     DEFIB_PROGRAM_OPTIONS(DEFIB_SAVE_OPTION)
     lines.emplace_back();
     return lines;
@@ -269,9 +271,9 @@ bool Options::writeFile(const char* fileName, const std::vector<std::string>& li
     std::string error;
     if (writeLinesAtomic(path(fileName), lines, error))
         return true;
-    dialogs_.message(std::string("The options could not be saved to ") + fileName + " in " +
-                         (programDirectory.empty() ? std::string(".") : programDirectory) + ": " + error +
-                         ". The file was left as it was.",
+    dialogs_.message(std::string("The options could not be saved to ") + fileName + " in "
+                         + (programDirectory.empty() ? std::string(".") : programDirectory) + ": " + error
+                         + ". The file was left as it was.",
                      MessageKind::Error);
     return false;
 }

@@ -10,36 +10,36 @@
 namespace defib {
 
 // Program options page, in their line order of OPTION1.INI: X(name, kind).
-#define DEFIB_PROGRAM_OPTIONS(X) \
-    X(OptTroubleOdds, Number)    \
-    X(OptMOTIONTrouble, Flag)    \
-    X(OptElectrodeTrouble, Flag) \
-    X(OptBatteryTrouble, Flag)   \
-    X(IDNumCheckBox, Flag)       \
-    X(SOUNDCheckBox, Flag)       \
-    X(OPTAUTOANALYZE, Flag)      \
-    X(PASSWORD, Text)            \
-    X(OptBVM, Flag)              \
-    X(OptHypo, Flag)             \
-    X(OPTOneShockScenario, Flag) \
-    X(OPTCPRTIME, Flag)          \
-    X(OPTautoABCS, Flag)         \
-    X(THREESCENARIOTEST, Flag)   \
+#define DEFIB_PROGRAM_OPTIONS(X)                                                                                       \
+    X(OptTroubleOdds, Number)                                                                                          \
+    X(OptMOTIONTrouble, Flag)                                                                                          \
+    X(OptElectrodeTrouble, Flag)                                                                                       \
+    X(OptBatteryTrouble, Flag)                                                                                         \
+    X(IDNumCheckBox, Flag)                                                                                             \
+    X(SOUNDCheckBox, Flag)                                                                                             \
+    X(OPTAUTOANALYZE, Flag)                                                                                            \
+    X(PASSWORD, Text)                                                                                                  \
+    X(OptBVM, Flag)                                                                                                    \
+    X(OptHypo, Flag)                                                                                                   \
+    X(OPTOneShockScenario, Flag)                                                                                       \
+    X(OPTCPRTIME, Flag)                                                                                                \
+    X(OPTautoABCS, Flag)                                                                                               \
+    X(THREESCENARIOTEST, Flag)                                                                                         \
     X(OPTTWOBUTTONAED, Flag)
 
 // Protocol options page, in their line order of OPTION2.INI; Age stands for the Age / Weight pair.
-#define DEFIB_PROTOCOL_OPTIONS(X)  \
-    X(OptHypoShocks, Number)       \
-    X(Age, Choice)                 \
-    X(OptMinimumAge, Number)       \
-    X(OptCPR1Length, Number)       \
-    X(OptCPR2Length, Number)       \
-    X(OptCPR3Length, Number)       \
-    X(OptCPR4Length, Number)       \
-    X(OptVoice, Flag)              \
-    X(OptPulseAfter3rdShock, Flag) \
-    X(OPTBPCHECK, Flag)            \
-    X(OPTPEDSMONITOR, Flag)        \
+#define DEFIB_PROTOCOL_OPTIONS(X)                                                                                      \
+    X(OptHypoShocks, Number)                                                                                           \
+    X(Age, Choice)                                                                                                     \
+    X(OptMinimumAge, Number)                                                                                           \
+    X(OptCPR1Length, Number)                                                                                           \
+    X(OptCPR2Length, Number)                                                                                           \
+    X(OptCPR3Length, Number)                                                                                           \
+    X(OptCPR4Length, Number)                                                                                           \
+    X(OptVoice, Flag)                                                                                                  \
+    X(OptPulseAfter3rdShock, Flag)                                                                                     \
+    X(OPTBPCHECK, Flag)                                                                                                \
+    X(OPTPEDSMONITOR, Flag)                                                                                            \
     X(OptPulseAfterCPR, Flag)
 
 enum class OptionKind { Flag, Number, Text, Choice };
@@ -64,7 +64,10 @@ public:
     // The folder that was current at start-up: the option, scoreboard and report files live there.
     std::string programDirectory;
 
-    bool flag(const Control& control) const { return control.checked; }
+    bool flag(const Control& control) const
+    {
+        return control.checked;
+    }
     // A number option's text as a whole number; text that is not one reads as 0.
     int number(const Control& control) const;
 

@@ -55,7 +55,10 @@ struct Platform {
 // A generator of our own, so that a seed gives the same scenario on every machine.
 class LinearRandom : public RandomSource {
 public:
-    explicit LinearRandom(unsigned seed = 0) : seed_(seed) {}
+    explicit LinearRandom(unsigned seed = 0)
+        : seed_(seed)
+    {
+    }
     void seed(unsigned seed) { seed_ = seed; }
     int random(int n) override
     {
@@ -64,7 +67,7 @@ public:
             return 0;
         return static_cast<int>((static_cast<unsigned long long>(seed_) * static_cast<unsigned>(n)) >> 32);
     }
-    void randomize() override {}
+    void randomize() override { }
 
 private:
     unsigned seed_;

@@ -7,8 +7,8 @@ namespace defib {
 void checkAnalyzeAfterShock(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (st.analyzeCount != 0 && st.previousAction == "Shock" &&
-        (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepAnalyze))
+    if (st.analyzeCount != 0 && st.previousAction == "Shock"
+        && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepAnalyze))
         penalize(s, 100, "Forgot to analyze after shocking (-100).", "Did not analyze after shock (-100).");
 }
 
@@ -33,8 +33,8 @@ void checkPulseChecks(Scenario& s)
     if (st.nextStep == StepPulse && wasAnalysis(s, st.previousAction) && !st.shockAdvised)
         penalize(s, 50, "Forgot to check pulse after No Shock Advised (-50).",
                  "Did not check pulse after No Shock Advised (-50).");
-    else if (s.option(s.options.OptPulseAfterCPR) && st.nextStep == StepPulse &&
-             (st.previousAction == "CPR" || st.actionBeforePrevious == "CPR"))
+    else if (s.option(s.options.OptPulseAfterCPR) && st.nextStep == StepPulse
+             && (st.previousAction == "CPR" || st.actionBeforePrevious == "CPR"))
         penalize(s, 50, "Forgot to check pulse after CPR (-50).", "Did not check pulse after CPR (-50).");
     else if (s.option(s.options.OptPulseAfter3rdShock) && st.previousAction == "Shock" && st.shocksInSeries == 3)
         penalize(s, 50, "Forgot to check pulse after 3 stacked shocks (-50).",
@@ -46,9 +46,9 @@ void checkCprAfterPulse(Scenario& s)
 {
     ScenarioState& st = s.state;
     const bool made = st.lastAction == "Pulse" || st.lastAction == "CPR";
-    if (st.nextStep == StepCpr && st.previousAction == "Pulse" && st.pulseRate == 0 &&
-        (st.actionBeforePrevious == "Analyze" || st.actionBeforePrevious == "Shock") &&
-        (st.lastAction == "Analyze" || st.lastAction == "Pulse")) {
+    if (st.nextStep == StepCpr && st.previousAction == "Pulse" && st.pulseRate == 0
+        && (st.actionBeforePrevious == "Analyze" || st.actionBeforePrevious == "Shock")
+        && (st.lastAction == "Analyze" || st.lastAction == "Pulse")) {
         penalize(s, 100, "Did not start CPR after pulse check (-100).", "Did not CPR after pulse check (-100).");
         st.shocksInSeries = 0;
     } else if (st.nextStep == StepPulse && st.previousAction == "Analyze" && !made && st.shocksInSeries == 3) {
@@ -79,9 +79,9 @@ bool scenarioComplete(Scenario& s)
     const bool monitored = s.option(s.options.OPTPEDSMONITOR);
     switch (st.scenarioKind) {
     case KindUnderageChild:
-        return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated &&
-               st.circulationChecked && st.cprPerformed &&
-               (!monitored || (st.aedPowerOn && st.topPadAttached && st.bottomPadAttached && voiceDone));
+        return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated
+            && st.circulationChecked && st.cprPerformed
+            && (!monitored || (st.aedPowerOn && st.topPadAttached && st.bottomPadAttached && voiceDone));
     case KindHypothermic:
         return st.shockCount == st.shocksToConvert && (st.lastAction == "CPR" || st.lastAction == "Voice") && voiceDone;
     default:
@@ -90,9 +90,9 @@ bool scenarioComplete(Scenario& s)
     if (st.shocksToConvert == 0)
         return st.analyzeCount > 2 && st.analyzeStarted && st.cprSinceAnalysis && voiceDone;
     const int analysesNeeded = st.shocksToConvert == 3 ? 3 : st.shocksToConvert + 1;
-    return st.shockCount == st.shocksToConvert && st.analyzeCount >= analysesNeeded && st.breathingRateChecked &&
-           (!s.option(s.options.OPTBPCHECK) || st.bpChecked) && breathingHandled(st) && voiceDone &&
-           (st.scenarioKind != KindMoreShocks || st.pulseCheckedAfterShock);
+    return st.shockCount == st.shocksToConvert && st.analyzeCount >= analysesNeeded && st.breathingRateChecked
+        && (!s.option(s.options.OPTBPCHECK) || st.bpChecked) && breathingHandled(st) && voiceDone
+        && (st.scenarioKind != KindMoreShocks || st.pulseCheckedAfterShock);
 }
 
 void checkScenarioOver(Scenario& s)
@@ -101,8 +101,8 @@ void checkScenarioOver(Scenario& s)
     if (s.timers.SCENOVERLabelFLASHTimer.enabled() || !scenarioComplete(s))
         return;
     s.timers.SCENOVERLabelFLASHTimer.start();
-    const bool nonShockable = s.state.shocksToConvert == 0 && s.state.scenarioKind != KindUnderageChild &&
-                              s.state.scenarioKind != KindHypothermic;
+    const bool nonShockable = s.state.shocksToConvert == 0 && s.state.scenarioKind != KindUnderageChild
+        && s.state.scenarioKind != KindHypothermic;
     if (nonShockable && s.ui.MainMSGDisplay.line(0) == scenarioIsOver)
         return;
     s.ui.MainMSGDisplay.addLine("Scenario is over. Select END SCENARIO.");

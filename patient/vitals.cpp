@@ -97,8 +97,7 @@ void BPButtonClick(Scenario& s)
         s.ui.BPCUFFSMALL.visible = true;
     else
         s.ui.BPCUFF.visible = true;
-    if (st.shockCount >= st.shocksToConvert && st.pulseRate != 0 && !st.bpChecked &&
-        s.option(s.options.OPTBPCHECK)) {
+    if (st.shockCount >= st.shocksToConvert && st.pulseRate != 0 && !st.bpChecked && s.option(s.options.OPTBPCHECK)) {
         st.bpChecked = true;
         addScore(s, st.stepPoints);
     }

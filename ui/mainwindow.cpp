@@ -12,9 +12,9 @@
 
 #include "engine/flow.h"
 #include "engine/layout.h"
-#include "pictures.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"
+#include "pictures.h"
 #include "ui/optionspages.h"
 #include "ui/secondary.h"
 
@@ -54,11 +54,11 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 } // namespace
 
 TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget* parent)
-    : QMainWindow(parent),
-      platform_{services.random ? *services.random : ownRandom_, services.sound ? *services.sound : ownSound_,
+    : QMainWindow(parent)
+    , platform_{services.random ? *services.random : ownRandom_, services.sound ? *services.sound : ownSound_,
                 services.dialogs ? *services.dialogs : ownDialogs_,
-                services.wallClock ? *services.wallClock : ownWallClock_},
-      programDirectory_(programDirectory)
+                services.wallClock ? *services.wallClock : ownWallClock_}
+    , programDirectory_(programDirectory)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Defibrio"));
@@ -222,7 +222,8 @@ void TForm1::buildPatient()
     auto* mat = new QFrame(canvas_);
     mat->setObjectName(QStringLiteral("PatientMat"));
     mat->setGeometry(14, 40, 262, 560);
-    mat->setStyleSheet(QStringLiteral("#PatientMat { background: #CBD5DE; border: 1px solid #AAB6C2; border-radius: 10px; }"));
+    mat->setStyleSheet(
+        QStringLiteral("#PatientMat { background: #CBD5DE; border: 1px solid #AAB6C2; border-radius: 10px; }"));
     makeLabel(canvas_, QStringLiteral("PatientCaption"), QStringLiteral("Patient"), QRect(26, 46, 120, 18))
         ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
 
@@ -362,7 +363,8 @@ void TForm1::buildPads()
     makeLabel(canvas_, QStringLiteral("PadTrayCaption"), QStringLiteral("Electrodes"),
               QRect(whitePadTray.left, whitePadTray.top - 20, 120, 16))
         ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
-    for (auto [control, name] : {std::pair{&ui.PADWHITE, std::string("PADWHITE")}, std::pair{&ui.PADRED, std::string("PADRED")}}) {
+    for (auto [control, name] :
+         {std::pair{&ui.PADWHITE, std::string("PADWHITE")}, std::pair{&ui.PADRED, std::string("PADRED")}}) {
         Picture* pad = picture(*control, QString::fromStdString(name), true);
         pad->setCursor(Qt::OpenHandCursor);
         pad->setToolTip(name == "PADWHITE" ? QStringLiteral("Drag the white electrode to the upper right chest")
@@ -426,8 +428,8 @@ void TForm1::buildSidePanel()
 
     QLabel* over = makeLabel(canvas_, QStringLiteral("SCENOVERLabel"), QString(), QRect(300, 8, 480, 30));
     over->setAlignment(Qt::AlignCenter);
-    over->setStyleSheet(QStringLiteral(
-        "color: white; background: #C62828; font-size: 17px; font-weight: 800; border-radius: 6px;"));
+    over->setStyleSheet(
+        QStringLiteral("color: white; background: #C62828; font-size: 17px; font-weight: 800; border-radius: 6px;"));
     bind(over, ui.SCENOVERLabel);
     syncers_.push_back([this, over, &ui] { syncText(over, ui.SCENOVERLabel); });
 
@@ -464,7 +466,8 @@ void TForm1::buildSidePanel()
     list->setObjectName(QStringLiteral("STEPS2"));
     list->setGeometry(sideLeft, 300, sideWidth, 300);
     list->setFocusPolicy(Qt::NoFocus);
-    list->setStyleSheet(QStringLiteral("QListWidget { background: white; border: 1px solid #AAB6C2; border-radius: 4px; }"));
+    list->setStyleSheet(
+        QStringLiteral("QListWidget { background: white; border: 1px solid #AAB6C2; border-radius: 4px; }"));
     bind(list, ui.STEPS2);
     syncers_.push_back([list, &ui] {
         const auto& lines = ui.STEPS2.lines();
@@ -523,7 +526,8 @@ void TForm1::buildActionRow()
         popup(cprMenu_, cpr);
     });
 
-    QPushButton* pulse = actionButton(ui.PulseButton, QStringLiteral("&Pulse"), QStringLiteral("Checks patient's pulse"), 1);
+    QPushButton* pulse
+        = actionButton(ui.PulseButton, QStringLiteral("&Pulse"), QStringLiteral("Checks patient's pulse"), 1);
     connect(pulse, &QPushButton::clicked, this, [this] { run("PulseButtonClick"); });
 
     abcsMenu_ = new QMenu(this);
@@ -553,7 +557,8 @@ void TForm1::buildActionRow()
             popup(abcsMenu_, abcs);
     });
 
-    QPushButton* bp = actionButton(ui.BPButton, QStringLiteral("&BP"), QStringLiteral("Checks patient's blood pressure"), 3);
+    QPushButton* bp
+        = actionButton(ui.BPButton, QStringLiteral("&BP"), QStringLiteral("Checks patient's blood pressure"), 3);
     connect(bp, &QPushButton::clicked, this, [this] { run("BPButtonClick"); });
 
     troubleMenu_ = new QMenu(this);
@@ -573,7 +578,8 @@ void TForm1::buildActionRow()
         popup(troubleMenu_, trouble);
     });
 
-    QPushButton* voice = actionButton(ui.VOICEButton, QStringLiteral("&Voice"), QStringLiteral("Records a voice report"), 5);
+    QPushButton* voice
+        = actionButton(ui.VOICEButton, QStringLiteral("&Voice"), QStringLiteral("Records a voice report"), 5);
     connect(voice, &QPushButton::clicked, this, [this] { run("VOICEButtonClick"); });
     QPushButton* clear = actionButton(ui.CLEARButton, QStringLiteral("C&lear"),
                                       QStringLiteral("Everybody stands clear of the patient"), 6);
@@ -590,8 +596,8 @@ void TForm1::buildOverlays()
     auto* panel = new QFrame(canvas_);
     panel->setObjectName(QStringLiteral("FINALERRORPanel"));
     panel->setGeometry(300, 150, 500, 360);
-    panel->setStyleSheet(QStringLiteral(
-        "#FINALERRORPanel { background: #FFFFFF; border: 2px solid #C62828; border-radius: 10px; }"));
+    panel->setStyleSheet(
+        QStringLiteral("#FINALERRORPanel { background: #FFFFFF; border: 2px solid #C62828; border-radius: 10px; }"));
     auto* layout = new QVBoxLayout(panel);
     auto* title = new QLabel(QStringLiteral("Final Errors"), panel);
     title->setObjectName(QStringLiteral("FinalErrorsTitle"));
@@ -684,7 +690,8 @@ void TForm1::keyPressEvent(QKeyEvent* event)
     run("FormKeyDown");
     const std::string& wanted = scenario().ui.activeControl;
     if (!wanted.empty())
-        if (QWidget* target = canvas_->findChild<QWidget*>(QString::fromStdString(wanted)); target && target->isVisible())
+        if (QWidget* target = canvas_->findChild<QWidget*>(QString::fromStdString(wanted));
+            target && target->isVisible())
             target->setFocus();
     QMainWindow::keyPressEvent(event);
 }

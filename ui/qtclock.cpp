@@ -4,7 +4,8 @@
 
 namespace defib::ui {
 
-QtClock::QtClock(QObject* parent) : QObject(parent)
+QtClock::QtClock(QObject* parent)
+    : QObject(parent)
 {
     elapsed_.start();
     timer_.setSingleShot(true);
@@ -46,8 +47,7 @@ void QtClock::fireDue()
         return;
     firing_ = true;
     const Millis until = now();
-    while (scheduler_->fireNext(until)) {
-    }
+    while (scheduler_->fireNext(until)) { }
     firing_ = false;
     arm();
     if (afterFiring)

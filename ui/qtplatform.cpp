@@ -31,7 +31,8 @@ void WidgetDialogs::message(const std::string& text, MessageKind kind)
 bool WidgetDialogs::confirm(const std::string& text)
 {
     return QMessageBox::question(parent_, QStringLiteral("Defibrio"), QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
 }
 
 bool WidgetDialogs::ask(const std::string& question, std::string& answer)

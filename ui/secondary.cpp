@@ -64,7 +64,8 @@ void syncList(QListWidget* list, const Control& control)
 }
 } // namespace
 
-SecondaryWindows::SecondaryWindows(TForm1& main) : main_(main)
+SecondaryWindows::SecondaryWindows(TForm1& main)
+    : main_(main)
 {
     buildRegistration();
     buildSummary();
@@ -130,7 +131,8 @@ void SecondaryWindows::buildRegistration()
         model.TestRadioButton.checked = test_->isChecked();
         main_.run("TUserNAMEFORM.OKButtonClick");
     });
-    QObject::connect(cancel, &QPushButton::clicked, registration_, [this] { main_.run("TUserNAMEFORM.CancelButtonClick"); });
+    QObject::connect(cancel, &QPushButton::clicked, registration_,
+                     [this] { main_.run("TUserNAMEFORM.CancelButtonClick"); });
     registration_->onClose = [this] { main_.run("TUserNAMEFORM.CancelButtonClick"); };
 }
 

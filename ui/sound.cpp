@@ -8,7 +8,10 @@
 
 namespace defib::ui {
 
-EffectsPlayer::EffectsPlayer(QObject* parent) : QObject(parent) {}
+EffectsPlayer::EffectsPlayer(QObject* parent)
+    : QObject(parent)
+{
+}
 
 EffectsPlayer::~EffectsPlayer()
 {

@@ -16,7 +16,8 @@ QColor toQColor(Colour colour)
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-Picture::Picture(const QString& pictureName, QWidget* parent) : QWidget(parent)
+Picture::Picture(const QString& pictureName, QWidget* parent)
+    : QWidget(parent)
 {
     setPicture(pictureName);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -77,7 +78,9 @@ void Picture::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
 }
 
-Led::Led(Mark mark, QWidget* parent) : QWidget(parent), mark_(mark)
+Led::Led(Mark mark, QWidget* parent)
+    : QWidget(parent)
+    , mark_(mark)
 {
     setAttribute(Qt::WA_TranslucentBackground);
 }
@@ -133,7 +136,8 @@ void Led::paintEvent(QPaintEvent*)
     }
 }
 
-DropZone::DropZone(QWidget* parent) : QWidget(parent)
+DropZone::DropZone(QWidget* parent)
+    : QWidget(parent)
 {
     setAcceptDrops(true);
     setAttribute(Qt::WA_TranslucentBackground);

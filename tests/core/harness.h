@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 #include "sim/runner.h"
 
@@ -50,7 +50,10 @@ private:
 // kept for inspection. Lines are script lines; a failing line fails the test.
 class Sim {
 public:
-    explicit Sim(const std::string& setupFiles = "") : runner_(out_, err_, prepare(setupFiles)) {}
+    explicit Sim(const std::string& setupFiles = "")
+        : runner_(out_, err_, prepare(setupFiles))
+    {
+    }
 
     void run(const std::string& script)
     {

@@ -11,8 +11,8 @@ namespace {
 std::string draw(const std::string& options, const std::string& results, Sim& sim)
 {
     sim.run(options + "\nregister Pat \"\" practice\nrandom " + results + "\nnew");
-    return sim.value("scenarioKind") + " " + sim.value("shocksToConvert") + " " + sim.value("rhythmState") + " " +
-           sim.value("patientBody") + " " + sim.value("stepPoints");
+    return sim.value("scenarioKind") + " " + sim.value("shocksToConvert") + " " + sim.value("rhythmState") + " "
+        + sim.value("patientBody") + " " + sim.value("stepPoints");
 }
 } // namespace
 
@@ -31,12 +31,14 @@ TEST(Draw, StepPointsFollowTheShocksAndTheOptions)
 {
     Sim a;
     EXPECT_EQ(draw("option OPTAUTOANALYZE F", "0 1 2 0 0 0", a), "0 1 0 2 60");
-    EXPECT_EQ(a.value("patientHistory"), "\"Your patient is a 30 y.o. female with a history of heart disease. Found "
-                                         "collapsed.\"");
+    EXPECT_EQ(a.value("patientHistory"),
+              "\"Your patient is a 30 y.o. female with a history of heart disease. Found "
+              "collapsed.\"");
     Sim b;
     EXPECT_EQ(draw("option OptVoice T", "0 0 0 2 5 10", b), "0 0 2 0 50");
-    EXPECT_EQ(b.value("patientHistory"), "\"Your patient is a 75 y.o. male with a history of angina, complained of "
-                                         "severe abdominal pain before becoming unconscious.\"");
+    EXPECT_EQ(b.value("patientHistory"),
+              "\"Your patient is a 75 y.o. male with a history of angina, complained of "
+              "severe abdominal pain before becoming unconscious.\"");
     Sim c;
     // Kind 4 with 1 shock needs 5: 45 - 10 with auto analysis.
     EXPECT_EQ(draw("option OptVoice T", "7 1 0 0 0 0", c), "4 5 0 0 35");

@@ -8,7 +8,8 @@ using namespace defib;
 using defib::testing::Sim;
 
 namespace {
-const std::string defaultProgramFile = "20\r\nT\r\nT\r\nT\r\nF\r\nT\r\nT\r\n\r\nF\r\nF\r\nF\r\nF\r\nF\r\nT\r\nF\r\n\r\n";
+const std::string defaultProgramFile
+    = "20\r\nT\r\nT\r\nT\r\nF\r\nT\r\nT\r\n\r\nF\r\nF\r\nF\r\nF\r\nF\r\nT\r\nF\r\n\r\n";
 const std::string defaultProtocolFile = "3\r\nT\r\n8\r\n0\r\n60\r\n60\r\n60\r\nF\r\nT\r\nF\r\nF\r\nF\r\n";
 } // namespace
 

@@ -111,14 +111,15 @@ TEST(ScenarioOver, ShockableScenarioNeedsTheAftercare)
 
 TEST(ScenarioOver, NotOverWhileSomethingIsMissing)
 {
-    const char* missing[] = {"set breathingRate 7",       "set breathingRateChecked false", "set analyzeCount 1",
-                             "option OPTBPCHECK T",       "option OptVoice T",              "set shockCount 0",
+    const char* missing[] = {"set breathingRate 7", "set breathingRateChecked false",
+                             "set analyzeCount 1",  "option OPTBPCHECK T",
+                             "option OptVoice T",   "set shockCount 0",
                              "set breathingRate 3"};
     for (const char* gap : missing) {
         Checks c;
         c.run("set shocksToConvert 1\nset shockCount 1\nset analyzeCount 2\nset breathingRateChecked true\n"
-              "set breathingRate 12\n" +
-              std::string(gap) + "\ndo checkScenarioOver");
+              "set breathingRate 12\n"
+              + std::string(gap) + "\ndo checkScenarioOver");
         EXPECT_EQ(c.value("SCENOVERLabelFLASHTimer"), "off 500") << gap;
     }
 }

@@ -45,9 +45,9 @@ TEST(ScriptRun, ExitStatusTellsWhatHappened)
     Result failed = runScript("expect nextStep 3\nexpect score 0\n");
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "line 1: expected nextStep 3, got 2\n");
-    for (const char* bad : {"frobnicate", "do NoSuchHandler", "show nothingAtAll", "set score many",
-                            "option OPTAUTOANALYZE yes", "wait soon", "set score 40000", "answer maybe",
-                            "register Pat \"\" exam"}) {
+    for (const char* bad :
+         {"frobnicate", "do NoSuchHandler", "show nothingAtAll", "set score many", "option OPTAUTOANALYZE yes",
+          "wait soon", "set score 40000", "answer maybe", "register Pat \"\" exam"}) {
         Result r = runScript(std::string("\n") + bad + "\n");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(r.err.rfind("line 2: ", 0), 0u) << bad << ": " << r.err;
@@ -75,15 +75,16 @@ TEST(ScriptRun, PrintsChangesWithTheirVirtualTime)
     Result r = runScript("register Pat \"\" practice\nrandom 0 1 0 0 0 0\nnew\nwait 250\nbegin\nwait 1000\n"
                          "do PulseButtonClick\nwait 2000\nshow PULSETIMER\nshow Patient1.visible\nshow userName\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "0 SCORELabel \"0\"\n"
-                     "0 MainMSGDisplay \"Click here to start.\"\n"
-                     "250 MainMSGDisplay \"\"\n"
-                     "1250 Steps \" Pulse\"\n"
-                     "1250 STEPS2 \" Pulse\"\n"
-                     "3250 MainMSGDisplay \"Pulse rate is 0.\"\n"
-                     "3250 show PULSETIMER off 2000\n"
-                     "3250 show Patient1.visible true\n"
-                     "3250 show userName \"Pat\"\n");
+    EXPECT_EQ(r.out,
+              "0 SCORELabel \"0\"\n"
+              "0 MainMSGDisplay \"Click here to start.\"\n"
+              "250 MainMSGDisplay \"\"\n"
+              "1250 Steps \" Pulse\"\n"
+              "1250 STEPS2 \" Pulse\"\n"
+              "3250 MainMSGDisplay \"Pulse rate is 0.\"\n"
+              "3250 show PULSETIMER off 2000\n"
+              "3250 show Patient1.visible true\n"
+              "3250 show userName \"Pat\"\n");
 }
 
 TEST(ScriptRun, ExpectTakesTextsWithOrWithoutQuotes)

@@ -74,5 +74,6 @@ TEST(BloodPressure, PaidOnceAfterThePulseReturnsWhenTheProtocolAsks)
             "do updateVitalSigns\ndo BPButtonClick\nwait 1000\ndo BPButtonClick\nwait 1000");
     EXPECT_EQ(sim.value("score"), "50");
     EXPECT_EQ(sim.value("bpChecked"), "true");
-    EXPECT_EQ(sim.value("MainMSGDisplay"), "\"Blood pressure is 0.\\nBlood pressure is 106/72.\\nBlood pressure is 106/72.\"");
+    EXPECT_EQ(sim.value("MainMSGDisplay"),
+              "\"Blood pressure is 0.\\nBlood pressure is 106/72.\\nBlood pressure is 106/72.\"");
 }

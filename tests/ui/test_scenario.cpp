@@ -121,8 +121,7 @@ private slots:
         auto* summary = f.find(QStringLiteral("TForm2"));
         QVERIFY(summary && summary->isVisible());
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("NAMEEDIT"))->text(), QStringLiteral("Pat Doe"));
-        QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("SCOREEDIT"))->text(),
-                 QString::number(s.state.score));
+        QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("SCOREEDIT"))->text(), QString::number(s.state.score));
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("SHOCKTIMEEDIT"))->text(),
                  QString::fromStdString(s.state.shockTimesText));
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("ElapsedTimeEDIT"))->text(),

@@ -67,7 +67,8 @@ public:
 // The main window in a fresh program directory (with the prompt files, so audio is on), on a
 // virtual clock and with scripted dialogs, a recording sound player and a fixed date.
 struct Fixture {
-    explicit Fixture(unsigned seed = 1) : random(seed)
+    explicit Fixture(unsigned seed = 1)
+        : random(seed)
     {
         QFile motion(dir.filePath(QStringLiteral("MOTION.WAV")));
         motion.open(QIODevice::WriteOnly);

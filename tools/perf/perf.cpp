@@ -54,7 +54,10 @@ long peakResidentKiB()
 // Reports the first paint of a window: the moment it is exposed.
 class FirstShown : public QObject {
 public:
-    explicit FirstShown(const char* what) : what_(what) {}
+    explicit FirstShown(const char* what)
+        : what_(what)
+    {
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Expose || event->type() == QEvent::Paint) {

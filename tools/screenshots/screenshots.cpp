@@ -37,7 +37,7 @@ public:
 class Silent : public SoundPlayer {
 public:
     bool play(const std::string&) override { return true; }
-    void stop() override {}
+    void stop() override { }
 };
 
 void save(QWidget* widget, const QString& directory, const QString& name)

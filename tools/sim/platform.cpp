@@ -78,8 +78,8 @@ std::string ScriptWallClock::shortDate()
     if (date)
         return *date;
     std::tm t = localNow();
-    return std::to_string(t.tm_mon + 1) + "/" + std::to_string(t.tm_mday) + "/" +
-           (t.tm_year % 100 < 10 ? "0" : "") + std::to_string(t.tm_year % 100);
+    return std::to_string(t.tm_mon + 1) + "/" + std::to_string(t.tm_mday) + "/" + (t.tm_year % 100 < 10 ? "0" : "")
+        + std::to_string(t.tm_year % 100);
 }
 
 std::string ScriptWallClock::longTime()

@@ -14,7 +14,10 @@ namespace defib::sim {
 // clock seeds with the script's seed (or with the virtual time when the script sets none).
 class ScriptRandom : public RandomSource {
 public:
-    explicit ScriptRandom(const Clock& clock) : clock_(clock) {}
+    explicit ScriptRandom(const Clock& clock)
+        : clock_(clock)
+    {
+    }
     int random(int n) override;
     void randomize() override;
     void setSeed(unsigned seed) { seed_ = seed; }
@@ -33,7 +36,7 @@ private:
 class FileSound : public SoundPlayer {
 public:
     bool play(const std::string& path) override;
-    void stop() override {}
+    void stop() override { }
 };
 
 // Message boxes are printed; confirmations take the answers the script queued.

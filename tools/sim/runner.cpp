@@ -82,10 +82,12 @@ std::string colourName(Colour colour)
 }
 
 Runner::Runner(std::ostream& out, std::ostream& err, const std::string& programDirectory)
-    : out_(out), err_(err), dialogs_([this](const std::string& name, const std::string& value) {
-          out_ << clock_.now().count() << ' ' << name << ' ' << value << '\n';
-      }),
-      platform_{random_, sound_, dialogs_, wallClock_}
+    : out_(out)
+    , err_(err)
+    , dialogs_([this](const std::string& name, const std::string& value) {
+        out_ << clock_.now().count() << ' ' << name << ' ' << value << '\n';
+    })
+    , platform_{random_, sound_, dialogs_, wallClock_}
 {
     trainer_ = std::make_unique<Trainer>(platform_, clock_);
     Scenario& s = trainer_->scenario();
@@ -284,8 +286,10 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
             if (value != "true" && value != "false")
                 return fail(lineNumber, name + " takes true or false, not " + value);
             bool flag = value == "true";
-            (property == "visible" ? control->visible : property == "enabled" ? control->enabled : control->checked) =
-                flag;
+            (property == "visible"       ? control->visible
+                 : property == "enabled" ? control->enabled
+                                         : control->checked)
+                = flag;
             return true;
         }
         if (control && (property == "tag" || property == "left" || property == "top")) {
