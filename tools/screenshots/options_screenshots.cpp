@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "fakes.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
 #include "options/textfile.h"
@@ -13,31 +14,9 @@
 #include "ui/password.h"
 
 using namespace defib;
+using namespace defib::screenshots;
 
 namespace {
-
-class PrintedDialogs : public Dialogs {
-public:
-    void message(const std::string& text, MessageKind) override { std::printf("message: %s\n", text.c_str()); }
-    bool confirm(const std::string& text) override
-    {
-        std::printf("confirm: %s -> no\n", text.c_str());
-        return false;
-    }
-    bool ask(const std::string&, std::string&) override { return false; }
-};
-
-class FixedClock : public WallClock {
-public:
-    std::string shortDate() override { return "12/8/26"; }
-    std::string longTime() override { return "9:41:00 AM"; }
-};
-
-class Silent : public SoundPlayer {
-public:
-    bool play(const std::string&) override { return true; }
-    void stop() override { }
-};
 
 // The open dialog answered with one file of the program directory.
 class ChosenFile : public FileDialog {
@@ -55,15 +34,6 @@ public:
 private:
     std::string name_;
 };
-
-void save(QWidget* widget, const QString& directory, const QString& name)
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-    const QString path = QDir(directory).filePath(name + QStringLiteral(".png"));
-    widget->grab().save(path);
-    std::printf("saved %s\n", qPrintable(path));
-}
 
 // A few finished scenarios, as the evaluation leaves them in the files.
 void writeRecords(const std::string& folder)
@@ -116,7 +86,7 @@ int main(int argc, char** argv)
     writeLinesAtomic(joinPath(programDirectory.path().toStdString(), "MOTION.WAV"), {}, error);
     LinearRandom random(7);
     Silent sound;
-    PrintedDialogs dialogs;
+    PrintedDialogs dialogs(false, std::nullopt);
     FixedClock wallClock;
     VirtualClock clock;
     ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock});

@@ -6,49 +6,12 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "fakes.h"
 #include "ui/mainwindow.h"
 #include "ui/secondary.h"
 
 using namespace defib;
-
-namespace {
-
-class ScriptedDialogs : public Dialogs {
-public:
-    void message(const std::string& text, MessageKind) override { std::printf("message: %s\n", text.c_str()); }
-    bool confirm(const std::string& text) override
-    {
-        std::printf("confirm: %s -> yes\n", text.c_str());
-        return true;
-    }
-    bool ask(const std::string&, std::string& answer) override
-    {
-        answer = "60";
-        return true;
-    }
-};
-
-class FixedClock : public WallClock {
-public:
-    std::string shortDate() override { return "12/8/26"; }
-    std::string longTime() override { return "9:41:00 AM"; }
-};
-
-class Silent : public SoundPlayer {
-public:
-    bool play(const std::string&) override { return true; }
-    void stop() override { }
-};
-
-void save(QWidget* widget, const QString& directory, const QString& name)
-{
-    QApplication::processEvents();
-    const QString path = QDir(directory).filePath(name + QStringLiteral(".png"));
-    widget->grab().save(path);
-    std::printf("saved %s\n", qPrintable(path));
-}
-
-} // namespace
+using namespace defib::screenshots;
 
 int main(int argc, char** argv)
 {
@@ -62,7 +25,7 @@ int main(int argc, char** argv)
     QTemporaryDir programDirectory;
     LinearRandom random(7);
     Silent sound;
-    ScriptedDialogs dialogs;
+    PrintedDialogs dialogs(true, "60");
     FixedClock wallClock;
     VirtualClock clock;
     ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock});

@@ -1,0 +1,65 @@
+#pragma once
+
+// What the screenshot tools give the window instead of the machine: printed dialogs with fixed
+// answers, a fixed date and time, no sound; and the saving of a window's picture.
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "options/platform.h"
+
+namespace defib::screenshots {
+
+class PrintedDialogs : public Dialogs {
+public:
+    // Every confirmation gets `confirmAnswer`; a question gets `typed` (or is cancelled without one).
+    PrintedDialogs(bool confirmAnswer, std::optional<std::string> typed)
+        : confirmAnswer_(confirmAnswer)
+        , typed_(std::move(typed))
+    {
+    }
+    void message(const std::string& text, MessageKind) override { std::printf("message: %s\n", text.c_str()); }
+    bool confirm(const std::string& text) override
+    {
+        std::printf("confirm: %s -> %s\n", text.c_str(), confirmAnswer_ ? "yes" : "no");
+        return confirmAnswer_;
+    }
+    bool ask(const std::string&, std::string& answer) override
+    {
+        if (!typed_)
+            return false;
+        answer = *typed_;
+        return true;
+    }
+
+private:
+    bool confirmAnswer_;
+    std::optional<std::string> typed_;
+};
+
+class FixedClock : public WallClock {
+public:
+    std::string shortDate() override { return "12/8/26"; }
+    std::string longTime() override { return "9:41:00 AM"; }
+};
+
+class Silent : public SoundPlayer {
+public:
+    bool play(const std::string&) override { return true; }
+    void stop() override { }
+};
+
+inline void save(QWidget* widget, const QString& directory, const QString& name)
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    const QString path = QDir(directory).filePath(name + QStringLiteral(".png"));
+    widget->grab().save(path);
+    std::printf("saved %s\n", qPrintable(path));
+}
+
+} // namespace defib::screenshots
