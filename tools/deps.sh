@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Defibrio need, when any is
 # missing. As root it runs apt-get; otherwise it prints the exact line to run and stops.
+# With --test it also installs what only the tests need (the servers they start, the fuzzing
+# compiler, the packaging checkers), so a trainee's machine never gets a server installed.
 set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+    libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core xvfb xauth
 )
+
+test_packages=(
+    clang libclang-rt-14-dev
+    python3-pyftpdlib python3-openssl openssh-server openssh-client
+    desktop-file-utils appstream lintian file dpkg-dev
+)
+
+if [ "${1:-}" = "--test" ]; then
+    packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do
