@@ -13,19 +13,47 @@
 
 namespace defib {
 
+static void registerPatientActions(Scenario& s, Handlers& h)
+{
+    h["PulseButtonClick"] = [&s] { PulseButtonClick(s); };
+    h["ABCsCirculationMenuItemClick"] = [&s] { PulseButtonClick(s); };
+    h["BPButtonClick"] = [&s] { BPButtonClick(s); };
+}
+
 static void registerPatientHandlers(Scenario& s, Handlers& h)
 {
     h["PatientHistoryClick"] = [&s] { PatientHistoryClick(s); };
     h["updateVitalSigns"] = [&s] { updateVitalSigns(s); };
-    h["PulseButtonClick"] = [&s] { PulseButtonClick(s); };
-    h["ABCsCirculationMenuItemClick"] = [&s] { PulseButtonClick(s); };
-    h["BPButtonClick"] = [&s] { BPButtonClick(s); };
     h["checkAnalyzeAfterShock"] = [&s] { checkAnalyzeAfterShock(s); };
     h["checkShockAfterAdvised"] = [&s] { checkShockAfterAdvised(s); };
     h["checkPulseChecks"] = [&s] { checkPulseChecks(s); };
     h["checkCprAfterPulse"] = [&s] { checkCprAfterPulse(s); };
     h["checkAnalyzeAfterCpr"] = [&s] { checkAnalyzeAfterCpr(s); };
     h["checkScenarioOver"] = [&s] { checkScenarioOver(s); };
+}
+
+// The trainee's actions on the patient and the trainer. Once the scenario has ended they do
+// nothing (a press on the patient's side after End Scenario re-attaches no pad); after a time-out
+// they only repeat the time-out text, as the recorder does for every action then. So nothing done
+// after the end changes the score or the record, or starts the trainer again.
+static void guardActions(Scenario& s, Handlers& actions, Handlers& into)
+{
+    for (auto& [name, action] : actions) {
+        // Letting go of a pad only puts it back in view.
+        if (name.ends_with("EndDrag")) {
+            into[name] = std::move(action);
+            continue;
+        }
+        into[name] = [&s, action = std::move(action)] {
+            if (s.phase == ScenarioPhase::Ended)
+                return;
+            if (s.state.timedOut) {
+                recordAction(s);
+                return;
+            }
+            action();
+        };
+    }
 }
 
 Trainer::Trainer(Platform& platform, Clock& clock)
@@ -45,15 +73,18 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     registerEngineHandlers(s, handlers_);
     registerPagesHandlers(s, handlers_);
     registerPatientHandlers(s, handlers_);
-    registerAbcsHandlers(s, handlers_);
-    registerCprHandlers(s, handlers_);
     registerEvaluationHandlers(s, handlers_);
-    registerPowerHandlers(s, handlers_);
-    registerPadHandlers(s, handlers_);
-    registerAnalyzeHandlers(s, handlers_);
-    registerShockHandlers(s, handlers_);
     registerPromptHandlers(s, handlers_);
-    registerTroubleHandlers(s, handlers_);
+    Handlers actions;
+    registerPatientActions(s, actions);
+    registerAbcsHandlers(s, actions);
+    registerCprHandlers(s, actions);
+    registerPowerHandlers(s, actions);
+    registerPadHandlers(s, actions);
+    registerAnalyzeHandlers(s, actions);
+    registerShockHandlers(s, actions);
+    registerTroubleHandlers(s, actions);
+    guardActions(s, actions, handlers_);
 }
 
 bool Trainer::has(const std::string& name) const

@@ -34,8 +34,82 @@ void setMode(Scenario& s, bool practiceMode)
     s.registration.TestRadioButton.checked = !practiceMode;
 }
 
-bool registerUser(Scenario& s, const std::string& name, const std::string& id, bool testMode)
+namespace {
+
+// The length of the UTF-8 sequence that starts with `lead` at text[i], or 0 when the bytes there
+// are no well-formed UTF-8 (a stray continuation byte, an overlong form, a surrogate, a cut-off end).
+std::size_t utf8Length(const std::string& text, std::size_t i)
 {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (std::size_t k = i + 2; k < i + length; ++k)
+        if (byte(k) < 0x80 || byte(k) > 0xBF)
+            return 0;
+    return length;
+}
+
+} // namespace
+
+std::string printableText(const std::string& text)
+{
+    std::string printable;
+    auto breakHere = [&] {
+        if (!printable.empty() && printable.back() != ' ')
+            printable += ' ';
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if (c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f')
+                breakHere();
+            else if (c >= 0x20 && c != 0x7F)
+                printable += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const std::size_t length = utf8Length(text, i);
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        const std::string sequence = text.substr(i, length);
+        i += length;
+        // U+0085 (next line), U+2028 and U+2029 break lines; U+0080..U+009F are control characters.
+        if (sequence == "\xC2\x85" || sequence == "\xE2\x80\xA8" || sequence == "\xE2\x80\xA9")
+            breakHere();
+        else if (!(sequence[0] == '\xC2' && static_cast<unsigned char>(sequence[1]) <= 0x9F))
+            printable += sequence;
+    }
+    const std::size_t first = printable.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return printable.substr(first, printable.find_last_not_of(' ') - first + 1);
+}
+
+bool registerUser(Scenario& s, const std::string& typedName, const std::string& typedId, bool testMode)
+{
+    // A line break or control character pasted into the name or ID would split the report line and
+    // the scoreboard entry: they hold printable characters only.
+    const std::string name = printableText(typedName);
+    const std::string id = printableText(typedId);
     if (name.empty()) {
         s.platform.dialogs.message("Please enter a name.", MessageKind::Warning);
         return false;
@@ -63,9 +137,24 @@ void showRegistration(Scenario& s, bool startsScenario)
     s.registration.window.tag = startsScenario ? 1 : 0;
 }
 
+// The main menu answers only while no window of it lies over it: the registration, the scoreboard
+// opened from it and the password dialog each hold it until they close.
+bool mainMenuInCharge(Scenario& s)
+{
+    return s.ui.MENU.visible && !s.registration.window.visible && !s.scoreboardWindow.window.visible
+        && !s.passwordDlg.window.visible;
+}
+
+// The summary's buttons belong to the scenario that has ended, and answer only while the summary
+// shows and no scoreboard lies over it: no window can skip or discard a running scenario.
+static bool summaryInCharge(Scenario& s)
+{
+    return s.phase == ScenarioPhase::Ended && s.summary.window.visible && s.summary.window.enabled;
+}
+
 void MenuStartClick(Scenario& s)
 {
-    if (s.ui.MENU.visible)
+    if (mainMenuInCharge(s))
         showRegistration(s, true);
 }
 
@@ -172,6 +261,7 @@ static void resetControls(Scenario& s)
 
 void startScenario(Scenario& s)
 {
+    s.phase = ScenarioPhase::Running;
     s.state.resetForStart();
     for (Timer* timer : s.scheduler.timers()) {
         timer->pausedWhileRunning = false;
@@ -224,7 +314,8 @@ void FormClose(Scenario& s)
     // The program is already ending: a second close must not record the scenario twice.
     if (s.ui.quitRequested)
         return;
-    if (scenarioOnScreen(s)) {
+    // A scenario whose record is not yet written ends here as terminated, whatever window shows.
+    if (s.phase == ScenarioPhase::Running) {
         stopAllTimers(s);
         s.timers.ELAPSEDSecTIMER.stop();
         ScenarioState& st = s.state;
@@ -244,6 +335,8 @@ static ScoreboardView scoreboardView(Scenario& s)
 
 void SCOREBOARDClick(Scenario& s)
 {
+    if (!mainMenuInCharge(s))
+        return;
     s.scoreboardWindow.window.visible = true;
     scoreboardFormShow(s.options, s.platform.dialogs, scoreboardView(s));
 }
@@ -252,18 +345,22 @@ void SCOREBOARDClick(Scenario& s)
 // opens them.
 void OPTIONSMainMENUClick(Scenario& s)
 {
-    enterOptions(s);
+    if (mainMenuInCharge(s))
+        enterOptions(s);
 }
 
 void MENUQUITClick(Scenario& s)
 {
-    FormClose(s);
+    if (mainMenuInCharge(s))
+        FormClose(s);
 }
 
 namespace TForm2 {
 
 void NextClick(Scenario& s)
 {
+    if (!summaryInCharge(s))
+        return;
     s.summary.window.visible = false;
     startNewScenario(s);
 }
@@ -271,7 +368,7 @@ void NextClick(Scenario& s)
 void RepeatButtonClick(Scenario& s)
 {
     // A test scenario cannot be repeated: the button is disabled then.
-    if (!s.summary.RepeatButton.enabled)
+    if (!summaryInCharge(s) || !s.summary.RepeatButton.enabled)
         return;
     s.summary.window.visible = false;
     startScenario(s);
@@ -279,12 +376,16 @@ void RepeatButtonClick(Scenario& s)
 
 void MainMenuClick(Scenario& s)
 {
+    if (!summaryInCharge(s))
+        return;
     s.summary.window.visible = false;
     s.ui.MENU.visible = true;
 }
 
 void SCOREBOARDClick(Scenario& s)
 {
+    if (!summaryInCharge(s))
+        return;
     s.scoreboardWindow.stayOnTop = true;
     s.scoreboardWindow.window.visible = true;
     scoreboardFormShow(s.options, s.platform.dialogs, scoreboardView(s));
@@ -293,7 +394,8 @@ void SCOREBOARDClick(Scenario& s)
 
 void QUITClick(Scenario& s)
 {
-    FormClose(s);
+    if (summaryInCharge(s))
+        FormClose(s);
 }
 
 } // namespace TForm2

@@ -17,7 +17,9 @@ namespace defib {
 // Loads the options and checks that the prompts are there; the main menu is showing.
 void startProgram(Scenario& s);
 
-// The main menu.
+// The main menu. Its buttons answer only while no window of it (registration, scoreboard,
+// password) is open.
+bool mainMenuInCharge(Scenario& s);
 void MenuStartClick(Scenario& s);
 void SCOREBOARDClick(Scenario& s);
 void OPTIONSMainMENUClick(Scenario& s);
@@ -26,7 +28,12 @@ void MENUQUITClick(Scenario& s);
 // Opens the registration window. From Start the first scenario follows a successful OK; opened
 // otherwise, OK only registers.
 void showRegistration(Scenario& s, bool startsScenario);
-// The registration: false (after its message) when the name, or a required ID, is missing.
+// What a name or ID keeps of a typed or pasted text: its printable characters. Line breaks and tabs
+// become one blank, other control characters and bytes that are no UTF-8 are dropped, and blanks
+// at either end go.
+std::string printableText(const std::string& text);
+// The registration: false (after its message) when the name, or a required ID, is missing (also
+// when nothing printable is left of it).
 // Choosing the test mode asks once more; No gives practice mode. A registration starts a new exam.
 bool registerUser(Scenario& s, const std::string& name, const std::string& id, bool testMode);
 // Practice or test, as the main window, the summary and the registration window show it.

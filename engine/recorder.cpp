@@ -2,12 +2,23 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 namespace defib {
 
+void addFinalScore(Scenario& s, int points)
+{
+    // The score holds at the ends of its 16-bit range: 650 Advice clicks must not wrap it round
+    // to the top of the board.
+    const int limited = std::clamp(s.state.score + points, int{std::numeric_limits<i16>::min()},
+                                   int{std::numeric_limits<i16>::max()});
+    s.state.score = static_cast<i16>(limited);
+}
+
 void addScore(Scenario& s, int points)
 {
-    s.state.score = static_cast<i16>(s.state.score + points);
+    if (!scenarioOver(s))
+        addFinalScore(s, points);
 }
 
 void showScore(Scenario& s)
@@ -17,6 +28,8 @@ void showScore(Scenario& s)
 
 void penalize(Scenario& s, int points, const std::string& message, const std::string& record)
 {
+    if (scenarioOver(s))
+        return;
     s.ui.MainMSGDisplay.setText(message);
     s.summary.Errors.addLine(record);
     addScore(s, -points);
@@ -34,6 +47,11 @@ static void timeOut(Scenario& s, const char* text)
     s.summary.Errors.addLine("Slow treatment of patient.");
     s.state.nextStep = StepEndScenario;
     s.state.timedOut = true;
+    // The scenario is over: the trainer and the patient's animations stop where they are, and only
+    // the scenario clock and the flashing "scenario over" go on until End Scenario.
+    for (Timer* timer : s.scheduler.timers())
+        if (timer != &s.timers.ELAPSEDSecTIMER)
+            timer->stop();
     s.timers.SCENOVERLabelFLASHTimer.start();
 }
 

@@ -12,6 +12,11 @@ Scenario::Scenario(Platform& platform, Clock& clock)
     , timers(scheduler)
     , options(platform.dialogs)
 {
+    scheduler.mayStart = [this](const Timer& timer) {
+        if (phase == ScenarioPhase::Ended)
+            return false;
+        return !state.timedOut || &timer == &timers.SCENOVERLabelFLASHTimer || &timer == &timers.ELAPSEDSecTIMER;
+    };
 }
 
 std::vector<Control*> Scenario::allControls()

@@ -25,6 +25,11 @@ struct Timers {
 #undef DEFIB_DECLARE_TIMER
 };
 
+// Where the program stands with its scenario: none started yet; one running, from its start
+// (before the start click too) until it is evaluated; or one ended, its record written, from the
+// final errors and the summary until the next scenario starts.
+enum class ScenarioPhase { None, Running, Ended };
+
 // What the main window owns: the scenario state, every control the logic reads or writes (of
 // every window), the timers and the options. The handlers are free routines over it.
 class Scenario {
@@ -45,6 +50,7 @@ public:
     ScoreboardWindow scoreboardWindow;
     CprCountWindow cprCount;
     PasswordWindow passwordDlg;
+    ScenarioPhase phase = ScenarioPhase::None;
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as
     // "TForm2.SCOREEDIT"; the summary's list is also "Errors". Option controls are found too.
@@ -66,6 +72,13 @@ public:
     bool option(const Control& flag) const { return flag.checked; }
     int number(const Control& option) const { return options.number(option); }
 };
+
+// Once a scenario has timed out or ended, nothing the trainee or the trainer does changes its score
+// or its record, and no timer of it starts but the clock and the flashing "scenario over".
+inline bool scenarioOver(const Scenario& s)
+{
+    return s.phase == ScenarioPhase::Ended || s.state.timedOut;
+}
 
 // A field of the scenario state found by name, for the runner and the debug window.
 struct FieldRef {

@@ -17,7 +17,7 @@ using i32 = std::int32_t;
     X(std::string, actionBeforePrevious, "")                                                                           \
     X(u8, nextStep, 2)                                                                                                 \
     X(bool, adviceMode, false)                                                                                         \
-    X(u8, adviceUseCount, 0)                                                                                           \
+    X(i32, adviceUseCount, 0)                                                                                          \
     X(bool, timedOut, false)                                                                                           \
     X(i32, elapsedSeconds, 0)                                                                                          \
     X(i16, score, 0)                                                                                                   \

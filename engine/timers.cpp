@@ -22,6 +22,8 @@ void Timer::setEnabled(bool enabled)
 {
     if (enabled == enabled_)
         return;
+    if (enabled && scheduler_.mayStart && !scheduler_.mayStart(*this))
+        return;
     enabled_ = enabled;
     if (enabled_)
         arm();

@@ -79,6 +79,8 @@ public:
 
     // Called whenever a timer starts, stops or changes interval, so a driver can re-arm.
     std::function<void()> onScheduleChanged;
+    // Asked before a stopped timer starts; a false answer leaves it stopped.
+    std::function<bool(const Timer&)> mayStart;
 
 private:
     friend class Timer;

@@ -157,11 +157,13 @@ void scoreboardFormShow(const Options& options, Dialogs& dialogs, ScoreboardView
 
 void scoreboardFormClose(ScoreboardView view)
 {
+    // Only the board opened from the summary window stays above it; closing it goes back to the
+    // summary. Opened from the main menu it shows no summary, whatever else is on screen.
+    const bool openedFromSummary = view.stayOnTop;
     view.summaryWindow.enabled = true;
     view.stayOnTop = false;
     view.window.visible = false;
-    // Opened from the summary window (the main menu is hidden then): back to the summary.
-    if (!view.mainMenu.visible)
+    if (openedFromSummary)
         view.summaryWindow.visible = true;
 }
 

@@ -40,7 +40,7 @@ void finalPenalty(Scenario& s, const char* panelText, const char* summaryText, i
     s.ui.finalMSGdisplay.addLine(panelText);
     s.ui.finalMSGdisplay.addLine(" ");
     s.summary.Errors.addLine(summaryText);
-    addScore(s, -points);
+    addFinalScore(s, -points);
     showScore(s);
 }
 
@@ -112,11 +112,12 @@ void addBonusAndAdviceNote(Scenario& s)
     if (st.handsOnStarted && st.cprPerformed && s.ui.Patient4.tag == 0 && st.scenarioKind == KindUnderageChild
         && padsIfMonitored) {
         s.summary.Errors.addLine("Bonus for following pediatric age limit protocol (+200).");
-        addScore(s, 200);
+        addFinalScore(s, 200);
         showScore(s);
     }
     // The points were taken each time advice was used; this only reports them.
-    const int uses = st.adviceUseCount;
+    // Counted in full, so the note names every use and the 50 points each cost.
+    const long long uses = st.adviceUseCount;
     if (uses == 1)
         s.summary.Errors.addLine("Advice used 1 time (-50).");
     else if (uses > 1)
@@ -167,7 +168,8 @@ void writeRecords(Scenario& s)
 
 void evaluateScenario(Scenario& s)
 {
-    if (!scenarioOnScreen(s))
+    // Once per scenario: a scenario that has not started or has ended has nothing to evaluate.
+    if (s.phase != ScenarioPhase::Running)
         return;
     ScenarioState& st = s.state;
     stopScenario(s);
@@ -181,6 +183,7 @@ void evaluateScenario(Scenario& s)
     s.ui.MainMSGDisplay.clear();
 
     applyFinalPenalties(s);
+    s.phase = ScenarioPhase::Ended;
     // The scenario is over whether or not the panel comes first: nothing on the main window may
     // change it any more, and End Scenario cannot write the records twice.
     lockControls(s);

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "ui/mainwindow.h"
 
@@ -34,6 +35,39 @@ void ToolWindow::reject()
 }
 
 namespace {
+
+// Names and IDs hold printable characters only, as the core keeps them: what is typed or pasted
+// loses its control characters at once, line breaks and tabs becoming a blank.
+class PrintableValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override
+    {
+        const int cursor = static_cast<int>(printable(input.left(position)).size());
+        input = printable(input);
+        position = std::min(cursor, static_cast<int>(input.size()));
+        return Acceptable;
+    }
+
+private:
+    static QString printable(const QString& text)
+    {
+        QString kept;
+        kept.reserve(text.size());
+        for (const QChar c : text) {
+            const bool lineBreak = c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f'
+                || c == QChar(0x85) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+            if (lineBreak) {
+                if (!kept.isEmpty() && !kept.endsWith(u' '))
+                    kept += u' ';
+            } else if (c.category() != QChar::Other_Control) {
+                kept += c;
+            }
+        }
+        return kept;
+    }
+};
+
 QLineEdit* readOnlyField(QWidget* parent, const QString& name)
 {
     auto* field = new QLineEdit(parent);
@@ -101,6 +135,8 @@ void SecondaryWindows::buildRegistration()
     idEdit_ = new QLineEdit(registration_);
     idEdit_->setObjectName(QStringLiteral("IDEdit"));
     idEdit_->setMaxLength(20);
+    nameEdit_->setValidator(new PrintableValidator(nameEdit_));
+    idEdit_->setValidator(new PrintableValidator(idEdit_));
     form->addRow(QStringLiteral("&Name:"), nameEdit_);
     form->addRow(QStringLiteral("&ID Number:"), idEdit_);
     layout->addLayout(form);
@@ -191,6 +227,9 @@ void SecondaryWindows::buildScoreboard()
     scoreboard_ = new ToolWindow(&main_);
     scoreboard_->setObjectName(QStringLiteral("TScoreboard"));
     scoreboard_->setWindowTitle(QStringLiteral("Scoreboard"));
+    // Nothing behind the board answers while it is open: from the main menu no scenario can start
+    // under it, and from the summary no button of the summary can act.
+    scoreboard_->setModal(true);
     auto* layout = new QVBoxLayout(scoreboard_);
     board_ = new QPlainTextEdit(scoreboard_);
     board_->setObjectName(QStringLiteral("Memo1"));

@@ -90,11 +90,11 @@ TEST(RuleChecks, AnalyzeAfterCpr)
     EXPECT_EQ(c.check("set lastAction Analyze", "checkAnalyzeAfterCpr"), "500 \"\" \"\"");
 }
 
-TEST(RuleChecks, ScoreWrapsAsSixteenBits)
+TEST(RuleChecks, ScoreHoldsAtTheBottomOfItsSixteenBits)
 {
     Checks c;
     c.run("set score -32700\nset nextStep 19\ndo checkShockAfterAdvised");
-    EXPECT_EQ(c.value("score"), "32636");
+    EXPECT_EQ(c.value("score"), "-32768");
 }
 
 TEST(ScenarioOver, ShockableScenarioNeedsTheAftercare)

@@ -161,6 +161,23 @@ private slots:
         QVERIFY(!f.window->findChild<QMenu*>(QStringLiteral("PADWHITEMenu"))->isEnabled());
     }
 
+    // A line break or tab pasted into the name or ID becomes a blank; other control characters go.
+    void theRegistrationKeepsPrintableCharactersOnly()
+    {
+        Fixture f;
+        QVERIFY(f.click(QStringLiteral("MenuStart")));
+        auto* registration = f.find(QStringLiteral("TUserNAMEFORM"));
+        auto* name = registration->findChild<QLineEdit*>(QStringLiteral("NameEdit"));
+        auto* id = registration->findChild<QLineEdit*>(QStringLiteral("IDEdit"));
+        name->insert(QStringLiteral("Pat\nDoe\u0007"));
+        id->insert(QStringLiteral("12\t34\u2028"));
+        QCOMPARE(name->text(), QStringLiteral("Pat Doe"));
+        QCOMPARE(id->text(), QStringLiteral("12 34 "));
+        QTest::mouseClick(registration->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QCOMPARE(f.s().state.userName, std::string("Pat Doe"));
+        QCOMPARE(f.s().state.userIdNumber, std::string("12 34"));
+    }
+
     void pauseStopsTheClockAndTheTrainer()
     {
         Fixture f;

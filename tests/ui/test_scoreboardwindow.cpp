@@ -25,6 +25,7 @@ struct Board : Fixture {
     // The summary window as a finished practice scenario leaves it.
     void showTheSummary()
     {
+        s().phase = ScenarioPhase::Ended;
         s().ui.MENU.visible = false;
         showSummary(s());
         window->sync();
@@ -100,6 +101,24 @@ private slots:
         QTest::mouseClick(b.summary()->findChild<QPushButton*>(QStringLiteral("MainMenu")), Qt::LeftButton);
         QVERIFY(b.click(QStringLiteral("SCOREBOARD")));
         QVERIFY(!b.board()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    // Opened from the main menu the board is modal: no scenario starts under it, and its OK shows
+    // no summary.
+    void fromTheMainMenuItHoldsTheMenuUntilItCloses()
+    {
+        Board b;
+        QVERIFY(b.click(QStringLiteral("SCOREBOARD")));
+        QVERIFY(b.board()->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), b.board());
+        // A click that reaches Start anyway is refused by the core too.
+        QVERIFY(b.click(QStringLiteral("MenuStart")));
+        QVERIFY(!b.find(QStringLiteral("TUserNAMEFORM"))->isVisible());
+        b.ok();
+        QVERIFY(!b.summary()->isVisible());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(b.click(QStringLiteral("MenuStart")));
+        QVERIFY(b.find(QStringLiteral("TUserNAMEFORM"))->isVisible());
     }
 };
 
