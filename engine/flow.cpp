@@ -142,14 +142,15 @@ void showRegistration(Scenario& s, bool startsScenario)
 bool mainMenuInCharge(Scenario& s)
 {
     return s.ui.MENU.visible && !s.registration.window.visible && !s.scoreboardWindow.window.visible
-        && !s.passwordDlg.window.visible;
+        && !s.passwordDlg.window.visible && !s.summary.window.visible;
 }
 
 // The summary's buttons belong to the scenario that has ended, and answer only while the summary
 // shows and no scoreboard lies over it: no window can skip or discard a running scenario.
 static bool summaryInCharge(Scenario& s)
 {
-    return s.phase == ScenarioPhase::Ended && s.summary.window.visible && s.summary.window.enabled;
+    return s.phase == ScenarioPhase::Ended && s.summary.window.visible && s.summary.window.enabled
+        && !s.registration.window.visible;
 }
 
 void MenuStartClick(Scenario& s)
@@ -163,6 +164,9 @@ namespace TUserNAMEFORM {
 void OKButtonClick(Scenario& s)
 {
     RegistrationWindow& w = s.registration;
+    // A running scenario keeps the trainee it was started for, and is never replaced by a new one.
+    if (s.phase == ScenarioPhase::Running)
+        return;
     if (!registerUser(s, w.NameEdit.text(), w.IDEdit.text(), w.TestRadioButton.checked))
         return;
     const bool startsScenario = w.window.tag == 1;

@@ -203,7 +203,8 @@ void EndButtonClick(Scenario& s)
 
 void FinalErrorOKButtonClick(Scenario& s)
 {
-    if (s.ui.FINALERRORPanel.visible)
+    // The panel of the scenario just ended, before its summary has gone on to the main menu.
+    if (s.ui.FINALERRORPanel.visible && s.phase == ScenarioPhase::Ended && !s.ui.MENU.visible)
         showSummary(s);
 }
 
