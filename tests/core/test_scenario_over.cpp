@@ -145,3 +145,22 @@ TEST(AfterTheEnd, AfterTheEndNoHandlerChangesTheScoreOrStartsTheTrainer)
     sim.s().timers.PUSHANALYZETimer.start();
     EXPECT_FALSE(sim.s().timers.PUSHANALYZETimer.enabled());
 }
+
+// Found by random play: the final-errors panel left behind a summary that went on to the main
+// menu, and the registration opened from there, could start or skip scenarios out of turn.
+TEST(AfterTheEnd, NeitherARegistrationNorAnOldPanelReplacesARunningScenario)
+{
+    Started sim;
+    sim.run("do EndButtonClick");
+    ASSERT_EQ(sim.value("FINALERRORPanel.visible"), "true");
+    sim.run("do FinalErrorOKButtonClick\ndo TForm2.MainMenuClick\ndo FinalErrorOKButtonClick");
+    EXPECT_EQ(sim.value("TForm2.visible"), "false");
+    sim.run("do MenuStartClick\ndo TForm2.RepeatButtonClick");
+    EXPECT_EQ(sim.value("MENU.visible"), "true");
+    // A registration that reaches a running scenario neither renames nor replaces it.
+    sim.run("do TUserNAMEFORM.CancelButtonClick\ndo MenuStartClick\nregister Pat 12 practice\nbegin\nwait 3000\n"
+            "set TUserNAMEFORM.visible true\nset TUserNAMEFORM.NameEdit Lee\ndo TUserNAMEFORM.OKButtonClick");
+    EXPECT_EQ(sim.value("userName"), "\"Pat\"");
+    EXPECT_EQ(sim.value("elapsedSeconds"), "3");
+    EXPECT_EQ(sim.value("ELAPSEDSecTIMER"), "on 1000");
+}
