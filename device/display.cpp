@@ -11,7 +11,7 @@ void playPrompt(Scenario& s)
         s.promptObserver(s.state.lastSoundFile);
     if (!s.option(s.options.SOUNDCheckBox))
         return;
-    if (s.platform.sound.play(s.options.path(s.state.lastSoundFile)))
+    if (s.platform.sound.play(s.options.promptPath(s.state.lastSoundFile)))
         return;
     s.platform.dialogs.message(missingAudioText, MessageKind::Warning);
     s.options.setChecked(s.options.SOUNDCheckBox, false);

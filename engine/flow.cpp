@@ -15,7 +15,7 @@ void startProgram(Scenario& s)
     s.options.loadOptions();
     // Without the prompt files there is nothing to hear: audio starts switched off. That is no
     // change of the user's, so the options do not count as changed.
-    if (!fileExists(s.options.path("MOTION.WAV"))) {
+    if (!fileExists(s.options.promptPath("MOTION.WAV"))) {
         s.options.setChecked(s.options.SOUNDCheckBox, false);
         s.options.optionsDirty = false;
     }

@@ -184,6 +184,11 @@ std::string Options::path(const std::string& fileName) const
     return joinPath(programDirectory, fileName);
 }
 
+std::string Options::promptPath(const std::string& fileName) const
+{
+    return joinPath(promptDirectory.empty() ? programDirectory : promptDirectory, fileName);
+}
+
 void Options::checkProgramDirectory()
 {
     std::error_code ec;

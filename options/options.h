@@ -63,6 +63,9 @@ public:
     bool optionsDirty = false;
     // The folder that was current at start-up: the option, scoreboard and report files live there.
     std::string programDirectory;
+    // The folder of the voice prompts; empty when they lie in the program directory. An installed
+    // program has its prompts in a shared folder and its files in the user's data folder.
+    std::string promptDirectory;
 
     bool flag(const Control& control) const
     {
@@ -88,6 +91,8 @@ public:
     void loadOptions();
     // Writes both files; false (after a message naming the file) when one could not be written.
     bool saveOptions();
+    // A prompt file's path: in the prompt folder, or the program directory when there is none.
+    std::string promptPath(const std::string& fileName) const;
 
     void OPTAUTOANALYZEClick();
     void OPTTWOBUTTONAEDClick();
