@@ -54,11 +54,16 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 } // namespace
 
 TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget* parent)
+    : TForm1(ProgramFolders{programDirectory, programDirectory}, services, parent)
+{
+}
+
+TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* parent)
     : QMainWindow(parent)
     , platform_{services.random ? *services.random : ownRandom_, services.sound ? *services.sound : ownSound_,
                 services.dialogs ? *services.dialogs : ownDialogs_,
                 services.wallClock ? *services.wallClock : ownWallClock_}
-    , programDirectory_(programDirectory)
+    , promptDirectory_(folders.prompts)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Defibrio"));
@@ -68,7 +73,9 @@ TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget
     clock_ = virtualClock_ ? static_cast<Clock*>(virtualClock_) : &qtClock_;
     trainer_ = std::make_unique<Trainer>(platform_, *clock_);
     Scenario& s = scenario();
-    s.options.programDirectory = programDirectory.toStdString();
+    s.options.programDirectory = folders.files.toStdString();
+    if (folders.prompts != folders.files)
+        s.options.promptDirectory = folders.prompts.toStdString();
     if (virtualClock_) {
         virtualClock_->attach(s.scheduler);
     } else {
@@ -84,7 +91,7 @@ TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget
     sync();
     // The prompts load after the first paint, so that start-up does not wait for them.
     if (!services.sound)
-        QTimer::singleShot(0, this, [this] { ownSound_.preload(programDirectory_); });
+        QTimer::singleShot(0, this, [this] { ownSound_.preload(promptDirectory_); });
 }
 
 TForm1::~TForm1()

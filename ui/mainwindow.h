@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "device/trainer.h"
+#include "ui/programfolders.h"
 #include "ui/qtclock.h"
 #include "ui/qtplatform.h"
 #include "ui/sound.h"
@@ -37,6 +38,8 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(const QString& programDirectory, WindowServices services = {}, QWidget* parent = nullptr);
+    // The prompts and the written files in folders of their own (an installed program).
+    explicit TForm1(const ProgramFolders& folders, WindowServices services = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Trainer& trainer() { return *trainer_; }
@@ -92,7 +95,7 @@ private:
     LocaleWallClock ownWallClock_;
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
-    QString programDirectory_;
+    QString promptDirectory_;
 
     QWidget* canvas_ = nullptr;
     std::vector<Binding> bindings_;

@@ -1,6 +1,7 @@
 #include "ui/secondary.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -289,11 +290,13 @@ void SecondaryWindows::showAbout()
     about.setObjectName(QStringLiteral("TAboutBox"));
     about.setWindowTitle(QStringLiteral("About Defibrio"));
     about.setIconPixmap(QIcon(QStringLiteral(":/pictures/icon.svg")).pixmap(64, 64));
-    about.setText(QStringLiteral("<b>Defibrio</b> %1").arg(QStringLiteral("1.0")));
+    about.setText(QStringLiteral("<b>Defibrio</b> %1").arg(QStringLiteral(DEFIB_VERSION)));
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(main_.scenario().options.programDirectory));
     about.setInformativeText(
         QStringLiteral("A training simulator for the use of an AED trainer, with one-button and two-button "
-                       "models, scored against a configurable protocol.\n\nFor training only: not for use on "
-                       "patients."));
+                       "models, scored against a configurable protocol.\n\nOptions, scoreboard and reports are "
+                       "kept in:\n%1\n\nFor training only: not for use on patients.")
+            .arg(folder));
     about.exec();
 }
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace defib::ui {
+
+// Where the program finds its voice prompts and where it keeps the files it writes.
+struct ProgramFolders {
+    // The .WAV prompts.
+    QString prompts;
+    // The option, scoreboard and report files: the program directory of the windows and the core.
+    QString files;
+    // Installed: the prompts lie in the shared data folder beside bin/, the files in the user's.
+    bool installed = false;
+};
+
+// The prompts' folder relative to the program's folder in an installed layout
+// ("../share/defibrio/sounds").
+QString installedPromptFolder();
+
+// The folders of a program that lies in `programFolder`. An installed program (no prompts beside
+// it, the installed prompt folder present) always keeps its files in `dataFolder`, even when run as
+// root; a program with its prompts beside it (the build tree, a copied folder) keeps its files
+// beside itself when it may write there, and in `dataFolder` otherwise.
+ProgramFolders locateProgramFolders(const QString& programFolder, const QString& dataFolder);
+
+// The folders of the program in `programFolder`, with the user's data folder made at the first
+// start when the files go there. When it cannot be made, the first file operation says so.
+ProgramFolders prepareProgramFolders(const QString& programFolder);
+
+// The user's data folder for the program (~/.local/share/Defibrio); the application name must be
+// set first.
+QString userDataFolder();
+
+// True when a file can be created in the folder: tried, since permissions do not tell the whole
+// story (a read-only medium, root).
+bool canWriteIn(const QString& folder);
+
+} // namespace defib::ui
