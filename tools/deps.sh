@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
-    libcurl4-openssl-dev
+    libcurl4-openssl-dev file
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core xvfb xauth
 )
@@ -16,7 +16,7 @@ packages=(
 test_packages=(
     clang libclang-rt-14-dev
     python3-pyftpdlib python3-openssl openssh-server openssh-client
-    desktop-file-utils appstream lintian file dpkg-dev
+    desktop-file-utils appstream lintian dpkg-dev
 )
 
 if [ "${1:-}" = "--test" ]; then
