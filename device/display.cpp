@@ -5,14 +5,51 @@
 
 namespace defib {
 
+std::string promptCaption(const std::string& file)
+{
+    static const std::pair<const char*, const char*> captions[] = {
+        {"connecte.wav", "Connect electrodes."},
+        {"connectE.wav", "Connect electrodes."},
+        {"pushanal.wav", "Push analyze."},
+        {"pushanaB.wav", "[beep] Push analyze."},
+        {"bepclear.wav", "[beep] Stand clear."},
+        {"analyzeN.wav", "Analyzing now. Stand clear."},
+        {"motion.wav", "Motion detected. Stop motion."},
+        {"MOTION.WAV", "Motion detected. Stop motion."},
+        {"shockadv.wav", "Shock advised."},
+        {"noshockA.wav", "No shock advised."},
+        {"SWEEP.wav", "[charging tone]"},
+        {"standcle.wav", "Stand clear."},
+        {"shkwarn.wav", "[warning tones] Push to shock."},
+        {"click.wav", "[shock delivered]"},
+        {"CLICK.WAV", "[shock delivered]"},
+        {"checkfor.wav", "Check for pulse."},
+        {"ifnopls.wav", "If no pulse, push analyze."},
+        {"ifnoplsS.wav", "If no pulse, start CPR."},
+        {"battrepl.wav", "Replace battery."},
+    };
+    for (const auto& [name, words] : captions)
+        if (file == name)
+            return words;
+    return {};
+}
+
 void playPrompt(Scenario& s)
 {
+    s.caption = promptCaption(s.state.lastSoundFile);
     if (s.promptObserver)
         s.promptObserver(s.state.lastSoundFile);
-    if (!s.option(s.options.SOUNDCheckBox))
+    if (!s.audioOn())
         return;
     if (s.platform.sound.play(s.options.promptPath(s.state.lastSoundFile)))
         return;
+    if (s.platform.sound.outputFailed()) {
+        // Said once: from here on the device runs as with audio off, and the stand-in texts of
+        // the silent trainer appear in the messages.
+        s.soundOutputFailed = true;
+        s.platform.dialogs.message(soundOutputFailedText, MessageKind::Warning);
+        return;
+    }
     s.platform.dialogs.message(missingAudioText, MessageKind::Warning);
     s.options.setChecked(s.options.SOUNDCheckBox, false);
     // Switching audio off here is no change of the user's.
@@ -27,7 +64,8 @@ void prompt(Scenario& s, const std::string& file)
 
 void stopPrompt(Scenario& s)
 {
-    if (s.option(s.options.SOUNDCheckBox))
+    s.caption.clear();
+    if (s.audioOn())
         s.platform.sound.stop();
 }
 

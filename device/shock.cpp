@@ -18,7 +18,7 @@ void restart(Timer& timer, int interval)
 
 bool audioOn(Scenario& s)
 {
-    return s.option(s.options.SOUNDCheckBox);
+    return s.audioOn();
 }
 
 } // namespace
@@ -58,6 +58,12 @@ void PUSHTOSHOCKTimerTimer(Scenario& s)
     restart(t.STANDCLEARShockTimer, 1000);
     // Started at the first "PUSH TO SHOCK"; the later starts leave its due time alone.
     t.DISARMTimer.start();
+}
+
+bool shockArmed(const Scenario& s)
+{
+    const Timer& flash = s.timers.FLASHLEDtimer;
+    return flash.enabled() && flash.interval() == 600 && s.state.shockAdvised;
 }
 
 void FLASHLEDtimerTimer(Scenario& s)
@@ -110,8 +116,9 @@ namespace {
 // Fatal: the scenario ends at once, as End Scenario ends it.
 void missedClear(Scenario& s)
 {
-    s.summary.Errors.addLine("FATAL ERROR: Forgot to clear before shocking -(250).");
-    addScore(s, -250);
+    const char* record = "FATAL ERROR: Forgot to clear before shocking -(250).";
+    s.summary.Errors.addLine(record);
+    addScore(s, -250, record);
     showScore(s);
     s.timers.PUSHTOSHOCKTimer.stop();
     s.timers.STANDCLEARShockTimer.stop();
@@ -129,10 +136,11 @@ void scoreFirstShock(Scenario& s)
     s.summary.SHOCKTIMEEDIT.setText(text);
     st.shockTimesText = text;
     auto bonus = [&](int points, const std::string& under) {
-        s.ui.MainMSGDisplay.setText("BONUS: " + std::to_string(points) + " points - first shock under " + under
-                                    + " sec (" + text + ").");
+        const std::string message
+            = "BONUS: " + std::to_string(points) + " points - first shock under " + under + " sec (" + text + ").";
+        s.ui.MainMSGDisplay.setText(message);
         s.summary.Errors.addLine("BONUS: " + std::to_string(points) + " points - fast first shock (" + text + ").");
-        addScore(s, points);
+        addScore(s, points, message);
         showScore(s);
     };
     if (t > 0 && t < 30) {
@@ -144,8 +152,9 @@ void scoreFirstShock(Scenario& s)
     } else if (t >= 60 && t < 120) {
         s.ui.MainMSGDisplay.clear();
     } else if (t > 120) {
-        s.ui.MainMSGDisplay.setText("Slow delivery of first shock (-200). (" + text + ")");
-        addScore(s, -200);
+        const std::string message = "Slow delivery of first shock (-200). (" + text + ")";
+        s.ui.MainMSGDisplay.setText(message);
+        addScore(s, -200, message);
         s.summary.Errors.addLine("Slow shock time > 2 min (-200). (" + text + ")");
         showScore(s);
     }
@@ -158,9 +167,13 @@ void SHOCKButtonClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     Timers& t = s.timers;
-    if (ui.PowerLight.colour() == clWhite || !st.shockAdvised || ui.AEDDISPLAY1.text() == "SHOCK ADVISED"
-        || st.lastSoundFile == "SWEEP.wav")
+    if (ui.PowerLight.colour() == clWhite || !st.shockAdvised)
         return;
+    // A press while the trainer charges is ignored; only the caption says why.
+    if (ui.AEDDISPLAY1.text() == "SHOCK ADVISED" || st.lastSoundFile == "SWEEP.wav") {
+        s.caption = chargingCaption;
+        return;
+    }
     prompt(s, "click.wav");
     st.analysisJustEnded = false;
     if (!audioOn(s))

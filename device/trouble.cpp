@@ -46,10 +46,10 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
     }
     ui.MainMSGDisplay.setText("Electrode is re-attached.");
     s.timers.PUSHANALYZETimer.start();
-    addScore(s, 50);
+    addScore(s, 50, "Electrode is re-attached.");
     st.pendingTrouble = TroubleNone;
     ui.Steps.addLine(" Electrode");
-    addScore(s, st.stepPoints);
+    addScore(s, st.stepPoints, "Electrode");
     showScore(s);
 }
 
@@ -67,10 +67,11 @@ void TroubleBatteryMenuItemClick(Scenario& s)
     st.nextStep = StepPower;
     st.shockAdvised = false;
     st.patientCleared = false;
-    addScore(s, st.stepPoints);
+    addScore(s, st.stepPoints, "Battery");
     showScore(s);
     // The device is off now; the second power button repeats the self-test.
     st.aedPowerOn = false;
+    s.caption.clear();
     setDisplay0(s, "");
     setDisplay1(s, "");
     ui.NumShockLabel.visible = false;
@@ -106,14 +107,14 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     s.timers.ANALYZINGNOWTimer.setInterval(4000);
     s.timers.ANALYZINGNOWTimer.start();
     s.timers.MOTIONDETECTEDTimer.stop();
-    addScore(s, 50);
+    addScore(s, 50, "All patient motion has stopped.");
     showScore(s);
     ui.Steps.addLine(" Motion");
     ui.STEPS2.addLine(" Motion");
     if (st.lastAction == "Analyze")
         st.nextStep = StepAnalyze;
     if (st.pendingTrouble == TroubleMotion) {
-        addScore(s, st.stepPoints);
+        addScore(s, st.stepPoints, "Motion");
         showScore(s);
     }
     st.pendingTrouble = TroubleNone;
@@ -132,7 +133,7 @@ void clearDuringAnalysis(Scenario& s)
     ui.Steps.setText(" Clear");
     ui.STEPS2.addLine(" Clear");
     if (clear.tag == 0 && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != "Clear") {
-        addScore(s, st.stepPoints);
+        addScore(s, st.stepPoints, "Clear");
         showScore(s);
         clear.tag = 1;
         if (st.shocksToConvert == 0)

@@ -267,6 +267,8 @@ void startScenario(Scenario& s)
 {
     s.phase = ScenarioPhase::Running;
     s.state.resetForStart();
+    s.scoreLog.clear();
+    s.caption.clear();
     for (Timer* timer : s.scheduler.timers()) {
         timer->pausedWhileRunning = false;
         timer->tag = 0;
@@ -329,6 +331,13 @@ void FormClose(Scenario& s)
         appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
     }
     s.ui.quitRequested = true;
+}
+
+bool FormCloseQuery(Scenario& s)
+{
+    if (s.ui.quitRequested || !scenarioOnScreen(s))
+        return true;
+    return s.platform.dialogs.confirm(endAndQuitQuestion);
 }
 
 static ScoreboardView scoreboardView(Scenario& s)

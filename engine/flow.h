@@ -55,6 +55,10 @@ void showSummary(Scenario& s);
 
 // The main window closes: a scenario still on screen is recorded as terminated; the program ends.
 void FormClose(Scenario& s);
+// Before the window closes by its frame: with a scenario on screen the trainee is asked
+// "End the scenario and quit?"; false keeps the window and the scenario.
+bool FormCloseQuery(Scenario& s);
+inline constexpr const char* endAndQuitQuestion = "End the scenario and quit?";
 
 // The other windows' buttons, named as their window class has them.
 namespace TUserNAMEFORM {

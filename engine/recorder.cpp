@@ -6,19 +6,22 @@
 
 namespace defib {
 
-void addFinalScore(Scenario& s, int points)
+void addFinalScore(Scenario& s, int points, const std::string& reason)
 {
     // The score holds at the ends of its 16-bit range: 650 Advice clicks must not wrap it round
     // to the top of the board.
     const int limited = std::clamp(s.state.score + points, int{std::numeric_limits<i16>::min()},
                                    int{std::numeric_limits<i16>::max()});
     s.state.score = static_cast<i16>(limited);
+    if (points != 0)
+        s.scoreLog.push_back(
+            {s.state.elapsedSeconds, s.scheduler.clock().now(), points, reason.empty() ? s.state.lastAction : reason});
 }
 
-void addScore(Scenario& s, int points)
+void addScore(Scenario& s, int points, const std::string& reason)
 {
     if (!scenarioOver(s))
-        addFinalScore(s, points);
+        addFinalScore(s, points, reason);
 }
 
 void showScore(Scenario& s)
@@ -32,7 +35,7 @@ void penalize(Scenario& s, int points, const std::string& message, const std::st
         return;
     s.ui.MainMSGDisplay.setText(message);
     s.summary.Errors.addLine(record);
-    addScore(s, -points);
+    addScore(s, -points, message);
     showScore(s);
 }
 
@@ -71,7 +74,7 @@ void recordAction(Scenario& s)
     // Advice costs 50 for each action it is asked for, but nothing once the scenario is over.
     if (!st.lastAction.empty() && st.adviceMode && !s.timers.SCENOVERLabelFLASHTimer.enabled()) {
         ++st.adviceUseCount;
-        addScore(s, -50);
+        addScore(s, -50, adviceUsedText);
         showScore(s);
     }
     if (st.analyzeCount > 0 && st.elapsedSeconds > 600) {

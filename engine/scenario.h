@@ -14,6 +14,16 @@
 
 namespace defib {
 
+// One change of the score as the trainee is told it: the scenario second and the clock time it
+// happened at, the signed amount, and why (a penalty's or bonus's own text; for the points of a
+// correct step, the action).
+struct ScoreChange {
+    i32 second = 0;
+    Millis at{0};
+    int points = 0;
+    std::string reason;
+};
+
 struct Timers {
     explicit Timers(TimerScheduler& scheduler)
         : scheduler(scheduler)
@@ -67,6 +77,17 @@ public:
     // Where the mouse let go of a dragged pad, in window coordinates (set before a drop handler).
     int dropX = 0;
     int dropY = 0;
+
+    // Every score change of the scenario, oldest first; a scenario start clears it.
+    std::vector<ScoreChange> scoreLog;
+    // The words of the prompt the device speaks last, or what it says without a prompt ("Charging -
+    // wait"); empty while the device says nothing.
+    std::string caption;
+    // Set when the sound output cannot play at all: the rest of the run goes on as with audio off,
+    // while the Audio option itself (and so the option files) stays as the user left it.
+    bool soundOutputFailed = false;
+    // Audio is on: the option is checked and the sound output has not failed.
+    bool audioOn() const { return option(options.SOUNDCheckBox) && !soundOutputFailed; }
 
     // How every reader asks an option.
     bool option(const Control& flag) const { return flag.checked; }

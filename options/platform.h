@@ -22,6 +22,9 @@ public:
     // Starts the file without waiting for its end; false when it cannot be played.
     virtual bool play(const std::string& path) = 0;
     virtual void stop() = 0;
+    // After a play that failed: true when the sound output itself cannot play (no sound device,
+    // the sound server refuses), false when only the file is missing or damaged.
+    virtual bool outputFailed() const { return false; }
 };
 
 enum class MessageKind { Information, Warning, Error };

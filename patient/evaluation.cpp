@@ -24,8 +24,9 @@ namespace {
 void stopScenario(Scenario& s)
 {
     stopAllTimers(s);
-    if (s.option(s.options.SOUNDCheckBox))
+    if (s.audioOn())
         s.platform.sound.stop();
+    s.caption.clear();
     s.timers.ELAPSEDSecTIMER.stop();
     s.ui.Pause.enabled = false;
     s.ui.Advice.enabled = false;
@@ -40,7 +41,7 @@ void finalPenalty(Scenario& s, const char* panelText, const char* summaryText, i
     s.ui.finalMSGdisplay.addLine(panelText);
     s.ui.finalMSGdisplay.addLine(" ");
     s.summary.Errors.addLine(summaryText);
-    addFinalScore(s, -points);
+    addFinalScore(s, -points, panelText);
     showScore(s);
 }
 
@@ -111,8 +112,9 @@ void addBonusAndAdviceNote(Scenario& s)
     const bool padsIfMonitored = !s.option(s.options.OPTPEDSMONITOR) || (st.topPadAttached && st.bottomPadAttached);
     if (st.handsOnStarted && st.cprPerformed && s.ui.Patient4.tag == 0 && st.scenarioKind == KindUnderageChild
         && padsIfMonitored) {
-        s.summary.Errors.addLine("Bonus for following pediatric age limit protocol (+200).");
-        addFinalScore(s, 200);
+        const char* bonus = "Bonus for following pediatric age limit protocol (+200).";
+        s.summary.Errors.addLine(bonus);
+        addFinalScore(s, 200, bonus);
         showScore(s);
     }
     // The points were taken each time advice was used; this only reports them.
