@@ -62,9 +62,10 @@ void PulseButtonClick(Scenario& s)
     const bool chain = ui.AllABCsmenuItem.tag == 1;
     if (st.previousAction == "CPR" || (st.previousAction == "Ventilate" && !chain))
         ui.MainMSGDisplay.clear();
-    recordAction(s);
+    // Checked before the next step is chosen, so that the aftercare goes on to the breathing rate.
     if (st.rhythmState == RhythmRestored)
         st.pulseCheckedAfterShock = true;
+    recordAction(s);
     s.timers.CPRTimer.stop();
     ui.BVM.visible = false;
     ui.BVMHAND.visible = false;

@@ -163,5 +163,22 @@ TEST(SoundOutput, AFailingOutputIsToldOnceAndTheTrainerGoesOnSilently)
     EXPECT_FALSE(s.audioOn());
 }
 
+// After a shock converts the rhythm, a timely pulse check leads on to the breathing rate, which
+// earns its points.
+TEST_F(Feedback, APulseCheckOnARestoredPatientLeadsToTheBreathingRate)
+{
+    run("set analyzeCount 2\nset analysesCompleted 2\nset shockCount 1\nset shocksInSeries 1\nset rhythmState 3\n"
+        "set lastAction Shock\nset previousAction Clear\nset nextStep 1");
+    run("do PulseButtonClick");
+    EXPECT_EQ(value("score"), "10");
+    EXPECT_EQ(value("pulseCheckedAfterShock"), "true");
+    EXPECT_EQ(value("nextStep"), "5");
+    run("wait 3000\ndo ABCsBreathingMenuItemClick");
+    EXPECT_EQ(value("score"), "20");
+    EXPECT_EQ(value("breathingRateChecked"), "true");
+    EXPECT_NE(value("nextStep"), "5");
+    EXPECT_NE(value("nextStep"), "1");
+}
+
 } // namespace
 } // namespace defib::testing
