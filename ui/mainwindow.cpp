@@ -1,15 +1,24 @@
 #include "ui/mainwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "device/display.h"
+#include "device/shock.h"
 #include "engine/flow.h"
 #include "engine/layout.h"
 #include "patient/abcs.h"
@@ -17,6 +26,7 @@
 #include "pictures.h"
 #include "ui/optionspages.h"
 #include "ui/secondary.h"
+#include "ui/stage.h"
 
 namespace defib::ui {
 
@@ -39,16 +49,39 @@ QRect ledRect(const assets::Spot& spot)
     return QRect(devicePicture.left + spot.x - radius, devicePicture.top + spot.y - radius, 2 * radius, 2 * radius);
 }
 
-constexpr int sideLeft = 810;
-constexpr int sideWidth = 272;
-constexpr int actionRowTop = 636;
+// The picture area in design pixels: the patient's mat, the trainer with its trays and the
+// scenario-over banner.
+constexpr QRect pictureArea(0, 0, 800, 610);
+// The smallest window that still shows everything usable: it fits a 1366 x 768 screen at 125 %
+// (1093 x 614 logical pixels, less the frame and a panel) and a 1280 x 720 screen at 100 %.
+constexpr QSize smallestCanvas(960, 500);
+// How long the last score change stands beside the score.
+constexpr Millis scoreChangeShown{4000};
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    label->setAccessibleName(text);
     return label;
+}
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text)
+{
+    QLabel* label = makeLabel(parent, name, text);
+    label->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    return label;
+}
+
+QString signedPoints(int points)
+{
+    // A true minus sign and an arrow: the direction reads without the colour.
+    return points < 0 ? QStringLiteral("\u25BC \u2212%1").arg(-points) : QStringLiteral("\u25B2 +%1").arg(points);
+}
+
+QString scenarioTime(int seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -64,6 +97,7 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
                 services.dialogs ? *services.dialogs : ownDialogs_,
                 services.wallClock ? *services.wallClock : ownWallClock_}
     , promptDirectory_(folders.prompts)
+    , remembersGeometry_(services.remembersGeometry)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Defibrio"));
@@ -83,12 +117,15 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
         qtClock_.attach(s.scheduler);
     }
 
+    scoreChangeTimer_.setSingleShot(true);
+    connect(&scoreChangeTimer_, &QTimer::timeout, this, [this] { sync(); });
     buildMenus();
     buildScene();
     windows_ = std::make_unique<SecondaryWindows>(*this);
 
     startProgram(s);
     sync();
+    restoreWindowGeometry();
     // The prompts load after the first paint, so that start-up does not wait for them.
     if (!services.sound)
         QTimer::singleShot(0, this, [this] { ownSound_.preload(promptDirectory_); });
@@ -121,12 +158,16 @@ void TForm1::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
+    startAction_ = file->addAction(QStringLiteral("&Start Scenario"), this, [this] { run("MainMSGDisplayClick"); });
+    startAction_->setObjectName(QStringLiteral("StartScenario"));
+    startAction_->setShortcut(QKeySequence(Qt::Key_F2));
     pauseAction_ = file->addAction(QStringLiteral("&Pause"), this, [this] { run("PauseClick"); });
     pauseAction_->setObjectName(QStringLiteral("Pause"));
     pauseAction_->setCheckable(true);
     pauseAction_->setShortcut(QKeySequence(Qt::Key_Pause));
     historyAction_ = file->addAction(QStringLiteral("Patient &History"), this, [this] { run("PatientHistoryClick"); });
     historyAction_->setObjectName(QStringLiteral("PatientHistory"));
+    historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     adviceAction_ = file->addAction(QStringLiteral("&Advice (-50)"), this, [this] { run("AdviceClick"); });
     adviceAction_->setObjectName(QStringLiteral("Advice"));
     file->addSeparator();
@@ -136,7 +177,8 @@ void TForm1::buildMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("Exit"));
     // The trainer and the pads from the keyboard: the same handlers as the mouse reaches.
-    QMenu* trainer = menuBar()->addMenu(QStringLiteral("&Trainer"));
+    // Alt+T belongs to the Troubleshoot button.
+    QMenu* trainer = menuBar()->addMenu(QStringLiteral("Tra&iner"));
     trainer->setObjectName(QStringLiteral("TrainerMenu"));
     auto device = [&](const QString& caption, const QString& name, const QKeySequence& key, std::string handler,
                       Control& control) {
@@ -194,12 +236,34 @@ void TForm1::buildScene()
 {
     canvas_ = new QWidget(this);
     canvas_->setObjectName(QStringLiteral("canvas"));
-    canvas_->setFixedSize(mainWindowWidth, mainWindowHeight);
+    canvas_->setMinimumSize(smallestCanvas);
     canvas_->setAutoFillBackground(true);
     QPalette palette = canvas_->palette();
     palette.setColor(QPalette::Window, QColor(0xE9, 0xED, 0xF1));
     canvas_->setPalette(palette);
     setCentralWidget(canvas_);
+    canvas_->installEventFilter(this);
+
+    // The picture area scales with the window; the side panel and the action row are laid out
+    // around it at their own sizes.
+    stage_ = new Stage(pictureArea, canvas_);
+    stage_->setMinimumSize(480, 360);
+    side_ = new QWidget(canvas_);
+    side_->setObjectName(QStringLiteral("SidePanel"));
+    side_->setMinimumWidth(270);
+    side_->setMaximumWidth(380);
+    actions_ = new QWidget(canvas_);
+    actions_->setObjectName(QStringLiteral("ActionRow"));
+    auto* grid = new QGridLayout(canvas_);
+    grid->setContentsMargins(8, 4, 10, 8);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(stage_, 0, 0);
+    grid->addWidget(side_, 0, 1);
+    grid->addWidget(actions_, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
 
     buildPatient();
     buildDevice();
@@ -207,12 +271,49 @@ void TForm1::buildScene()
     buildSidePanel();
     buildActionRow();
     buildOverlays();
-    setFixedSize(sizeHint());
+    resize(mainWindowWidth, mainWindowHeight + menuBar()->sizeHint().height());
+}
+
+void TForm1::place(QWidget* widget, const QRect& design)
+{
+    stage_->place(widget, design);
+}
+
+QRect TForm1::designRect(QWidget* widget) const
+{
+    return stage_->designRect(widget);
+}
+
+void TForm1::restoreWindowGeometry()
+{
+    if (!remembersGeometry_)
+        return;
+    QSettings settings;
+    if (restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray()))
+        return;
+    // The first start: the size of the design where it fits, else the screen's available area.
+    if (QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        QSize size = sizeHint().expandedTo(QSize(mainWindowWidth, mainWindowHeight));
+        size = size.boundedTo(available.size() - QSize(16, 48)).expandedTo(minimumSizeHint());
+        resize(size);
+        QRect frame(QPoint(0, 0), size);
+        frame.moveCenter(available.center());
+        move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+    }
+}
+
+void TForm1::saveWindowGeometry()
+{
+    if (!remembersGeometry_)
+        return;
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
 }
 
 Picture* TForm1::picture(Control& control, const QString& name, bool followsGeometry, Control* shownWith)
 {
-    auto* p = new Picture(name, canvas_);
+    auto* p = new Picture(name, stage_);
     p->setObjectName(QString::fromStdString(control.name()));
     bind(p, control, followsGeometry, shownWith);
     return p;
@@ -226,22 +327,28 @@ void TForm1::bind(QWidget* widget, Control& control, bool followsGeometry, Contr
 void TForm1::buildPatient()
 {
     MainWindow& ui = scenario().ui;
-    auto* mat = new QFrame(canvas_);
+    auto* mat = new QFrame(stage_);
     mat->setObjectName(QStringLiteral("PatientMat"));
-    mat->setGeometry(14, 40, 262, 560);
+    place(mat, QRect(14, 40, 262, 560));
     mat->setStyleSheet(
         QStringLiteral("#PatientMat { background: #CBD5DE; border: 1px solid #AAB6C2; border-radius: 10px; }"));
-    makeLabel(canvas_, QStringLiteral("PatientCaption"), QStringLiteral("Patient"), QRect(26, 46, 120, 18))
-        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    QLabel* patientCaption = caption(stage_, QStringLiteral("PatientCaption"), QStringLiteral("Patient"));
+    place(patientCaption, QRect(26, 46, 120, 18));
+    stage_->setDesignFont(patientCaption, 13);
 
-    for (Control* body : {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4})
-        picture(*body, QString::fromStdString(body->name()), true)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (Control* body : {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4}) {
+        Picture* p = picture(*body, QString::fromStdString(body->name()), true);
+        p->setAttribute(Qt::WA_TransparentForMouseEvents);
+        p->setAccessibleName(QStringLiteral("Patient"));
+        stage_->setJolts(p);
+    }
 
     auto zone = [&](Control& control, const std::string& name) {
-        auto* z = new DropZone(canvas_);
+        auto* z = new DropZone(stage_);
         z->setObjectName(QString::fromStdString(control.name()));
         z->highlight = name != "PATIENTTorsoZONE";
-        z->onDrop = [this, name](QPoint at) { dropOn(name, at); };
+        // The drop lands where the mouse let go, in the design coordinates of the core.
+        z->onDrop = [this, name](QPoint at) { dropOn(name, stage_->toDesign(at)); };
         bind(z, control, true);
         return z;
     };
@@ -251,8 +358,11 @@ void TForm1::buildPatient()
     red->onPress = [this](QMouseEvent*) { run("PADRedZONEMouseDown"); };
 
     for (Control* c : {&ui.AIRWAY, &ui.BPCUFF, &ui.BPCUFFSMALL, &ui.SHAKE, &ui.SHOUT, &ui.BreathingCheck, &ui.FACEMASK,
-                       &ui.FACEMASKBLOW, &ui.BVM, &ui.BVMHAND, &ui.PULSEHAND, &ui.CPRHAND, &ui.CPRHAND2})
-        picture(*c, QString::fromStdString(c->name()), true)->setAttribute(Qt::WA_TransparentForMouseEvents);
+                       &ui.FACEMASKBLOW, &ui.BVM, &ui.BVMHAND, &ui.PULSEHAND, &ui.CPRHAND, &ui.CPRHAND2}) {
+        Picture* p = picture(*c, QString::fromStdString(c->name()), true);
+        p->setAttribute(Qt::WA_TransparentForMouseEvents);
+        stage_->setJolts(p);
+    }
 }
 
 void TForm1::buildDevice()
@@ -260,22 +370,25 @@ void TForm1::buildDevice()
     MainWindow& ui = scenario().ui;
     const QRect frame(devicePicture.left, devicePicture.top, devicePicture.width, devicePicture.height);
     Picture* closed = picture(ui.AED, QStringLiteral("AED"), false);
-    closed->setGeometry(frame);
+    place(closed, frame);
+    closed->setAccessibleName(QStringLiteral("AED trainer, closed"));
     Picture* opened = picture(ui.aed2, QStringLiteral("aed2"), false);
-    opened->setGeometry(frame);
+    place(opened, frame);
+    opened->setAccessibleName(QStringLiteral("AED trainer"));
 
-    auto* cover = new QFrame(canvas_);
+    auto* cover = new QFrame(stage_);
     cover->setObjectName(QStringLiteral("AnalyzeButtonCover"));
-    cover->setGeometry(onDevice(assets::face::analyzeButton).adjusted(-6, -6, 6, 6));
+    place(cover, onDevice(assets::face::analyzeButton).adjusted(-6, -6, 6, 6));
     cover->setStyleSheet(QStringLiteral("#AnalyzeButtonCover { background: #343A40; border-radius: 12px; }"));
     bind(cover, ui.AnalyzeButtonCover, false, &ui.aed2);
 
     auto button = [&](Control& control, const QString& name, const assets::Box& box, const char* handler,
                       Control* shownWith, const QString& hint) {
         Picture* p = picture(control, name, false, shownWith);
-        p->setGeometry(onDevice(box));
+        place(p, onDevice(box));
         p->setCursor(Qt::PointingHandCursor);
         p->setToolTip(hint);
+        p->setAccessibleDescription(hint);
         std::string h = handler;
         p->onPress = [this, h](QMouseEvent* event) {
             if (event->button() == Qt::LeftButton)
@@ -293,9 +406,9 @@ void TForm1::buildDevice()
            QStringLiteral("Delivers the shock"));
 
     auto led = [&](Control& control, Led::Mark mark, const assets::Spot& spot) {
-        auto* l = new Led(mark, canvas_);
+        auto* l = new Led(mark, stage_);
         l->setObjectName(QString::fromStdString(control.name()));
-        l->setGeometry(ledRect(spot));
+        place(l, ledRect(spot));
         bind(l, control, false, &ui.aed2);
         syncers_.push_back([l, &control] { l->setColour(control.colour()); });
     };
@@ -309,17 +422,20 @@ void TForm1::buildDevice()
     lcd.setBold(true);
     lcd.setPixelSize(13);
     auto line = [&](Control& control, int top) {
-        QLabel* label = makeLabel(canvas_, QString::fromStdString(control.name()), QString(),
-                                  QRect(displayLeft, top, displayWidth, 22));
+        QLabel* label = makeLabel(stage_, QString::fromStdString(control.name()), QString());
+        place(label, QRect(displayLeft, top, displayWidth, 22));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(lcd);
+        stage_->setDesignFont(label, 13);
         label->setStyleSheet(QStringLiteral("color: #D6FBE0; background: transparent;"));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         bind(label, control, false, &ui.aed2);
-        syncers_.push_back([this, label, &control] {
+        syncers_.push_back([this, label, top, &control] {
             syncText(label, control);
-            label->setGeometry(control.left ? control.left : displayLeft, label->y(),
-                               control.width ? control.width : displayWidth, label->height());
+            label->setAccessibleName(QStringLiteral("Trainer display: ") + label->text());
+            place(label,
+                  QRect(control.left ? control.left : displayLeft, top, control.width ? control.width : displayWidth,
+                        22));
         });
     };
     line(ui.AEDDISPLAY0, display.top() + 4);
@@ -329,8 +445,10 @@ void TForm1::buildDevice()
     small.setPixelSize(11);
     small.setBold(false);
     auto corner = [&](Control& control, QRect geometry, Qt::Alignment alignment) {
-        QLabel* label = makeLabel(canvas_, QString::fromStdString(control.name()), QString(), geometry);
+        QLabel* label = makeLabel(stage_, QString::fromStdString(control.name()), QString());
+        place(label, geometry);
         label->setFont(small);
+        stage_->setDesignFont(label, 11);
         label->setAlignment(alignment);
         label->setStyleSheet(QStringLiteral("color: #9FD8AE; background: transparent;"));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -340,7 +458,8 @@ void TForm1::buildDevice()
     corner(ui.NumShockLabel, QRect(display.left() + 8, display.bottom() - 13, 40, 12), Qt::AlignLeft);
     corner(ui.TIMELabel, QRect(display.right() - 56, display.bottom() - 13, 48, 12), Qt::AlignRight);
     Picture* battery = picture(ui.LOWBATTERYINDICATOR, QStringLiteral("LOWBATTERYINDICATOR"), false, &ui.aed2);
-    battery->setGeometry(onDevice(assets::face::lowBattery));
+    place(battery, onDevice(assets::face::lowBattery));
+    battery->setAccessibleName(QStringLiteral("Low battery"));
     battery->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -348,7 +467,7 @@ void TForm1::placeCable(QWidget* cable, const Control& control)
 {
     const QPoint socket = socketPoint();
     const QPoint start(control.left, control.top);
-    cable->setGeometry(QRect(start, socket).normalized());
+    place(cable, QRect(start, socket).normalized());
 }
 
 void TForm1::buildPads()
@@ -367,9 +486,9 @@ void TForm1::buildPads()
     Picture* small = picture(ui.PadSMALL, QStringLiteral("PadSMALL"), true);
     small->onPress = [this](QMouseEvent*) { run("PADRedZONEMouseDown"); };
 
-    makeLabel(canvas_, QStringLiteral("PadTrayCaption"), QStringLiteral("Electrodes"),
-              QRect(whitePadTray.left, whitePadTray.top - 20, 120, 16))
-        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    QLabel* trayCaption = caption(stage_, QStringLiteral("PadTrayCaption"), QStringLiteral("Electrodes"));
+    place(trayCaption, QRect(whitePadTray.left, whitePadTray.top - 20, 80, 16));
+    stage_->setDesignFont(trayCaption, 13);
     for (auto [control, name] :
          {std::pair{&ui.PADWHITE, std::string("PADWHITE")}, std::pair{&ui.PADRED, std::string("PADRED")}}) {
         Picture* pad = picture(*control, QString::fromStdString(name), true);
@@ -421,36 +540,52 @@ void TForm1::dropOn(const std::string& zone, QPoint at)
 void TForm1::buildSidePanel()
 {
     MainWindow& ui = scenario().ui;
-    QLabel* mode = makeLabel(canvas_, QStringLiteral("MODElabel"), QString(), QRect(sideLeft, 8, 130, 26));
+    auto* column = new QVBoxLayout(side_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+
+    auto* header = new QHBoxLayout;
+    QLabel* mode = makeLabel(side_, QStringLiteral("MODElabel"), QString());
     mode->setStyleSheet(QStringLiteral("color: #27557F; font-size: 15px; font-weight: 700;"));
     syncers_.push_back([this, mode, &ui] { syncText(mode, ui.MODElabel); });
-
-    makeLabel(canvas_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"), QRect(sideLeft + 150, 10, 50, 22))
-        ->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 13px;"));
-    QLabel* score = makeLabel(canvas_, QStringLiteral("SCORELabel"), QString(), QRect(sideLeft + 196, 4, 76, 32));
+    header->addWidget(mode);
+    header->addStretch();
+    QLabel* scoreCaption = makeLabel(side_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"));
+    scoreCaption->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 13px;"));
+    header->addWidget(scoreCaption);
+    // The last change stands beside the score for a few seconds.
+    scoreChange_ = makeLabel(side_, QStringLiteral("ScoreChange"), QString());
+    scoreChange_->setMinimumWidth(64);
+    scoreChange_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    header->addWidget(scoreChange_);
+    QLabel* score = makeLabel(side_, QStringLiteral("SCORELabel"), QString());
+    score->setMinimumWidth(64);
     score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     score->setStyleSheet(QStringLiteral("color: #14324F; font-size: 24px; font-weight: 800;"));
     bind(score, ui.SCORELabel);
-    syncers_.push_back([this, score, &ui] { syncText(score, ui.SCORELabel); });
+    syncers_.push_back([this, score, &ui] {
+        syncText(score, ui.SCORELabel);
+        score->setAccessibleName(QStringLiteral("Score ") + score->text());
+    });
+    header->addWidget(score);
+    column->addLayout(header);
 
-    QLabel* over = makeLabel(canvas_, QStringLiteral("SCENOVERLabel"), QString(), QRect(300, 8, 480, 30));
-    over->setAlignment(Qt::AlignCenter);
-    over->setStyleSheet(
-        QStringLiteral("color: white; background: #C62828; font-size: 17px; font-weight: 800; border-radius: 6px;"));
-    bind(over, ui.SCENOVERLabel);
-    syncers_.push_back([this, over, &ui] { syncText(over, ui.SCENOVERLabel); });
-
-    makeLabel(canvas_, QStringLiteral("MessagesCaption"), QStringLiteral("Messages"), QRect(sideLeft, 44, 200, 18))
-        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
-    messages_ = new QPlainTextEdit(canvas_);
+    column->addWidget(caption(side_, QStringLiteral("MessagesCaption"), QStringLiteral("Messages")));
+    messages_ = new QPlainTextEdit(side_);
     messages_->setObjectName(QStringLiteral("MainMSGDisplay"));
+    messages_->setAccessibleName(QStringLiteral("Messages"));
     messages_->setReadOnly(true);
-    messages_->setGeometry(sideLeft, 64, sideWidth, 150);
+    messages_->setMinimumHeight(70);
+    // The messages take the focus only while the scenario waits for its start, which Enter or
+    // Space then gives.
     messages_->setFocusPolicy(Qt::NoFocus);
+    messages_->setTabChangesFocus(true);
     messages_->setStyleSheet(QStringLiteral(
         "QPlainTextEdit { background: #FFF3A8; color: #202020; border: 1px solid #C9B44A; border-radius: 6px;"
-        " font-size: 13px; padding: 4px; }"));
+        " font-size: 13px; padding: 4px; }"
+        "QPlainTextEdit:focus { border: 2px solid #2D6CB0; }"));
     messages_->viewport()->installEventFilter(this);
+    messages_->installEventFilter(this);
     messages_->viewport()->setCursor(Qt::PointingHandCursor);
     bind(messages_, ui.MainMSGDisplay);
     syncers_.push_back([this, &ui] {
@@ -458,20 +593,49 @@ void TForm1::buildSidePanel()
         if (messages_->toPlainText() != text)
             messages_->setPlainText(text);
     });
+    column->addWidget(messages_, 3);
 
-    makeLabel(canvas_, QStringLiteral("StepsCaption"), QStringLiteral("Last action"), QRect(sideLeft, 224, 120, 18))
-        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
-    QLabel* steps = makeLabel(canvas_, QStringLiteral("Steps"), QString(), QRect(sideLeft, 244, sideWidth, 26));
+    column->addWidget(caption(side_, QStringLiteral("ScoreLogCaption"), QStringLiteral("Score log")));
+    scoreLog_ = new QListWidget(side_);
+    scoreLog_->setObjectName(QStringLiteral("ScoreLog"));
+    scoreLog_->setAccessibleName(QStringLiteral("Score log"));
+    scoreLog_->setAccessibleDescription(QStringLiteral("Every change of the score, newest first"));
+    scoreLog_->setMinimumHeight(70);
+    scoreLog_->setWordWrap(true);
+    scoreLog_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    scoreLog_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scoreLog_->setFocusPolicy(Qt::TabFocus);
+    scoreLog_->setStyleSheet(QStringLiteral(
+        "QListWidget { background: white; border: 1px solid #AAB6C2; border-radius: 4px; font-size: 12px; }"
+        "QListWidget::item { padding: 1px 2px; border-bottom: 1px solid #EEF1F4; }"));
+    syncers_.push_back([this] { syncScoreLog(); });
+    column->addWidget(scoreLog_, 3);
+
+    column->addWidget(caption(side_, QStringLiteral("StepsCaption"), QStringLiteral("Last action")));
+    QLabel* steps = makeLabel(side_, QStringLiteral("Steps"), QString());
+    steps->setFixedHeight(26);
+    steps->setMinimumWidth(10);
     steps->setStyleSheet(QStringLiteral(
         "background: white; color: #14324F; border: 1px solid #AAB6C2; border-radius: 4px; font-weight: 600;"));
     bind(steps, ui.Steps);
-    syncers_.push_back([this, steps, &ui] { syncText(steps, ui.Steps); });
+    syncers_.push_back([steps, &ui] {
+        // A troubleshooting step adds a line below the action: the newest line is the last action.
+        const auto& lines = ui.Steps.lines();
+        QString last;
+        for (auto it = lines.rbegin(); it != lines.rend() && last.trimmed().isEmpty(); ++it)
+            last = QString::fromStdString(*it);
+        if (steps->text() != last) {
+            steps->setText(last);
+            steps->setAccessibleName(QStringLiteral("Last action:") + last);
+        }
+    });
+    column->addWidget(steps);
 
-    makeLabel(canvas_, QStringLiteral("Steps2Caption"), QStringLiteral("Actions taken"), QRect(sideLeft, 280, 140, 18))
-        ->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
-    auto* list = new QListWidget(canvas_);
+    column->addWidget(caption(side_, QStringLiteral("Steps2Caption"), QStringLiteral("Actions taken")));
+    auto* list = new QListWidget(side_);
     list->setObjectName(QStringLiteral("STEPS2"));
-    list->setGeometry(sideLeft, 300, sideWidth, 300);
+    list->setAccessibleName(QStringLiteral("Actions taken"));
+    list->setMinimumHeight(50);
     list->setFocusPolicy(Qt::NoFocus);
     list->setStyleSheet(
         QStringLiteral("QListWidget { background: white; border: 1px solid #AAB6C2; border-radius: 4px; }"));
@@ -485,16 +649,60 @@ void TForm1::buildSidePanel()
             list->addItem(QString::fromStdString(line));
         list->scrollToBottom();
     });
+    column->addWidget(list, 4);
+}
+
+void TForm1::syncScoreLog()
+{
+    const std::vector<ScoreChange>& log = scenario().scoreLog;
+    const int shown = scoreLog_->count();
+    if (shown != static_cast<int>(log.size())) {
+        if (shown > static_cast<int>(log.size()))
+            scoreLog_->clear();
+        // Newest on top: each new change goes in at row 0.
+        for (std::size_t i = static_cast<std::size_t>(scoreLog_->count()); i < log.size(); ++i) {
+            const ScoreChange& change = log[i];
+            const QString reason = QString::fromStdString(change.reason).trimmed();
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1  %2  %3").arg(scenarioTime(change.second), signedPoints(change.points), reason));
+            item->setForeground(change.points < 0 ? QColor(0xB7, 0x1C, 0x1C) : QColor(0x1B, 0x5E, 0x20));
+            item->setToolTip(reason);
+            scoreLog_->insertItem(0, item);
+            QAccessibleEvent announce(scoreLog_, QAccessible::Alert);
+            QAccessible::updateAccessibility(&announce);
+        }
+        scoreLog_->scrollToTop();
+    }
+
+    const Millis now = clock_->now();
+    const bool recent = !log.empty() && now - log.back().at < scoreChangeShown;
+    if (recent) {
+        const int points = log.back().points;
+        const QString text = signedPoints(points);
+        if (scoreChange_->text() != text) {
+            scoreChange_->setText(text);
+            scoreChange_->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: 800; color: %1;")
+                                            .arg(points < 0 ? QStringLiteral("#B71C1C") : QStringLiteral("#1B5E20")));
+        }
+        // The window looks again when the change has stood its time.
+        const auto left = scoreChangeShown - (now - log.back().at);
+        scoreChangeTimer_.start(static_cast<int>(left.count()) + 20);
+    } else if (!scoreChange_->text().isEmpty()) {
+        scoreChange_->clear();
+    }
+    scoreChange_->setVisible(recent);
 }
 
 QPushButton* TForm1::actionButton(Control& control, const QString& caption, const QString& hint, int column)
 {
-    auto* button = new QPushButton(caption, canvas_);
+    auto* button = new QPushButton(caption, actions_);
     button->setObjectName(QString::fromStdString(control.name()));
     button->setToolTip(hint);
-    constexpr int width = 124;
-    constexpr int gap = 10;
-    button->setGeometry(20 + column * (width + gap), actionRowTop, width, 40);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setAccessibleDescription(hint);
+    button->setMinimumSize(96, 40);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    static_cast<QHBoxLayout*>(actions_->layout())->insertWidget(column, button);
     button->setStyleSheet(QStringLiteral(
         "QPushButton { background: #FFFFFF; color: #14324F; border: 1px solid #8DA0B3; border-radius: 6px;"
         " font-size: 13px; font-weight: 600; }"
@@ -515,6 +723,9 @@ void TForm1::buildActionRow()
 {
     MainWindow& ui = scenario().ui;
     Scenario& s = scenario();
+    auto* row = new QHBoxLayout(actions_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(10);
 
     cprMenu_ = new QMenu(this);
     cprMenu_->setObjectName(QStringLiteral("CPRMenu"));
@@ -600,9 +811,41 @@ void TForm1::buildOverlays()
 {
     MainWindow& ui = scenario().ui;
 
-    auto* panel = new QFrame(canvas_);
+    QLabel* over = makeLabel(stage_, QStringLiteral("SCENOVERLabel"), QString());
+    place(over, QRect(300, 8, 480, 30));
+    stage_->setDesignFont(over, 17);
+    over->setAlignment(Qt::AlignCenter);
+    over->setStyleSheet(QStringLiteral("color: white; background: #C62828; font-weight: 800; border-radius: 6px;"));
+    bind(over, ui.SCENOVERLabel);
+    syncers_.push_back([this, over, &ui] { syncText(over, ui.SCENOVERLabel); });
+
+    // The words of the trainer's prompts, whether or not they are heard.
+    promptCaption_ = makeLabel(stage_, QStringLiteral("PromptCaption"), QString());
+    place(promptCaption_, QRect(384, 500, 406, 28));
+    stage_->setDesignFont(promptCaption_, 15);
+    promptCaption_->setAlignment(Qt::AlignCenter);
+    promptCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    promptCaption_->setStyleSheet(
+        QStringLiteral("color: #FFFFFF; background: rgba(20, 30, 40, 215); border-radius: 6px; font-weight: 600;"));
+    promptCaption_->setAccessibleDescription(QStringLiteral("What the trainer says"));
+    syncers_.push_back([this] {
+        const QString words = QString::fromStdString(scenario().caption);
+        const QString shown = words.isEmpty() ? QString() : QStringLiteral("\u201C%1\u201D").arg(words);
+        if (promptCaption_->text() != shown) {
+            promptCaption_->setText(shown);
+            promptCaption_->setAccessibleName(words);
+            QAccessibleEvent announce(promptCaption_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&announce);
+        }
+        promptCaption_->setVisible(!words.isEmpty() && !scenario().ui.MENU.visible);
+    });
+
+    buildShockEffects();
+
+    auto* panel = new QFrame(stage_);
     panel->setObjectName(QStringLiteral("FINALERRORPanel"));
-    panel->setGeometry(300, 150, 500, 360);
+    // Above the pad trays and their caption.
+    place(panel, QRect(300, 128, 490, 360));
     panel->setStyleSheet(
         QStringLiteral("#FINALERRORPanel { background: #FFFFFF; border: 2px solid #C62828; border-radius: 10px; }"));
     auto* layout = new QVBoxLayout(panel);
@@ -633,29 +876,37 @@ void TForm1::buildOverlays()
 
     // The main menu lies over the whole window until a scenario starts.
     auto* menu = new QFrame(canvas_);
+    menu_ = menu;
     menu->setObjectName(QStringLiteral("MENU"));
     menu->setGeometry(0, 0, mainWindowWidth, mainWindowHeight);
     menu->setStyleSheet(QStringLiteral("#MENU { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1F3B57,"
                                        " stop:1 #0F2233); }"));
+    auto* menuColumn = new QVBoxLayout(menu);
+    menuColumn->setSpacing(0);
+    menuColumn->addStretch(3);
     auto* brand = new Picture(QStringLiteral("icon"), menu);
     brand->setObjectName(QStringLiteral("MenuIcon"));
-    brand->setGeometry(mainWindowWidth / 2 - 56, 70, 112, 112);
+    brand->setFixedSize(112, 112);
+    menuColumn->addWidget(brand, 0, Qt::AlignHCenter);
+    menuColumn->addSpacing(10);
     auto* name = new QLabel(QStringLiteral("Defibrio"), menu);
     name->setObjectName(QStringLiteral("MenuTitle"));
     name->setAlignment(Qt::AlignCenter);
-    name->setGeometry(0, 192, mainWindowWidth, 56);
+    name->setFixedHeight(56);
     name->setStyleSheet(QStringLiteral("color: white; font-size: 40px; font-weight: 800;"));
+    menuColumn->addWidget(name);
     auto* tagline = new QLabel(QStringLiteral("AED trainer simulator"), menu);
     tagline->setObjectName(QStringLiteral("MenuTagline"));
     tagline->setAlignment(Qt::AlignCenter);
-    tagline->setGeometry(0, 248, mainWindowWidth, 26);
+    tagline->setFixedHeight(26);
     tagline->setStyleSheet(QStringLiteral("color: #B8CCE0; font-size: 16px;"));
+    menuColumn->addWidget(tagline);
+    menuColumn->addSpacing(30);
     const QString menuButtonStyle = QStringLiteral(
         "QPushButton { background: #F5F8FB; color: #14324F; border: none; border-radius: 8px; font-size: 16px;"
         " font-weight: 700; }"
         "QPushButton:hover { background: #FFFFFF; }"
         "QPushButton:focus { border: 3px solid #F2B632; }");
-    int top = 310;
     for (auto [control, caption, handler, hint] :
          {std::tuple{&ui.MenuStart, QStringLiteral("&Start"), "MenuStartClick", QStringLiteral("Starts a scenario")},
           std::tuple{&ui.SCOREBOARD, QStringLiteral("Score&board"), "SCOREBOARDClick",
@@ -666,19 +917,85 @@ void TForm1::buildOverlays()
         auto* button = new QPushButton(caption, menu);
         button->setObjectName(QString::fromStdString(control->name()));
         button->setToolTip(hint);
-        button->setGeometry(mainWindowWidth / 2 - 120, top, 240, 46);
+        button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        button->setAccessibleDescription(hint);
+        button->setFixedSize(240, 46);
         button->setStyleSheet(menuButtonStyle);
-        top += 60;
+        menuColumn->addWidget(button, 0, Qt::AlignHCenter);
+        menuColumn->addSpacing(14);
         const std::string h = handler;
         connect(button, &QPushButton::clicked, this, [this, h] { run(h); });
         bind(button, *control);
     }
+    menuColumn->addStretch(4);
     bind(menu, ui.MENU);
 
     // The Options pages lie over the main menu, which stays shown behind them.
     QWidget* pages = createOptionsPages(*this, canvas_);
+    pages_ = pages;
     bind(pages, ui.PageControl1);
     syncers_.push_back([pages] { syncOptionsPages(pages); });
+}
+
+void TForm1::buildShockEffects()
+{
+    shockPulse_ = new Glow(Glow::Kind::Ring, QColor(0xFF, 0x3B, 0x30), stage_);
+    shockPulse_->setObjectName(QStringLiteral("ShockPulse"));
+    place(shockPulse_, onDevice(assets::face::shockButton).adjusted(-12, -12, 12, 12));
+    shockPulse_->hide();
+    shockFlash_ = new Glow(Glow::Kind::Fill, QColor(0xFF, 0xFF, 0xF0, 235), stage_);
+    shockFlash_->setObjectName(QStringLiteral("ShockFlash"));
+    place(shockFlash_, onDevice(assets::face::display));
+    shockFlash_->hide();
+
+    // The armed Shock button breathes in and out about once a second.
+    pulseTimer_.setInterval(40);
+    connect(&pulseTimer_, &QTimer::timeout, this, [this] {
+        pulsePhase_ = (pulsePhase_ + 1) % 25;
+        shockPulse_->setLevel(0.35 + 0.65 * std::abs(12 - pulsePhase_) / 12.0);
+    });
+    // A delivered shock: the patient jolts and the display flashes, for about a third of a second.
+    joltTimer_.setInterval(35);
+    connect(&joltTimer_, &QTimer::timeout, this, [this] {
+        static constexpr int shifts[] = {6, -6, 5, -4, 3, -2, 1, 0};
+        constexpr int steps = static_cast<int>(std::size(shifts));
+        stage_->setJolt(QPoint(shifts[joltStep_], 0));
+        shockFlash_->setLevel(1.0 - static_cast<double>(joltStep_) / steps);
+        if (++joltStep_ >= steps) {
+            joltTimer_.stop();
+            stage_->setJolt(QPoint());
+            shockFlash_->hide();
+        }
+    });
+}
+
+void TForm1::syncShockEffects()
+{
+    Scenario& s = scenario();
+    const bool armed = shockArmed(s) && s.ui.ShockButton.visible && s.ui.aed2.visible;
+    if (armed != shockPulse_->isVisible()) {
+        shockPulse_->setVisible(armed);
+        if (armed) {
+            shockPulse_->raise();
+            pulseTimer_.start();
+        } else {
+            pulseTimer_.stop();
+        }
+    }
+    const int shocks = s.state.shockCount;
+    if (shocks > shownShocks_) {
+        joltStep_ = 0;
+        shockFlash_->setLevel(1.0);
+        shockFlash_->show();
+        shockFlash_->raise();
+        joltTimer_.start();
+    }
+    shownShocks_ = shocks;
+}
+
+bool TForm1::jolting() const
+{
+    return joltTimer_.isActive();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -686,6 +1003,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (messages_ && watched == messages_->viewport() && event->type() == QEvent::MouseButtonPress) {
         run("MainMSGDisplayClick");
         return true;
+    }
+    // Enter or Space on the messages is the click that starts the scenario.
+    if (messages_ && watched == messages_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            run("MainMSGDisplayClick");
+            return true;
+        }
+    }
+    if (watched == canvas_ && event->type() == QEvent::Resize) {
+        // The main menu and the Options pages lie over the whole window.
+        for (QWidget* overlay : {menu_, pages_})
+            if (overlay)
+                overlay->setGeometry(canvas_->rect());
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -705,6 +1036,12 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A scenario in progress is only left when the trainee says so.
+    if (!FormCloseQuery(scenario())) {
+        event->ignore();
+        return;
+    }
+    saveWindowGeometry();
     run("FormClose");
     event->accept();
 }
@@ -728,7 +1065,7 @@ void TForm1::sync()
             if (size.isEmpty())
                 if (auto* p = qobject_cast<Picture*>(b.widget))
                     size = p->naturalSize();
-            b.widget->setGeometry(b.control->left, b.control->top, size.width(), size.height());
+            place(b.widget, QRect(b.control->left, b.control->top, size.width(), size.height()));
         }
         if (b.widget->isVisibleTo(b.widget->parentWidget()) != shown)
             b.widget->setVisible(shown);
@@ -747,6 +1084,19 @@ void TForm1::sync()
     pauseAction_->setEnabled(ui.Pause.enabled && !ui.MENU.visible);
     adviceAction_->setEnabled(ui.Advice.enabled && !ui.MENU.visible);
     historyAction_->setEnabled(ui.PatientHistory.enabled && !ui.MENU.visible);
+    // While the scenario waits for its start the messages hold the focus: Enter or Space starts.
+    const bool waiting = scenarioWaitingForStart(scenario());
+    startAction_->setEnabled(waiting);
+    messages_->setFocusPolicy(waiting ? Qt::StrongFocus : Qt::NoFocus);
+    if (waiting && isVisible() && !messages_->hasFocus() && !QApplication::activeModalWidget()
+        && (!QApplication::focusWidget() || QApplication::focusWidget()->window() == this))
+        messages_->setFocus(Qt::OtherFocusReason);
+    // Once started, the keyboard goes on from the first action button.
+    if (!waiting && messages_->hasFocus())
+        if (QWidget* first = actions_->findChild<QPushButton*>(QString::fromStdString(ui.CPRButton.name()));
+            first && first->isEnabled())
+            first->setFocus(Qt::OtherFocusReason);
+    syncShockEffects();
     if (windows_)
         windows_->sync();
     syncing_ = false;

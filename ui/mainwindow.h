@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -21,6 +22,7 @@
 namespace defib::ui {
 
 class SecondaryWindows;
+class Stage;
 
 // What the window needs from the machine: the platform services, which tests replace.
 struct WindowServices {
@@ -30,6 +32,8 @@ struct WindowServices {
     WallClock* wallClock = nullptr;
     // Time that moves only when told (tests and screenshots); the window's own clock otherwise.
     VirtualClock* virtualClock = nullptr;
+    // The window's size and place are kept between runs (QSettings); tests leave them alone.
+    bool remembersGeometry = true;
 };
 
 // The main window. It shows the core's controls and hands every click, drop and key to the
@@ -53,6 +57,12 @@ public:
     // Shows the model: every widget follows its control.
     void sync();
     QWidget* canvas() const { return canvas_; }
+    // The picture area, which maps the core's design coordinates to the window's.
+    Stage* stage() const { return stage_; }
+    // Where a widget of the picture area stands in design coordinates.
+    QRect designRect(QWidget* widget) const;
+    // The patient jolts after a shock (for about a third of a second).
+    bool jolting() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +93,12 @@ private:
     void startPadDrag(Picture* pad, Control& control, const std::string& name);
     void dropOn(const std::string& zone, QPoint at);
     void popup(QMenu* menu, QWidget* button);
+    void place(QWidget* widget, const QRect& design);
+    void buildShockEffects();
+    void syncShockEffects();
+    void syncScoreLog();
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
     void syncText(QLabel* label, const Control& control);
     void placeCable(QWidget* cable, const Control& control);
 
@@ -98,12 +114,30 @@ private:
     QString promptDirectory_;
 
     QWidget* canvas_ = nullptr;
+    Stage* stage_ = nullptr;
+    QWidget* side_ = nullptr;
+    QWidget* actions_ = nullptr;
+    QWidget* menu_ = nullptr;
+    QWidget* pages_ = nullptr;
+    QListWidget* scoreLog_ = nullptr;
+    QLabel* scoreChange_ = nullptr;
+    QTimer scoreChangeTimer_;
+    QLabel* promptCaption_ = nullptr;
+    Glow* shockPulse_ = nullptr;
+    Glow* shockFlash_ = nullptr;
+    QTimer pulseTimer_;
+    QTimer joltTimer_;
+    int pulsePhase_ = 0;
+    int joltStep_ = 0;
+    int shownShocks_ = 0;
+    bool remembersGeometry_ = true;
     std::vector<Binding> bindings_;
     std::vector<std::function<void()>> syncers_;
     QPlainTextEdit* messages_ = nullptr;
     QMenu* abcsMenu_ = nullptr;
     QMenu* cprMenu_ = nullptr;
     QMenu* troubleMenu_ = nullptr;
+    QAction* startAction_ = nullptr;
     QAction* pauseAction_ = nullptr;
     QAction* adviceAction_ = nullptr;
     QAction* historyAction_ = nullptr;

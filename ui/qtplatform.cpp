@@ -12,25 +12,37 @@ void ClockSeededRandom::randomize()
     generator_.seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
 }
 
+QWidget* WidgetDialogs::owner() const
+{
+    // A window of the program that stays on top (the password dialog) would hide a box that
+    // belongs to the main window, and take no clicks while the box waits: the box belongs to it.
+    if (parent_)
+        for (QWidget* window : parent_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (window->isWindow() && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+                return window;
+    return parent_;
+}
+
 void WidgetDialogs::message(const std::string& text, MessageKind kind)
 {
     const QString body = QString::fromStdString(text);
+    QWidget* over = owner();
     switch (kind) {
     case MessageKind::Information:
-        QMessageBox::information(parent_, QStringLiteral("Defibrio"), body);
+        QMessageBox::information(over, QStringLiteral("Defibrio"), body);
         break;
     case MessageKind::Warning:
-        QMessageBox::warning(parent_, QStringLiteral("Defibrio"), body);
+        QMessageBox::warning(over, QStringLiteral("Defibrio"), body);
         break;
     case MessageKind::Error:
-        QMessageBox::critical(parent_, QStringLiteral("Defibrio"), body);
+        QMessageBox::critical(over, QStringLiteral("Defibrio"), body);
         break;
     }
 }
 
 bool WidgetDialogs::confirm(const std::string& text)
 {
-    return QMessageBox::question(parent_, QStringLiteral("Defibrio"), QString::fromStdString(text),
+    return QMessageBox::question(owner(), QStringLiteral("Defibrio"), QString::fromStdString(text),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }
@@ -38,7 +50,7 @@ bool WidgetDialogs::confirm(const std::string& text)
 bool WidgetDialogs::ask(const std::string& question, std::string& answer)
 {
     bool ok = false;
-    QString text = QInputDialog::getText(parent_, QStringLiteral("Defibrio"), QString::fromStdString(question),
+    QString text = QInputDialog::getText(owner(), QStringLiteral("Defibrio"), QString::fromStdString(question),
                                          QLineEdit::Normal, QString::fromStdString(answer), &ok);
     if (ok)
         answer = text.toStdString();

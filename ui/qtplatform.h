@@ -24,6 +24,9 @@ public:
     bool confirm(const std::string& text) override;
     bool ask(const std::string& question, std::string& answer) override;
 
+    // The window a box is shown over: the main window, or a window of it that stays on top.
+    QWidget* owner() const;
+
 private:
     QWidget* parent_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QUrl>
+#include <algorithm>
 
 namespace defib::ui {
 
@@ -47,15 +48,23 @@ QSoundEffect* EffectsPlayer::effectFor(const QString& path)
 
 bool EffectsPlayer::play(const std::string& path)
 {
+    outputFailed_ = false;
     const QString file = QString::fromStdString(path);
     if (!QFileInfo(file).isFile())
         return false;
-    // A machine without a sound device plays nothing, but the scenario goes on as with sound.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return true;
-    QSoundEffect* effect = effectFor(file);
-    if (effect->status() == QSoundEffect::Error)
+    // Without a sound device (or with a sound server that refuses us) nothing can be heard: the
+    // trainer must then show what it would say.
+    if (QMediaDevices::audioOutputs().isEmpty() || QMediaDevices::defaultAudioOutput().isNull()) {
+        outputFailed_ = true;
         return false;
+    }
+    QSoundEffect* effect = effectFor(file);
+    if (effect->status() == QSoundEffect::Error) {
+        // One file that does not decode is a damaged file; when none plays, it is the output.
+        outputFailed_ = std::none_of(effects_.cbegin(), effects_.cend(),
+                                     [](const QSoundEffect* e) { return e->status() == QSoundEffect::Ready; });
+        return false;
+    }
     if (playing_ && playing_ != effect)
         playing_->stop();
     playing_ = effect;

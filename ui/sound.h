@@ -23,12 +23,14 @@ public:
     void preload(const QString& directory);
     bool play(const std::string& path) override;
     void stop() override;
+    bool outputFailed() const override { return outputFailed_; }
 
 private:
     QSoundEffect* effectFor(const QString& path);
 
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* playing_ = nullptr;
+    bool outputFailed_ = false;
 };
 
 } // namespace defib::ui

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "pictures.h"
 
@@ -134,6 +135,41 @@ void Led::paintEvent(QPaintEvent*)
         break;
     }
     }
+}
+
+Glow::Glow(Kind kind, QColor colour, QWidget* parent)
+    : QWidget(parent)
+    , kind_(kind)
+    , colour_(colour)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Glow::setLevel(double level)
+{
+    if (level == level_)
+        return;
+    level_ = level;
+    update();
+}
+
+void Glow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor colour = colour_;
+    colour.setAlphaF(static_cast<float>(std::clamp(level_, 0.0, 1.0)) * colour_.alphaF());
+    if (kind_ == Kind::Fill) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRoundedRect(QRectF(rect()), 4, 4);
+        return;
+    }
+    const double width = std::max(2.0, rect().width() / 12.0);
+    painter.setPen(QPen(colour, width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(rect()).adjusted(width, width, -width, -width));
 }
 
 DropZone::DropZone(QWidget* parent)

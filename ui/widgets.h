@@ -55,6 +55,26 @@ private:
     Colour colour_ = clWhite;
 };
 
+// A light over the trainer that the window animates: a ring that pulses around the armed Shock
+// button, or a fill that flashes over the display when a shock is delivered. It takes no clicks.
+class Glow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Ring, Fill };
+    Glow(Kind kind, QColor colour, QWidget* parent);
+    // 0 dark .. 1 full.
+    void setLevel(double level);
+    double level() const { return level_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kind kind_;
+    QColor colour_;
+    double level_ = 0;
+};
+
 // A transparent drop target over the patient.
 class DropZone : public QWidget {
     Q_OBJECT

@@ -25,8 +25,9 @@ TEST_F(Feedback, TheScoreLogKeepsEveryChangeWithItsReasonAndTime)
     // Step points for Analyze, then a shock not given: the disarm costs 200; advice costs 50.
     run("set nextStep 18\nset patientCleared true\nset elapsedSeconds 40\ndo AnalyzeButtonClick\nwait 34000\n"
         "do AdviceClick");
-    EXPECT_EQ(logLines(s()), (Lines{"40s 0ms 10 Analyze", "74s 34000ms -200 Did not shock after Shock Advised (-200).",
-                                    "74s 34000ms -50 Advice used (-50)."}));
+    EXPECT_EQ(logLines(s()),
+              (Lines{"40s 0ms 10 Analyze", "74s 34000ms -200 Did not shock after Shock Advised (-200).",
+                     "74s 34000ms -50 Advice used (-50)."}));
     // Every change of the score is in the log.
     int sum = 0;
     for (const ScoreChange& change : s().scoreLog)
@@ -55,7 +56,8 @@ TEST_F(Feedback, TheCaptionFollowsThePromptsWithOrWithoutAudio)
 {
     for (const char* audio : {"T", "F"}) {
         fresh();
-        run(std::string("option SOUNDCheckBox ") + audio + "\nset patientCleared true\ndo AnalyzeButtonClick\nwait 500");
+        run(std::string("option SOUNDCheckBox ") + audio
+            + "\nset patientCleared true\ndo AnalyzeButtonClick\nwait 500");
         EXPECT_EQ(s().caption, "[beep] Stand clear.") << audio;
         wait(9000);
         EXPECT_EQ(s().caption, "Shock advised.") << audio;
@@ -75,10 +77,10 @@ TEST_F(Feedback, TheCaptionFollowsThePromptsWithOrWithoutAudio)
 
 TEST(PromptCaption, EveryPromptFileHasItsWords)
 {
-    const char* files[] = {"connecte.wav", "connectE.wav", "pushanal.wav", "pushanaB.wav", "bepclear.wav",
-                           "analyzeN.wav", "motion.wav",   "MOTION.WAV",   "shockadv.wav", "noshockA.wav",
-                           "SWEEP.wav",    "standcle.wav", "shkwarn.wav",  "click.wav",    "CLICK.WAV",
-                           "checkfor.wav", "ifnopls.wav",  "ifnoplsS.wav", "battrepl.wav"};
+    const char* files[]
+        = {"connecte.wav", "connectE.wav", "pushanal.wav", "pushanaB.wav", "bepclear.wav", "analyzeN.wav", "motion.wav",
+           "MOTION.WAV",   "shockadv.wav", "noshockA.wav", "SWEEP.wav",    "standcle.wav", "shkwarn.wav",  "click.wav",
+           "CLICK.WAV",    "checkfor.wav", "ifnopls.wav",  "ifnoplsS.wav", "battrepl.wav"};
     for (const char* file : files)
         EXPECT_FALSE(promptCaption(file).empty()) << file;
     EXPECT_EQ(promptCaption("analyzeN.wav"), "Analyzing now. Stand clear.");

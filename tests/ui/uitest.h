@@ -51,11 +51,14 @@ public:
     bool play(const std::string& path) override
     {
         played.push_back(path.substr(path.find_last_of('/') + 1));
-        return true;
+        return !dead;
     }
     void stop() override { ++stops; }
+    bool outputFailed() const override { return dead; }
     std::vector<std::string> played;
     int stops = 0;
+    // A sound output that cannot play at all (no device, the sound server refuses).
+    bool dead = false;
 };
 
 class FixedWallClock : public WallClock {
@@ -75,7 +78,7 @@ struct Fixture {
         motion.write("RIFF");
         motion.close();
         window = std::make_unique<ui::TForm1>(dir.path(),
-                                              ui::WindowServices{&random, &sound, &dialogs, &wallClock, &clock});
+                                              ui::WindowServices{&random, &sound, &dialogs, &wallClock, &clock, false});
         window->show();
     }
     Scenario& s() { return window->scenario(); }

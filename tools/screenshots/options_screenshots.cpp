@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     PrintedDialogs dialogs(false, std::nullopt);
     FixedClock wallClock;
     VirtualClock clock;
-    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock});
+    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
     window.show();
     Scenario& s = window.scenario();
 

@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     PrintedDialogs dialogs(true, "60");
     FixedClock wallClock;
     VirtualClock clock;
-    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock});
+    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
     window.show();
     Scenario& s = window.scenario();
     s.options.setText(s.options.OptTroubleOdds, "0");
