@@ -125,6 +125,7 @@ bool registerUser(Scenario& s, const std::string& typedName, const std::string& 
     st.userIdNumber = id;
     st.registrationDate = s.platform.wallClock.shortDate();
     st.examScenarioNumber = 0;
+    s.examTotal = 0;
     setMode(s, !testMode);
     s.registration.window.visible = false;
     return true;
@@ -269,6 +270,10 @@ void startScenario(Scenario& s)
     s.state.resetForStart();
     s.scoreLog.clear();
     s.caption.clear();
+    // The summary that ended a test kept its heading; the next scenario is headed by its own mode.
+    const char* heading = s.state.practiceMode ? "PRACTICE" : "TEST";
+    if (s.summary.MODELABEL.text() != heading)
+        s.summary.MODELABEL.setText(heading);
     for (Timer* timer : s.scheduler.timers()) {
         timer->pausedWhileRunning = false;
         timer->tag = 0;

@@ -86,6 +86,8 @@ public:
     // Set when the sound output cannot play at all: the rest of the run goes on as with audio off,
     // while the Audio option itself (and so the option files) stays as the user left it.
     bool soundOutputFailed = false;
+    // The scores of the test scenarios so far, added up for the summary that ends the test.
+    int examTotal = 0;
     // Audio is on: the option is checked and the sound output has not failed.
     bool audioOn() const { return option(options.SOUNDCheckBox) && !soundOutputFailed; }
 

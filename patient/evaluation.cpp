@@ -154,13 +154,17 @@ void writeRecords(Scenario& s)
         return;
     }
     ++st.examScenarioNumber;
+    s.examTotal += st.score;
     s.summary.Errors.addLine("(Test Scenario #" + std::to_string(st.examScenarioNumber) + ")");
     if (!s.option(s.options.THREESCENARIOTEST))
         return;
     if (st.examScenarioNumber >= 3) {
         s.summary.RepeatButton.enabled = true;
         setMode(s, true);
+        // The summary that ends the test is still the test's, with the total of its scenarios.
+        s.summary.MODELABEL.setText("TEST");
         s.summary.Errors.addLine("(End of Test)");
+        s.summary.Errors.addLine("(Test total: " + std::to_string(s.examTotal) + ")");
     } else {
         s.summary.RepeatButton.enabled = false;
     }
