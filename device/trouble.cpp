@@ -81,7 +81,8 @@ void TroubleBatteryMenuItemClick(Scenario& s)
     ui.PowerLight.setColour(clWhite);
     ui.POWERBUTTON2.enabled = true;
     ui.POWERBUTTON2.visible = true;
-    ui.AnalyzeButton.visible = true;
+    // The two-button model has no Analyze button to come back.
+    ui.AnalyzeButton.visible = !s.option(s.options.OPTTWOBUTTONAED);
 }
 
 void LOWBATTERYINDICATORTIMERTimer(Scenario& s)

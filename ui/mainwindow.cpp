@@ -171,8 +171,12 @@ void TForm1::buildMenus()
     adviceAction_ = file->addAction(QStringLiteral("&Advice (-50)"), this, [this] { run("AdviceClick"); });
     adviceAction_->setObjectName(QStringLiteral("Advice"));
     file->addSeparator();
-    QAction* debug = file->addAction(QStringLiteral("&Debug Window"), this, [this] { windows_->showDebug(); });
-    debug->setObjectName(QStringLiteral("DebugWindow"));
+    debugAction_ = file->addAction(QStringLiteral("&Debug Window"), this, [this] {
+        if (!scenario().state.practiceMode)
+            return;
+        windows_->showDebug();
+    });
+    debugAction_->setObjectName(QStringLiteral("DebugWindow"));
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("Exit"));
@@ -333,7 +337,8 @@ void TForm1::buildPatient()
     mat->setStyleSheet(
         QStringLiteral("#PatientMat { background: #CBD5DE; border: 1px solid #AAB6C2; border-radius: 10px; }"));
     QLabel* patientCaption = caption(stage_, QStringLiteral("PatientCaption"), QStringLiteral("Patient"));
-    place(patientCaption, QRect(26, 46, 120, 18));
+    // At the foot of the mat, where the bubble of the responsiveness check does not reach.
+    place(patientCaption, QRect(26, 576, 120, 18));
     stage_->setDesignFont(patientCaption, 13);
 
     for (Control* body : {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4}) {
@@ -376,6 +381,18 @@ void TForm1::buildDevice()
     place(opened, frame);
     opened->setAccessibleName(QStringLiteral("AED trainer"));
 
+    // The two-button model has no Analyze button: its slot, label and step badge are blanked out.
+    auto* blank = new QFrame(stage_);
+    blank->setObjectName(QStringLiteral("TwoButtonBlank"));
+    place(blank, onDevice(assets::face::analyzeButton).adjusted(-14, -14, 40, 30));
+    blank->setStyleSheet(QStringLiteral("#TwoButtonBlank { background: #2F3439; border-radius: 10px; }"));
+    blank->setAttribute(Qt::WA_TransparentForMouseEvents);
+    syncers_.push_back([this, blank, &ui] {
+        const bool shown = ui.aed2.visible && scenario().option(scenario().options.OPTTWOBUTTONAED);
+        if (blank->isVisibleTo(stage_) != shown)
+            blank->setVisible(shown);
+    });
+
     auto* cover = new QFrame(stage_);
     cover->setObjectName(QStringLiteral("AnalyzeButtonCover"));
     place(cover, onDevice(assets::face::analyzeButton).adjusted(-6, -6, 6, 6));
@@ -405,16 +422,20 @@ void TForm1::buildDevice()
     button(ui.ShockButton, QStringLiteral("ShockButton"), assets::face::shockButton, "SHOCKButtonClick", &ui.aed2,
            QStringLiteral("Delivers the shock"));
 
-    auto led = [&](Control& control, Led::Mark mark, const assets::Spot& spot) {
+    auto led = [&](Control& control, Led::Mark mark, const assets::Spot& spot, const QString& name) {
         auto* l = new Led(mark, stage_);
         l->setObjectName(QString::fromStdString(control.name()));
+        l->setAccessibleName(name);
         place(l, ledRect(spot));
         bind(l, control, false, &ui.aed2);
-        syncers_.push_back([l, &control] { l->setColour(control.colour()); });
+        syncers_.push_back([l, &control] {
+            l->setColour(control.colour());
+            l->setAccessibleDescription(control.colour() == clWhite ? QStringLiteral("off") : QStringLiteral("lit"));
+        });
     };
-    led(ui.PowerLight, Led::Mark::Power, assets::face::powerLed);
-    led(ui.AnalyzeLED, Led::Mark::Analyze, assets::face::analyzeLed);
-    led(ui.ShockLED, Led::Mark::Shock, assets::face::shockLed);
+    led(ui.PowerLight, Led::Mark::Power, assets::face::powerLed, QStringLiteral("Power light"));
+    led(ui.AnalyzeLED, Led::Mark::Analyze, assets::face::analyzeLed, QStringLiteral("Analyze light"));
+    led(ui.ShockLED, Led::Mark::Shock, assets::face::shockLed, QStringLiteral("Shock light"));
 
     const QRect display = onDevice(assets::face::display);
     QFont lcd(QStringLiteral("DejaVu Sans Mono"));
@@ -1087,6 +1108,10 @@ void TForm1::sync()
     // While the scenario waits for its start the messages hold the focus: Enter or Space starts.
     const bool waiting = scenarioWaitingForStart(scenario());
     startAction_->setEnabled(waiting);
+    // The debug window shows the next step: never in a test.
+    debugAction_->setEnabled(scenario().state.practiceMode);
+    if (!scenario().state.practiceMode && windows_)
+        windows_->debug()->hide();
     messages_->setFocusPolicy(waiting ? Qt::StrongFocus : Qt::NoFocus);
     if (waiting && isVisible() && !messages_->hasFocus() && !QApplication::activeModalWidget()
         && (!QApplication::focusWidget() || QApplication::focusWidget()->window() == this))

@@ -138,6 +138,7 @@ private:
     QMenu* cprMenu_ = nullptr;
     QMenu* troubleMenu_ = nullptr;
     QAction* startAction_ = nullptr;
+    QAction* debugAction_ = nullptr;
     QAction* pauseAction_ = nullptr;
     QAction* adviceAction_ = nullptr;
     QAction* historyAction_ = nullptr;

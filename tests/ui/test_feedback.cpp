@@ -221,6 +221,44 @@ private slots:
         QVERIFY(!g.window->findChild<QAction*>(QStringLiteral("PatientHistory"))->shortcut().isEmpty());
     }
 
+    void closingDuringAScenarioAsksFirst()
+    {
+        Ready f;
+        f.start();
+        // No: the window and the scenario stay.
+        f.dialogs.answers.push_back(false);
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.dialogs.questions.back(), std::string(endAndQuitQuestion));
+        QVERIFY(f.window->isVisible());
+        QVERIFY(f.s().timers.ELAPSEDSecTIMER.enabled());
+        QVERIFY(!f.s().ui.quitRequested);
+        // Yes: the scenario is recorded as terminated and the program ends.
+        f.dialogs.answers.push_back(true);
+        QVERIFY(f.window->close());
+        QVERIFY(f.s().ui.quitRequested);
+        QVERIFY(f.s().state.reportLine.find("Scenario terminated") != std::string::npos);
+        // From the main menu nothing is asked.
+        Fixture g;
+        g.window->sync();
+        QVERIFY(g.window->close());
+        QVERIFY(g.dialogs.questions.empty());
+    }
+
+    void theDebugWindowIsClosedToATest()
+    {
+        Ready f;
+        auto* debug = f.window->findChild<QAction*>(QStringLiteral("DebugWindow"));
+        QVERIFY(debug->isEnabled());
+        f.dialogs.answers.push_back(true);
+        registerUser(f.s(), "Sam", "", true);
+        startNewScenario(f.s());
+        f.window->sync();
+        QVERIFY(!f.s().state.practiceMode);
+        QVERIFY(!debug->isEnabled());
+        debug->trigger();
+        QVERIFY(!f.find(QStringLiteral("TFormdebug"))->isVisible());
+    }
+
     void theWrongPasswordMessageBelongsToTheDialog()
     {
         QTemporaryDir dir;
