@@ -384,7 +384,7 @@ void TForm1::buildDevice()
     // The two-button model has no Analyze button: its slot, label and step badge are blanked out.
     auto* blank = new QFrame(stage_);
     blank->setObjectName(QStringLiteral("TwoButtonBlank"));
-    place(blank, onDevice(assets::face::analyzeButton).adjusted(-14, -14, 40, 30));
+    place(blank, onDevice(assets::face::analyzeButton).adjusted(-22, -18, 40, 30));
     blank->setStyleSheet(QStringLiteral("#TwoButtonBlank { background: #2F3439; border-radius: 10px; }"));
     blank->setAttribute(Qt::WA_TransparentForMouseEvents);
     syncers_.push_back([this, blank, &ui] {

@@ -261,7 +261,8 @@ def draw_open(out):
     # Analyze: a rounded square recess.
     acx, acy = centre(ANALYZE)
     square_recess(svg, acx, acy, 29, accent='#d9a21b')
-    step(svg, acx - 26, acy - 26, 3)
+    # Beside the cover of the Analyze button, which lies over the recess, and below ON/OFF.
+    step(svg, acx - 37, acy - 36, 3)
     label(svg, acx, acy + 42, 'ANALYZE')
     # Shock: a larger ring with a hazard rim.
     scx, scy = centre(SHOCK)
