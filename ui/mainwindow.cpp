@@ -149,8 +149,11 @@ bool TForm1::run(const std::string& handler)
 {
     const bool found = trainer_->run(handler);
     sync();
-    if (scenario().ui.quitRequested)
+    if (scenario().ui.quitRequested) {
+        // Quit from a menu ends the program without closing the window: its place is kept here.
+        saveWindowGeometry();
         QTimer::singleShot(0, qApp, &QApplication::quit);
+    }
     return found;
 }
 
