@@ -1,5 +1,7 @@
 #include "ui/secondary.h"
 
+#include "ui/boardview.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
@@ -232,14 +234,14 @@ void SecondaryWindows::buildScoreboard()
     // under it, and from the summary no button of the summary can act.
     scoreboard_->setModal(true);
     auto* layout = new QVBoxLayout(scoreboard_);
-    board_ = new QPlainTextEdit(scoreboard_);
+    board_ = new BoardView(scoreboard_);
     board_->setObjectName(QStringLiteral("Memo1"));
     board_->setReadOnly(true);
     board_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(11);
     board_->setFont(fixed);
-    board_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(40, QLatin1Char('M'))), 260);
+    board_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(46, QLatin1Char('M'))), 260);
     layout->addWidget(board_);
     auto* ok = new QPushButton(QStringLiteral("OK"), scoreboard_);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -332,8 +334,7 @@ void SecondaryWindows::sync()
 
     ScoreboardWindow& board = s.scoreboardWindow;
     const QString text = QString::fromStdString(board.Memo1.text());
-    if (board_->toPlainText() != text)
-        board_->setPlainText(text);
+    board_->setLines(text);
     const bool onTop = scoreboard_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (onTop != board.stayOnTop) {
         scoreboard_->setWindowFlag(Qt::WindowStaysOnTopHint, board.stayOnTop);

@@ -11,6 +11,8 @@
 
 namespace defib::ui {
 
+class BoardView;
+
 class TForm1;
 
 // A window of its own that tells the main window when its frame is closed.
@@ -64,7 +66,7 @@ private:
     QPushButton* repeat_ = nullptr;
 
     ToolWindow* scoreboard_ = nullptr;
-    QPlainTextEdit* board_ = nullptr;
+    BoardView* board_ = nullptr;
 
     ToolWindow* debug_ = nullptr;
     QLabel* nextStep_ = nullptr;

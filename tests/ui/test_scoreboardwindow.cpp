@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "engine/flow.h"
+#include "ui/boardview.h"
 #include "uitest.h"
 
 using namespace defib;
@@ -50,6 +51,11 @@ private slots:
         QVERIFY(b.memo()->isReadOnly());
         QCOMPARE(b.memo()->lineWrapMode(), QPlainTextEdit::NoWrap);
         QVERIFY(fixedPitch(b.memo()->font()));
+        // The lines carry the heading themselves: the window adds no second one and no place.
+        auto* view = qobject_cast<ui::BoardView*>(b.memo());
+        QVERIFY(view);
+        QVERIFY(!view->headingShown());
+        QCOMPARE(ui::BoardView::places(idle), QList<int>(12, 0));
         QVERIFY(!b.board()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         b.ok();
         QVERIFY(!b.board()->isVisible());
@@ -68,6 +74,11 @@ private slots:
         QCOMPARE(b.memo()->toPlainText(),
                  QStringLiteral("  Pat Trainee     12/8/26         450\n"
                                 "  Sam Medic       12/8/26         -20\n "));
+        // The file keeps its format; the window heads the columns and numbers the entries.
+        auto* view = qobject_cast<ui::BoardView*>(b.memo());
+        QVERIFY(view);
+        QVERIFY(view->headingShown());
+        QCOMPARE(ui::BoardView::places(b.memo()->toPlainText().split(QLatin1Char('\n'))), (QList<int>{1, 2, 0}));
     }
 
     // From the summary the board stays on top and the summary cannot be used until it is closed.
