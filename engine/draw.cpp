@@ -1,5 +1,7 @@
 #include "engine/draw.h"
 
+#include <algorithm>
+
 #include "engine/layout.h"
 
 namespace defib {
@@ -64,10 +66,12 @@ static std::string ageText(Scenario& s)
     default:
         break;
     }
+    // The limit reads within its range (1 and up), and no patient is younger than a year or
+    // lighter than a pound, however low the limit is set.
     const int limit = s.number(s.options.OptMinimumAge);
     if (s.option(s.options.Age)) {
         int age = st.scenarioKind == KindUnderageChild ? limit - 1 - random.random(2) : limit + random.random(7);
-        return std::to_string(age) + " y.o. male";
+        return std::to_string(std::max(age, 1)) + " y.o. male";
     }
     int age = 0;
     int weight = 0;
@@ -78,7 +82,7 @@ static std::string ageText(Scenario& s)
         age = random.random(4) + 6;
         weight = limit + 5 * (random.random(4) + 1);
     }
-    return std::to_string(age) + " y.o. male " + std::to_string(weight) + " pounds";
+    return std::to_string(age) + " y.o. male " + std::to_string(std::max(weight, 1)) + " pounds";
 }
 
 static const char* const adultHistories[] = {

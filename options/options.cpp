@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <filesystem>
 
 #include "options/textfile.h"
+#include "options/utf8.h"
 
 namespace defib {
 
@@ -16,9 +18,24 @@ Options::Options(Dialogs& dialogs)
     optionsDirty = false;
 }
 
+OptionRange Options::range(const Control& control) const
+{
+    if (&control == &OptTroubleOdds)
+        return {0, 100};
+    if (&control == &OptHypoShocks)
+        return {0, 10};
+    if (&control == &OptMinimumAge)
+        return {1, Age.checked ? 18 : 121};
+    if (&control == &OptCPR1Length || &control == &OptCPR2Length || &control == &OptCPR3Length
+        || &control == &OptCPR4Length)
+        return {0, 180};
+    return {INT_MIN, INT_MAX};
+}
+
 int Options::number(const Control& control) const
 {
-    return parseNumber(control.text());
+    const OptionRange limits = range(control);
+    return std::clamp(parseNumber(control.text()), limits.lowest, limits.highest);
 }
 
 void Options::setChecked(Control& control, bool checked)
@@ -88,7 +105,7 @@ void Options::OPTTWOBUTTONAEDClick()
 void Options::AGECLICK()
 {
     Weight.checked = false;
-    if (number(OptMinimumAge) > 18)
+    if (parseNumber(OptMinimumAge.text()) > 18)
         setText(OptMinimumAge, "8");
     Age.checked = true;
     optionsDirty = true;
@@ -231,19 +248,89 @@ void Options::loadProtocolLines(const std::vector<std::string>& lines)
 #undef DEFIB_LOAD_OPTION
 }
 
+namespace {
+// What a file gives the pages: its lines, or nothing and why. An empty file, or one with bytes
+// that no text of options holds (a binary file, UTF-16), is damaged; a UTF-8 byte-order mark in
+// front is left out. A short file is not damaged: its missing lines read as empty.
+struct OptionFileRead {
+    bool found = false;
+    std::vector<std::string> lines;
+    std::string problem;
+};
+
+OptionFileRead readOptionFile(const std::string& path)
+{
+    OptionFileRead result;
+    ReadBytes read = readBytes(path, largestOptionFile);
+    switch (read.status) {
+    case ReadStatus::Missing:
+        return result;
+    case ReadStatus::Ok:
+        break;
+    case ReadStatus::NotAFile:
+    case ReadStatus::TooLarge:
+        result.problem = "cannot be used: " + read.error;
+        return result;
+    case ReadStatus::Unreadable:
+        result.problem = "exists but cannot be read (" + read.error + ")";
+        return result;
+    }
+    std::string& bytes = read.bytes;
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        bytes.erase(0, 3);
+    const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\r' && c != '\n') || byte == 0x7F;
+    });
+    if (binary || bytes.find_first_not_of("\r\n") == std::string::npos) {
+        result.problem = binary ? "is damaged: it is not a text file of options" : "is damaged: it is empty";
+        return result;
+    }
+    result.found = true;
+    result.lines = splitLines(bytes);
+    return result;
+}
+
+// The password a file gives must be one the password field can take, or nobody could ever open
+// the pages again: printable text of a length a field holds.
+bool typeablePassword(const std::string& text)
+{
+    return text.size() <= 32767 && isValidUtf8(text);
+}
+} // namespace
+
+void Options::tellAboutFile(const char* fileName, const std::string& problem, const char* defaults)
+{
+    dialogs_.message(std::string("The option file ") + fileName + " " + problem + ". The " + defaults
+                         + " options are used instead of what it could not give.",
+                     MessageKind::Error);
+}
+
 void Options::loadOptions()
 {
     checkProgramDirectory();
-    ReadResult program = readLines(path(programOptionsFile));
-    if (program.ok)
+    const OptionFileRead program = readOptionFile(path(programOptionsFile));
+    if (program.found) {
         loadProgramLines(program.lines);
-    else
+        if (program.lines.size() > 7 && !typeablePassword(program.lines[7])) {
+            setText(PASSWORD, "");
+            dialogs_.message(std::string("The option file ") + programOptionsFile
+                                 + " holds a password that cannot be typed, so it is not used: the Options pages "
+                                   "open without a password.",
+                             MessageKind::Error);
+        }
+    } else {
         setProgramDefaults();
-    ReadResult protocol = readLines(path(protocolOptionsFile));
-    if (protocol.ok)
+        if (!program.problem.empty())
+            tellAboutFile(programOptionsFile, program.problem, "default program");
+    }
+    const OptionFileRead protocol = readOptionFile(path(protocolOptionsFile));
+    if (protocol.found)
         loadProtocolLines(protocol.lines);
     else
         setProtocolDefaults();
+    if (!protocol.found && !protocol.problem.empty())
+        tellAboutFile(protocolOptionsFile, protocol.problem, "default protocol");
     optionsDirty = false;
 }
 

@@ -44,6 +44,12 @@ namespace defib {
 
 enum class OptionKind { Flag, Number, Text, Choice };
 
+// The values a number option takes on its page; what the logic reads is kept within them.
+struct OptionRange {
+    int lowest;
+    int highest;
+};
+
 inline constexpr const char* programOptionsFile = "OPTION1.INI";
 inline constexpr const char* protocolOptionsFile = "OPTION2.INI";
 
@@ -71,8 +77,12 @@ public:
     {
         return control.checked;
     }
-    // A number option's text as a whole number; text that is not one reads as 0.
+    // A number option's text as a whole number within the option's range: text that is not a
+    // number reads as 0, and a value out of the range (an edited file) as the nearer end.
     int number(const Control& control) const;
+    // 0..100 for the trouble odds, 0..10 hypothermic shocks, 1..18 years or 1..121 pounds as the
+    // pediatric limit, 0..180 seconds of CPR.
+    OptionRange range(const Control& control) const;
 
     // As a click would: a check box toggles only when the value differs and then runs its handler;
     // a radio button runs its handler when it becomes selected.
@@ -88,6 +98,8 @@ public:
     void setProtocolDefaults();
     void PROGRAMDefaultButtonClick();
     void PROTOCOLDefaultButtonClick();
+    // A file that cannot be read or is damaged gives one message naming it; the defaults stand in
+    // for what it could not give, so a damaged file never locks the pages with a password.
     void loadOptions();
     // Writes both files; false (after a message naming the file) when one could not be written.
     bool saveOptions();
@@ -109,6 +121,7 @@ private:
     void loadLine(Control& control, OptionKind kind, const std::string& line);
     void loadProgramLines(const std::vector<std::string>& lines);
     void loadProtocolLines(const std::vector<std::string>& lines);
+    void tellAboutFile(const char* fileName, const std::string& problem, const char* defaults);
     bool writeFile(const char* fileName, const std::vector<std::string>& lines);
 
     Dialogs& dialogs_;

@@ -1,8 +1,7 @@
 #include "options/reports.h"
 
-#include <filesystem>
-
 #include "options/textfile.h"
+#include "options/utf8.h"
 
 namespace defib {
 
@@ -12,10 +11,10 @@ ReportFiles reportFiles(bool practiceMode)
                         : ReportFiles{testSummaryFile, testDetailedFile};
 }
 
+// Columns count characters, not bytes, so that an accented name keeps the columns after it.
 static void padTo(std::string& text, std::size_t length)
 {
-    if (text.size() < length)
-        text.resize(length, ' ');
+    padCharacters(text, length);
 }
 
 static std::string lineStart(const std::string& userName, const std::string& userIdNumber, const std::string& date)
@@ -29,6 +28,23 @@ static std::string lineStart(const std::string& userName, const std::string& use
     return line;
 }
 
+void appendScore(std::string& line, const std::string& scoreText)
+{
+    if (scoreText.empty())
+        return;
+    if (scoreText.size() <= 5) {
+        line += std::string(5 - scoreText.size(), ' ') + scoreText;
+        return;
+    }
+    // A longer score (-10000 and below) takes one of the blanks in front of the column, so that it
+    // still ends where the shorter ones end; one blank always stays between it and what is before.
+    if (line.size() >= 2 && line.compare(line.size() - 2, 2, "  ") == 0)
+        line.pop_back();
+    else if (!line.empty() && line.back() != ' ')
+        line += ' ';
+    line += scoreText;
+}
+
 std::string reportLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
                        const std::string& elapsedTimeText, const std::string& shockTimesText,
                        const std::string& scoreText)
@@ -36,34 +52,13 @@ std::string reportLine(const std::string& userName, const std::string& userIdNum
     std::string line = lineStart(userName, userIdNumber, date);
     line += elapsedTimeText + "  ";
     line += shockTimesText == "NO SHOCKS" ? "----   " : shockTimesText + "  ";
-    if (!scoreText.empty() && scoreText.size() <= 5)
-        line += std::string(5 - scoreText.size(), ' ') + scoreText;
+    appendScore(line, scoreText);
     return line;
 }
 
 std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date)
 {
     return lineStart(userName, userIdNumber, date) + "Scenario terminated";
-}
-
-// Appends all lines or, as far as the system lets us, nothing: a write that stops half-way (a full
-// disk) is cut back to what the file held before.
-static bool appendWhole(const std::string& path, const std::vector<std::string>& lines, std::string& error)
-{
-    std::error_code ec;
-    std::uintmax_t before = 0;
-    if (fileExists(path)) {
-        before = std::filesystem::file_size(path, ec);
-        if (ec) {
-            error = ec.message();
-            return false;
-        }
-    }
-    if (appendLines(path, lines, error))
-        return true;
-    if (fileExists(path) && std::filesystem::file_size(path, ec) > before && !ec)
-        std::filesystem::resize_file(path, before, ec);
-    return false;
 }
 
 bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, const std::string& line,
@@ -76,10 +71,12 @@ bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, c
     block.insert(block.end(), errors.begin(), errors.end());
     block.emplace_back();
 
+    // Two copies of the program in one folder append one after the other, each block whole.
+    const FolderLock lock(options.programDirectory);
     bool allWritten = true;
     auto write = [&](const char* fileName, const std::vector<std::string>& lines) {
         std::string error;
-        if (appendWhole(options.path(fileName), lines, error))
+        if (appendLines(options.path(fileName), lines, error))
             return;
         allWritten = false;
         dialogs.message(std::string("The report file ") + fileName + " could not be written in the program folder: "

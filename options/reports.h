@@ -22,9 +22,14 @@ struct ReportFiles {
 };
 ReportFiles reportFiles(bool practiceMode);
 
-// Name padded to 18, the ID, date from column 33, elapsed time from column 43, the first shock
-// ("----" without one) and the score right-aligned in 5. Padding never cuts: a long name or ID
-// shifts what follows.
+// The score right-aligned in 5 columns behind `line`; a score of six characters (a 16-bit score
+// of -10000 and below) takes a blank in front of the column instead, keeping one blank before it.
+// An empty score is left out.
+void appendScore(std::string& line, const std::string& scoreText);
+
+// Name padded to 18 characters, the ID, date from column 33, elapsed time from column 43, the first shock
+// ("----" without one) and the score right-aligned in 5 (see appendScore). Padding counts
+// characters and never cuts: a long name or ID shifts what follows.
 std::string reportLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
                        const std::string& elapsedTimeText, const std::string& shockTimesText,
                        const std::string& scoreText);

@@ -60,12 +60,27 @@ std::vector<std::string> viewerLines(const std::string& fileName, std::vector<st
 
 ReadResult loadReport(const Options& options, const std::string& fileName)
 {
-    const std::string path = options.path(fileName);
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > largestReport)
-        return {};
-    return readLines(path);
+    ReadBytes read = readBytes(options.path(fileName), largestReport);
+    ReadResult result;
+    result.status = read.status;
+    result.error = std::move(read.error);
+    if (read.status != ReadStatus::Ok)
+        return result;
+    // Counted before the lines are made, so that a file of nothing but line ends costs no more
+    // than its bytes.
+    std::size_t lineEnds = 0;
+    for (std::size_t i = 0; i < read.bytes.size(); ++i) {
+        if (read.bytes[i] == '\n'
+            || (read.bytes[i] == '\r' && (i + 1 == read.bytes.size() || read.bytes[i + 1] != '\n')))
+            ++lineEnds;
+    }
+    if (lineEnds > largestReportLines) {
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
+    result.ok = true;
+    result.lines = splitLines(read.bytes);
+    return result;
 }
 
 void openReport(ReportViewerView view, const std::string& fileName, const ReadResult& file)

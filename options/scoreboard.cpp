@@ -2,34 +2,47 @@
 
 #include <algorithm>
 
+#include "options/reports.h"
 #include "options/textfile.h"
+#include "options/utf8.h"
 
 namespace defib {
 
+// Names are cut and padded by characters, never inside the bytes of one.
 std::string scoreboardName(const std::string& userName)
 {
     std::string name = userName;
-    if (name.size() < 15)
-        name.resize(15, ' ');
-    else if (name.size() > 15)
-        name.erase(15, 10);
+    const std::size_t length = characterCount(name);
+    if (length < 15)
+        padCharacters(name, 15);
+    else if (length > 15)
+        eraseCharacters(name, 15, 10);
     return name;
 }
 
 std::string scoreboardEntry(const std::string& userName, const std::string& date, const std::string& scoreText)
 {
     std::string line = scoreboardName(userName);
-    if (date.size() >= 6 && date.size() <= 8)
-        line += std::string(8 - date.size(), ' ') + date + std::string(6, ' ');
-    if (!scoreText.empty() && scoreText.size() <= 5)
-        line = "  " + line + std::string(5 - scoreText.size(), ' ') + scoreText;
+    const std::size_t dateLength = characterCount(date);
+    if (dateLength >= 6 && dateLength <= 8)
+        line += std::string(8 - dateLength, ' ') + date + std::string(6, ' ');
+    if (scoreText.empty())
+        return line;
+    line = "  " + line;
+    appendScore(line, scoreText);
     return line;
 }
 
 std::optional<int> entryValue(const std::string& line)
 {
-    // The whole score column counts: a score like -1000 fills all five places, and reading only
-    // four of them would rank it as 1000.
+    // Six characters are a score of -10000 and below: a blank, a minus and five digits.
+    if (line.size() >= 6 && (line.size() == 6 || line[line.size() - 7] == ' ')) {
+        const std::string six = line.substr(line.size() - 6);
+        if (six[0] == '-' && six.find_first_not_of("0123456789", 1) == std::string::npos)
+            return parseNumber(six);
+    }
+    // Otherwise the whole five-place column counts: a score like -1000 fills all five places, and
+    // reading only four of them would rank it as 1000.
     std::string column = line.size() > 5 ? line.substr(line.size() - 5) : line;
     const std::size_t first = column.find_first_not_of(' ');
     column = first == std::string::npos ? std::string() : column.substr(first);
@@ -66,6 +79,9 @@ BoardUpdate insertEntry(const std::vector<std::string>& board, const std::string
     BoardUpdate update;
     update.lines = board;
     std::vector<std::string>& lines = update.lines;
+    // Empty lines at the end (an editor leaves one) are no part of the board.
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
     if (lines.empty() || lines.front().empty()) {
         // An empty first line is an empty board; anything after it would be lost by starting anew.
         auto content = std::find_if(lines.begin(), lines.end(), [](const std::string& line) { return !line.empty(); });
@@ -110,24 +126,49 @@ static void tellAboutBoard(Dialogs& dialogs, const std::string& what)
     dialogs.message(std::string("The scoreboard file ") + scoreboardFile + " " + what, MessageKind::Error);
 }
 
+std::string quotedLine(const std::string& line)
+{
+    const std::size_t shown = 80;
+    if (characterCount(line) <= shown)
+        return "\"" + line + "\"";
+    return "\"" + firstCharacters(line, shown) + "\"...";
+}
+
+// Why the board could not be taken in, for a message; empty when it could.
+static std::string readProblem(const ReadResult& read)
+{
+    switch (read.status) {
+    case ReadStatus::Ok:
+    case ReadStatus::Missing:
+        return {};
+    case ReadStatus::TooLarge:
+        return "is larger than any board this program writes";
+    case ReadStatus::NotAFile:
+        return "is not a regular file";
+    case ReadStatus::Unreadable:
+        break;
+    }
+    return "could not be read (" + read.error + ")";
+}
+
 bool updateScoreboard(const Options& options, Dialogs& dialogs, Control& memo, const std::string& userName,
                       const std::string& date, const std::string& scoreText)
 {
     const std::string path = options.path(scoreboardFile);
-    std::vector<std::string> board;
-    if (fileExists(path)) {
-        ReadResult read = readLines(path);
-        if (!read.ok) {
-            tellAboutBoard(dialogs, "could not be read, so this score was not entered. The file was left as it was.");
-            return false;
-        }
-        board = std::move(read.lines);
+    // Another copy of the program in the same folder waits until this update is written.
+    const FolderLock lock(options.programDirectory);
+    ReadResult read = readLines(path, largestScoreboard);
+    if (const std::string problem = readProblem(read); !problem.empty()) {
+        tellAboutBoard(dialogs, problem + ", so this score was not entered. The file was left as it was.");
+        return false;
     }
+    const std::vector<std::string>& board = read.lines;
     BoardUpdate update = insertEntry(board, scoreboardEntry(userName, date, scoreText), parseNumber(scoreText));
     if (!update.ok) {
         tellAboutBoard(dialogs,
-                       "is damaged: line " + std::to_string(update.damagedLine + 1) + " (\"" + board[update.damagedLine]
-                           + "\") does not end in a score. This score was not entered and the file was left as it was. "
+                       "is damaged: line " + std::to_string(update.damagedLine + 1) + " ("
+                           + quotedLine(board[update.damagedLine])
+                           + ") does not end in a score. This score was not entered and the file was left as it was. "
                              "\"Clear Scorebrd\" on the Program Options page starts a new board.");
         return false;
     }
@@ -137,22 +178,20 @@ bool updateScoreboard(const Options& options, Dialogs& dialogs, Control& memo, c
                        "could not be saved in the program folder: " + error + ". The file was left as it was.");
         return false;
     }
-    memo.setLines(update.lines);
+    memo.setLines(std::move(update.lines));
     return true;
 }
 
 void scoreboardFormShow(const Options& options, Dialogs& dialogs, ScoreboardView view)
 {
     view.activeControl = view.okButton.name();
-    const std::string path = options.path(scoreboardFile);
-    if (!fileExists(path))
-        return;
-    ReadResult read = readLines(path);
-    if (!read.ok) {
-        tellAboutBoard(dialogs, "could not be read.");
+    ReadResult read = readLines(options.path(scoreboardFile), largestScoreboard);
+    if (const std::string problem = readProblem(read); !problem.empty()) {
+        tellAboutBoard(dialogs, problem + ".");
         return;
     }
-    view.memo.setLines(std::move(read.lines));
+    if (read.ok)
+        view.memo.setLines(std::move(read.lines));
 }
 
 void scoreboardFormClose(ScoreboardView view)
@@ -176,6 +215,7 @@ void CLEARSCOREBOARDClick(const Options& options, Dialogs& dialogs)
 {
     if (!dialogs.confirm("Delete scores on the scoreboard?"))
         return;
+    const FolderLock lock(options.programDirectory);
     std::string error;
     if (!writeLinesAtomic(options.path(scoreboardFile), {}, error))
         tellAboutBoard(dialogs,

@@ -19,12 +19,12 @@ inline constexpr std::size_t scoreboardPlaces = 10;
 // The name as the board shows it: padded to 15, and characters 16 to 25 of a longer name dropped.
 std::string scoreboardName(const std::string& userName);
 // "  " + name + date right-aligned in 8 + six spaces + score right-aligned in 5. A date of another
-// length than 6 to 8 leaves out the date and the six spaces; a score of no or more than 5
-// characters leaves out the score and the two leading spaces.
+// length than 6 to 8 characters leaves out the date and the six spaces; no score leaves out the
+// score and the two leading spaces, and a score of six characters takes the last of the six spaces.
 std::string scoreboardEntry(const std::string& userName, const std::string& date, const std::string& scoreText);
 
-// The score an entry stands for: its score column, the last five characters, blanks in front
-// allowed. Nothing when they hold no whole number.
+// The score an entry stands for: a minus and five digits at its end, or else its five-place score
+// column, blanks in front allowed. Nothing when they hold no whole number.
 std::optional<int> entryValue(const std::string& line);
 
 struct BoardUpdate {
@@ -34,8 +34,12 @@ struct BoardUpdate {
     std::size_t damagedLine = 0;
 };
 
+// A damaged line as a message quotes it: its first 80 characters at most.
+std::string quotedLine(const std::string& line);
+
 // Puts the entry in its place: below every entry with the same or a higher score; on a full board
-// only a score above the tenth gets in. Every line from the eleventh on becomes " ".
+// only a score above the tenth gets in. Every line from the eleventh on becomes " ". Empty lines
+// at the end of the board are dropped.
 BoardUpdate insertEntry(const std::vector<std::string>& board, const std::string& entry, int score);
 
 // The scoreboard window and what it touches of the windows around it.

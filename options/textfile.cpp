@@ -2,46 +2,157 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <limits>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace defib {
 
 std::vector<std::string> splitLines(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::string current;
+    std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            current += c;
-        }
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.emplace_back(text, start, i - start);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
     }
-    if (!current.empty())
-        lines.push_back(current);
+    if (start < text.size())
+        lines.emplace_back(text, start, std::string::npos);
     return lines;
 }
 
-ReadResult readLines(const std::string& path)
+namespace {
+// A folder is named as the system names it; a device, pipe or socket all alike.
+std::string notAFile(mode_t mode)
 {
+    return S_ISDIR(mode) ? std::strerror(EISDIR) : "it is not a regular file";
+}
+
+std::string tooLarge(std::uintmax_t limit)
+{
+    return "it is larger than any such file of this program (" + std::to_string(limit) + " bytes at most)";
+}
+
+bool writeAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string joined(const std::vector<std::string>& lines)
+{
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+} // namespace
+
+ReadBytes readBytes(const std::string& path, std::uintmax_t limit)
+{
+    ReadBytes result;
+    struct stat info { };
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            result.status = ReadStatus::Unreadable;
+            result.error = std::strerror(errno);
+        }
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.status = ReadStatus::NotAFile;
+        result.error = notAFile(info.st_mode);
+        return result;
+    }
+    // No read permission for anyone is the owner's word, also for a user who could read it anyway.
+    if ((info.st_mode & 0444) == 0) {
+        result.status = ReadStatus::Unreadable;
+        result.error = std::strerror(EACCES);
+        return result;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+        result.status = ReadStatus::TooLarge;
+        result.error = tooLarge(limit);
+        return result;
+    }
+    // Not blocking: should a pipe take the file's place after the check, opening it does not wait.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+        result.error = std::strerror(errno);
+        return result;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = ReadStatus::NotAFile;
+        result.error = notAFile(info.st_mode);
+        return result;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.status = ReadStatus::Unreadable;
+            result.error = std::strerror(errno);
+            ::close(fd);
+            return result;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > limit) {
+            ::close(fd);
+            result.status = ReadStatus::TooLarge;
+            result.error = tooLarge(limit);
+            return result;
+        }
+    }
+    ::close(fd);
+    result.status = ReadStatus::Ok;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+ReadResult readLines(const std::string& path, std::uintmax_t limit)
+{
+    ReadBytes bytes = readBytes(path, limit);
     ReadResult result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return result;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        return result;
-    result.ok = true;
-    result.lines = splitLines(buffer.str());
+    result.status = bytes.status;
+    result.error = std::move(bytes.error);
+    result.ok = bytes.status == ReadStatus::Ok;
+    if (result.ok)
+        result.lines = splitLines(bytes.bytes);
     return result;
 }
 
@@ -51,45 +162,105 @@ bool fileExists(const std::string& path)
     return std::filesystem::is_regular_file(path, ec);
 }
 
-static std::string joined(const std::vector<std::string>& lines)
+bool nameTaken(const std::string& path)
 {
-    std::string text;
-    for (const auto& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+    struct stat info { };
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
-bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+namespace {
+// A file we may not give our own owner to is rewritten where it is, after the temporary copy
+// showed that the new text could be written at all; should that fail, the old text goes back.
+bool rewriteInPlace(const std::string& target, const std::string& text, std::string& error)
 {
-    const std::string temporary = path + ".tmp";
-    const std::string text = joined(lines);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
+    ReadBytes old = readBytes(target, std::numeric_limits<std::uintmax_t>::max());
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
         error = std::strerror(errno);
         return false;
     }
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    bool written
+        = ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
     int savedErrno = errno;
-    if (std::fflush(file) != 0) {
+    if (!written && old.status == ReadStatus::Ok) {
+        if (::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, old.bytes))
+            (void)!::ftruncate(fd, static_cast<off_t>(old.bytes.size()));
+    }
+    if (::close(fd) != 0 && written) {
         written = false;
         savedErrno = errno;
     }
-    if (std::fclose(file) != 0 && written) {
+    if (!written)
+        error = std::strerror(savedErrno ? savedErrno : EIO);
+    return written;
+}
+} // namespace
+
+bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+{
+    std::string target = path;
+    struct stat info { };
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) {
+        error = std::strerror(errno);
+        return false;
+    }
+    if (exists && !S_ISREG(info.st_mode)) {
+        error = notAFile(info.st_mode);
+        return false;
+    }
+    if (exists && ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        error = "it is read-only";
+        return false;
+    }
+
+    // A name of this process and this write alone: two copies of the program never share one.
+    static unsigned long serial = 0;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = target + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(++serial);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            error = std::strerror(errno);
+            return false;
+        }
+    }
+    if (fd < 0) {
+        error = std::strerror(EEXIST);
+        return false;
+    }
+    const std::string text = joined(lines);
+    bool written = writeAll(fd, text) && ::fsync(fd) == 0;
+    int savedErrno = errno;
+    bool inPlace = false;
+    if (written && exists) {
+        (void)::fchmod(fd, info.st_mode & 07777);
+        if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) && ::fchown(fd, info.st_uid, info.st_gid) != 0)
+            inPlace = true;
+    }
+    if (::close(fd) != 0 && written) {
         written = false;
         savedErrno = errno;
     }
     if (!written) {
         error = std::strerror(savedErrno ? savedErrno : EIO);
-        std::remove(temporary.c_str());
+        ::unlink(temporary.c_str());
         return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = ec.message();
-        std::remove(temporary.c_str());
+    if (inPlace) {
+        ::unlink(temporary.c_str());
+        return rewriteInPlace(target, text, error);
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = std::strerror(errno);
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;
@@ -97,15 +268,37 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
 
 bool appendLines(const std::string& path, const std::vector<std::string>& lines, std::string& error)
 {
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (!file) {
+    struct stat info { };
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        error = notAFile(info.st_mode);
+        return false;
+    }
+    const int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    bool readable = true;
+    int fd = ::open(path.c_str(), O_RDWR | flags, 0666);
+    if (fd < 0 && errno == EACCES) {
+        readable = false;
+        fd = ::open(path.c_str(), O_WRONLY | flags, 0666);
+    }
+    if (fd < 0) {
         error = std::strerror(errno);
         return false;
     }
-    const std::string text = joined(lines);
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        error = notAFile(info.st_mode);
+        return false;
+    }
+    const off_t before = info.st_size;
+    std::string text = joined(lines);
+    char last = '\n';
+    if (readable && before > 0 && ::pread(fd, &last, 1, before - 1) == 1 && last != '\n' && last != '\r')
+        text.insert(0, "\r\n");
+    bool written = writeAll(fd, text);
     int savedErrno = errno;
-    if (std::fclose(file) != 0 && written) {
+    if (!written)
+        (void)!::ftruncate(fd, before);
+    if (::close(fd) != 0 && written) {
         written = false;
         savedErrno = errno;
     }
@@ -114,6 +307,27 @@ bool appendLines(const std::string& path, const std::vector<std::string>& lines,
         return false;
     }
     return true;
+}
+
+FolderLock::FolderLock(const std::string& folder)
+{
+    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0)
+        return;
+    int result = 0;
+    do
+        result = ::flock(fd_, LOCK_EX);
+    while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 std::string joinPath(const std::string& directory, const std::string& name)

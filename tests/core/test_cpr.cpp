@@ -114,9 +114,9 @@ TEST(CprTime, ThePeriodFollowsTheProtocolPhase)
     sim.answer("5");
     sim.run("do StartCPRMenuItemClick");
     EXPECT_EQ(sim.value("Errors"), q(""));
-    // Only the low byte of the option counts, as on the device.
+    // A length beyond the option's range (an edited file) reads as its end, 180 seconds.
     sim.run("option OptCPR1Length 300\nset analyzeCount 0");
-    EXPECT_EQ(requiredCprSeconds(s), 44);
+    EXPECT_EQ(requiredCprSeconds(s), 180);
 }
 
 TEST(CprTime, TheAnswerIsCheckedBeforeCprEndsTheShockSeries)

@@ -107,3 +107,27 @@ TEST(Draw, ZonesAndHandsFollowTheBody)
     EXPECT_EQ(sim.value("SHAKE.tag"), sim.value("SHAKE.left"));
     EXPECT_EQ(sim.value("SHOUT.tag"), sim.value("SHAKE.top"));
 }
+
+TEST(Draw, AgesAndWeightsStayPositiveWhateverTheLimit)
+{
+    // An edited file with a limit far below the range: the draw reads 1 and no child is younger
+    // than a year or lighter than a pound.
+    const std::pair<const char*, std::vector<const char*>> draws[] = {
+        {"T", {"5 3 0 1 2", "4 2 1 0 3"}},
+        {"F", {"5 2 0 3 3 3", "4 2 1 3 0 1"}},
+    };
+    for (const auto& [choice, results] : draws) {
+        for (const char* result : results) {
+            Sim sim;
+            sim.run(std::string("option Age ") + choice + "\noption OptMinimumAge -2147483647");
+            draw("", result, sim);
+            const std::string history = sim.value("patientHistory");
+            EXPECT_EQ(history.find(" -"), std::string::npos) << history;
+            EXPECT_EQ(history.find(" 0 "), std::string::npos) << history;
+            EXPECT_EQ(history.find("2147483647"), std::string::npos) << history;
+        }
+    }
+    Sim byAge;
+    draw("option Age T\noption OptMinimumAge 1", "5 3 0 1 2", byAge);
+    EXPECT_EQ(byAge.value("patientHistory").substr(0, 27), "\"Your patient is a 1 y.o. m");
+}

@@ -95,7 +95,8 @@ TEST(OptionFiles, NumberThatIsNotANumberLoadsAsItStandsAndReadsAsZero)
     sim.run("do loadOptions");
     EXPECT_EQ(sim.value("OptHypoShocks"), "\"three\"");
     EXPECT_EQ(sim.s().number(sim.s().options.OptHypoShocks), 0);
-    EXPECT_EQ(sim.s().number(sim.s().options.OptMinimumAge), 0);
+    // 0 is below the pediatric limit's range, which starts at 1.
+    EXPECT_EQ(sim.s().number(sim.s().options.OptMinimumAge), 1);
 }
 
 TEST(OptionFiles, LoadingTheTwoButtonModelChecksAutoAnalysis)
@@ -114,8 +115,8 @@ TEST(OptionFiles, WriteFailureNamesTheFileAndKeepsTheOldOne)
     Sim sim;
     sim.run("do saveOptions");
     const std::string before = sim.dir().read("OPTION1.INI");
-    // A folder where the temporary file would go makes the write fail, whoever runs the test.
-    std::filesystem::create_directory(sim.dir().file("OPTION1.INI.tmp"));
+    // A file made read-only is refused, whoever runs the test.
+    std::filesystem::permissions(sim.dir().file("OPTION1.INI"), std::filesystem::perms::owner_read);
     sim.clearOutput();
     sim.run("option OptTroubleOdds 40\ndo saveOptions");
     EXPECT_NE(sim.output().find("message \"The options could not be saved to OPTION1.INI in " + sim.dir().path()),

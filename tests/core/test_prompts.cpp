@@ -59,8 +59,8 @@ TEST_F(Prompts, EachCprPeriodHasItsLength)
         {"set rhythmState 3\nset shocksInSeries 3", 90},
         // CPR started before "START CPR" ended the series early: still the period after a series.
         {"set shocksInSeries 0", 90},
-        // Only the low 8 bits of the option count: 300 is 44.
-        {"set rhythmState 2\nset analysesCompleted 1\nset OptCPR2Length 300", 44},
+        // Beyond its range (an edited file) the option reads as the range's end: 300 is 180.
+        {"set rhythmState 2\nset analysesCompleted 1\nset OptCPR2Length 300", 180},
     };
     for (const Period& period : periods) {
         fresh();

@@ -53,7 +53,10 @@ TEST(ReportLine, ScoreAndShockColumns)
     EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "-1000").substr(57), "-1000");
     EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "12345").substr(57), "12345");
     // A score too long for its column is left out, not cut.
-    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "-10000").substr(50), "00:05  ");
+    // Six characters take the blank in front of the column and still end in column 61.
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "-10000").substr(50), "00:05 -10000");
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "NO SHOCKS", "-32768").substr(50), "----  -32768");
+    EXPECT_EQ(reportLine("P", "", "12/7/26", "00:09", "00:05", "-32768").size(), 62u);
 }
 
 TEST(ReportLine, TerminatedLine)

@@ -87,8 +87,10 @@ TEST(ScoreboardEntry, ScoresOfOneToFiveCharactersAndTheOthers)
     EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", "-50").substr(31), "  -50");
     EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", "-1000").substr(31), "-1000");
     EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", "12345").substr(31), "12345");
-    // No score, or one too long, leaves out the score and the two leading spaces.
-    EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", "-10000"), "Pat             12/7/26      ");
+    // Six characters take the last of the six blanks: the line keeps its 36 columns.
+    EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", "-10000"), "  Pat             12/7/26     -10000");
+    EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", "-32768").size(), 36u);
+    // No score leaves out the score and the two leading spaces.
     EXPECT_EQ(scoreboardEntry("Pat", "12/7/26", ""), "Pat             12/7/26      ");
 }
 
@@ -97,6 +99,13 @@ TEST(ScoreboardEntry, ValueIsTheWholeScoreColumn)
     EXPECT_EQ(entryValue(scoreboardEntry("Pat", "12/7/26", "450")), 450);
     EXPECT_EQ(entryValue(scoreboardEntry("Pat", "12/7/26", "-75")), -75);
     EXPECT_EQ(entryValue(scoreboardEntry("Pat", "12/7/26", "-1000")), -1000);
+    EXPECT_EQ(entryValue(scoreboardEntry("Pat", "12/7/26", "-10000")), -10000);
+    EXPECT_EQ(entryValue(scoreboardEntry("Pat", "12/7/26", "-32768")), -32768);
+    EXPECT_EQ(entryValue(scoreboardEntry("Pat", "12/7/26", "32767")), 32767);
+    // Without a date the score follows the name; a name ending in a digit is not part of it.
+    EXPECT_EQ(entryValue(scoreboardEntry("ABCDEFGHIJKLMN7", "2026-12-07", "12345")), 12345);
+    EXPECT_EQ(entryValue(scoreboardEntry("ABCDEFGHIJKLMN7", "2026-12-07", "-1000")), -1000);
+    EXPECT_EQ(entryValue(scoreboardEntry("ABCDEFGHIJKLMN7", "2026-12-07", "-10000")), -10000);
     EXPECT_EQ(entryValue("  Pat         12/7/26      4x0"), std::nullopt);
     EXPECT_EQ(entryValue(" "), std::nullopt);
 }
@@ -204,8 +213,8 @@ TEST_F(BoardFiles, DamagedLineIsNamedAndTheFileLeftAsItWas)
 TEST_F(BoardFiles, FailedRewriteLeavesTheOldBoard)
 {
     dir.write("SCOREBRD.DAT", "  Pat             12/7/26        450\r\n");
-    // The temporary file cannot be created where a folder of its name stands.
-    std::filesystem::create_directory(dir.file("SCOREBRD.DAT.tmp"));
+    // The folder cannot take a new file, whoever runs the test: it is a file itself.
+    options.programDirectory = dir.file("SCOREBRD.DAT") + "/sub";
     EXPECT_FALSE(update("Kim", "900"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("SCOREBRD.DAT"), std::string::npos);
