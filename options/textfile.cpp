@@ -237,7 +237,7 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
         return false;
     }
     const std::string text = joined(lines);
-    bool written = writeAll(fd, text) && ::fsync(fd) == 0;
+    bool written = writeAll(fd, text);
     int savedErrno = errno;
     bool inPlace = false;
     if (written && exists) {
