@@ -88,6 +88,7 @@ void Control::setColour(Colour colour)
 
 void Control::changed()
 {
+    ++revision_;
     if (observer)
         observer->textChanged(*this);
 }

@@ -54,6 +54,9 @@ public:
     void setLines(std::vector<std::string> lines);
     void clear() { setLines({}); }
 
+    // Goes up with every change of the text, so that a view can tell cheaply whether to redraw.
+    std::uint64_t revision() const { return revision_; }
+
     Colour colour() const { return colour_; }
     void setColour(Colour colour);
 
@@ -73,6 +76,7 @@ private:
 
     std::string name_;
     std::vector<std::string> lines_;
+    std::uint64_t revision_ = 0;
     Colour colour_ = clWhite;
 };
 

@@ -57,7 +57,7 @@ const QString pagesStyle = QStringLiteral(
     "QToolButton:pressed { background: #D3E3F5; }");
 
 const QString memoStyle
-    = QStringLiteral("QPlainTextEdit#REPORTMEMO { background: #000000; border: 1px solid #5B6875; border-radius: 0; }");
+    = QStringLiteral("#REPORTMEMO { background: #000000; border: 1px solid #5B6875; border-radius: 0; }");
 
 // A read-only number field whose arrow keys work its spin button.
 class NumberEdit : public QLineEdit {
@@ -498,23 +498,15 @@ QWidget* OptionsPages::buildReportPage()
     caption->setObjectName(QStringLiteral("ReportCaption"));
     caption->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
     viewer->addWidget(caption);
-    memo_ = new QPlainTextEdit(page);
+    memo_ = new LineView(page);
     memo_->setObjectName(QStringLiteral("REPORTMEMO"));
-    memo_->setReadOnly(true);
-    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setStyleSheet(memoStyle);
-    memo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    memo_->setTabChangesFocus(true);
     viewer->addWidget(memo_, 1);
     outer->addLayout(viewer, 1);
     outer->addSpacing(18);
     syncers_.push_back([this, &ui] {
-        QStringList lines;
-        for (const std::string& line : ui.REPORTMEMO.lines())
-            lines << QString::fromStdString(line);
-        const QString text = lines.join(QLatin1Char('\n'));
         const QFont font = toQFont(ui.reportViewer.memoFont);
         if (memo_->font() != font)
             memo_->setFont(font);
@@ -525,9 +517,10 @@ QWidget* OptionsPages::buildReportPage()
             palette.setColor(QPalette::Text, ink);
             memo_->setPalette(palette);
         }
-        if (memo_->toPlainText() != text) {
-            memo_->setPlainText(text);
-            memo_->verticalScrollBar()->setValue(0);
+        // Only a new text is handed over: the view draws the lines in sight, whatever their number.
+        if (memoRevision_ != ui.REPORTMEMO.revision() || memo_->lineCount() == 0) {
+            memoRevision_ = ui.REPORTMEMO.revision();
+            memo_->setLines(&ui.REPORTMEMO.lines());
         }
     });
 

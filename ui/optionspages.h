@@ -21,6 +21,7 @@ class TPasswordDlg;
 class QtFileDialog;
 class QtFontDialog;
 class QtPrinter;
+class LineView;
 
 // The Options pages over the main menu: PageControl1 with its three pages, and the password
 // dialog in front of them. Syncs itself from the model when the main window syncs.
@@ -83,7 +84,8 @@ private:
     std::vector<std::function<void()>> syncers_;
     TPasswordDlg* password_ = nullptr;
     QLineEdit* passwordField_ = nullptr;
-    QPlainTextEdit* memo_ = nullptr;
+    LineView* memo_ = nullptr;
+    std::uint64_t memoRevision_ = 0;
     std::unique_ptr<QtFileDialog> files_;
     std::unique_ptr<QtFontDialog> fonts_;
     std::unique_ptr<QtPrinter> printer_;

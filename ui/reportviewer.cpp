@@ -2,6 +2,10 @@
 
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include "options/utf8.h"
 
 #include "ui/widgets.h"
 
@@ -63,6 +67,124 @@ int paintLines(QPainter& painter, const QRect& page, const std::vector<std::stri
         top += step;
     }
     return pages;
+}
+
+LineView::LineView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setBackgroundRole(QPalette::Base);
+}
+
+void LineView::setLines(const std::vector<std::string>* lines)
+{
+    lines_ = lines;
+    longest_ = 0;
+    if (lines_)
+        for (const std::string& line : *lines_)
+            longest_ = std::max(longest_, line.size() > longest_ ? characterCount(line) : std::size_t{0});
+    updateScrollBars();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+QString LineView::toPlainText() const
+{
+    QStringList text;
+    if (lines_)
+        for (const std::string& line : *lines_)
+            text << QString::fromStdString(line);
+    return text.join(QLatin1Char('\n'));
+}
+
+int LineView::lineCount() const
+{
+    return lines_ ? static_cast<int>(std::min<std::size_t>(lines_->size(), INT_MAX)) : 0;
+}
+
+int LineView::firstVisibleLine() const
+{
+    return verticalScrollBar()->value();
+}
+
+void LineView::updateScrollBars()
+{
+    const QFontMetrics metrics(font());
+    const int step = std::max(1, metrics.lineSpacing());
+    const int rows = std::max(1, viewport()->height() / step);
+    verticalScrollBar()->setRange(0, std::max(0, lineCount() - rows));
+    verticalScrollBar()->setPageStep(rows);
+    verticalScrollBar()->setSingleStep(1);
+    const int column = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+    const qint64 width = static_cast<qint64>(longest_) * column + column;
+    horizontalScrollBar()->setRange(0, static_cast<int>(std::clamp<qint64>(width - viewport()->width(), 0, INT_MAX)));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    horizontalScrollBar()->setSingleStep(column);
+}
+
+void LineView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Text));
+    if (!lines_)
+        return;
+    const QFontMetrics metrics(font());
+    const int step = std::max(1, metrics.lineSpacing());
+    const int column = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+    const int left = horizontalScrollBar()->value();
+    const int visibleColumns = viewport()->width() / column + 2;
+    int top = 0;
+    for (std::size_t i = static_cast<std::size_t>(firstVisibleLine()); i < lines_->size(); ++i) {
+        if (top > viewport()->height())
+            break;
+        const std::string& line = (*lines_)[i];
+        // A short line is drawn whole; of a long one only the characters around the view, placed
+        // by the width of a character of the fixed-pitch face.
+        if (line.size() <= 1024) {
+            painter.drawText(4 - left, top + metrics.ascent(), QString::fromStdString(line));
+        } else {
+            const std::size_t first = static_cast<std::size_t>(left / column);
+            const std::size_t from = characterOffset(line, first);
+            const std::size_t to = from
+                + characterOffset(line.substr(from, 4 * static_cast<std::size_t>(visibleColumns) * 4),
+                                  2 * static_cast<std::size_t>(visibleColumns));
+            painter.drawText(4 - left + static_cast<int>(first) * column, top + metrics.ascent(),
+                             QString::fromStdString(line.substr(from, to - from)));
+        }
+        top += step;
+    }
+}
+
+void LineView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void LineView::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateScrollBars();
+}
+
+void LineView::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* bar = verticalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_Home:
+        bar->setValue(0);
+        break;
+    case Qt::Key_End:
+        bar->setValue(bar->maximum());
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
 }
 
 QtFileDialog::QtFileDialog(QWidget* parent, QString startFolder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QColor>
 #include <QFileDialog>
 #include <QFont>
@@ -24,6 +25,33 @@ QString toQtFilter(const std::string& filter);
 // number of pages used.
 int paintLines(QPainter& painter, const QRect& page, const std::vector<std::string>& lines, const QFont& font,
                const QColor& ink, const std::function<bool()>& newPage);
+
+// A read-only, never wrapping view of many lines that draws only the lines in sight, so that a
+// report of a million lines opens at once and costs no more memory than its lines themselves.
+// The lines stay where they are (the control model's); the view is told when they change.
+class LineView : public QAbstractScrollArea {
+public:
+    explicit LineView(QWidget* parent = nullptr);
+    // Shows `lines` (kept by the caller, alive as long as the view shows them) from the top.
+    void setLines(const std::vector<std::string>* lines);
+    // The lines as one text, joined with line feeds.
+    QString toPlainText() const;
+    int lineCount() const;
+    int firstVisibleLine() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void updateScrollBars();
+
+    const std::vector<std::string>* lines_ = nullptr;
+    // The longest line, in characters, for the width of the horizontal scroll range.
+    std::size_t longest_ = 0;
+};
 
 // The platform's open dialog. `runDialog` shows it and tells whether it was accepted; tests answer
 // it without a modal loop.

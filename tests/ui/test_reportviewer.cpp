@@ -55,7 +55,7 @@ struct ReportPage : Fixture {
         QVERIFY(click(QStringLiteral("OPTIONSMainMENU")));
         window->run("TabSheet3Show");
         pages = find<ui::OptionsPages>(QStringLiteral("PageControl1"));
-        memo = find<QPlainTextEdit>(QStringLiteral("REPORTMEMO"));
+        memo = find<ui::LineView>(QStringLiteral("REPORTMEMO"));
     }
     void write(const QString& name, const QStringList& lines)
     {
@@ -77,7 +77,7 @@ struct ReportPage : Fixture {
     QStringList shown() const { return memo->toPlainText().split(QLatin1Char('\n')); }
 
     ui::OptionsPages* pages = nullptr;
-    QPlainTextEdit* memo = nullptr;
+    ui::LineView* memo = nullptr;
     QStringList filters;
 };
 
@@ -101,7 +101,6 @@ private slots:
         QVERIFY(fixedPitch(p.memo->font()));
         QCOMPARE(p.memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(p.memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(p.memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     }
 
     void aReportGetsItsTitleAndHeading_data()
@@ -181,6 +180,40 @@ private slots:
         QCOMPARE(startedAt, QDir(p.dir.path()).absolutePath());
         QCOMPARE(p.shown().last(), QString::fromLatin1(line2));
         QCOMPARE(p.shown().size(), 5);
+    }
+
+    // A report of a million lines, as years of use may leave, opens at once: the view draws the
+    // lines in sight only and scrolls to the last one.
+    void aReportOfAMillionLinesIsShownWhole()
+    {
+        ReportPage p;
+        QFile file(p.dir.filePath(QStringLiteral("AEDPRAC2.TXT")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray block = QByteArray(line1) + "\r\nAdvice used 1 time (-50).\r\n\r\n";
+        QByteArray bytes;
+        for (int i = 0; i < 333333; ++i)
+            bytes += block;
+        bytes += "last line";
+        file.write(bytes);
+        file.close();
+        p.open(QStringLiteral("AEDPRAC2.TXT"));
+        QVERIFY(p.dialogs.messages.empty());
+        QCOMPARE(p.memo->lineCount(), 1 + 3 + 999999 + 1);
+        QCOMPARE(p.memo->firstVisibleLine(), 0);
+        p.memo->setFocus();
+        QTest::keyClick(p.memo, Qt::Key_End);
+        QVERIFY(p.memo->firstVisibleLine() > 999000);
+        QVERIFY(!p.memo->grab().isNull());
+        QCOMPARE(QString::fromStdString(p.s().ui.REPORTMEMO.lines().back()), QStringLiteral("last line"));
+
+        // One line more than a report ever holds is refused with the viewer's message.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1000001, '\n'));
+        file.close();
+        p.open(QStringLiteral("AEDPRAC2.TXT"));
+        QCOMPARE(p.dialogs.messages,
+                 (std::vector<std::string>{"Report file cannot be opened. Use a word processor to view the file."}));
+        QCOMPARE(p.memo->lineCount(), 1 + 3 + 999999 + 1);
     }
 
     void aFileThatCannotBeOpenedIsReportedAndTheViewerKeepsItsText()
