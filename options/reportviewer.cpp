@@ -83,7 +83,7 @@ ReadResult loadReport(const Options& options, const std::string& fileName)
     return result;
 }
 
-void openReport(ReportViewerView view, const std::string& fileName, const ReadResult& file)
+void openReport(ReportViewerView view, const std::string& fileName, ReadResult file)
 {
     view.viewer.memoFont.family = "COURIER";
     view.viewer.memoFont.pointSize = 10;
@@ -91,7 +91,7 @@ void openReport(ReportViewerView view, const std::string& fileName, const ReadRe
         view.dialogs.message(reportCannotBeOpened, MessageKind::Warning);
         return;
     }
-    view.memo.setLines(viewerLines(fileName, file.lines, view.wallClock.shortDate()));
+    view.memo.setLines(viewerLines(fileName, std::move(file.lines), view.wallClock.shortDate()));
 }
 
 void REPORTOpenFileClick(ReportViewerView view)

@@ -68,7 +68,7 @@ std::vector<std::string> reportHeading();
 std::vector<std::string> viewerLines(const std::string& fileName, std::vector<std::string> fileLines,
                                      const std::string& date);
 // Loads the file into the viewer, or shows why not and keeps what the viewer held.
-void openReport(ReportViewerView view, const std::string& fileName, const ReadResult& file);
+void openReport(ReportViewerView view, const std::string& fileName, ReadResult file);
 // The file as the viewer would load it; relative names are in the program directory.
 ReadResult loadReport(const Options& options, const std::string& fileName);
 
