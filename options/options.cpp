@@ -276,7 +276,8 @@ OptionFileRead readOptionFile(const std::string& path)
         return result;
     }
     std::string& bytes = read.bytes;
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+    // Editors that add a mark may add it again in front of one already there.
+    while (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
         bytes.erase(0, 3);
     const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);

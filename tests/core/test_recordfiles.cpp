@@ -312,6 +312,12 @@ TEST_F(Folder, AByteOrderMarkIsReadOverAndAnUntypeablePasswordIsDropped)
     EXPECT_EQ(options.PASSWORD.text(), "");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(mentions(0, "OPTION1.INI holds a password that cannot be typed"));
+    // A mark added twice is read over too, so that what is saved loads again the same.
+    dir.write("OPTION1.INI",
+              "\xEF\xBB\xBF\xEF\xBB\xBF"
+              "40\r\n");
+    options.loadOptions();
+    EXPECT_EQ(options.OptTroubleOdds.text(), "40");
 }
 
 TEST_F(Folder, OptionValuesReadWithinTheirRanges)
