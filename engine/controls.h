@@ -11,8 +11,8 @@ namespace defib {
 // X(name, visible, enabled) at program start.
 // On the Options pages (PageControl1): only the active page of TabSheet1..3 is visible; the
 // PASSWORDBUTTON is checked while the password shows in clear; OpenDialog1's text is the report
-// file chosen last. The send buttons Button1 and BUTTONSend can be shown but do nothing, since
-// sending reports is not part of the program.
+// file chosen last. The send buttons Button1 ("Send Options") and BUTTONSend ("Send") are hidden
+// until Shape3 shows them.
 #define DEFIB_MAIN_CONTROLS(X)                                                                                         \
     X(MENU, true, true)                                                                                                \
     X(MenuStart, true, true)                                                                                           \
@@ -44,8 +44,8 @@ namespace defib {
     X(PRINTBUTTON, true, true)                                                                                         \
     X(DATAOK, true, true)                                                                                              \
     X(ButtonCANCEL3, false, true)                                                                                      \
-    X(Button1, false, false)                                                                                           \
-    X(BUTTONSend, false, false)                                                                                        \
+    X(Button1, false, true)                                                                                            \
+    X(BUTTONSend, false, true)                                                                                         \
     X(Shape2, true, true)                                                                                              \
     X(Shape3, true, true)                                                                                              \
     X(OpenDialog1, false, true)                                                                                        \

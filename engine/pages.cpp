@@ -18,6 +18,11 @@ ReportViewerView reportViewerView(Scenario& s)
             ui.OpenDialog1, ui.Button1,         ui.BUTTONSend,        ui.reportViewer};
 }
 
+SendView sendView(Scenario& s)
+{
+    return {s.sendWindow, s.ui.BUTTONSend, s.platform.dialogs, s.options.programDirectory};
+}
+
 void enterOptions(Scenario& s)
 {
     enterOptions(pagesView(s));
@@ -60,6 +65,13 @@ void registerPagesHandlers(Scenario& s, Handlers& h)
     h["PRINTBUTTONClick"] = [&s] { PRINTBUTTONClick(reportViewerView(s)); };
     h["Shape2MouseDown"] = [&s] { Shape2MouseDown(reportViewerView(s)); };
     h["Shape3MouseDown"] = [&s] { Shape3MouseDown(reportViewerView(s)); };
+
+    h["Button1Click"] = [&s] { Button1Click(sendView(s)); };
+    h["BUTTONSendClick"] = [&s] { BUTTONSendClick(sendView(s)); };
+    h["TFTPform.OKClick"] = [&s] { FTPOKClick(sendView(s)); };
+    h["TFTPform.CancelClick"] = [&s] { FTPCancelClick(sendView(s)); };
+    h["TFTPform.FTPProtocolChange"] = [&s] { FTPProtocolChange(sendView(s)); };
+    h["TFTPform.FTPRememberPasswordClick"] = [&s] { FTPRememberPasswordClick(sendView(s)); };
 }
 
 } // namespace defib

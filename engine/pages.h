@@ -10,6 +10,7 @@ namespace defib {
 // The Options pages, their password dialog and the report viewer as the main window holds them.
 
 PagesView pagesView(Scenario& s);
+SendView sendView(Scenario& s);
 ReportViewerView reportViewerView(Scenario& s);
 
 // The main menu's "Options".

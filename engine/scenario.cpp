@@ -36,6 +36,8 @@ std::vector<Control*> Scenario::allControls()
     cprCount.forEach(add);
     controls.push_back(&passwordDlg.window);
     passwordDlg.forEach(add);
+    controls.push_back(&sendWindow.window);
+    sendWindow.forEach(add);
     for (Control* option : options.all())
         controls.push_back(option);
     return controls;
@@ -69,6 +71,9 @@ Control* Scenario::findControl(const std::string& name)
     if (name == passwordDlg.window.name())
         return &passwordDlg.window;
     passwordDlg.forEach(match("TPasswordDlg."));
+    if (name == sendWindow.window.name())
+        return &sendWindow.window;
+    sendWindow.forEach(match("TFTPform."));
     if (!found)
         found = options.find(name);
     return found;

@@ -11,6 +11,7 @@
 #include "engine/timers.h"
 #include "options/options.h"
 #include "options/platform.h"
+#include "options/sendform.h"
 
 namespace defib {
 
@@ -60,6 +61,7 @@ public:
     ScoreboardWindow scoreboardWindow;
     CprCountWindow cprCount;
     PasswordWindow passwordDlg;
+    SendWindow sendWindow;
     ScenarioPhase phase = ScenarioPhase::None;
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as

@@ -7,6 +7,7 @@
 
 #include "engine/draw.h"
 #include "engine/flow.h"
+#include "engine/pages.h"
 #include "options/textfile.h"
 #include "sim/format.h"
 
@@ -269,6 +270,14 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
             return true;
         }
         return setOption(name, value, lineNumber);
+    }
+    // The file send window's fields as a user fills them: a check box by T or F, a choice by its
+    // text.
+    if (const std::string form = "TFTPform."; name.rfind(form, 0) == 0 && s.findControl(name)) {
+        std::string error;
+        if (!setSendField(sendView(s), name.substr(form.size()), value, error))
+            return fail(lineNumber, error);
+        return true;
     }
     if (Control* control = s.findControl(name)) {
         control->setText(value);

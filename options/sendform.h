@@ -1,0 +1,108 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "options/control.h"
+#include "options/ftpsettings.h"
+#include "options/platform.h"
+#include "options/transfer.h"
+
+namespace defib {
+
+// The file send window (TFTPform) behind "Send Options", and "Send" on the Report Options page.
+
+inline constexpr const char* sendReportFile = "AEDTEST.TXT";
+inline constexpr const char* sendQuestion
+    = "Do you want to send AEDTEST.TXT to the FTP host listed on the SEND OPTIONS screen?";
+// What the window says beside "Remember password".
+inline constexpr const char* rememberedPasswordNote
+    = "The password is kept in OPTION3.INI, readable only by your user account.";
+inline constexpr const char* sessionPasswordNote = "The password is kept only until the program is closed.";
+
+// Runs an upload and calls `finished` with its result once it has ended: the window on a worker
+// thread with a progress dialog (finished then comes on the window's thread), the runner at once.
+class Uploader {
+public:
+    virtual ~Uploader() = default;
+    virtual void start(const SendRequest& request, std::function<void(const SendResult&)> finished) = 0;
+};
+
+// Sends in the caller's thread and returns when the transfer has ended.
+class BlockingUploader : public Uploader {
+public:
+    void start(const SendRequest& request, std::function<void(const SendResult&)> finished) override;
+};
+
+#define DEFIB_SEND_CONTROLS(X)                                                                                         \
+    X(FTPHost, true, true)                                                                                             \
+    X(FTPPort, true, true)                                                                                             \
+    X(FTPUser, true, true)                                                                                             \
+    X(FTPPassword, true, true)                                                                                         \
+    X(FTPRemotePath, true, true)                                                                                       \
+    X(FTPRemoteFile, true, true)                                                                                       \
+    X(FTPMode, true, true)                                                                                             \
+    X(FTPPassive, true, true)                                                                                          \
+    X(FTPProtocol, true, true)                                                                                         \
+    X(FTPRememberPassword, true, true)                                                                                 \
+    X(FTPPasswordNote, true, true)                                                                                     \
+    X(FTPTrustCertificate, true, false)                                                                                \
+    X(FTPFingerprint, true, true)                                                                                      \
+    X(OK, true, true)                                                                                                  \
+    X(Cancel, true, true)
+
+struct SendWindow {
+    Control window{"TFTPform", false};
+#define DEFIB_DECLARE_SEND_CONTROL(name, visible, enabled) Control name{#name, visible, enabled};
+    DEFIB_SEND_CONTROLS(DEFIB_DECLARE_SEND_CONTROL)
+#undef DEFIB_DECLARE_SEND_CONTROL
+    template <class F> void forEach(F visit)
+    {
+#define DEFIB_VISIT_SEND_CONTROL(name, visible, enabled) visit(name);
+        DEFIB_SEND_CONTROLS(DEFIB_VISIT_SEND_CONTROL)
+#undef DEFIB_VISIT_SEND_CONTROL
+    }
+
+    // The options as saved; read from the file when first needed. Its password is the one typed
+    // last, kept until the program closes, and written to the file only when it is remembered.
+    FtpSettings settings;
+    bool loaded = false;
+    // The fingerprint the server showed on the last attempt, and its host: what "Trust this
+    // server's certificate" pins.
+    std::string seenFingerprint;
+    std::string seenHost;
+    // True while an upload runs: Send waits for it to end.
+    bool sending = false;
+    // The window's uploader; without one, Send blocks until the transfer has ended.
+    Uploader* uploader = nullptr;
+};
+
+struct SendView {
+    SendWindow& form;
+    Control& sendButton;
+    Dialogs& dialogs;
+    // The folder of the option files, where AEDTEST.TXT is written too.
+    const std::string& programDirectory;
+};
+
+// "Send Options" (Button1): the window, filled with the saved options.
+void Button1Click(SendView view);
+// OK saves without asking; a save that fails keeps the window open with what was typed.
+void FTPOKClick(SendView view);
+// Cancel forgets what was typed.
+void FTPCancelClick(SendView view);
+// Choosing another protocol moves a port left at the old protocol's own port to the new one's.
+void FTPProtocolChange(SendView view);
+// Ticking "Remember password" says where the password will be kept.
+void FTPRememberPasswordClick(SendView view);
+// "Send" (BUTTONSend): the question, then the upload of AEDTEST.TXT; the result as a message.
+void BUTTONSendClick(SendView view);
+
+// Sets a field of the window by name the way a user would ("FTPPassive" "T", "FTPMode"
+// "Binary"): false with `error` set when the name or the value does not fit.
+bool setSendField(SendView view, const std::string& field, const std::string& value, std::string& error);
+// The options as the window's fields show them.
+FtpSettings typedSettings(const SendWindow& form);
+
+} // namespace defib

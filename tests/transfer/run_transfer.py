@@ -1,0 +1,179 @@
+#!/usr/bin/python3
+"""Runs a transfer test against real servers it starts on 127.0.0.1 and stops again.
+
+  run_transfer.py --sim defibrio-sim --case CASE.sim --work DIR [--regen]
+      Runs the script in a fresh program directory (with CASE.given/ copied in) and compares
+      its output with CASE.out, then checks what arrived on the servers.
+  run_transfer.py --servers ftp,slowftp --work DIR -- COMMAND ...
+      Runs a test program with the servers' ports and folders in its environment.
+
+A script names the servers it needs and what must arrive in its header:
+  # servers: ftp ftps sftp refused
+  # arrives: reports/bin.txt binary        (equal to AEDTEST.TXT byte for byte)
+  # arrives: ascii.txt ascii               (AEDTEST.TXT with its line ends as the server's)
+  # absent: missing/Aedtest.txt
+In the script and in CASE.out, @FTP_PORT@, @FTPS_PORT@, @SFTP_PORT@, @SLOWFTP_PORT@,
+@REFUSED_PORT@, @SSH_USER@, @FTPS_FINGERPRINT@ and @SFTP_FINGERPRINT@ stand for this run's
+values."""
+
+import argparse
+import contextlib
+import difflib
+import os
+import re
+import shutil
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import servers  # noqa: E402
+
+SCRIPT_TIMEOUT = 100
+
+
+def header(script, key):
+    values = []
+    for line in script.splitlines():
+        match = re.match(r"#\s*" + key + r":\s*(.*)", line)
+        if match:
+            values.append(match.group(1).split())
+    return values
+
+
+@contextlib.contextmanager
+def started(kinds, work):
+    """Starts the servers named; yields the placeholders with their values and the environment
+    for a test program."""
+    root = os.path.join(work, "server")
+    os.makedirs(os.path.join(root, "reports"), exist_ok=True)
+    values = {}
+    env = {"DEFIB_TEST_SERVER_ROOT": root, "DEFIB_TEST_USER": servers.USER,
+           "DEFIB_TEST_PASSWORD": servers.PASSWORD}
+    with contextlib.ExitStack() as stack:
+        if "ftp" in kinds:
+            values["@FTP_PORT@"] = str(stack.enter_context(servers.ftp_server(root)))
+        if "slowftp" in kinds:
+            values["@SLOWFTP_PORT@"] = str(stack.enter_context(servers.ftp_server(root, read_limit=256 * 1024)))
+        if "ftps" in kinds:
+            cert, key, fingerprint = servers.make_certificate(work)
+            values["@FTPS_PORT@"] = str(stack.enter_context(servers.ftp_server(root, tls=(cert, key))))
+            values["@FTPS_FINGERPRINT@"] = fingerprint
+        if "sftp" in kinds:
+            port, agent, user, fingerprint = stack.enter_context(servers.sftp_server(work, root))
+            values["@SFTP_PORT@"] = str(port)
+            values["@SSH_USER@"] = user
+            values["@SFTP_FINGERPRINT@"] = fingerprint
+            env["SSH_AUTH_SOCK"] = agent
+        if "refused" in kinds:
+            values["@REFUSED_PORT@"] = str(stack.enter_context(servers.refused_port()))
+        for name, value in values.items():
+            env["DEFIB_TEST_" + name.strip("@")] = value
+        yield values, env
+
+
+def with_placeholders(text, values):
+    for name, value in values.items():
+        if name.endswith("PORT@"):
+            text = re.sub(r"(\bport |:)" + re.escape(value) + r"\b", lambda m: m.group(1) + name, text)
+        elif name == "@SSH_USER@":
+            text = text.replace('user \\"' + value + '\\"', 'user \\"' + name + '\\"')
+        else:
+            text = text.replace(value, name)
+    return text
+
+
+def network_text(data):
+    return re.sub(rb"\r\n|\r|\n", b"\r\n", data)
+
+
+def ascii_copy(data):
+    return re.sub(rb"\r\n|\r|\n", b"\n", data)
+
+
+def check_arrivals(script, program, root):
+    problems = []
+    for name, mode in header(script, "arrives"):
+        with open(os.path.join(program, "AEDTEST.TXT"), "rb") as f:
+            sent = f.read()
+        path = os.path.join(root, name)
+        if not os.path.exists(path):
+            problems.append(f"{name} did not arrive")
+            continue
+        with open(path, "rb") as f:
+            got = f.read()
+        # ASCII goes over the wire with CR LF line ends; the server may keep them or store its own.
+        wanted = [sent] if mode == "binary" else [network_text(sent), ascii_copy(sent)]
+        if got not in wanted:
+            problems.append(f"{name} arrived as {len(got)} bytes, not the {len(wanted[0])} bytes expected ({mode})")
+    for (name,) in header(script, "absent"):
+        if os.path.exists(os.path.join(root, name)):
+            problems.append(f"{name} arrived, but should not have")
+    return problems
+
+
+def run_case(args):
+    case = os.path.abspath(args.case)
+    name = os.path.splitext(os.path.basename(case))[0]
+    folder = os.path.dirname(case)
+    shutil.rmtree(args.work, ignore_errors=True)
+    program = os.path.join(args.work, "program")
+    os.makedirs(program)
+    given = os.path.join(folder, name + ".given")
+    if os.path.isdir(given):
+        shutil.copytree(given, program, dirs_exist_ok=True)
+    with open(case) as f:
+        script = f.read()
+    kinds = [kind for line in header(script, "servers") for kind in line]
+    with started(kinds, args.work) as (values, env):
+        concrete = script
+        for placeholder, value in values.items():
+            concrete = concrete.replace(placeholder, value)
+        result = subprocess.run([os.path.abspath(args.sim)], input=concrete, capture_output=True, text=True, cwd=program,
+                                timeout=SCRIPT_TIMEOUT, env=dict(os.environ, **env))
+    output = with_placeholders(result.stdout, values)
+    if result.returncode != 0:
+        print(f"defibrio-sim exited with {result.returncode}:\n{result.stderr}{output}")
+        return 1
+    expected_file = os.path.join(folder, name + ".out")
+    if args.regen:
+        with open(expected_file, "w") as f:
+            f.write(output)
+        print(f"wrote {expected_file}")
+    else:
+        with open(expected_file) as f:
+            expected = f.read()
+        if expected != output:
+            sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), output.splitlines(True),
+                                                       name + ".out", "actual"))
+            return 1
+    problems = check_arrivals(script, program, os.path.join(args.work, "server"))
+    for problem in problems:
+        print(problem)
+    return 1 if problems else 0
+
+
+def run_program(args):
+    shutil.rmtree(args.work, ignore_errors=True)
+    os.makedirs(args.work)
+    with started(args.servers.split(","), args.work) as (_values, env):
+        result = subprocess.run(args.command, timeout=SCRIPT_TIMEOUT, env=dict(os.environ, **env),
+                                cwd=args.work)
+    return result.returncode
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--sim")
+    parser.add_argument("--case")
+    parser.add_argument("--servers")
+    parser.add_argument("--work", required=True)
+    parser.add_argument("--regen", action="store_true")
+    parser.add_argument("command", nargs="*")
+    args = parser.parse_args()
+    if args.case:
+        return run_case(args)
+    return run_program(args)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
