@@ -28,15 +28,17 @@ void ensureLoaded(SendView view)
         view.dialogs.message(damagedMessage, MessageKind::Warning);
 }
 
-// The fingerprint the trust check box stands for: the pinned one, or the one the server showed
-// on the last attempt.
-std::string fingerprintToTrust(const SendWindow& f)
+// The fingerprint the trust check box stands for: one the server showed on the last attempt
+// and that is not trusted yet (offered unticked), else the pinned one.
+std::string fingerprintToTrust(const SendWindow& f, bool& trusted)
 {
-    if (f.settings.trustCertificate && !f.settings.fingerprint.empty())
-        return f.settings.fingerprint;
-    if (!f.seenFingerprint.empty() && f.seenHost == f.settings.host)
+    const FtpSettings& s = f.settings;
+    trusted = false;
+    if (!f.seenFingerprint.empty() && f.seenHost == s.host
+        && !(s.trustCertificate && f.seenFingerprint == s.fingerprint))
         return f.seenFingerprint;
-    return {};
+    trusted = s.trustCertificate && !s.fingerprint.empty();
+    return trusted ? s.fingerprint : std::string();
 }
 
 void showTrust(SendWindow& f, const std::string& fingerprint)
@@ -101,8 +103,10 @@ void Button1Click(SendView view)
     f.FTPProtocol.tag = static_cast<int>(s.protocol);
     f.FTPRememberPassword.checked = s.rememberPassword;
     showPasswordNote(f);
-    f.FTPTrustCertificate.checked = s.trustCertificate;
-    showTrust(f, fingerprintToTrust(f));
+    bool trusted = false;
+    const std::string fingerprint = fingerprintToTrust(f, trusted);
+    f.FTPTrustCertificate.checked = trusted;
+    showTrust(f, fingerprint);
     f.window.visible = true;
 }
 

@@ -7,3 +7,5 @@ bin=$(realpath "${BIN:-$root/build/bin}")
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-screenshots" "$out"
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-options-screenshots" "$out"
+# The send window against servers of its own on 127.0.0.1, with a window manager for the frames.
+xvfb-run -a -s "-screen 0 1400x900x24" bash -c "(openbox >/dev/null 2>&1 &) ; sleep 1; /usr/bin/python3 \"$root/tests/transfer/run_transfer.py\" --servers ftp,slowftp,refused --work \"$out/send-work\" -- \"$bin/defibrio-send-screenshots\" \"$out\""

@@ -13,6 +13,7 @@
 
 #include "engine/layout.h"
 #include "options/pages.h"
+#include "ui/ftpform.h"
 #include "ui/mainwindow.h"
 #include "ui/password.h"
 #include "ui/reportviewer.h"
@@ -176,6 +177,9 @@ OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
     });
 
     password_ = new TPasswordDlg(window_);
+    sendForm_ = new TFTPform(window_);
+    uploader_ = std::make_unique<ThreadUploader>(window_);
+    s.sendWindow.uploader = uploader_.get();
     window_.installEventFilter(this);
 }
 
@@ -537,10 +541,10 @@ QWidget* OptionsPages::buildReportPage()
     side->addWidget(font);
     side->addWidget(print);
     side->addSpacing(16);
-    QPushButton* sendOptions = button(ui.Button1, QStringLiteral("Send Options"), "", page);
-    QPushButton* send = button(ui.BUTTONSend, QStringLiteral("Send"), "", page);
-    for (QPushButton* unavailable : {sendOptions, send})
-        unavailable->setToolTip(QStringLiteral("Sending reports is not available in this version"));
+    QPushButton* sendOptions = button(ui.Button1, QStringLiteral("Send Options"), "Button1Click", page);
+    sendOptions->setToolTip(QStringLiteral("Where Send puts the test report"));
+    QPushButton* send = button(ui.BUTTONSend, QStringLiteral("Send"), "BUTTONSendClick", page);
+    send->setToolTip(QStringLiteral("Sends AEDTEST.TXT to the instructor's server"));
     side->addWidget(sendOptions);
     side->addWidget(send);
     side->addStretch();
@@ -580,6 +584,7 @@ void OptionsPages::sync()
         syncing_ = false;
     }
     password_->sync();
+    sendForm_->sync();
     applyFocus();
 }
 

@@ -18,6 +18,8 @@ namespace defib::ui {
 
 class TForm1;
 class TPasswordDlg;
+class TFTPform;
+class ThreadUploader;
 class QtFileDialog;
 class QtFontDialog;
 class QtPrinter;
@@ -63,6 +65,8 @@ public:
     ~OptionsPages() override;
     void sync();
     TPasswordDlg* passwordDialog() const { return password_; }
+    TFTPform* sendForm() const { return sendForm_; }
+    ThreadUploader& uploader() { return *uploader_; }
     QtFileDialog& fileDialog() { return *files_; }
     QtFontDialog& fontDialog() { return *fonts_; }
     QtPrinter& printer() { return *printer_; }
@@ -89,6 +93,8 @@ private:
     std::unique_ptr<QtFileDialog> files_;
     std::unique_ptr<QtFontDialog> fonts_;
     std::unique_ptr<QtPrinter> printer_;
+    TFTPform* sendForm_ = nullptr;
+    std::unique_ptr<ThreadUploader> uploader_;
     std::string appliedFocus_;
     QMetaObject::Connection pageChanged_;
     bool syncing_ = false;

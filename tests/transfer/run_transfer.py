@@ -156,7 +156,8 @@ def run_program(args):
     shutil.rmtree(args.work, ignore_errors=True)
     os.makedirs(args.work)
     with started(args.servers.split(","), args.work) as (_values, env):
-        result = subprocess.run(args.command, timeout=SCRIPT_TIMEOUT, env=dict(os.environ, **env),
+        command = [os.path.abspath(args.command[0])] + args.command[1:]
+        result = subprocess.run(command, timeout=SCRIPT_TIMEOUT, env=dict(os.environ, **env),
                                 cwd=args.work)
     return result.returncode
 

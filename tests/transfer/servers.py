@@ -43,6 +43,7 @@ def ftp_server(root, tls=None, read_limit=None):
     certificate and key files; `read_limit` throttles uploads to that many bytes a second."""
     from pyftpdlib.authorizers import DummyAuthorizer
     from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_DTPHandler, TLS_FTPHandler
+    from pyftpdlib.ioloop import IOLoop
     from pyftpdlib.servers import FTPServer
 
     # Quiet unless something goes wrong.
@@ -64,7 +65,8 @@ def ftp_server(root, tls=None, read_limit=None):
         dtp = type("SlowDTP", (ThrottledDTPHandler,), {})
         dtp.read_limit = read_limit
         handler.dtp_handler = dtp
-    server = FTPServer(("127.0.0.1", 0), handler)
+    # A loop of its own: two servers on pyftpdlib's shared loop would serve each other's sockets.
+    server = FTPServer(("127.0.0.1", 0), handler, ioloop=IOLoop())
     port = server.socket.getsockname()[1]
     thread = threading.Thread(target=server.serve_forever, kwargs={"timeout": 0.2}, daemon=True)
     thread.start()

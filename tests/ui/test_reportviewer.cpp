@@ -340,7 +340,7 @@ private slots:
         QVERIFY(!p.find(QStringLiteral("ButtonCANCEL3"))->isVisible());
         QTest::mouseClick(p.find(QStringLiteral("Shape3")), Qt::LeftButton);
         QVERIFY(sendOptions->isVisible() && send->isVisible());
-        QVERIFY(!send->isEnabled());
+        QVERIFY(send->isEnabled());
         QTest::mouseClick(p.find(QStringLiteral("Shape2")), Qt::LeftButton);
         QVERIFY(!sendOptions->isVisible() && !send->isVisible());
     }
