@@ -153,7 +153,7 @@ std::size_t readPiece(char* buffer, std::size_t size, std::size_t count, void* d
         piece.resize(std::fread(piece.data(), 1, piece.size(), upload->file));
         upload->progress->sent += piece.size();
         if (piece.empty() && upload->pendingCr) {
-            upload->converted = "\n";
+            upload->converted = "\r\n";
             upload->pendingCr = false;
         } else {
             upload->converted = toNetworkText(piece, upload->pendingCr);

@@ -13,7 +13,7 @@ A script names the servers it needs and what must arrive in its header:
   # arrives: ascii.txt ascii               (AEDTEST.TXT with its line ends as the server's)
   # absent: missing/Aedtest.txt
 In the script and in CASE.out, @FTP_PORT@, @FTPS_PORT@, @SFTP_PORT@, @SLOWFTP_PORT@,
-@REFUSED_PORT@, @SSH_USER@, @FTPS_FINGERPRINT@ and @SFTP_FINGERPRINT@ stand for this run's
+@REFUSED_PORT@, @SILENT_PORT@, @SSH_USER@, @FTPS_FINGERPRINT@ and @SFTP_FINGERPRINT@ stand for this run's
 values."""
 
 import argparse
@@ -64,6 +64,8 @@ def started(kinds, work):
             values["@SSH_USER@"] = user
             values["@SFTP_FINGERPRINT@"] = fingerprint
             env["SSH_AUTH_SOCK"] = agent
+        if "silent" in kinds:
+            values["@SILENT_PORT@"] = str(stack.enter_context(servers.silent_server()))
         if "refused" in kinds:
             values["@REFUSED_PORT@"] = str(stack.enter_context(servers.refused_port()))
         for name, value in values.items():

@@ -53,6 +53,10 @@ def ftp_server(root, tls=None, read_limit=None):
     log.setLevel(logging.ERROR)
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, PASSWORD, root, perm="elradfmw")
+    # A folder the account may list but not write into.
+    readonly = os.path.join(root, "readonly")
+    os.makedirs(readonly, exist_ok=True)
+    authorizer.override_perm(USER, readonly, perm="elr", recursive=True)
     base = TLS_FTPHandler if tls else FTPHandler
     handler = type("Handler", (base,), {})
     handler.authorizer = authorizer
@@ -108,6 +112,19 @@ def refused_port():
     """A port on 127.0.0.1 that refuses connections: bound, never listening, held for the test."""
     sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     sock.bind(("127.0.0.1", 0))
+    try:
+        yield sock.getsockname()[1]
+    finally:
+        sock.close()
+
+
+@contextlib.contextmanager
+def silent_server():
+    """A port on 127.0.0.1 that accepts connections and then never says a word, as a server that
+    hangs does."""
+    sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    sock.bind(("127.0.0.1", 0))
+    sock.listen(8)
     try:
         yield sock.getsockname()[1]
     finally:
