@@ -33,8 +33,9 @@ struct FtpSettings {
     bool operator==(const FtpSettings&) const = default;
 };
 
-// The send options live in a file of their own beside the option files.
-inline constexpr const char* sendOptionsFile = "OPTION3.INI";
+// The send options live in a file of their own beside the option files; OPTION3.INI holds the
+// protocol options.
+inline constexpr const char* sendOptionsFile = "OPTION4.INI";
 
 const char* protocolText(SendProtocol protocol);
 const char* modeText(TransferMode mode);

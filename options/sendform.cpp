@@ -12,7 +12,7 @@ void BlockingUploader::start(const SendRequest& request, std::function<void(cons
 
 namespace {
 
-constexpr const char* damagedMessage = "OPTION3.INI is damaged: the send options that could not be read were set to "
+constexpr const char* damagedMessage = "OPTION4.INI is damaged: the send options that could not be read were set to "
                                        "their defaults. Check them under Send Options.";
 constexpr const char* badPortMessage = "The port must be a number from 1 to 65535, or empty for the protocol's own.";
 

@@ -18,7 +18,7 @@ inline constexpr const char* sendQuestion
     = "Do you want to send AEDTEST.TXT to the FTP host listed on the SEND OPTIONS screen?";
 // What the window says beside "Remember password".
 inline constexpr const char* rememberedPasswordNote
-    = "The password is kept in OPTION3.INI, readable only by your user account.";
+    = "The password is kept in OPTION4.INI, readable only by your user account.";
 inline constexpr const char* sessionPasswordNote = "The password is kept only until the program is closed.";
 
 // Runs an upload and calls `finished` with its result once it has ended: the window on a worker

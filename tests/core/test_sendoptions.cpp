@@ -187,7 +187,7 @@ TEST(SendWindow, OpensWithTheDefaultsAndSavesOnlyOnOk)
             "expect TFTPform.FTPPassive.checked false\n"
             "expect TFTPform.FTPPasswordNote \"The password is kept only until the program is closed.\"\n"
             "set TFTPform.FTPRememberPassword T\n"
-            "expect TFTPform.FTPPasswordNote \"The password is kept in OPTION3.INI, readable only by your user "
+            "expect TFTPform.FTPPasswordNote \"The password is kept in OPTION4.INI, readable only by your user "
             "account.\"\n"
             "do TFTPform.OKClick\n");
     EXPECT_EQ(modeOf(sim.dir().file(sendOptionsFile)), 0600u);
@@ -239,7 +239,7 @@ TEST(SendButton, ADamagedOptionsFileIsReportedAndLeftAlone)
     sim.dir().write(sendOptionsFile, "Host=kept\r\n\x01\x02 damaged\r\n");
     sim.run("do Button1Click\n"
             "expect TFTPform.FTPHost kept\n");
-    EXPECT_NE(sim.output().find("message \"OPTION3.INI is damaged"), std::string::npos);
+    EXPECT_NE(sim.output().find("message \"OPTION4.INI is damaged"), std::string::npos);
     EXPECT_EQ(sim.dir().read(sendOptionsFile), "Host=kept\r\n\x01\x02 damaged\r\n");
 }
 

@@ -91,7 +91,7 @@ private slots:
         QTest::mouseClick(p.field<QPushButton>(QStringLiteral("OK")), Qt::LeftButton);
         QVERIFY(!p.form->isVisible());
         struct stat info { };
-        QCOMPARE(stat(p.dir.filePath(QStringLiteral("OPTION3.INI")).toLocal8Bit().constData(), &info), 0);
+        QCOMPARE(stat(p.dir.filePath(QStringLiteral("OPTION4.INI")).toLocal8Bit().constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
         QCOMPARE(p.s().sendWindow.settings.protocol, SendProtocol::Sftp);
         // Cancel forgets what was typed.
