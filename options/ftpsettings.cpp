@@ -166,7 +166,7 @@ SettingsRead parseSettings(const std::vector<std::string>& lines)
 
 SettingsRead loadSettings(const std::string& directory)
 {
-    ReadResult file = readLines(joinPath(directory, sendOptionsFile));
+    ReadResult file = readLines(joinPath(directory, sendOptionsFile), largestOptionFile);
     if (!file.ok)
         return {};
     return parseSettings(file.lines);
