@@ -16,15 +16,12 @@ bool pendingTroubleEvent(const ScenarioState& st)
         || st.pendingTrouble == TroubleBattery;
 }
 
-// A press while the device is analysing, charging, troubled or still testing itself is lost.
+// A press while the device is analysing, holds a charge, is troubled or still tests itself is lost.
 bool deviceBusy(Scenario& s)
 {
-    const std::string shown = s.ui.AEDDISPLAY1.text();
-    for (const char* text :
-         {"ANALYZING NOW", "STAND CLEAR", "SHOCK ADVISED", "PUSH TO SHOCK", "MOTION DETECTED", "STOP MOTION"})
-        if (shown == text)
-            return true;
-    return pendingTroubleEvent(s.state) || s.timers.POWERTIMER2.enabled() || s.timers.POWERTimer.enabled();
+    const DeviceState& dev = device(s).state;
+    return dev.analysing() || dev.saysShock() || pendingTroubleEvent(s.state) || s.timers.POWERTIMER2.enabled()
+        || s.timers.POWERTimer.enabled();
 }
 
 // Every analysis starts from a quiet device: whatever chain ran before it ends here.
@@ -36,13 +33,13 @@ void resetDeviceSequence(Scenario& s)
     for (Timer* timer : {&t.ANALYZINGNOWTimer, &t.CHARGETimer, &t.CHECKFORPULSETimer, &t.ENDAnalyzeTimer,
                          &t.FLASHLEDtimer, &t.IFNOPULSETimer, &t.PUSHANALYZETimer})
         timer->stop();
-    t.PUSHANALYZETimer.setInterval(2000);
+    setStep(t.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::Plain);
     for (Timer* timer : {&t.PUSHANALYZEafterCPRTIMER, &t.PUSHTOSHOCKTimer, &t.SHOCKTimer, &t.STANDCLEARTIMER,
                          &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer, &t.STARTCPRTimer})
         timer->stop();
     s.state.countdownFinished = false;
-    s.ui.ShockButton.tag = 0;
-    s.ui.PulseButton.tag = 0;
+    device(s).state.shockNotGiven = false;
+    s.state.timelyPulseChecks = 0;
     s.state.analysisJustEnded = false;
 }
 
@@ -59,8 +56,8 @@ bool refusedPatient(Scenario& s)
     if (st.scenarioKind == KindUnderageChild && bothPadsAttached(st)) {
         const std::string limit = o.OptMinimumAge.text();
         if (s.option(o.Age)) {
-            // The evaluation reads this marker: the rhythm of a child under the age limit was analysed.
-            s.ui.Patient4.tag = 1;
+            // The evaluation withholds the pediatric bonus: the rhythm of a child under the limit was analysed.
+            st.underageAttempted = true;
             penalize(s, 300,
                      "Patient is under the minimum age requirement (" + limit + " years). DO NOT analyze (-300).",
                      "Analyzed rhythm of patient under minimum age (-300).");
@@ -71,7 +68,7 @@ bool refusedPatient(Scenario& s)
         }
         return true;
     }
-    if (s.ui.PowerLight.colour() == clWhite)
+    if (!device(s).state.powerLight)
         return true;
     if (st.scenarioKind == KindHypothermic && st.shockCount == s.number(o.OptHypoShocks)) {
         penalize(s, 300,
@@ -133,26 +130,19 @@ void drawTrouble(Scenario& s)
     }
 }
 
-// The pad at the side zone comes loose. The zone's tag and PadSMALL's tag keep where PadSMALL
-// stood, so that re-attaching puts it back.
+// The pad at the side zone comes loose; the record keeps where PadSMALL stood, so that
+// re-attaching puts it back.
 void looseElectrode(Scenario& s)
 {
     MainWindow& ui = s.ui;
-    Control* zone = nullptr;
-    bool* attached = nullptr;
-    if (ui.CABLERED.tag == 1) {
-        zone = &ui.PADRedZONE;
-        attached = &s.state.bottomPadAttached;
-    } else if (ui.CABLEWHITE.tag == 1) {
-        zone = &ui.PADWhiteZone;
-        attached = &s.state.topPadAttached;
-    }
+    DeviceState& dev = device(s).state;
+    bool* attached = padAtSide(s);
     // A pad that is already loose stays where it lies: another press once the scenario is over
     // would otherwise push it further off and lose the place it goes back to.
-    if (zone && *attached) {
+    if (attached && *attached) {
         *attached = false;
-        zone->tag = ui.PadSMALL.top;
-        ui.PadSMALL.tag = ui.PadSMALL.left;
+        dev.looseTop = ui.PadSMALL.top;
+        dev.looseLeft = ui.PadSMALL.left;
         ui.PadSMALL.enabled = true;
         ui.PadSMALL.left += 10;
         ui.PadSMALL.top -= 10;
@@ -162,7 +152,7 @@ void looseElectrode(Scenario& s)
         ui.PADRedZONE.top -= 8;
     }
     s.state.analyzeDuringTrouble = true;
-    setDisplay1(s, "CONNECT ELECTRODES");
+    setScreen(s, Screen::ConnectElectrodes);
     prompt(s, "connecte.wav");
 }
 
@@ -172,11 +162,10 @@ void lowBattery(Scenario& s)
     s.state.analyzeDuringTrouble = true;
     ui.LOWBATTERYINDICATOR.visible = true;
     prompt(s, "battrepl.wav");
-    s.timers.LOWBATTERYINDICATORTIMER.setInterval(500);
-    s.timers.LOWBATTERYINDICATORTIMER.start();
-    setDisplay1(s, "REPLACE BATTERY");
-    ui.AnalyzeLED.setColour(clWhite);
-    ui.ShockLED.setColour(clWhite);
+    s.timers.LOWBATTERYINDICATORTIMER.restart(500);
+    setScreen(s, Screen::ReplaceBattery);
+    setAnalyzeLed(s, false);
+    setShockLed(s, false);
     ui.AnalyzeButton.visible = false;
     ui.ShockButton.visible = false;
     s.state.nextStep = StepReplaceBattery;
@@ -225,17 +214,10 @@ void checkClearedBeforeAnalysis(Scenario& s)
 
 void detectMotion(Scenario& s)
 {
-    s.timers.MOTIONDETECTEDTimer.setInterval(1000);
-    s.timers.MOTIONDETECTEDTimer.start();
+    startStep(s.timers.MOTIONDETECTEDTimer, device(s).steps.motion, MotionStep::First);
     s.timers.ANALYZINGNOWTimer.stop();
     s.timers.STANDCLEARTIMER.stop();
     s.timers.ENDAnalyzeTimer.stop();
-}
-
-void restart(Timer& timer, int interval)
-{
-    timer.setInterval(interval);
-    timer.start();
 }
 
 } // namespace
@@ -276,10 +258,10 @@ void analyzeNow(Scenario& s)
     }
     if (!s.option(s.options.OPTAUTOANALYZE))
         s.ui.MainMSGDisplay.setText(" ");
-    if (s.ui.PowerLight.colour() == clWhite)
+    if (!device(s).state.powerLight)
         return;
     if (!bothPadsAttached(st)) {
-        setDisplay1(s, "CONNECT ELECTRODES");
+        setScreen(s, Screen::ConnectElectrodes);
         prompt(s, "connecte.wav");
         return;
     }
@@ -296,8 +278,8 @@ void analyzeNow(Scenario& s)
     checkShockAfterAdvised(s);
     checkPulseChecks(s);
     checkCprAfterPulse(s);
-    restart(s.timers.STANDCLEARAnalyzeTIMER, 500);
-    s.ui.CLEARButton.tag = 0;
+    s.timers.STANDCLEARAnalyzeTIMER.restart(500);
+    device(s).state.clearCounted = false;
 }
 
 void AnalyzeButtonClick(Scenario& s)
@@ -307,9 +289,9 @@ void AnalyzeButtonClick(Scenario& s)
 
 void STANDCLEARAnalyzeTIMERTimer(Scenario& s)
 {
-    setDisplay1(s, "STAND CLEAR");
+    setScreen(s, Screen::AnalysisStandClear);
     prompt(s, "bepclear.wav");
-    restart(s.timers.ANALYZINGNOWTimer, 4000);
+    startStep(s.timers.ANALYZINGNOWTimer, device(s).steps.analyzingNow, AnalyzingNowStep::First);
     s.timers.STANDCLEARAnalyzeTIMER.stop();
 }
 
@@ -319,16 +301,15 @@ void ANALYZINGNOWTimerTimer(Scenario& s)
         detectMotion(s);
         return;
     }
-    Timer& self = s.timers.ANALYZINGNOWTimer;
-    setDisplay1(s, "ANALYZING NOW");
-    // Only the first "ANALYZING NOW" of an analysis speaks (4000), and the one after motion (1500).
-    if (self.interval() == 4000 || self.interval() == 1500)
+    setScreen(s, Screen::AnalyzingNow);
+    // Only the first "ANALYZING NOW" of an analysis speaks, and the one after motion.
+    if (device(s).steps.analyzingNow != AnalyzingNowStep::Repeat)
         prompt(s, "analyzeN.wav");
-    s.ui.AnalyzeLED.setColour(clYellow);
-    restart(s.timers.STANDCLEARTIMER, 1000);
+    setAnalyzeLed(s, true);
+    s.timers.STANDCLEARTIMER.restart(1000);
     // Started again at every "ANALYZING NOW", but a running verdict timer keeps its due time.
-    restart(s.timers.ENDAnalyzeTimer, 5000);
-    self.stop();
+    s.timers.ENDAnalyzeTimer.restart(5000);
+    s.timers.ANALYZINGNOWTimer.stop();
 }
 
 void STANDCLEARTIMERTimer(Scenario& s)
@@ -338,26 +319,27 @@ void STANDCLEARTIMERTimer(Scenario& s)
         return;
     }
     s.timers.STANDCLEARTIMER.stop();
-    setDisplay1(s, "STAND CLEAR");
-    restart(s.timers.ANALYZINGNOWTimer, 1000);
+    setScreen(s, Screen::AnalysisStandClear);
+    startStep(s.timers.ANALYZINGNOWTimer, device(s).steps.analyzingNow, AnalyzingNowStep::Repeat);
 }
 
 void MOTIONDETECTEDTimerTimer(Scenario& s)
 {
+    Device& dev = device(s);
     Timer& self = s.timers.MOTIONDETECTEDTimer;
     if (motionPresent(s)) {
-        // 1000 marks the first tick of a motion: the only one that speaks.
-        if (self.interval() == 1000) {
+        // The first tick of a motion is the only one that speaks.
+        if (dev.steps.motion == MotionStep::First) {
             prompt(s, "motion.wav");
-            self.setInterval(1001);
-            setDisplay1(s, "MOTION DETECTED");
+            setStep(self, dev.steps.motion, MotionStep::Repeat);
+            setScreen(s, Screen::MotionDetected);
         } else {
-            setDisplay1(s, s.ui.AEDDISPLAY1.text() == "MOTION DETECTED" ? "STOP MOTION" : "MOTION DETECTED");
+            setScreen(s, dev.state.screen == Screen::MotionDetected ? Screen::StopMotion : Screen::MotionDetected);
         }
         return;
     }
     // The analysis starts afresh: "ANALYZING NOW" speaks again and a new 5 s analysis runs.
-    restart(s.timers.ANALYZINGNOWTimer, 1500);
+    startStep(s.timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::AfterMotion);
     self.stop();
     s.timers.ENDAnalyzeTimer.stop();
 }
@@ -368,11 +350,11 @@ void adviseNoShock(Scenario& s)
 {
     ScenarioState& st = s.state;
     setDisplay0(s, "");
-    setDisplay1(s, "NO SHOCK ADVISED");
+    setScreen(s, Screen::NoShockAdvised);
     prompt(s, "noshockA.wav");
-    s.ui.AnalyzeLED.setColour(clWhite);
-    restart(s.timers.CHECKFORPULSETimer, 3000);
-    s.timers.IFNOPULSETimer.setInterval(3000);
+    setAnalyzeLed(s, false);
+    s.timers.CHECKFORPULSETimer.restart(3000);
+    setStep(s.timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
     st.shockAdvised = false;
     ++st.analysesCompleted;
     st.shocksInSeries = 0;
@@ -380,13 +362,13 @@ void adviseNoShock(Scenario& s)
 
 void adviseShock(Scenario& s)
 {
-    setDisplay1(s, "SHOCK ADVISED");
+    setScreen(s, Screen::ShockAdvised);
     prompt(s, "shockadv.wav");
-    s.ui.AnalyzeLED.setColour(clWhite);
-    restart(s.timers.CHARGETimer, 3000);
+    setAnalyzeLed(s, false);
+    s.timers.CHARGETimer.restart(3000);
     s.state.shockAdvised = true;
-    s.timers.IFNOPULSETimer.setInterval(3000);
-    s.ui.CLEARButton.tag = 0;
+    setStep(s.timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
+    device(s).state.clearCounted = false;
 }
 
 // A patient of kind 4 is not shockable at first but turns shockable: maybe at the first analysis

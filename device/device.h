@@ -1,9 +1,44 @@
 #pragma once
 
+#include "device/state.h"
 #include "engine/handlers.h"
 #include "engine/scenario.h"
 
 namespace defib {
+
+// The trainer AED: its record, and the answers to what the engine asks of it.
+class Device : public DevicePart {
+public:
+    explicit Device(Scenario& s)
+        : s_(s)
+    {
+    }
+    DeviceState state;
+    ChainSteps steps;
+
+    void reset() override;
+    bool charging() const override;
+    bool reportsMotion() const override { return state.reportsMotion(); }
+    void pulseCheckStarted() override;
+
+private:
+    Scenario& s_;
+};
+
+Device& device(Scenario& s);
+
+// Sets a chain's step and the interval that goes with it (a running timer restarts its countdown
+// when the interval changes); startStep also starts the timer.
+template <class Step> void setStep(Timer& timer, Step& current, Step step)
+{
+    current = step;
+    timer.setInterval(static_cast<int>(step));
+}
+template <class Step> void startStep(Timer& timer, Step& current, Step step)
+{
+    setStep(timer, current, step);
+    timer.start();
+}
 
 // The trainer AED's handlers that other parts of the device call.
 
@@ -15,6 +50,10 @@ void POWERBUTTON2Click(Scenario& s);
 void analyzeNow(Scenario& s);
 // Motion is present while someone touches the patient or a motion trouble is pending.
 bool motionPresent(Scenario& s);
+
+// The attached flag of the pad on the side zone, the one an electrode trouble loosens (the red
+// one is asked first); none when no pad lies there.
+bool* padAtSide(Scenario& s);
 
 // Shock.
 void SHOCKButtonClick(Scenario& s);
@@ -29,14 +68,12 @@ void VOICEButtonClick(Scenario& s);
 // Each part of the device binds its timers and names its handlers.
 void bindPowerTimers(Scenario& s);
 void registerPowerHandlers(Scenario& s, Handlers& handlers);
-void bindPadTimers(Scenario& s);
 void registerPadHandlers(Scenario& s, Handlers& handlers);
 void bindAnalyzeTimers(Scenario& s);
 void registerAnalyzeHandlers(Scenario& s, Handlers& handlers);
 void bindShockTimers(Scenario& s);
 void registerShockHandlers(Scenario& s, Handlers& handlers);
 void bindPromptTimers(Scenario& s);
-void registerPromptHandlers(Scenario& s, Handlers& handlers);
 void bindTroubleTimers(Scenario& s);
 void registerTroubleHandlers(Scenario& s, Handlers& handlers);
 

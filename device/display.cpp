@@ -1,5 +1,6 @@
 #include "device/display.h"
 
+#include "device/device.h"
 #include "engine/layout.h"
 #include "options/textfile.h"
 
@@ -59,7 +60,14 @@ void playPrompt(Scenario& s)
 void prompt(Scenario& s, const std::string& file)
 {
     s.state.lastSoundFile = file;
+    device(s).state.chargeSounding = false;
     playPrompt(s);
+}
+
+void chargingSound(Scenario& s)
+{
+    prompt(s, "SWEEP.wav");
+    device(s).state.chargeSounding = true;
 }
 
 void stopPrompt(Scenario& s)
@@ -75,10 +83,69 @@ void setDisplay0(Scenario& s, const std::string& text)
     s.ui.AEDDISPLAY0.width = displayWidth;
 }
 
-void setDisplay1(Scenario& s, const std::string& text)
+void setScreen(Scenario& s, Screen screen)
 {
-    s.ui.AEDDISPLAY1.setText(text);
+    device(s).state.screen = screen;
+    s.ui.AEDDISPLAY1.setText(screenText(screen));
     s.ui.AEDDISPLAY1.width = displayWidth;
+}
+
+const char* screenText(Screen screen)
+{
+    switch (screen) {
+    case Screen::Blank:
+        return "";
+    case Screen::SelfTest:
+        return "SELF-TEST";
+    case Screen::ConnectElectrodes:
+        return "CONNECT ELECTRODES";
+    case Screen::PushAnalyze:
+        return "PUSH ANALYZE";
+    case Screen::AnalysisStandClear:
+    case Screen::ShockStandClear:
+        return "STAND CLEAR";
+    case Screen::AnalyzingNow:
+        return "ANALYZING NOW";
+    case Screen::MotionDetected:
+        return "MOTION DETECTED";
+    case Screen::StopMotion:
+        return "STOP MOTION";
+    case Screen::NoShockAdvised:
+        return "NO SHOCK ADVISED";
+    case Screen::ShockAdvised:
+        return "SHOCK ADVISED";
+    case Screen::PushToShock:
+        return "PUSH TO SHOCK";
+    case Screen::ChargeRemoved:
+        return "CHARGE REMOVED";
+    case Screen::CheckForPulse:
+        return "CHECK FOR PULSE";
+    case Screen::IfNoPulse:
+        return "IF NO PULSE";
+    case Screen::StartCpr:
+        return "START CPR";
+    case Screen::ReplaceBattery:
+        return "REPLACE BATTERY";
+    }
+    return "";
+}
+
+void setPowerLight(Scenario& s, bool lit)
+{
+    device(s).state.powerLight = lit;
+    s.ui.PowerLight.setColour(lit ? clGreen : clWhite);
+}
+
+void setAnalyzeLed(Scenario& s, bool lit)
+{
+    device(s).state.analyzeLed = lit;
+    s.ui.AnalyzeLED.setColour(lit ? clYellow : clWhite);
+}
+
+void setShockLed(Scenario& s, bool lit)
+{
+    device(s).state.shockLed = lit;
+    s.ui.ShockLED.setColour(lit ? clRed : clWhite);
 }
 
 } // namespace defib

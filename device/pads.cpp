@@ -9,31 +9,31 @@ namespace defib {
 
 namespace {
 
-// The pad being dragged has tag 1; the white one is asked first.
-Control* draggedPad(Scenario& s)
-{
-    if (s.ui.PADWHITE.tag == 1)
-        return &s.ui.PADWHITE;
-    if (s.ui.PADRED.tag == 1)
-        return &s.ui.PADRED;
-    return nullptr;
-}
-
 bool isWhite(const Scenario& s, const Control& pad)
 {
     return &pad == &s.ui.PADWHITE;
 }
 
+PadState& padState(Scenario& s, const Control& pad)
+{
+    DeviceState& dev = device(s).state;
+    return isWhite(s, pad) ? dev.white : dev.red;
+}
+
+// The pad being dragged; the white one is asked first.
+Control* draggedPad(Scenario& s)
+{
+    const DeviceState& dev = device(s).state;
+    if (dev.white.dragged)
+        return &s.ui.PADWHITE;
+    if (dev.red.dragged)
+        return &s.ui.PADRED;
+    return nullptr;
+}
+
 bool& attachedFlag(Scenario& s, const Control& pad)
 {
     return isWhite(s, pad) ? s.state.topPadAttached : s.state.bottomPadAttached;
-}
-
-// A pad's own cable tells by its tag whether that pad lies at the side zone, whichever cable
-// picture is drawn to it.
-Control& ownCable(Scenario& s, const Control& pad)
-{
-    return isWhite(s, pad) ? s.ui.CABLEWHITE : s.ui.CABLERED;
 }
 
 Control& pictureInUse(Scenario& s)
@@ -63,7 +63,7 @@ bool refuseUnderageChild(Scenario& s)
                      + " pounds). DO NOT attach electrodes (-300).",
                  "Attempted to attach electrode to patient under minimum weight (-300).");
     // The evaluation withholds the pediatric bonus from an attempt on either limit.
-    s.ui.Patient4.tag = 1;
+    s.state.underageAttempted = true;
     return true;
 }
 
@@ -75,7 +75,7 @@ void startDrag(Scenario& s, Control& pad, const char* action)
         return;
     ScenarioState& st = s.state;
     if (refuseUnderageChild(s)) {
-        pad.tag = 0;
+        padState(s, pad).dragged = false;
         return;
     }
     // Once: not again after this, and not at all once CPR has begun.
@@ -86,21 +86,21 @@ void startDrag(Scenario& s, Control& pad, const char* action)
     }
     pad.visible = false;
     st.lastAction = action;
-    pad.tag = 1;
+    padState(s, pad).dragged = true;
 }
 
 void endDrag(Scenario& s, Control& pad)
 {
     // Dropped or cancelled, the drag is over: a stale mark would make the next drop of the other
     // pad place this one.
-    pad.tag = 0;
-    if (ownCable(s, pad).tag != 1)
+    padState(s, pad).dragged = false;
+    if (!padState(s, pad).atSide)
         pad.visible = true;
 }
 
 void attach(Scenario& s, Control& pad)
 {
-    pad.tag = 0;
+    padState(s, pad).dragged = false;
     pad.enabled = false;
     attachedFlag(s, pad) = true;
 }
@@ -118,18 +118,31 @@ void padPlaced(Scenario& s)
     }
     s.ui.PATIENTTorsoZONE.enabled = false;
     s.ui.MainMSGDisplay.clear();
-    setDisplay1(s, "");
-    // A device still in its self-test asks for the analysis when the test ends.
-    if (s.ui.PowerLight.colour() == clGreen) {
-        // 1500 tells the analyze prompt that it follows the attachment.
-        s.timers.PUSHANALYZETimer.setInterval(1500);
-        s.timers.PUSHANALYZETimer.start();
+    setScreen(s, Screen::Blank);
+    // A device whose light is on asks for the analysis.
+    if (device(s).state.powerLight) {
+        startStep(s.timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
         if (st.analyzeDuringTrouble)
             st.nextStep = StepClearBeforeAnalysis;
     }
 }
 
 } // namespace
+
+bool padCarried(Scenario& s, const Control& pad)
+{
+    return padState(s, pad).dragged;
+}
+
+bool* padAtSide(Scenario& s)
+{
+    const DeviceState& dev = device(s).state;
+    if (dev.red.atSide)
+        return &s.state.bottomPadAttached;
+    if (dev.white.atSide)
+        return &s.state.topPadAttached;
+    return nullptr;
+}
 
 void PADWHITEStartDrag(Scenario& s)
 {
@@ -168,7 +181,7 @@ void PADWhiteZoneDragDrop(Scenario& s)
     ui.CABLEWHITE.top = pad->top + pad->height - 6;
     ui.CABLEWHITE.left = pad->left + pad->width / 2 - 2;
     ui.CABLEWHITE.visible = true;
-    ownCable(s, *pad).tag = 0;
+    padState(s, *pad).atSide = false;
     attach(s, *pad);
     padPlaced(s);
 }
@@ -183,7 +196,7 @@ void PADRedZONEDragDrop(Scenario& s)
     ui.CABLERED.top = ui.PadSMALL.top + ui.PadSMALL.height / 2 + 3;
     ui.CABLERED.left = ui.PadSMALL.left - 5;
     ui.CABLERED.visible = true;
-    ownCable(s, *pad).tag = 1;
+    padState(s, *pad).atSide = true;
     pad->visible = false;
     ui.PadSMALL.visible = true;
     attach(s, *pad);
@@ -203,7 +216,7 @@ void PATIENTTorsoZONEDragDrop(Scenario& s)
     pad->left = st.dropPointX;
     pad->top = st.dropPointY;
     pad->visible = true;
-    pad->tag = 0;
+    padState(s, *pad).dragged = false;
 }
 
 void PADRedZONEMouseDown(Scenario& s)
@@ -217,8 +230,6 @@ void CABLEREDMouseDown(Scenario& s)
     if (s.state.pendingTrouble == TroubleElectrode)
         TroubleElectrodeMenuItemClick(s);
 }
-
-void bindPadTimers(Scenario&) { }
 
 void registerPadHandlers(Scenario& s, Handlers& h)
 {

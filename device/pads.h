@@ -13,6 +13,8 @@ void PADREDStartDrag(Scenario& s);
 void PADREDEndDrag(Scenario& s);
 void PADWhiteZoneDragDrop(Scenario& s);
 void PADRedZONEDragDrop(Scenario& s);
+// Whether the pad (PADWHITE or PADRED) is picked up and carried: a refused drag carries nothing.
+bool padCarried(Scenario& s, const Control& pad);
 // s.dropX / s.dropY hold where the pad was let go, in window coordinates.
 void PATIENTTorsoZONEDragDrop(Scenario& s);
 // A press on the loose pad or its cable re-attaches it during an electrode trouble.

@@ -59,18 +59,17 @@ void POWERBUTTON2Click(Scenario& s)
 void POWERTIMER2Timer(Scenario& s)
 {
     MainWindow& ui = s.ui;
-    ui.PowerLight.setColour(clGreen);
+    setPowerLight(s, true);
     ui.AEDDISPLAY0.left = displayLeft;
     setDisplay0(s, "BATTERY OK");
-    setDisplay1(s, "SELF-TEST");
+    setScreen(s, Screen::SelfTest);
     ui.AEDDISPLAY0.visible = true;
     ui.AEDDISPLAY1.visible = true;
     ui.NumShockLabel.setText("");
     ui.NumShockLabel.visible = true;
     ui.TIMELabel.setText(clockText(s.platform.wallClock.longTime()));
     ui.TIMELabel.visible = true;
-    s.timers.POWERTimer.setInterval(2000);
-    s.timers.POWERTimer.start();
+    s.timers.POWERTimer.restart(2000);
     s.timers.POWERTIMER2.stop();
 }
 
@@ -80,9 +79,7 @@ void POWERTimerTimer(Scenario& s)
     setDisplay0(s, "");
     const bool padsOn = st.topPadAttached && st.bottomPadAttached;
     if (padsOn) {
-        // 1500 tells the analyze prompt that it follows the power-on.
-        s.timers.PUSHANALYZETimer.setInterval(1500);
-        s.timers.PUSHANALYZETimer.start();
+        startStep(s.timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
         if (st.analyzeDuringTrouble)
             st.nextStep = StepClearBeforeAnalysis;
     }
@@ -90,7 +87,7 @@ void POWERTimerTimer(Scenario& s)
     if (padsOn)
         return;
     setDisplay0(s, "");
-    setDisplay1(s, "CONNECT ELECTRODES");
+    setScreen(s, Screen::ConnectElectrodes);
     prompt(s, "connecte.wav");
 }
 

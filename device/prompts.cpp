@@ -8,12 +8,6 @@ namespace defib {
 
 namespace {
 
-void restart(Timer& timer, int interval)
-{
-    timer.setInterval(interval);
-    timer.start();
-}
-
 bool twoButtonModel(Scenario& s)
 {
     return s.option(s.options.OPTTWOBUTTONAED);
@@ -21,7 +15,7 @@ bool twoButtonModel(Scenario& s)
 
 void flashAnalyzeLed(Scenario& s)
 {
-    restart(s.timers.FLASHLEDtimer, 500);
+    startStep(s.timers.FLASHLEDtimer, device(s).steps.flashing, FlashingLed::Analyze);
 }
 
 // A CPR period length option: whole seconds, of which the device keeps the low 8 bits.
@@ -35,25 +29,26 @@ int cprLength(Scenario& s, const Control& option)
 void PUSHANALYZETimerTimer(Scenario& s)
 {
     Timer& self = s.timers.PUSHANALYZETimer;
+    PushAnalyzeStep& step = device(s).steps.pushAnalyze;
     // The two-button model analyses by itself. A busy device refuses, and the timer tries again at
     // its next tick; an analysis that starts stops the timer.
     if (twoButtonModel(s)) {
         analyzeNow(s);
         return;
     }
-    setDisplay1(s, "PUSH ANALYZE");
-    // 1500: after power-on or the pads; 2500: after a disarm. Those, and power-on itself, get the
-    // longer prompt.
-    const bool longPrompt = s.state.lastAction == "Power" || self.interval() == 1500 || self.interval() == 2500;
+    setScreen(s, Screen::PushAnalyze);
+    // After power-on, the pads or a disarm, and after power-on itself, the longer prompt.
+    const bool longPrompt
+        = s.state.lastAction == "Power" || step == PushAnalyzeStep::AfterSetup || step == PushAnalyzeStep::AfterDisarm;
     prompt(s, longPrompt ? "pushanaB.wav" : "pushanal.wav");
     flashAnalyzeLed(s);
-    self.setInterval(2000);
+    setStep(self, step, PushAnalyzeStep::Plain);
     self.stop();
 }
 
 void CHECKFORPULSETimerTimer(Scenario& s)
 {
-    setDisplay1(s, "CHECK FOR PULSE");
+    setScreen(s, Screen::CheckForPulse);
     prompt(s, "checkfor.wav");
     s.timers.IFNOPULSETimer.start();
     s.timers.CHECKFORPULSETimer.stop();
@@ -63,32 +58,31 @@ void IFNOPULSETimerTimer(Scenario& s)
 {
     Timers& t = s.timers;
     Timer& self = t.IFNOPULSETimer;
-    setDisplay1(s, "IF NO PULSE");
+    ChainSteps& steps = device(s).steps;
+    setScreen(s, Screen::IfNoPulse);
     t.FLASHLEDtimer.stop();
     self.stop();
-    s.ui.AnalyzeLED.setColour(clWhite);
-    s.ui.ShockLED.setColour(clWhite);
-    switch (self.interval()) {
-    case 3000:
+    setAnalyzeLed(s, false);
+    setShockLed(s, false);
+    switch (steps.ifNoPulse) {
+    case IfNoPulseStep::FirstAfterVerdict:
         // The first after a verdict or a shock series: it also says to start CPR.
         prompt(s, "ifnoplsS.wav");
-        self.setInterval(2001);
+        setStep(self, steps.ifNoPulse, IfNoPulseStep::RepeatAfterVerdict);
         [[fallthrough]];
-    case 2001:
+    case IfNoPulseStep::RepeatAfterVerdict:
         t.CHECKFORPULSETimer.stop();
-        restart(t.STARTCPRTimer, 2000);
+        t.STARTCPRTimer.restart(2000);
         break;
-    case 2002:
+    case IfNoPulseStep::FirstAfterCountdown:
         // The first after the CPR countdown: on to "PUSH ANALYZE".
         prompt(s, "ifnopls.wav");
-        self.setInterval(2003);
-        restart(t.PUSHANALYZEafterCPRTIMER, 2000);
+        setStep(self, steps.ifNoPulse, IfNoPulseStep::RepeatAfterCountdown);
+        startStep(t.PUSHANALYZEafterCPRTIMER, steps.pushAnalyzeAfterCpr, PushAnalyzeAfterCprStep::First);
         break;
-    case 2003:
+    case IfNoPulseStep::RepeatAfterCountdown:
         t.STARTCPRTimer.stop();
-        restart(t.PUSHANALYZEafterCPRTIMER, 2001);
-        break;
-    default:
+        startStep(t.PUSHANALYZEafterCPRTIMER, steps.pushAnalyzeAfterCpr, PushAnalyzeAfterCprStep::Repeat);
         break;
     }
 }
@@ -116,7 +110,7 @@ int cprPeriod(Scenario& s)
 void STARTCPRTimerTimer(Scenario& s)
 {
     Timers& t = s.timers;
-    setDisplay1(s, "START CPR");
+    setScreen(s, Screen::StartCpr);
     t.STARTCPRTimer.stop();
     t.IFNOPULSETimer.start();
     // One countdown per CPR period: the later "START CPR" prompts leave it running.
@@ -150,7 +144,7 @@ void AEDCountDownTIMERTimer(Scenario& s)
         if (!twoButtonModel(s) && !s.option(s.options.OPTAUTOANALYZE)) {
             // "CHECK FOR PULSE" after its current interval, then "IF NO PULSE" and "PUSH ANALYZE"
             // every 2 s until Analyze is pressed.
-            t.IFNOPULSETimer.setInterval(2002);
+            setStep(t.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterCountdown);
             t.CHECKFORPULSETimer.start();
         } else {
             analyzeNow(s);
@@ -164,12 +158,13 @@ void AEDCountDownTIMERTimer(Scenario& s)
 void PUSHANALYZEafterCPRTIMERTimer(Scenario& s)
 {
     Timer& self = s.timers.PUSHANALYZEafterCPRTIMER;
-    setDisplay1(s, "PUSH ANALYZE");
-    // 2000: the first after the countdown speaks; 2001: the later ones are silent.
-    if (self.interval() == 2000)
+    PushAnalyzeAfterCprStep& step = device(s).steps.pushAnalyzeAfterCpr;
+    setScreen(s, Screen::PushAnalyze);
+    // The first after the countdown speaks; the later ones are silent.
+    if (step == PushAnalyzeAfterCprStep::First)
         prompt(s, "pushanal.wav");
     flashAnalyzeLed(s);
-    self.setInterval(2001);
+    setStep(self, step, PushAnalyzeAfterCprStep::Repeat);
     self.stop();
     s.timers.IFNOPULSETimer.start();
 }
@@ -184,7 +179,5 @@ void bindPromptTimers(Scenario& s)
     t.AEDCountDownTIMER.onTimer = [&s] { AEDCountDownTIMERTimer(s); };
     t.PUSHANALYZEafterCPRTIMER.onTimer = [&s] { PUSHANALYZEafterCPRTIMERTimer(s); };
 }
-
-void registerPromptHandlers(Scenario&, Handlers&) { }
 
 } // namespace defib

@@ -10,12 +10,6 @@ namespace defib {
 
 namespace {
 
-void restart(Timer& timer, int interval)
-{
-    timer.setInterval(interval);
-    timer.start();
-}
-
 bool audioOn(Scenario& s)
 {
     return s.audioOn();
@@ -25,9 +19,8 @@ bool audioOn(Scenario& s)
 
 void CHARGETimerTimer(Scenario& s)
 {
-    restart(s.timers.STANDCLEARShockTimer, 6000);
-    // The charging sound; while it is the last prompt the device is still charging and refuses a shock.
-    prompt(s, "SWEEP.wav");
+    startStep(s.timers.STANDCLEARShockTimer, device(s).steps.shockStandClear, ShockStandClearStep::First);
+    chargingSound(s);
     if (!audioOn(s))
         s.ui.MainMSGDisplay.setText("AED is charging...");
     s.timers.CHARGETimer.stop();
@@ -35,68 +28,63 @@ void CHARGETimerTimer(Scenario& s)
 
 void STANDCLEARShockTimerTimer(Scenario& s)
 {
-    Timer& self = s.timers.STANDCLEARShockTimer;
-    setDisplay1(s, "STAND CLEAR");
-    // 6000 marks the first "STAND CLEAR" after charging; the later ones are silent.
-    if (self.interval() == 6000)
+    setScreen(s, Screen::ShockStandClear);
+    // The first "STAND CLEAR" after charging speaks; the later ones are silent.
+    if (device(s).steps.shockStandClear == ShockStandClearStep::First)
         prompt(s, "standcle.wav");
-    self.stop();
-    restart(s.timers.PUSHTOSHOCKTimer, 2500);
+    s.timers.STANDCLEARShockTimer.stop();
+    s.timers.PUSHTOSHOCKTimer.restart(2500);
 }
 
 void PUSHTOSHOCKTimerTimer(Scenario& s)
 {
     Timers& t = s.timers;
-    setDisplay1(s, "PUSH TO SHOCK");
-    if (t.STANDCLEARShockTimer.interval() == 6000) {
+    ChainSteps& steps = device(s).steps;
+    setScreen(s, Screen::PushToShock);
+    if (steps.shockStandClear == ShockStandClearStep::First) {
         prompt(s, "shkwarn.wav");
         if (!audioOn(s))
             s.ui.MainMSGDisplay.setText("AED is ready to SHOCK...");
     }
-    restart(t.FLASHLEDtimer, 600);
+    startStep(t.FLASHLEDtimer, steps.flashing, FlashingLed::Shock);
     t.PUSHTOSHOCKTimer.stop();
-    restart(t.STANDCLEARShockTimer, 1000);
+    startStep(t.STANDCLEARShockTimer, steps.shockStandClear, ShockStandClearStep::Repeat);
     // Started at the first "PUSH TO SHOCK"; the later starts leave its due time alone.
     t.DISARMTimer.start();
 }
 
-bool shockArmed(const Scenario& s)
+bool shockArmed(Scenario& s)
 {
-    const Timer& flash = s.timers.FLASHLEDtimer;
-    return flash.enabled() && flash.interval() == 600 && s.state.shockAdvised;
+    return s.timers.FLASHLEDtimer.enabled() && device(s).steps.flashing == FlashingLed::Shock && s.state.shockAdvised;
 }
 
 void FLASHLEDtimerTimer(Scenario& s)
 {
-    const int interval = s.timers.FLASHLEDtimer.interval();
-    if (interval == 500) {
-        Control& led = s.ui.AnalyzeLED;
-        led.setColour(led.colour() == clYellow ? clWhite : clYellow);
-    } else if (interval == 600) {
-        Control& led = s.ui.ShockLED;
-        led.setColour(led.colour() == clRed ? clWhite : clRed);
-    }
+    const Device& dev = device(s);
+    if (dev.steps.flashing == FlashingLed::Analyze)
+        setAnalyzeLed(s, !dev.state.analyzeLed);
+    else
+        setShockLed(s, !dev.state.shockLed);
 }
 
 void DISARMTimerTimer(Scenario& s)
 {
-    const std::string shown = s.ui.AEDDISPLAY1.text();
-    // Only an armed device disarms; otherwise the timer waits on.
-    if (shown != "PUSH TO SHOCK" && shown != "STAND CLEAR")
+    Device& dev = device(s);
+    // Only an armed device disarms (whichever "STAND CLEAR" it says); otherwise the timer waits on.
+    if (dev.state.screen != Screen::PushToShock && !dev.state.saysStandClear())
         return;
     Timers& t = s.timers;
-    setDisplay1(s, "CHARGE REMOVED");
+    setScreen(s, Screen::ChargeRemoved);
     t.STANDCLEARShockTimer.stop();
     t.PUSHTOSHOCKTimer.stop();
-    restart(t.PUSHANALYZETimer, 2500);
+    startStep(t.PUSHANALYZETimer, dev.steps.pushAnalyze, PushAnalyzeStep::AfterDisarm);
     t.FLASHLEDtimer.stop();
-    s.ui.ShockLED.setColour(clWhite);
+    setShockLed(s, false);
     s.state.shockAdvised = false;
     t.DISARMTimer.stop();
     penalize(s, 200, "Did not shock after Shock Advised (-200).", "Did not shock after Shock Advised (-200).");
     s.state.nextStep = StepClearBeforeAnalysis;
-    // Marks that the advised shock was never given.
-    s.ui.ShockButton.tag = 1;
+    dev.state.shockNotGiven = true;
 }
 
 std::string firstShockTimeText(int t, int elapsedSeconds)
@@ -167,10 +155,12 @@ void SHOCKButtonClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     Timers& t = s.timers;
-    if (ui.PowerLight.colour() == clWhite || !st.shockAdvised)
+    DeviceState& dev = device(s).state;
+    if (!dev.powerLight || !st.shockAdvised)
         return;
-    // A press while the trainer charges is ignored; only the caption says why.
-    if (ui.AEDDISPLAY1.text() == "SHOCK ADVISED" || st.lastSoundFile == "SWEEP.wav") {
+    // A press while the trainer charges (still saying "SHOCK ADVISED", or the charging sound the
+    // last prompt) is ignored; only the caption says why.
+    if (dev.screen == Screen::ShockAdvised || dev.chargeSounding) {
         s.caption = chargingCaption;
         return;
     }
@@ -181,12 +171,12 @@ void SHOCKButtonClick(Scenario& s)
     t.DISARMTimer.stop();
     st.lastAction = "Shock";
     ui.MainMSGDisplay.setText(" ");
-    ui.ShockLED.setColour(clWhite);
+    setShockLed(s, false);
     t.FLASHLEDtimer.stop();
     if (!st.topPadAttached) {
         // No shock: it stays advised.
         setDisplay0(s, "  ");
-        setDisplay1(s, "CONNECT ELECTRODES");
+        setScreen(s, Screen::ConnectElectrodes);
         prompt(s, "connectE.wav");
         return;
     }
@@ -210,9 +200,9 @@ void SHOCKButtonClick(Scenario& s)
     st.shockAdvised = false;
     recordAction(s);
     st.analyzeSinceShock = 0;
-    restart(t.SHOCKTimer, 1000);
+    t.SHOCKTimer.restart(1000);
     st.patientCleared = false;
-    ui.CLEARButton.tag = 0;
+    dev.clearCounted = false;
 }
 
 namespace {
@@ -244,7 +234,7 @@ void SHOCKTimerTimer(Scenario& s)
 {
     ScenarioState& st = s.state;
     Timers& t = s.timers;
-    setDisplay1(s, "");
+    setScreen(s, Screen::Blank);
     s.ui.NumShockLabel.setText("#" + std::to_string(st.shockCount));
     t.SHOCKTimer.stop();
     convertRhythm(s);
@@ -253,10 +243,10 @@ void SHOCKTimerTimer(Scenario& s)
         if (s.option(s.options.OPTAUTOANALYZE)) {
             analyzeNow(s);
         } else {
-            restart(t.PUSHANALYZETimer, 2000);
+            startStep(t.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::Plain);
         }
     } else {
-        restart(t.CHECKFORPULSETimer, 2000);
+        t.CHECKFORPULSETimer.restart(2000);
     }
     if (st.rhythmState == RhythmRestored && st.shockCount == st.shocksToConvert && st.shocksInSeries == 3)
         st.analyzeStarted = true;

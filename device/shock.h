@@ -19,7 +19,7 @@ void SHOCKTimerTimer(Scenario& s);
 
 // The trainer is armed: from the first "PUSH TO SHOCK" until the shock or the disarm the Shock
 // LED flashes (FLASHLEDtimer at 600).
-bool shockArmed(const Scenario& s);
+bool shockArmed(Scenario& s);
 
 // The time of the first shock as the summary shows it (MM:SS), t seconds after the first 7.
 std::string firstShockTimeText(int t, int elapsedSeconds);

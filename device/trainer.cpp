@@ -60,12 +60,12 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     : scenario_(platform, clock)
 {
     Scenario& s = scenario_;
+    s.device = std::make_unique<Device>(s);
     bindEngineTimers(s);
     bindVitalsTimers(s);
     bindAbcsTimers(s);
     bindCprTimers(s);
     bindPowerTimers(s);
-    bindPadTimers(s);
     bindAnalyzeTimers(s);
     bindShockTimers(s);
     bindPromptTimers(s);
@@ -74,7 +74,6 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     registerPagesHandlers(s, handlers_);
     registerPatientHandlers(s, handlers_);
     registerEvaluationHandlers(s, handlers_);
-    registerPromptHandlers(s, handlers_);
     Handlers actions;
     registerPatientActions(s, actions);
     registerAbcsHandlers(s, actions);

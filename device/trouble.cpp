@@ -24,19 +24,11 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
                                       : "Attach electrodes.");
         return;
     }
-    // The loose pad is the one at the side zone; the tags kept where PadSMALL stood.
-    Control* zone = nullptr;
-    bool* attached = nullptr;
-    if (ui.CABLERED.tag == 1) {
-        zone = &ui.PADRedZONE;
-        attached = &st.bottomPadAttached;
-    } else if (ui.CABLEWHITE.tag == 1) {
-        zone = &ui.PADWhiteZone;
-        attached = &st.topPadAttached;
-    }
-    if (zone) {
-        ui.PadSMALL.left = ui.PadSMALL.tag;
-        ui.PadSMALL.top = zone->tag;
+    // The loose pad is the one at the side zone; PadSMALL goes back where it stood.
+    const DeviceState& dev = device(s).state;
+    if (bool* attached = padAtSide(s)) {
+        ui.PadSMALL.left = dev.looseLeft;
+        ui.PadSMALL.top = dev.looseTop;
         ui.CABLERED.top = ui.PadSMALL.top + ui.PadSMALL.height / 2 + 3;
         ui.CABLERED.left = ui.PadSMALL.left - 5;
         ui.PADRedZONE.left -= 10;
@@ -73,12 +65,12 @@ void TroubleBatteryMenuItemClick(Scenario& s)
     st.aedPowerOn = false;
     s.caption.clear();
     setDisplay0(s, "");
-    setDisplay1(s, "");
+    setScreen(s, Screen::Blank);
     ui.NumShockLabel.visible = false;
     ui.TIMELabel.visible = false;
     s.timers.LOWBATTERYINDICATORTIMER.stop();
     ui.LOWBATTERYINDICATOR.visible = false;
-    ui.PowerLight.setColour(clWhite);
+    setPowerLight(s, false);
     ui.POWERBUTTON2.enabled = true;
     ui.POWERBUTTON2.visible = true;
     // The two-button model has no Analyze button to come back.
@@ -98,15 +90,14 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
         picture->visible = false;
     StopCPRMenuItemClick(s);
     ui.MainMSGDisplay.setText("All patient motion has stopped.");
-    const std::string shown = ui.AEDDISPLAY1.text();
-    if (st.pendingTrouble != TroubleMotion && shown != "MOTION DETECTED" && shown != "STOP MOTION")
+    Device& dev = device(s);
+    if (st.pendingTrouble != TroubleMotion && !dev.state.reportsMotion())
         return;
     // The analysis resumes: "ANALYZING NOW" with its prompt 4 s from now.
-    setDisplay1(s, "");
+    setScreen(s, Screen::Blank);
     stopPrompt(s);
     s.timers.STANDCLEARTIMER.stop();
-    s.timers.ANALYZINGNOWTimer.setInterval(4000);
-    s.timers.ANALYZINGNOWTimer.start();
+    startStep(s.timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::First);
     s.timers.MOTIONDETECTEDTimer.stop();
     addScore(s, 50, "All patient motion has stopped.");
     showScore(s);
@@ -129,28 +120,22 @@ void clearDuringAnalysis(Scenario& s)
 {
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
-    Control& clear = ui.CLEARButton;
+    bool& counted = device(s).state.clearCounted;
     ui.MainMSGDisplay.setText(standClearText);
     ui.Steps.setText(" Clear");
     ui.STEPS2.addLine(" Clear");
-    if (clear.tag == 0 && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != "Clear") {
+    if (!counted && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != "Clear") {
         addScore(s, st.stepPoints, "Clear");
         showScore(s);
-        clear.tag = 1;
+        counted = true;
         if (st.shocksToConvert == 0)
             st.nextStep = StepPulse;
         if (st.shockAdvised) {
             st.nextStep = StepClearBeforeShock;
-            clear.tag = 0;
+            counted = false;
         }
     }
     st.patientCleared = true;
-}
-
-bool charging(Scenario& s)
-{
-    const Timers& t = s.timers;
-    return t.CHARGETimer.enabled() || t.STANDCLEARShockTimer.enabled() || t.PUSHTOSHOCKTimer.enabled();
 }
 
 void handsOff(Scenario& s)
@@ -170,21 +155,19 @@ void Clearbutton1Click(Scenario& s)
 {
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
-    // The tag marks that this Clear has been counted; the analysis start and the shock reset it.
-    Control& clear = ui.CLEARButton;
+    const DeviceState& dev = device(s).state;
+    bool& counted = device(s).state.clearCounted;
     const bool autoAnalysis = s.option(s.options.OPTAUTOANALYZE);
     if (st.nextStep == StepEndScenario)
         ui.MainMSGDisplay.setText(scenarioIsOver);
     st.cprSinceAnalysis = false;
-    const std::string shown = ui.AEDDISPLAY1.text();
-    if (shown == "ANALYZING NOW"
-        || (!st.shockAdvised && shown == "STAND CLEAR" && !ui.CPRHAND2.visible && !ui.CPRHAND.visible)) {
+    if (dev.screen == Screen::AnalyzingNow
+        || (!st.shockAdvised && dev.saysStandClear() && !ui.CPRHAND2.visible && !ui.CPRHAND.visible)) {
         clearDuringAnalysis(s);
         return;
     }
-    const bool clearForAutoShock = clear.tag == 0 && st.shockAdvised
-        && (shown == "STAND CLEAR" || shown == "PUSH TO SHOCK" || shown == "SHOCK ADVISED") && autoAnalysis
-        && charging(s);
+    const bool clearForAutoShock
+        = !counted && st.shockAdvised && dev.saysShock() && autoAnalysis && s.device->charging();
     if (clearForAutoShock) {
         st.lastAction = "Clear";
         st.actionBeforePrevious = st.previousAction;
@@ -195,7 +178,7 @@ void Clearbutton1Click(Scenario& s)
     }
     // One Clear is one step: the Clear for an automatic shock, just counted and recorded, is not
     // counted and recorded a second time.
-    if (!clearForAutoShock && clear.tag == 0 && st.scenarioKind != KindUnderageChild
+    if (!clearForAutoShock && !counted && st.scenarioKind != KindUnderageChild
         && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepClearBeforeShock
             || (st.aedPowerOn && !st.clearEverPressed))) {
         st.lastAction = "Clear";
@@ -207,7 +190,7 @@ void Clearbutton1Click(Scenario& s)
         st.patientCleared = true;
         recordAction(s);
         st.clearEverPressed = true;
-        clear.tag = 1;
+        counted = true;
     } else {
         ui.Steps.setText(" Clear");
         ui.STEPS2.addLine(" Clear");
@@ -217,7 +200,7 @@ void Clearbutton1Click(Scenario& s)
     st.patientCleared = true;
     ui.MainMSGDisplay.setText(standClearText);
     handsOff(s);
-    clear.tag = 1;
+    counted = true;
 }
 
 void VOICEButtonClick(Scenario& s)
@@ -228,7 +211,7 @@ void VOICEButtonClick(Scenario& s)
         return;
     if (st.nextStep == StepEndScenario)
         ui.MainMSGDisplay.setText("The scenario is over...select END SCENARIO");
-    if (ui.PowerLight.colour() == clWhite) {
+    if (!device(s).state.powerLight) {
         ui.MainMSGDisplay.setText("The power must be on to record voice report.");
         return;
     }
@@ -245,9 +228,10 @@ void VOICEButtonClick(Scenario& s)
     updateVitalSigns(s);
     checkScenarioOver(s);
     recordAction(s);
-    const std::string shown = ui.AEDDISPLAY1.text();
-    // A report given during an analysis does not break the action sequence.
-    if (shown == "ANALYZING NOW" || shown == "STAND CLEAR")
+    const DeviceState& dev = device(s).state;
+    // A report given during an analysis (or while either "STAND CLEAR" shows) does not break the
+    // action sequence.
+    if (dev.screen == Screen::AnalyzingNow || dev.saysStandClear())
         st.lastAction = "Analyze";
     ui.MainMSGDisplay.addLine("Voice report recorded.");
 }

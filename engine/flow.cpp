@@ -210,37 +210,25 @@ static void resetControls(Scenario& s)
     ui.AnalyzeButton.visible = true;
     ui.AnalyzeButtonCover.visible = true;
     ui.ShockButton.visible = false;
-    ui.ShockButton.tag = 0;
     ui.LOWBATTERYINDICATOR.visible = false;
 
     ui.PADWHITE.visible = true;
-    ui.PADWHITE.tag = 0;
     ui.PADWHITE.left = whitePadTray.left;
     ui.PADWHITE.top = whitePadTray.top;
     ui.PADWHITE.width = whitePadTray.width;
     ui.PADWHITE.height = whitePadTray.height;
     ui.PADRED.visible = true;
-    ui.PADRED.tag = 0;
     ui.PADRED.left = redPadTray.left;
     ui.PADRED.top = redPadTray.top;
     ui.PADRED.width = redPadTray.width;
     ui.PADRED.height = redPadTray.height;
-    for (Control* control : {&ui.CABLEWHITE, &ui.CABLERED, &ui.PadSMALL}) {
+    for (Control* control : {&ui.CABLEWHITE, &ui.CABLERED, &ui.PadSMALL})
         control->visible = false;
-        control->tag = 0;
-    }
     ui.PadSMALL.enabled = false;
-    ui.PADWhiteZone.tag = 0;
-    ui.PADRedZONE.tag = 0;
 
     for (Control* picture : {&ui.SHAKE, &ui.SHOUT, &ui.AIRWAY, &ui.BreathingCheck, &ui.BVM, &ui.BVMHAND, &ui.FACEMASK,
                              &ui.FACEMASKBLOW, &ui.CPRHAND, &ui.CPRHAND2, &ui.PULSEHAND, &ui.BPCUFF, &ui.BPCUFFSMALL})
         picture->visible = false;
-    ui.PULSEHAND.tag = 0;
-    ui.PulseButton.tag = 0;
-    ui.CLEARButton.tag = 0;
-    ui.Patient4.tag = 0;
-    ui.AllABCsmenuItem.tag = 0;
     for (Control* item : {&ui.ABCsResponsivenessMenuItem, &ui.ABCsAirwayMenuItem, &ui.ABCsBreathingMenuItem,
                           &ui.ABCsVentilationMenuItem, &ui.ABCsCirculationMenuItem})
         item->checked = false;
@@ -280,6 +268,8 @@ void startScenario(Scenario& s)
     }
     s.timers.ELAPSEDSecTIMER.stop();
     resetControls(s);
+    if (s.device)
+        s.device->reset();
     lockControls(s);
     s.ui.MainMSGDisplay.setText("Click here to start.");
 }

@@ -164,11 +164,6 @@ static u8 beforeFirstAnalysis(Scenario& s)
     return StepClearBeforeAnalysis;
 }
 
-static bool showsMotion(const std::string& text)
-{
-    return text == "MOTION DETECTED" || text == "Motion Detected" || text == "STOP MOTION" || text == "Stop Motion";
-}
-
 // After the first analysis the guidance follows the device: an advised shock first, then the
 // protocol after the shock series or the verdict, and once the pulse is back the aftercare.
 static u8 afterFirstAnalysis(Scenario& s)
@@ -199,17 +194,14 @@ static u8 afterFirstAnalysis(Scenario& s)
         return StepEndScenario;
     }
 
-    const bool charging = s.timers.CHARGETimer.enabled() || s.timers.STANDCLEARShockTimer.enabled()
-        || s.timers.PUSHTOSHOCKTimer.enabled();
-    if (s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepClearBeforeShock && charging)
+    if (s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepClearBeforeShock && s.device->charging())
         return StepClearBeforeShock;
     if (st.lastAction == "Clear" && st.aedPowerOn && st.shockAdvised && st.pendingTrouble == TroubleNone)
         return StepShock;
     if (st.lastAction == "Analyze" && st.shockAdvised)
         return StepClearBeforeShock;
 
-    if (showsMotion(s.ui.AEDDISPLAY1.text())
-        && (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
+    if (s.device->reportsMotion() && (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
         return StepClearBeforeAnalysis;
 
     if (st.shockAdvised)

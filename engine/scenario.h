@@ -1,11 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/controls.h"
+#include "engine/devicepart.h"
 #include "engine/state.h"
 #include "engine/timerlist.h"
 #include "engine/timers.h"
@@ -63,6 +65,8 @@ public:
     PasswordWindow passwordDlg;
     SendWindow sendWindow;
     ScenarioPhase phase = ScenarioPhase::None;
+    // The trainer AED, set by the trainer that puts the core together.
+    std::unique_ptr<DevicePart> device;
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as
     // "TForm2.SCOREEDIT"; the summary's list is also "Errors". Option controls are found too.

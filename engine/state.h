@@ -43,6 +43,10 @@ using i32 = std::int32_t;
     X(bool, pulseCheckedAfterShock, false)                                                                             \
     X(bool, analyzeDuringTrouble, false)                                                                               \
     X(bool, handsOnStarted, false)                                                                                     \
+    X(bool, underageAttempted, false)                                                                                  \
+    X(bool, restoredVitalsDrawn, false)                                                                                \
+    X(i32, timelyPulseChecks, 0)                                                                                       \
+    X(bool, abcsChainRunning, false)                                                                                   \
     X(bool, countdownFinished, false)                                                                                  \
     X(u8, analyzeCount, 0)                                                                                             \
     X(u8, analyzeSinceShock, 0)                                                                                        \

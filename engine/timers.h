@@ -22,8 +22,7 @@ class TimerScheduler;
 
 // A window timer: fires every interval while enabled. Setting the enabled flag to the value it
 // has does nothing; enabling a stopped timer starts a fresh interval; a different interval on a
-// running timer restarts its countdown; the same interval does nothing. Handlers read the
-// interval as a marker of where their chain is, so it is part of the behaviour.
+// running timer restarts its countdown; the same interval does nothing.
 class Timer {
 public:
     Timer(TimerScheduler& scheduler, std::string name, int interval, bool enabled = false);
@@ -35,6 +34,13 @@ public:
     void setEnabled(bool enabled);
     void start() { setEnabled(true); }
     void stop() { setEnabled(false); }
+    // A new interval, then start: a running timer restarts its countdown only when the interval
+    // changes.
+    void restart(int interval)
+    {
+        setInterval(interval);
+        start();
+    }
     int interval() const { return interval_; }
     void setInterval(int interval);
     // When a running timer fires next.

@@ -10,7 +10,7 @@ namespace defib {
 
 bool abcsChainRunning(const Scenario& s)
 {
-    return s.ui.AllABCsmenuItem.tag == 1;
+    return s.state.abcsChainRunning;
 }
 
 // Points for a step only when it is the one the protocol expects next; repeating it pays nothing.
@@ -47,7 +47,7 @@ bool ABCsButtonClick(Scenario& s)
 
 void AllABCsmenuItemClick(Scenario& s)
 {
-    s.ui.AllABCsmenuItem.tag = 1;
+    s.state.abcsChainRunning = true;
     stopCpr(s);
     ABCsResponsivenessMenuItemClick(s);
 }

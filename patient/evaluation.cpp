@@ -110,7 +110,7 @@ void addBonusAndAdviceNote(Scenario& s)
 {
     ScenarioState& st = s.state;
     const bool padsIfMonitored = !s.option(s.options.OPTPEDSMONITOR) || (st.topPadAttached && st.bottomPadAttached);
-    if (st.handsOnStarted && st.cprPerformed && s.ui.Patient4.tag == 0 && st.scenarioKind == KindUnderageChild
+    if (st.handsOnStarted && st.cprPerformed && !st.underageAttempted && st.scenarioKind == KindUnderageChild
         && padsIfMonitored) {
         const char* bonus = "Bonus for following pediatric age limit protocol (+200).";
         s.summary.Errors.addLine(bonus);

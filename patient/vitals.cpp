@@ -15,8 +15,8 @@ void updateVitalSigns(Scenario& s)
         st.bloodPressureText = "0";
         return;
     }
-    // The tag of PULSEHAND marks that the restored-pulse values have been drawn.
-    if (st.rhythmState != RhythmRestored || s.ui.PULSEHAND.tag != 0)
+    // The restored-pulse values are drawn once.
+    if (st.rhythmState != RhythmRestored || st.restoredVitalsDrawn)
         return;
     st.pulseRate = static_cast<u8>(56 + random.random(20));
     switch (random.random(5)) {
@@ -32,7 +32,7 @@ void updateVitalSigns(Scenario& s)
         st.breathingRate = 0;
         break;
     }
-    s.ui.PULSEHAND.tag = 1;
+    st.restoredVitalsDrawn = true;
     static const char* const pressures[] = {"90/66", "106/72", "110/78", "114/80"};
     st.bloodPressureText = pressures[random.random(4)];
 }
@@ -48,9 +48,9 @@ void PulseButtonClick(Scenario& s)
     if (st.nextStep == StepPulse || st.nextStep == StepCirculation) {
         if (!(st.shocksToConvert == 0 && st.analyzeStarted && st.analyzeCount > 3))
             addScore(s, st.stepPoints);
-        // The tag of PulseButton counts the timely checks; the third and later earn nothing.
-        ++ui.PulseButton.tag;
-        if (ui.PulseButton.tag > 2)
+        // The third timely check and the later ones earn nothing.
+        ++st.timelyPulseChecks;
+        if (st.timelyPulseChecks > 2)
             addScore(s, -st.stepPoints);
     }
     if (st.analyzeCount != 0) {
@@ -59,8 +59,7 @@ void PulseButtonClick(Scenario& s)
         checkCprAfterPulse(s);
     }
     updateVitalSigns(s);
-    const bool chain = ui.AllABCsmenuItem.tag == 1;
-    if (st.previousAction == "CPR" || (st.previousAction == "Ventilate" && !chain))
+    if (st.previousAction == "CPR" || (st.previousAction == "Ventilate" && !st.abcsChainRunning))
         ui.MainMSGDisplay.clear();
     // Checked before the next step is chosen, so that the aftercare goes on to the breathing rate.
     if (st.rhythmState == RhythmRestored)
@@ -75,7 +74,8 @@ void PulseButtonClick(Scenario& s)
     ui.PULSEHAND.visible = true;
     s.timers.PULSETIMER.start();
     ui.ABCsCirculationMenuItem.checked = true;
-    s.timers.STANDCLEARTIMER.setInterval(1500);
+    if (s.device)
+        s.device->pulseCheckStarted();
     st.analysisJustEnded = false;
 }
 
@@ -83,7 +83,7 @@ void PULSETIMERTimer(Scenario& s)
 {
     s.ui.PULSEHAND.visible = false;
     s.ui.MainMSGDisplay.addLine("Pulse rate is " + std::to_string(s.state.pulseRate) + ".");
-    s.ui.AllABCsmenuItem.tag = 0;
+    s.state.abcsChainRunning = false;
     s.timers.PULSETIMER.stop();
     s.timers.HIDEBVMTimer.stop();
 }

@@ -19,6 +19,7 @@
 
 #include "device/display.h"
 #include "device/shock.h"
+#include "device/pads.h"
 #include "engine/flow.h"
 #include "engine/layout.h"
 #include "patient/abcs.h"
@@ -220,7 +221,7 @@ void TForm1::buildMenus()
                 if (!control.visible || !control.enabled)
                     return;
                 run(pad + "StartDrag");
-                if (control.tag == 1) {
+                if (padCarried(scenario(), control)) {
                     Control* target = scenario().findControl(zone);
                     dropOn(zone, QPoint(target->left + target->width / 2, target->top + target->height / 2));
                 }
@@ -540,8 +541,8 @@ void TForm1::startPadDrag(Picture* pad, Control& control, const std::string& nam
     dragging_ = true;
     const QPixmap image = pad->grab();
     run(name + "StartDrag");
-    // A refused drag leaves the pad's tag at 0: nothing is carried.
-    if (control.tag == 1) {
+    // A refused drag carries nothing.
+    if (padCarried(scenario(), control)) {
         auto* drag = new QDrag(pad);
         auto* data = new QMimeData;
         data->setData(padMimeType, QByteArray::fromStdString(name));

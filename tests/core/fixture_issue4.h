@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/harness.h"
+#include "device/device.h"
+#include "device/display.h"
 
 namespace defib::testing {
 
@@ -43,7 +45,7 @@ protected:
             "set CABLERED.left 195\nset CABLERED.top 323\n"
             "set lastAction Power\n"
             "set nextStep 15");
-        s().ui.PowerLight.setColour(clGreen);
+        setPowerLight(s(), true);
         s().ui.PadSMALL.height = 40;
         s().ui.AnalyzeButton.visible = true;
         s().ui.ShockButton.visible = true;
@@ -96,9 +98,14 @@ protected:
     void armForShock()
     {
         run("set shockAdvised true\nset patientCleared true\nset lastSoundFile standcle.wav\n"
-            "set AEDDISPLAY1 \"PUSH TO SHOCK\"\nset analyzeCount 1\nset nextStep 19");
+            "set analyzeCount 1\nset nextStep 19");
+        setScreen(s(), Screen::PushToShock);
         simulation->clearOutput();
     }
+
+    // The device's record, and what its lower line says.
+    DeviceState& device() { return defib::device(s()).state; }
+    void say(Screen screen) { setScreen(s(), screen); }
 
     std::unique_ptr<Sim> simulation;
 };

@@ -29,13 +29,13 @@ TEST_F(Analysis, StandClearAndAnalyzingNowAlternateUntilTheVerdictAtNineAndAHalf
 
 TEST_F(Analysis, PressesDuringASequenceATroubleOrTheSelfTestAreLost)
 {
-    for (const char* busy :
-         {"ANALYZING NOW", "STAND CLEAR", "SHOCK ADVISED", "PUSH TO SHOCK", "MOTION DETECTED", "STOP MOTION"}) {
-        s().ui.AEDDISPLAY1.setText(busy);
+    for (Screen busy : {Screen::AnalyzingNow, Screen::AnalysisStandClear, Screen::ShockAdvised, Screen::ShockStandClear,
+                        Screen::PushToShock, Screen::MotionDetected, Screen::StopMotion}) {
+        say(busy);
         run("do AnalyzeButtonClick");
-        EXPECT_EQ(value("STANDCLEARAnalyzeTIMER"), "off 500") << busy;
+        EXPECT_EQ(value("STANDCLEARAnalyzeTIMER"), "off 500") << screenText(busy);
     }
-    s().ui.AEDDISPLAY1.setText("CHARGE REMOVED");
+    say(Screen::ChargeRemoved);
     for (int trouble : {1, 2, 3}) {
         run("set pendingTrouble " + std::to_string(trouble) + "\ndo AnalyzeButtonClick");
         EXPECT_EQ(value("STANDCLEARAnalyzeTIMER"), "off 500");
@@ -50,7 +50,8 @@ TEST_F(Analysis, PressesDuringASequenceATroubleOrTheSelfTestAreLost)
 
 TEST_F(Analysis, OnceTheScenarioIsOverAPressSaysSoAndAnalysesAnyway)
 {
-    run("set nextStep 20\nset patientCleared true\nset AEDDISPLAY1 \"STAND CLEAR\"\ndo AnalyzeButtonClick");
+    say(Screen::AnalysisStandClear);
+    run("set nextStep 20\nset patientCleared true\ndo AnalyzeButtonClick");
     EXPECT_EQ(value("MainMSGDisplay"), "\" \"");
     EXPECT_EQ(seen("MainMSGDisplay").front(), "0 \"The scenario is over...select END SCENARIO.\"");
     EXPECT_EQ(value("analyzeCount"), "1");
@@ -62,10 +63,9 @@ TEST_F(Analysis, APressResetsTheWholeDeviceSequence)
     for (Timer* timer : {&t.AEDCountDownTIMER, &t.CHARGETimer, &t.CHECKFORPULSETimer, &t.FLASHLEDtimer,
                          &t.IFNOPULSETimer, &t.PUSHANALYZEafterCPRTIMER, &t.SHOCKTimer, &t.STARTCPRTimer})
         timer->start();
-    t.PUSHANALYZETimer.setInterval(1500);
-    t.PUSHANALYZETimer.start();
+    startStep(t.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
     run("set AEDDISPLAY0 1:05\nset countdownFinished true\nset ShockButton.tag 1\nset PulseButton.tag 2");
-    s().ui.PowerLight.setColour(clWhite);
+    setPowerLight(s(), false);
     run("do AnalyzeButtonClick");
     for (Timer* timer : {&t.AEDCountDownTIMER, &t.CHARGETimer, &t.CHECKFORPULSETimer, &t.FLASHLEDtimer,
                          &t.IFNOPULSETimer, &t.PUSHANALYZEafterCPRTIMER, &t.SHOCKTimer, &t.STARTCPRTimer})

@@ -87,7 +87,7 @@ TEST_F(Prompts, AfterTheThirdShockThePulseCheckAndTheSeriesPeriodFollow)
 }
 
 struct PushAnalyze {
-    int interval;
+    PushAnalyzeStep step;
     const char* lastAction;
     const char* file;
 };
@@ -95,17 +95,17 @@ struct PushAnalyze {
 TEST_F(Prompts, PushAnalyzeSpeaksLongerAfterPowerOnThePadsOrADisarm)
 {
     const PushAnalyze cases[] = {
-        {1500, "Electrode2", "pushanaB.wav"},
-        {2500, "Shock", "pushanaB.wav"},
-        {2000, "Power", "pushanaB.wav"},
-        {2000, "Shock", "pushanal.wav"},
+        {PushAnalyzeStep::AfterSetup, "Electrode2", "pushanaB.wav"},
+        {PushAnalyzeStep::AfterDisarm, "Shock", "pushanaB.wav"},
+        {PushAnalyzeStep::Plain, "Power", "pushanaB.wav"},
+        {PushAnalyzeStep::Plain, "Shock", "pushanal.wav"},
     };
     for (const PushAnalyze& c : cases) {
         fresh();
-        s().timers.PUSHANALYZETimer.setInterval(c.interval);
-        s().timers.PUSHANALYZETimer.start();
-        run(std::string("set lastAction ") + c.lastAction + "\nwait " + std::to_string(c.interval));
-        EXPECT_EQ(seen("prompt"), (Lines{std::to_string(c.interval) + " \"" + c.file + "\""}));
+        startStep(s().timers.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, c.step);
+        const int interval = static_cast<int>(c.step);
+        run(std::string("set lastAction ") + c.lastAction + "\nwait " + std::to_string(interval));
+        EXPECT_EQ(seen("prompt"), (Lines{std::to_string(interval) + " \"" + c.file + "\""}));
         EXPECT_EQ(value("AEDDISPLAY1"), "\"PUSH ANALYZE\"");
         EXPECT_EQ(value("PUSHANALYZETimer"), "off 2000");
         EXPECT_EQ(value("FLASHLEDtimer"), "on 500");
@@ -114,13 +114,14 @@ TEST_F(Prompts, PushAnalyzeSpeaksLongerAfterPowerOnThePadsOrADisarm)
 
 TEST_F(Prompts, TheTwoButtonModelAnalysesAtTheFirstTickWhenTheDeviceIsFree)
 {
-    run("option OPTTWOBUTTONAED T\nset previousAction Shock\nset AEDDISPLAY1 \"STAND CLEAR\"");
-    s().timers.PUSHANALYZETimer.setInterval(2000);
-    s().timers.PUSHANALYZETimer.start();
+    run("option OPTTWOBUTTONAED T\nset previousAction Shock");
+    say(Screen::ShockStandClear);
+    startStep(s().timers.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, PushAnalyzeStep::Plain);
     wait(2000);
     EXPECT_EQ(value("PUSHANALYZETimer"), "on 2000");
     EXPECT_EQ(value("analyzeCount"), "0");
-    run("set AEDDISPLAY1 \"CHARGE REMOVED\"\nwait 1999");
+    say(Screen::ChargeRemoved);
+    run("wait 1999");
     EXPECT_EQ(value("analyzeCount"), "0");
     wait(1);
     EXPECT_EQ(value("analyzeCount"), "1");

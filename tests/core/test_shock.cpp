@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "core/fixture_issue4.h"
 
 namespace defib::testing {
@@ -35,7 +37,7 @@ TEST_F(Shock, ChargeWarnAndDisarmFollowTheAnalyzePressToTheMillisecond)
 TEST_F(Shock, TheDisarmWaitsWhileTheDeviceShowsAnythingElse)
 {
     armForShock();
-    run("set AEDDISPLAY1 \"CONNECT ELECTRODES\"");
+    say(Screen::ConnectElectrodes);
     s().timers.DISARMTimer.start();
     wait(13000);
     EXPECT_EQ(value("DISARMTimer"), "on 13000");
@@ -45,15 +47,17 @@ TEST_F(Shock, TheDisarmWaitsWhileTheDeviceShowsAnythingElse)
 
 TEST_F(Shock, APressIsIgnoredUntilTheDeviceIsChargedAndArmed)
 {
-    const char* refusals[] = {"set shockAdvised false", "set AEDDISPLAY1 \"SHOCK ADVISED\"",
-                              "set lastSoundFile SWEEP.wav", "do ELAPSEDSecTIMERTimer"};
-    for (const char* refusal : refusals) {
+    const std::pair<const char*, std::function<void()>> refusals[] = {
+        {"not advised", [&] { run("set shockAdvised false"); }},
+        {"still saying SHOCK ADVISED", [&] { say(Screen::ShockAdvised); }},
+        {"still charging", [&] { device().chargeSounding = true; }},
+        {"off", [&] { setPowerLight(s(), false); }},
+    };
+    for (const auto& [refusal, makeIt] : refusals) {
         fresh();
         armForShock();
-        // The last case: the device is off.
-        if (refusal == refusals[3])
-            s().ui.PowerLight.setColour(clWhite);
-        run(std::string(refusal) + "\ndo SHOCKButtonClick");
+        makeIt();
+        run("do SHOCKButtonClick");
         EXPECT_EQ(value("shockCount"), "0") << refusal;
         EXPECT_TRUE(seen("prompt").empty()) << refusal;
     }
@@ -216,14 +220,12 @@ TEST_F(Shock, TheRhythmConvertsOrChangesOneSecondAfterTheShock)
     }
 }
 
-TEST_F(Shock, TheFlashingLedFollowsTheInterval)
+TEST_F(Shock, TheFlashingLedIsTheOneItsChainNames)
 {
-    Timer& flash = s().timers.FLASHLEDtimer;
-    flash.setInterval(700);
-    run("do FLASHLEDtimerTimer");
-    flash.setInterval(500);
+    ChainSteps& steps = defib::device(s()).steps;
+    steps.flashing = FlashingLed::Analyze;
     run("do FLASHLEDtimerTimer\ndo FLASHLEDtimerTimer");
-    flash.setInterval(600);
+    steps.flashing = FlashingLed::Shock;
     run("do FLASHLEDtimerTimer");
     EXPECT_EQ(seen("AnalyzeLED"), (Lines{"0 yellow", "0 white"}));
     EXPECT_EQ(seen("ShockLED"), (Lines{"0 red"}));

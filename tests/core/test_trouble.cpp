@@ -58,10 +58,12 @@ TEST_F(Trouble, TheElectrodeAtTheSideComesLooseAndIsPutBack)
 
 TEST_F(Trouble, TheWhitePadAtTheSideZoneIsTheOneThatComesLoose)
 {
-    run(std::string(electrodeTrouble) + "set CABLERED.tag 0\nset CABLEWHITE.tag 1\ndo AnalyzeButtonClick");
+    device().red.atSide = false;
+    device().white.atSide = true;
+    run(std::string(electrodeTrouble) + "do AnalyzeButtonClick");
     EXPECT_EQ(value("topPadAttached"), "false");
     EXPECT_EQ(value("bottomPadAttached"), "true");
-    EXPECT_EQ(value("PADWhiteZone.tag"), "300");
+    EXPECT_EQ(value("PadSMALL.top"), "290");
     run("do TroubleElectrodeMenuItemClick");
     EXPECT_EQ(value("topPadAttached"), "true");
     EXPECT_EQ(value("PadSMALL.top"), "300");
@@ -71,7 +73,7 @@ TEST_F(Trouble, ALoosePadStaysPutWhenAnalyzeIsPressedAgainAfterTheEnd)
 {
     run(std::string(electrodeTrouble) + "do AnalyzeButtonClick\nset nextStep 20\ndo AnalyzeButtonClick");
     EXPECT_EQ(value("PadSMALL.left"), "210");
-    EXPECT_EQ(value("PadSMALL.tag"), "200");
+    EXPECT_EQ(device().looseLeft, 200);
     EXPECT_EQ(value("PADRedZONE.left"), "160");
     run("do TroubleElectrodeMenuItemClick");
     EXPECT_EQ(value("PadSMALL.left"), "200");
@@ -188,11 +190,11 @@ TEST_F(Trouble, AVoiceReportNeedsTheOptionAndThePower)
 {
     run("do VOICEButtonClick");
     EXPECT_TRUE(seen("MainMSGDisplay").empty());
-    s().ui.PowerLight.setColour(clWhite);
+    setPowerLight(s(), false);
     run("option OptVoice T\ndo VOICEButtonClick");
     EXPECT_EQ(value("MainMSGDisplay"), "\"The power must be on to record voice report.\"");
     EXPECT_EQ(value("voiceReportCount"), "0");
-    s().ui.PowerLight.setColour(clGreen);
+    setPowerLight(s(), true);
     run("set nextStep 20\ndo VOICEButtonClick");
     EXPECT_EQ(seen("MainMSGDisplay")[1], "0 \"The scenario is over...select END SCENARIO\"");
     EXPECT_EQ(s().ui.MainMSGDisplay.lines().back(), "Voice report recorded.");
@@ -214,7 +216,8 @@ TEST_F(Trouble, VoiceReportsEarnTheStepOnceInARow)
     EXPECT_EQ(value("score"), "0");
     // A report during the analysis leaves the analysis the last action.
     fresh();
-    run("option OptVoice T\nset AEDDISPLAY1 \"ANALYZING NOW\"\ndo VOICEButtonClick");
+    say(Screen::AnalyzingNow);
+    run("option OptVoice T\ndo VOICEButtonClick");
     EXPECT_EQ(value("lastAction"), "\"Analyze\"");
     EXPECT_EQ(value("previousAction"), "\"Voice\"");
 }

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <set>
 
+#include "device/device.h"
 #include "engine/draw.h"
 #include "engine/flow.h"
 #include "engine/pages.h"
@@ -151,9 +152,54 @@ bool Runner::fail(int lineNumber, const std::string& message)
     return false;
 }
 
+namespace {
+
+// Marks the core keeps by name in its records, as scripts name them: after the control whose
+// tag once held them ("Patient4.tag" is whether an under-limit child was treated with the AED).
+struct RecordMark {
+    const char* name;
+    int (*get)(Scenario&);
+    void (*set)(Scenario&, int);
+};
+
+const RecordMark recordMarks[] = {
+    {"Patient4.tag", [](Scenario& s) { return int(s.state.underageAttempted); },
+     [](Scenario& s, int v) { s.state.underageAttempted = v != 0; }},
+    {"PULSEHAND.tag", [](Scenario& s) { return int(s.state.restoredVitalsDrawn); },
+     [](Scenario& s, int v) { s.state.restoredVitalsDrawn = v != 0; }},
+    {"PulseButton.tag", [](Scenario& s) { return int(s.state.timelyPulseChecks); },
+     [](Scenario& s, int v) { s.state.timelyPulseChecks = v; }},
+    {"AllABCsmenuItem.tag", [](Scenario& s) { return int(s.state.abcsChainRunning); },
+     [](Scenario& s, int v) { s.state.abcsChainRunning = v != 0; }},
+    {"ShockButton.tag", [](Scenario& s) { return int(device(s).state.shockNotGiven); },
+     [](Scenario& s, int v) { device(s).state.shockNotGiven = v != 0; }},
+    {"CLEARButton.tag", [](Scenario& s) { return int(device(s).state.clearCounted); },
+     [](Scenario& s, int v) { device(s).state.clearCounted = v != 0; }},
+    {"CABLEWHITE.tag", [](Scenario& s) { return int(device(s).state.white.atSide); },
+     [](Scenario& s, int v) { device(s).state.white.atSide = v != 0; }},
+    {"CABLERED.tag", [](Scenario& s) { return int(device(s).state.red.atSide); },
+     [](Scenario& s, int v) { device(s).state.red.atSide = v != 0; }},
+    {"PADWHITE.tag", [](Scenario& s) { return int(device(s).state.white.dragged); },
+     [](Scenario& s, int v) { device(s).state.white.dragged = v != 0; }},
+    {"PADRED.tag", [](Scenario& s) { return int(device(s).state.red.dragged); },
+     [](Scenario& s, int v) { device(s).state.red.dragged = v != 0; }},
+};
+
+const RecordMark* findMark(const std::string& name)
+{
+    for (const RecordMark& mark : recordMarks)
+        if (name == mark.name)
+            return &mark;
+    return nullptr;
+}
+
+} // namespace
+
 std::optional<std::string> Runner::valueOf(const std::string& name)
 {
     Scenario& s = scenario();
+    if (const RecordMark* mark = findMark(name))
+        return std::to_string(mark->get(s));
     if (auto field = findField(s.state, name))
         return field->type == FieldRef::Type::Text ? quoted(field->format()) : field->format();
     if (name == "optionsDirty")
@@ -253,6 +299,12 @@ bool Runner::setOption(const std::string& name, const std::string& value, int li
 bool Runner::setValue(const std::string& name, const std::string& value, int lineNumber)
 {
     Scenario& s = scenario();
+    if (const RecordMark* mark = findMark(name)) {
+        if (!isNumber(value))
+            return fail(lineNumber, name + " takes a whole number, not " + value);
+        mark->set(s, parseNumber(value));
+        return true;
+    }
     if (auto field = findField(s.state, name)) {
         if (!field->assign(value))
             return fail(lineNumber, "bad value for " + name + ": " + value);

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace defib {
+
+// The trainer AED as the engine meets it. The device (device/) implements it and keeps its own
+// record; the engine resets it at every scenario start and asks it the narrow questions of the
+// next-step choice.
+class DevicePart {
+public:
+    virtual ~DevicePart() = default;
+
+    // A new scenario: the device is closed and off, no pad is on, nothing is analysed.
+    virtual void reset() = 0;
+    // Charging for an advised shock or waiting for its button to be pressed.
+    virtual bool charging() const = 0;
+    // Saying "MOTION DETECTED" or "STOP MOTION".
+    virtual bool reportsMotion() const = 0;
+    // A hand on the patient for a pulse check: an analysis under way notices it 1.5 s on.
+    virtual void pulseCheckStarted() = 0;
+};
+
+} // namespace defib
