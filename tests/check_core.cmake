@@ -1,6 +1,8 @@
-# Fails when a core source includes a Qt header or reads a system clock directly: the core runs on
-# the clock and platform interfaces it is given.
+# Fails when a core source includes a Qt header or reads a system clock directly (the core runs on
+# the clock and platform interfaces it is given), when a source includes against the layer order
+# options <- engine <- patient <- device <- ui, and when ui/ includes anything of tools/.
 set(problems "")
+set(layers options engine patient device ui)
 foreach(folder options engine patient device)
     file(GLOB_RECURSE sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
     foreach(source ${sources})
@@ -18,4 +20,32 @@ foreach(folder options engine patient device)
 endforeach()
 if(problems)
     message(FATAL_ERROR "The core must not use Qt or the system clock:\n${problems}")
+endif()
+
+# A layer includes only its own folder and the layers below it.
+foreach(folder IN LISTS layers)
+    list(FIND layers ${folder} rank)
+    file(GLOB_RECURSE sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+    foreach(source ${sources})
+        file(STRINGS ${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line IN LISTS lines)
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" included "${line}")
+            string(REGEX MATCH "^[^/]*" top "${included}")
+            list(FIND layers "${top}" includedRank)
+            if(includedRank GREATER rank)
+                string(APPEND problems "${source}: ${folder}/ includes ${included}, a layer above it\n")
+            elseif(includedRank EQUAL -1 AND NOT included MATCHES "/")
+                # A bare name found through an include path: it must not be one of tools/.
+                file(GLOB_RECURSE inTools ${ROOT}/tools/${included} ${ROOT}/tools/*/${included})
+                if(inTools)
+                    string(APPEND problems "${source}: ${folder}/ includes ${included} of tools/\n")
+                endif()
+            elseif(includedRank EQUAL -1 AND (top STREQUAL "tools" OR top STREQUAL "sim" OR top STREQUAL "tests"))
+                string(APPEND problems "${source}: ${folder}/ includes ${included} of ${top}/\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(problems)
+    message(FATAL_ERROR "Includes against the layer order options <- engine <- patient <- device <- ui:\n${problems}")
 endif()

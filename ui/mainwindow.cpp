@@ -17,14 +17,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "assets/pictures.h"
 #include "device/display.h"
 #include "device/shock.h"
 #include "device/pads.h"
 #include "engine/flow.h"
 #include "engine/layout.h"
 #include "patient/abcs.h"
-#include "patient/cpr.h"
-#include "pictures.h"
 #include "ui/optionspages.h"
 #include "ui/secondary.h"
 #include "ui/stage.h"
@@ -763,9 +762,8 @@ void TForm1::buildActionRow()
         stop->setEnabled(ui.StopCPRMenuItem.enabled);
     });
     QPushButton* cpr = actionButton(ui.CPRButton, QStringLiteral("&CPR"), QStringLiteral("Starts or stops CPR"), 0);
-    connect(cpr, &QPushButton::clicked, this, [this, cpr, &s] {
+    connect(cpr, &QPushButton::clicked, this, [this, cpr] {
         run("CPRButtonClick");
-        (void)s;
         popup(cprMenu_, cpr);
     });
 

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "pictures.h"
+#include "assets/pictures.h"
 
 namespace defib::ui {
 

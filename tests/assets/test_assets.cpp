@@ -2,7 +2,7 @@
 // resource at their natural size, and the prompts are playable, audible 16-bit mono WAV files
 // that start at once, are evened out in loudness and are copied beside the program.
 
-#include "pictures.h"
+#include "assets/pictures.h"
 
 #include <QByteArray>
 #include <QFile>

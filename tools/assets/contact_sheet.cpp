@@ -12,8 +12,8 @@
 //                                                buttons, LEDs and text, pads and cables (or the
 //                                                closed case with the pads in their trays)
 
+#include "assets/pictures.h"
 #include "engine/layout.h"
-#include "pictures.h"
 
 #include <QDir>
 #include <QFont>

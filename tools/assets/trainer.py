@@ -5,7 +5,7 @@ The case lies flat, seen from above. Closed, it takes the left half of the 500 x
 lid is hinged on its right edge and opens flat into the right half, so the two pictures swap
 without the case moving. The device face (left half of aed2) leaves the display window, the
 LEDs' lenses and the recesses of the buttons empty: the program draws the text, lights the LEDs
-and lays the button pictures over them (see tools/assets/pictures.h for every place)."""
+and lays the button pictures over them (see assets/pictures.h for every place)."""
 
 import math
 

@@ -22,6 +22,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "device/pads.h"
 #include "device/trainer.h"
 #include "engine/flow.h"
 #include "engine/timers.h"
@@ -440,7 +441,7 @@ private:
         Scenario& s = scenario();
         const std::string name = pad.name();
         run(name + "StartDrag");
-        if (pad.tag == 1 && shown(zone)) {
+        if (padCarried(s, pad) && shown(zone)) {
             s.dropX = zone.left + zone.width / 2;
             s.dropY = zone.top + zone.height / 2;
             run(zone.name() + "DragDrop");
@@ -453,7 +454,7 @@ private:
         Scenario& s = scenario();
         const std::string name = pad.name();
         run(name + "StartDrag");
-        if (pad.tag == 1) {
+        if (padCarried(s, pad)) {
             std::vector<Control*> zones;
             for (Control* zone : {&s.ui.PADWhiteZone, &s.ui.PADRedZONE, &s.ui.PATIENTTorsoZONE})
                 if (shown(*zone))

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "assets/pictures.h"
 
 namespace defib::assets {
 
