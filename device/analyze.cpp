@@ -37,10 +37,8 @@ void resetDeviceSequence(Scenario& s)
     for (Timer* timer : {&t.PUSHANALYZEafterCPRTIMER, &t.PUSHTOSHOCKTimer, &t.SHOCKTimer, &t.STANDCLEARTIMER,
                          &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer, &t.STARTCPRTimer})
         timer->stop();
-    s.state.countdownFinished = false;
     device(s).state.shockNotGiven = false;
     s.state.timelyPulseChecks = 0;
-    s.state.analysisJustEnded = false;
 }
 
 bool bothPadsAttached(const ScenarioState& st)
@@ -54,18 +52,8 @@ bool refusedPatient(Scenario& s)
     ScenarioState& st = s.state;
     Options& o = s.options;
     if (st.scenarioKind == KindUnderageChild && bothPadsAttached(st)) {
-        const std::string limit = o.OptMinimumAge.text();
-        if (s.option(o.Age)) {
-            // The evaluation withholds the pediatric bonus: the rhythm of a child under the limit was analysed.
-            st.underageAttempted = true;
-            penalize(s, 300,
-                     "Patient is under the minimum age requirement (" + limit + " years). DO NOT analyze (-300).",
-                     "Analyzed rhythm of patient under minimum age (-300).");
-        } else if (s.option(o.Weight)) {
-            penalize(s, 300,
-                     "Patient is under the minimum weight requirement (" + limit + " pounds). DO NOT analyze (-300).",
-                     "Analyzed rhythm of patient under minimum weight (-300).");
-        }
+        if (s.option(o.Age) || s.option(o.Weight))
+            penalizeUnderLimit(s, s.option(o.Age), "analyze", "Analyzed rhythm of patient under minimum");
         return true;
     }
     if (!device(s).state.powerLight)
@@ -404,7 +392,6 @@ void ENDAnalyzeTimerTimer(Scenario& s)
     else
         adviseShock(s);
     s.timers.ENDAnalyzeTimer.stop();
-    st.analysisJustEnded = true;
     recordAction(s);
     changeRhythmOfKind4(s);
     if (s.ui.MainMSGDisplay.text() != forgotClearDuringAnalysis)

@@ -13,6 +13,13 @@ void Device::reset()
     state = DeviceState{};
 }
 
+void Device::suspend()
+{
+    // Shown as the countdown timer's tag while the pause holds it.
+    if (s_.timers.AEDCountDownTIMER.enabled())
+        s_.timers.AEDCountDownTIMER.tag = s_.state.cprCountdownSecs;
+}
+
 bool Device::charging() const
 {
     const Timers& t = s_.timers;

@@ -17,6 +17,7 @@ public:
     ChainSteps steps;
 
     void reset() override;
+    void suspend() override;
     bool charging() const override;
     bool reportsMotion() const override { return state.reportsMotion(); }
     void pulseCheckStarted() override;
@@ -54,6 +55,10 @@ bool motionPresent(Scenario& s);
 // The attached flag of the pad on the side zone, the one an electrode trouble loosens (the red
 // one is asked first); none when no pad lies there.
 bool* padAtSide(Scenario& s);
+
+// A child under the minimum age (byAge) or weight: the -300 for what was tried ("DO NOT " + doNot),
+// recorded as record + " age" or " weight", and the mark that withholds the pediatric bonus.
+void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const std::string& record);
 
 // Shock.
 void SHOCKButtonClick(Scenario& s);

@@ -39,12 +39,7 @@ bool& attachedFlag(Scenario& s, const Control& pad)
 Control& pictureInUse(Scenario& s)
 {
     Control* pictures[4] = {&s.ui.Patient1, &s.ui.Patient2, &s.ui.Patient3, &s.ui.Patient4};
-    return *pictures[s.state.patientBody < 4 ? s.state.patientBody : 0];
-}
-
-bool abcsDone(const ScenarioState& st)
-{
-    return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated && st.circulationChecked;
+    return *pictures[s.state.body()];
 }
 
 // A child under the minimum age or weight gets no AED unless the protocol lets it monitor one.
@@ -52,18 +47,9 @@ bool refuseUnderageChild(Scenario& s)
 {
     if (s.state.scenarioKind != KindUnderageChild || s.option(s.options.OPTPEDSMONITOR))
         return false;
-    const std::string limit = s.options.OptMinimumAge.text();
-    if (s.option(s.options.Age))
-        penalize(s, 300,
-                 "Patient is under the minimum age requirement (" + limit + " years). DO NOT attach electrodes (-300).",
-                 "Attempted to attach electrode to patient under minimum age (-300).");
-    else
-        penalize(s, 300,
-                 "Patient is under the minimum weight requirement (" + limit
-                     + " pounds). DO NOT attach electrodes (-300).",
-                 "Attempted to attach electrode to patient under minimum weight (-300).");
-    // The evaluation withholds the pediatric bonus from an attempt on either limit.
-    s.state.underageAttempted = true;
+    // With neither limit chosen the attempt is held against the weight limit.
+    penalizeUnderLimit(s, s.option(s.options.Age), "attach electrodes",
+                       "Attempted to attach electrode to patient under minimum");
     return true;
 }
 
@@ -79,7 +65,7 @@ void startDrag(Scenario& s, Control& pad, const char* action)
         return;
     }
     // Once: not again after this, and not at all once CPR has begun.
-    if (!abcsDone(st) && !st.handsOnStarted) {
+    if (!st.abcsDone() && !st.handsOnStarted) {
         penalize(s, 300, "Did not complete ABCs before attaching AED (-300).",
                  "Did not complete ABCs before attaching AED (-300).");
         st.handsOnStarted = true;
@@ -134,6 +120,18 @@ bool padCarried(Scenario& s, const Control& pad)
     return padState(s, pad).dragged;
 }
 
+void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const std::string& record)
+{
+    const std::string limit = s.options.OptMinimumAge.text();
+    const std::string what = byAge ? "age" : "weight";
+    penalize(s, 300,
+             "Patient is under the minimum " + what + " requirement (" + limit + (byAge ? " years" : " pounds")
+                 + "). DO NOT " + doNot + " (-300).",
+             record + " " + what + " (-300).");
+    // The evaluation withholds the pediatric bonus from an attempt on either limit.
+    s.state.underageAttempted = true;
+}
+
 bool* padAtSide(Scenario& s)
 {
     const DeviceState& dev = device(s).state;
@@ -171,7 +169,7 @@ void PADWhiteZoneDragDrop(Scenario& s)
     // A zone holds one pad; a refused drag brings none.
     if (ui.CABLEWHITE.visible || !pad)
         return;
-    const PadFit& fit = padFits[s.state.patientBody < 4 ? s.state.patientBody : 0];
+    const PadFit& fit = padFits[s.state.body()];
     const Control& picture = pictureInUse(s);
     pad->width = isWhite(s, *pad) ? fit.whiteWidth : fit.redWidth;
     pad->height = isWhite(s, *pad) ? fit.whiteHeight : fit.redHeight;

@@ -3,6 +3,7 @@
 #include "device/device.h"
 #include "device/display.h"
 #include "engine/layout.h"
+#include "patient/cpr.h"
 
 namespace defib {
 
@@ -16,12 +17,6 @@ bool twoButtonModel(Scenario& s)
 void flashAnalyzeLed(Scenario& s)
 {
     startStep(s.timers.FLASHLEDtimer, device(s).steps.flashing, FlashingLed::Analyze);
-}
-
-// A CPR period length option: whole seconds, of which the device keeps the low 8 bits.
-int cprLength(Scenario& s, const Control& option)
-{
-    return s.number(option) & 0xFF;
 }
 
 } // namespace
@@ -87,26 +82,6 @@ void IFNOPULSETimerTimer(Scenario& s)
     }
 }
 
-namespace {
-
-// The length of the CPR period that starts now. "START CPR" follows either a "NO SHOCK ADVISED" or
-// the third shock of a series. The trainee may start CPR before the prompt, which ends the series
-// early; the period is then still the one after a series, never a leftover of an earlier countdown
-// (which would end it within a second).
-int cprPeriod(Scenario& s)
-{
-    const ScenarioState& st = s.state;
-    const Options& o = s.options;
-    const bool afterNoShock = st.rhythmState != RhythmShockable || st.scenarioKind == KindMoreShocks;
-    if (afterNoShock && st.analysesCompleted == 1)
-        return cprLength(s, o.OptCPR2Length);
-    if (afterNoShock && st.analysesCompleted > 1)
-        return cprLength(s, o.OptCPR3Length);
-    return cprLength(s, o.OptCPR4Length);
-}
-
-} // namespace
-
 void STARTCPRTimerTimer(Scenario& s)
 {
     Timers& t = s.timers;
@@ -117,7 +92,11 @@ void STARTCPRTimerTimer(Scenario& s)
     if (t.AEDCountDownTIMER.enabled())
         return;
     t.AEDCountDownTIMER.start();
-    s.state.cprCountdownSecs = cprPeriod(s);
+    // "START CPR" follows either a "NO SHOCK ADVISED" or the third shock of a series. The trainee
+    // may start CPR before the prompt, which ends the series early; the period is then still the
+    // one after a series, never a leftover of an earlier countdown (which would end it within a
+    // second).
+    s.state.cprCountdownSecs = cprPeriodAfterAnalysis(s);
     s.ui.AEDDISPLAY0.left = displayLeft;
 }
 
@@ -149,7 +128,6 @@ void AEDCountDownTIMERTimer(Scenario& s)
         } else {
             analyzeNow(s);
         }
-        st.countdownFinished = true;
     }
     // Pause keeps the seconds left here while it holds the countdown.
     t.AEDCountDownTIMER.tag = 0;

@@ -165,7 +165,6 @@ void SHOCKButtonClick(Scenario& s)
         return;
     }
     prompt(s, "click.wav");
-    st.analysisJustEnded = false;
     if (!audioOn(s))
         ui.MainMSGDisplay.setText("Shock delivered.");
     t.DISARMTimer.stop();

@@ -3,7 +3,7 @@
 namespace defib {
 
 // The trainer AED as the engine meets it. The device (device/) implements it and keeps its own
-// record; the engine resets it at every scenario start and asks it the narrow questions of the
+// record; the engine resets it at every scenario start, suspends it with Pause and asks it the narrow questions of the
 // next-step choice.
 class DevicePart {
 public:
@@ -11,6 +11,8 @@ public:
 
     // A new scenario: the device is closed and off, no pad is on, nothing is analysed.
     virtual void reset() = 0;
+    // Pause, called while the timers still run: the CPR countdown keeps its seconds left.
+    virtual void suspend() = 0;
     // Charging for an advised shock or waiting for its button to be pressed.
     virtual bool charging() const = 0;
     // Saying "MOTION DETECTED" or "STOP MOTION".

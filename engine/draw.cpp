@@ -17,7 +17,7 @@ static void place(Control& control, const Rect& offset)
 void placeForBody(Scenario& s)
 {
     MainWindow& ui = s.ui;
-    const u8 body = s.state.patientBody < 4 ? s.state.patientBody : 0;
+    const u8 body = s.state.body();
     Control* pictures[4] = {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4};
     for (int i = 0; i < 4; ++i) {
         pictures[i]->visible = i == body;

@@ -41,7 +41,7 @@ void penalize(Scenario& s, int points, const std::string& message, const std::st
 
 bool cprHandsShown(Scenario& s)
 {
-    return s.state.patientBody == 3 ? s.ui.CPRHAND.visible : s.ui.CPRHAND2.visible;
+    return s.state.childBody() ? s.ui.CPRHAND.visible : s.ui.CPRHAND2.visible;
 }
 
 static void timeOut(Scenario& s, const char* text)
@@ -102,11 +102,6 @@ void recordAction(Scenario& s)
     s.debug.Label1.setText(stepShortName(st.nextStep));
 }
 
-static bool assessmentDone(const ScenarioState& st)
-{
-    return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated && st.circulationChecked;
-}
-
 static u8 beforeFirstAnalysis(Scenario& s)
 {
     const ScenarioState& st = s.state;
@@ -140,12 +135,8 @@ static u8 beforeFirstAnalysis(Scenario& s)
         return StepTopElectrode;
     if (!st.bottomPadAttached)
         return StepBottomElectrode;
-    if (st.pendingTrouble == TroubleElectrode)
-        return StepReattachElectrode;
-    if (st.pendingTrouble == TroubleMotion)
-        return StepStopMotion;
-    if (st.pendingTrouble == TroubleBattery)
-        return StepReplaceBattery;
+    if (u8 step; troubleStep(st, step))
+        return step;
     const std::string& previous = st.previousAction;
     const bool fromSetup = previous == "Power" || previous == "Electrode1"
         || (previous == "Voice" && !(st.voiceReportCount > 1 && voice));
@@ -157,7 +148,7 @@ static u8 beforeFirstAnalysis(Scenario& s)
             return StepClearBeforeAnalysis;
         if (!s.ui.CPRHAND.visible)
             return StepCpr;
-        if (assessmentDone(st) && st.cprPerformed && st.aedPowerOn && st.topPadAttached && st.bottomPadAttached)
+        if (st.abcsDone() && st.cprPerformed && st.aedPowerOn && st.topPadAttached && st.bottomPadAttached)
             return StepEndScenario;
         return StepCpr;
     }
@@ -171,12 +162,8 @@ static u8 afterFirstAnalysis(Scenario& s)
     const ScenarioState& st = s.state;
     const bool voice = s.option(s.options.OptVoice);
     const bool voiceMissing = voice && st.voiceReportCount < 2;
-    if (st.pendingTrouble == TroubleElectrode)
-        return StepReattachElectrode;
-    if (st.pendingTrouble == TroubleMotion)
-        return StepStopMotion;
-    if (st.pendingTrouble == TroubleBattery)
-        return StepReplaceBattery;
+    if (u8 step; troubleStep(st, step))
+        return step;
     if (st.nextStep == StepPower)
         return StepPower;
 
@@ -295,8 +282,8 @@ void stopAllTimers(Scenario& s)
                 timer.pausedWhileRunning = true;
             }
         });
-        if (s.timers.AEDCountDownTIMER.enabled())
-            s.timers.AEDCountDownTIMER.tag = s.state.cprCountdownSecs;
+        if (s.device)
+            s.device->suspend();
     }
     forEachScenarioTimer(s, [](Timer& timer) { timer.stop(); });
 }
@@ -318,34 +305,15 @@ void PauseClick(Scenario& s)
     s.ui.Advice.enabled = true;
     s.ui.PatientHistory.enabled = true;
     s.ui.MainMSGDisplay.clear();
-    // Every timer that ran when the pause began runs again, with a fresh interval. The device's
-    // timers come back with their tag 0; the animations keep their counters (the shake count is
-    // the tag of Shaketimer), so a pause in the middle of a step does not start it over.
-    Timers& t = s.timers;
-    const Timer* deviceTimers[] = {&t.ANALYZINGNOWTimer,
-                                   &t.CHARGETimer,
-                                   &t.CPRTimer,
-                                   &t.DISARMTimer,
-                                   &t.ENDAnalyzeTimer,
-                                   &t.FLASHLEDtimer,
-                                   &t.IFNOPULSETimer,
-                                   &t.AEDCountDownTIMER,
-                                   &t.MOTIONDETECTEDTimer,
-                                   &t.PUSHANALYZETimer,
-                                   &t.PUSHTOSHOCKTimer,
-                                   &t.SHOCKTimer,
-                                   &t.PUSHANALYZEafterCPRTIMER,
-                                   &t.STANDCLEARAnalyzeTIMER,
-                                   &t.STANDCLEARShockTimer,
-                                   &t.STARTCPRTimer,
-                                   &t.VENTILATION1Timer};
+    // Every timer that ran when the pause began runs again, with a fresh interval, and gets back
+    // the count it kept (the shake count of Shaketimer), so a pause in the middle of a step does
+    // not start it over. The timers start in the window's order, which decides between two that
+    // come due at the same moment.
     forEachScenarioTimer(s, [&](Timer& timer) {
         if (!timer.pausedWhileRunning)
             return;
         timer.pausedWhileRunning = false;
-        const bool device
-            = std::find(std::begin(deviceTimers), std::end(deviceTimers), &timer) != std::end(deviceTimers);
-        timer.tag = device ? 0 : timer.tagBeforePause;
+        timer.tag = timer.tagBeforePause;
         timer.start();
     });
 }

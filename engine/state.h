@@ -38,7 +38,6 @@ using i32 = std::int32_t;
     X(bool, patientCleared, false)                                                                                     \
     X(bool, clearEverPressed, false)                                                                                   \
     X(bool, shockAdvised, false)                                                                                       \
-    X(bool, analysisJustEnded, false)                                                                                  \
     X(bool, analyzeStarted, false)                                                                                     \
     X(bool, pulseCheckedAfterShock, false)                                                                             \
     X(bool, analyzeDuringTrouble, false)                                                                               \
@@ -47,7 +46,6 @@ using i32 = std::int32_t;
     X(bool, restoredVitalsDrawn, false)                                                                                \
     X(i32, timelyPulseChecks, 0)                                                                                       \
     X(bool, abcsChainRunning, false)                                                                                   \
-    X(bool, countdownFinished, false)                                                                                  \
     X(u8, analyzeCount, 0)                                                                                             \
     X(u8, analyzeSinceShock, 0)                                                                                        \
     X(u8, analysesCompleted, 0)                                                                                        \
@@ -120,7 +118,45 @@ struct ScenarioState {
     // The reset of a scenario start: every field to its start value but the registration, the
     // patient of the draw and the exam scenario count. The rhythm goes back to the drawn one.
     void resetForStart();
+
+    // How many of the five ABCs are done, and whether all are.
+    int abcsChecked() const
+    {
+        return responsivenessChecked + airwayOpened + breathingChecked + ventilated + circulationChecked;
+    }
+    bool abcsDone() const
+    {
+        return abcsChecked() == 5;
+    }
+    // The body in use, 0 to 3 (an out-of-range draw counts as the first); body 3 is the child,
+    // compressed with one hand and measured with the small cuff.
+    u8 body() const
+    {
+        return patientBody < 4 ? patientBody : 0;
+    }
+    bool childBody() const
+    {
+        return patientBody == 3;
+    }
 };
+
+// The step a pending trouble asks for, if one is pending.
+inline bool troubleStep(const ScenarioState& st, u8& step)
+{
+    switch (st.pendingTrouble) {
+    case TroubleElectrode:
+        step = StepReattachElectrode;
+        return true;
+    case TroubleMotion:
+        step = StepStopMotion;
+        return true;
+    case TroubleBattery:
+        step = StepReplaceBattery;
+        return true;
+    default:
+        return false;
+    }
+}
 
 const char* adviceText(u8 step);
 const char* stepShortName(u8 step);

@@ -14,7 +14,7 @@ namespace defib {
 // The child is compressed with one hand (CPRHAND), everybody else with two (CPRHAND2).
 static Control& handsInUse(Scenario& s)
 {
-    return s.state.patientBody == 3 ? s.ui.CPRHAND : s.ui.CPRHAND2;
+    return s.state.childBody() ? s.ui.CPRHAND : s.ui.CPRHAND2;
 }
 
 static bool cprRunning(const Scenario& s)
@@ -25,7 +25,7 @@ static bool cprRunning(const Scenario& s)
 // The hands rest on the sternum of the body in use; their tag is 1 while they press down.
 static void homeHands(Scenario& s)
 {
-    const u8 body = s.state.patientBody < 4 ? s.state.patientBody : 0;
+    const u8 body = s.state.body();
     const int home = patientPicture.top + bodyLayouts[body].cprHands.top;
     for (Control* hands : {&s.ui.CPRHAND, &s.ui.CPRHAND2}) {
         hands->top = home;
@@ -74,19 +74,29 @@ static int seconds(const Scenario& s, const Control& option)
     return s.number(option) & 0xFF;
 }
 
-int requiredCprSeconds(const Scenario& s)
+static bool afterNoShockAdvised(const ScenarioState& st)
+{
+    return st.rhythmState != RhythmShockable || st.scenarioKind == KindMoreShocks;
+}
+
+int cprPeriodAfterAnalysis(const Scenario& s)
 {
     const ScenarioState& st = s.state;
     const Options& o = s.options;
-    if (st.analyzeCount == 0)
-        return seconds(s, o.OptCPR1Length);
-    const bool noShockAdvised = st.rhythmState != RhythmShockable || st.scenarioKind == KindMoreShocks;
-    if (noShockAdvised && st.analysesCompleted == 1)
+    if (afterNoShockAdvised(st) && st.analysesCompleted == 1)
         return seconds(s, o.OptCPR2Length);
-    if (noShockAdvised && st.analysesCompleted > 1)
+    if (afterNoShockAdvised(st) && st.analysesCompleted > 1)
         return seconds(s, o.OptCPR3Length);
-    if (st.shocksInSeries == 3)
-        return seconds(s, o.OptCPR4Length);
+    return seconds(s, o.OptCPR4Length);
+}
+
+int requiredCprSeconds(const Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    if (st.analyzeCount == 0)
+        return seconds(s, s.options.OptCPR1Length);
+    if ((afterNoShockAdvised(st) && st.analysesCompleted >= 1) || st.shocksInSeries == 3)
+        return cprPeriodAfterAnalysis(s);
     return -1;
 }
 
@@ -120,8 +130,7 @@ static void judgeCprTime(Scenario& s, const std::string& answer, int required)
 static void judgeAbcs(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    const int done
-        = st.responsivenessChecked + st.airwayOpened + st.breathingChecked + st.ventilated + st.circulationChecked;
+    const int done = st.abcsChecked();
     if (done == 0)
         penalize(s, 50, "Forgot to check the ABCs (-50).", "Did not check the ABCs before CPR (-50).");
     else if (done < 5)

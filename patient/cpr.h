@@ -22,6 +22,9 @@ void CPRTimerTimer(Scenario& s);
 
 // The CPR period in seconds that the protocol asks for now, as the device's countdown chooses
 // it; -1 between the shocks of a series, where the protocol asks for none.
+// The CPR period that follows the analyses so far: the second or third period after a "NO SHOCK
+// ADVISED", else the one after a shock series. The device counts it down from "START CPR".
+int cprPeriodAfterAnalysis(const Scenario& s);
 int requiredCprSeconds(const Scenario& s);
 
 inline constexpr const char* cprTimeQuestion = "How many seconds of CPR?";

@@ -60,8 +60,7 @@ bool enoughAnalyses(const ScenarioState& st)
 bool childCareIncomplete(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (!st.responsivenessChecked || !st.airwayOpened || !st.breathingChecked || !st.ventilated
-        || !st.circulationChecked || !st.cprPerformed)
+    if (!st.abcsDone() || !st.cprPerformed)
         return true;
     return s.option(s.options.OPTPEDSMONITOR) && (!st.aedPowerOn || !st.bottomPadAttached || !st.topPadAttached);
 }

@@ -79,8 +79,7 @@ bool scenarioComplete(Scenario& s)
     const bool monitored = s.option(s.options.OPTPEDSMONITOR);
     switch (st.scenarioKind) {
     case KindUnderageChild:
-        return st.responsivenessChecked && st.airwayOpened && st.breathingChecked && st.ventilated
-            && st.circulationChecked && st.cprPerformed
+        return st.abcsDone() && st.cprPerformed
             && (!monitored || (st.aedPowerOn && st.topPadAttached && st.bottomPadAttached && voiceDone));
     case KindHypothermic:
         return st.shockCount == st.shocksToConvert && (st.lastAction == "CPR" || st.lastAction == "Voice") && voiceDone;

@@ -76,7 +76,6 @@ void PulseButtonClick(Scenario& s)
     ui.ABCsCirculationMenuItem.checked = true;
     if (s.device)
         s.device->pulseCheckStarted();
-    st.analysisJustEnded = false;
 }
 
 void PULSETIMERTimer(Scenario& s)
@@ -94,7 +93,7 @@ void BPButtonClick(Scenario& s)
     if (st.nextStep == StepEndScenario)
         s.ui.MainMSGDisplay.addLine(scenarioIsOver);
     st.lastAction = "BP check";
-    if (st.patientBody == 3)
+    if (st.childBody())
         s.ui.BPCUFFSMALL.visible = true;
     else
         s.ui.BPCUFF.visible = true;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/recorder.h"
-#include "fixture_issue3.h"
+#include "trainee_fixture.h"
 
 using namespace defib;
 using defib::testing::q;

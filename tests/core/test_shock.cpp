@@ -1,6 +1,6 @@
 #include <functional>
 
-#include "core/fixture_issue4.h"
+#include "core/device_fixture.h"
 
 namespace defib::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/fixture_issue4.h"
+#include "core/device_fixture.h"
 
 namespace defib::testing {
 namespace {
