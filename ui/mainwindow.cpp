@@ -19,8 +19,8 @@
 
 #include "assets/pictures.h"
 #include "device/display.h"
-#include "device/shock.h"
 #include "device/pads.h"
+#include "device/shock.h"
 #include "engine/flow.h"
 #include "engine/layout.h"
 #include "patient/abcs.h"
@@ -746,7 +746,6 @@ void TForm1::popup(QMenu* menu, QWidget* button)
 void TForm1::buildActionRow()
 {
     MainWindow& ui = scenario().ui;
-    Scenario& s = scenario();
     auto* row = new QHBoxLayout(actions_);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(10);

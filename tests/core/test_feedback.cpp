@@ -1,6 +1,6 @@
 // What the trainee is told besides the messages: the score log, the device's words as a caption,
 // and a sound output that cannot play.
-#include "core/fixture_issue4.h"
+#include "core/device_fixture.h"
 #include "device/display.h"
 #include "device/shock.h"
 #include "device/trainer.h"

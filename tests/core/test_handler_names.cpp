@@ -17,7 +17,8 @@ namespace {
 TEST(HandlerNames, EveryNameTheWindowsForwardIsOneTheCoreKnows)
 {
     Sim sim;
-    const std::regex name(R"re(([+?:]\s*)?"([A-Za-z0-9_.]+(Click|MouseDown|KeyDown|FormClose|Change|FormShow))")re");
+    const std::regex name(
+        R"re(([+?:]\s*)?"([A-Za-z0-9_.]+(Click|MouseDown|KeyDown|FormClose|EnterChange|FormShow))")re");
     std::vector<std::string> forwarded;
     for (const auto& entry : std::filesystem::directory_iterator(std::string(DEFIB_SOURCE_DIR) + "/ui")) {
         if (entry.path().extension() != ".cpp")
