@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running and testing Defibrio need, when any is
 # missing. As root it runs apt-get; otherwise it prints the exact line to run and stops.
 # With --test it also installs what only the tests need (the servers they start, the fuzzing
-# compiler, the packaging checkers), so a trainee's machine never gets a server installed.
+# compiler, the packaging checkers), so a trainee's machine never gets a server installed. With
+# --perf it installs what tools/perf.sh needs besides: a sound server to time the prompts.
 set -euo pipefail
 
 packages=(
@@ -19,8 +20,13 @@ test_packages=(
     desktop-file-utils appstream lintian dpkg-dev
 )
 
+perf_packages=(pulseaudio)
+
 if [ "${1:-}" = "--test" ]; then
     packages+=("${test_packages[@]}")
+fi
+if [ "${1:-}" = "--perf" ]; then
+    packages+=("${perf_packages[@]}")
 fi
 
 missing=()

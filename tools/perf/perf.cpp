@@ -1,16 +1,27 @@
-// defibrio-perf MODE: measures the program the way a trainee meets it, on the real Qt clock.
+// defibrio-perf MODE: measures the program the way a trainee meets it, on the real Qt clock. Every
+// figure has a bare counterpart: the same measurement of an empty Qt main window in this binary.
 //   startup-bare   time from process start to a bare main window first shown (ms)
-//   startup        the same for Defibrio's main window
-//   idle-bare      peak memory of a bare main window
+//   startup        the same for Defibrio's main window, with the moments it got there
+//   idle-bare      CPU and peak memory of a bare main window over 10 s
 //   idle           CPU used at the main menu over 10 s (% of one core), and peak memory
 //   scenario       CPU used during a running scenario with CPR over 10 s, and peak memory
+//   timeline-bare  one precise 34 s Qt timer: how late it fires
 //   timeline       the analyze-to-disarm chain in real time: "CHARGE REMOVED" against its 34 s
+//   prompt-bare    a preloaded sound effect played by a bare window: from the call to the sound
+//   prompt         the first prompt of a scenario: from "CONNECT ELECTRODES" on the display to
+//                  its sound coming out
+// The prompt modes listen to the source "listen", which tools/perf.sh's own sound server makes of
+// what its silent output plays, so they time the sound as it leaves the program.
 #include <QApplication>
+#include <QAudioSource>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
+#include <QMediaDevices>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -51,17 +62,26 @@ long peakResidentKiB()
     return usage.ru_maxrss;
 }
 
+// The moments on the way to the first paint, in ms since the process started.
+struct Moments {
+    double main = 0;
+    double application = 0;
+    double window = 0;
+};
+
 // Reports the first paint of a window: the moment it is exposed.
 class FirstShown : public QObject {
 public:
-    explicit FirstShown(const char* what)
+    FirstShown(const char* what, const Moments& moments)
         : what_(what)
+        , moments_(moments)
     {
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Expose || event->type() == QEvent::Paint) {
-            std::printf("%s %.1f ms\n", what_, sinceProcessStart());
+            std::printf("%s shown after %.1f ms (main entered %.1f, application %.1f, window built %.1f)\n", what_,
+                        sinceProcessStart(), moments_.main, moments_.application, moments_.window);
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QApplication::quit);
             watched->removeEventFilter(this);
@@ -71,7 +91,24 @@ public:
 
 private:
     const char* what_;
+    Moments moments_;
 };
+
+// CPU and peak memory over 10 s, after a second to settle.
+void reportLoadAfterSettling(QObject* context)
+{
+    QTimer::singleShot(1000, context, [] {
+        const double cpu = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QTimer::singleShot(10000, qApp, [cpu, wall] {
+            const double used = cpuSeconds() - cpu;
+            std::printf("CPU %.2f %% of one core over %.1f s; peak resident memory %.1f MiB\n",
+                        100.0 * used / (wall.elapsed() / 1000.0), wall.elapsed() / 1000.0, peakResidentKiB() / 1024.0);
+            QApplication::quit();
+        });
+    });
+}
 
 class TimelineWatch : public ControlObserver {
 public:
@@ -86,6 +123,94 @@ public:
         }
     }
 };
+
+// Listens to the monitor of the sound output and tells when sound first comes out after `armed`.
+class SoundListener : public QObject {
+public:
+    QElapsedTimer clock;
+    double armedAt = -1;
+    std::function<void(double)> onSound;
+
+    bool start()
+    {
+        clock.start();
+        QAudioDevice monitor;
+        for (const QAudioDevice& device : QMediaDevices::audioInputs())
+            if (device.id() == "listen")
+                monitor = device;
+        if (monitor.isNull())
+            return false;
+        QAudioFormat format;
+        format.setSampleRate(48000);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        source_ = new QAudioSource(monitor, format, this);
+        // Small fragments: the sound is seen within a few ms of leaving the program.
+        source_->setBufferSize(format.bytesForDuration(5000));
+        input_ = source_->start();
+        if (!input_)
+            return false;
+        rate_ = format.sampleRate();
+        connect(input_, &QIODevice::readyRead, this, &SoundListener::read);
+        return true;
+    }
+
+private:
+    void read()
+    {
+        const double now = clock.nsecsElapsed() / 1e6;
+        const QByteArray data = input_->readAll();
+        if (armedAt < 0 || !onSound)
+            return;
+        const auto* samples = reinterpret_cast<const qint16*>(data.constData());
+        const qsizetype count = data.size() / 2;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (std::abs(samples[i]) > 64) {
+                // The sample came out this long before the chunk that holds it was read.
+                const double at = now - 1000.0 * static_cast<double>(count - i) / rate_;
+                if (at >= armedAt) {
+                    auto done = std::move(onSound);
+                    onSound = nullptr;
+                    done(at - armedAt);
+                }
+                return;
+            }
+        }
+    }
+
+    QAudioSource* source_ = nullptr;
+    QIODevice* input_ = nullptr;
+    int rate_ = 48000;
+};
+
+class PromptWatch : public ControlObserver {
+public:
+    explicit PromptWatch(SoundListener& listener)
+        : listener_(listener)
+    {
+    }
+    void textChanged(const Control& control) override
+    {
+        if (control.name() == "AEDDISPLAY1" && control.text() == "CONNECT ELECTRODES" && listener_.armedAt < 0)
+            listener_.armedAt = listener_.clock.nsecsElapsed() / 1e6;
+    }
+
+private:
+    SoundListener& listener_;
+};
+
+void reportPrompt(SoundListener& listener, const char* what)
+{
+    listener.onSound = [what](double ms) {
+        std::printf("%s: sound out %.1f ms after the display text\n", what, ms);
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    };
+    QTimer::singleShot(8000, qApp, [what] {
+        std::printf("%s: no sound within 8 s (no sound device?)\n", what);
+        QApplication::quit();
+    });
+}
 
 void startScenario(ui::TForm1& window)
 {
@@ -103,7 +228,10 @@ void startScenario(ui::TForm1& window)
 
 int main(int argc, char** argv)
 {
+    Moments moments;
+    moments.main = sinceProcessStart();
     QApplication app(argc, argv);
+    moments.application = sinceProcessStart();
     const std::string mode = argc > 1 ? argv[1] : "";
     QTemporaryDir directory;
 
@@ -111,14 +239,16 @@ int main(int argc, char** argv)
         QMainWindow window;
         window.setWindowTitle(QStringLiteral("bare"));
         window.resize(1100, 740);
-        FirstShown shown("bare window shown after");
+        moments.window = sinceProcessStart();
+        FirstShown shown("bare window", moments);
         window.installEventFilter(&shown);
         window.show();
         return QApplication::exec();
     }
     if (mode == "startup") {
         ui::TForm1 window(QDir::currentPath());
-        FirstShown shown("Defibrio shown after");
+        moments.window = sinceProcessStart();
+        FirstShown shown("Defibrio", moments);
         window.installEventFilter(&shown);
         window.show();
         return QApplication::exec();
@@ -127,10 +257,7 @@ int main(int argc, char** argv)
         QMainWindow window;
         window.resize(1100, 740);
         window.show();
-        QTimer::singleShot(3000, qApp, [] {
-            std::printf("peak resident memory %.1f MiB\n", peakResidentKiB() / 1024.0);
-            QApplication::quit();
-        });
+        reportLoadAfterSettling(&window);
         return QApplication::exec();
     }
     if (mode == "idle" || mode == "scenario") {
@@ -141,17 +268,19 @@ int main(int argc, char** argv)
             window.run("PowerButtonClick");
             window.run("StartCPRMenuItemClick");
         }
-        QTimer::singleShot(1000, &window, [] {
-            const double cpu = cpuSeconds();
-            QElapsedTimer wall;
-            wall.start();
-            QTimer::singleShot(10000, qApp, [cpu, wall] {
-                const double used = cpuSeconds() - cpu;
-                std::printf("CPU %.2f %% of one core over %.1f s; peak resident memory %.1f MiB\n",
-                            100.0 * used / (wall.elapsed() / 1000.0), wall.elapsed() / 1000.0,
-                            peakResidentKiB() / 1024.0);
-                QApplication::quit();
-            });
+        reportLoadAfterSettling(&window);
+        return QApplication::exec();
+    }
+    if (mode == "timeline-bare") {
+        QMainWindow window;
+        window.resize(1100, 740);
+        window.show();
+        QElapsedTimer started;
+        started.start();
+        QTimer::singleShot(34000, Qt::PreciseTimer, &window, [&started] {
+            const double ms = started.nsecsElapsed() / 1e6;
+            std::printf("timer after %.1f ms (due at 34000 ms): off by %+.1f ms\n", ms, ms - 34000.0);
+            QApplication::quit();
         });
         return QApplication::exec();
     }
@@ -172,6 +301,47 @@ int main(int argc, char** argv)
         });
         return QApplication::exec();
     }
-    std::fprintf(stderr, "usage: defibrio-perf startup-bare|startup|idle|scenario|timeline\n");
+    if (mode == "prompt-bare") {
+        QMainWindow window;
+        window.resize(1100, 740);
+        window.show();
+        SoundListener listener;
+        if (!listener.start()) {
+            std::printf("bare window: no sound device to listen to\n");
+            return 0;
+        }
+        QSoundEffect effect;
+        QTimer::singleShot(
+            0, &window, [&effect] { effect.setSource(QUrl::fromLocalFile(QDir::current().filePath("connecte.wav"))); });
+        reportPrompt(listener, "bare window");
+        QTimer::singleShot(2150, &window, [&window, &effect, &listener] {
+            window.setWindowTitle(QStringLiteral("CONNECT ELECTRODES"));
+            listener.armedAt = listener.clock.nsecsElapsed() / 1e6;
+            effect.play();
+        });
+        return QApplication::exec();
+    }
+    if (mode == "prompt") {
+        // The trainee powers the trainer on as soon as the window is there: its first prompt
+        // comes 2150 ms later.
+        ui::TForm1 window(QDir::currentPath());
+        window.show();
+        SoundListener listener;
+        if (!listener.start()) {
+            std::printf("Defibrio: no sound device to listen to\n");
+            return 0;
+        }
+        PromptWatch watch(listener);
+        window.scenario().ui.AEDDISPLAY1.observer = &watch;
+        reportPrompt(listener, "Defibrio");
+        QTimer::singleShot(0, &window, [&window] {
+            startScenario(window);
+            window.run("PowerButtonClick");
+        });
+        return QApplication::exec();
+    }
+    std::fprintf(stderr,
+                 "usage: defibrio-perf startup-bare|startup|idle-bare|idle|scenario|timeline-bare|timeline|"
+                 "prompt-bare|prompt\n");
     return 2;
 }
