@@ -897,12 +897,10 @@ void TForm1::buildOverlays()
     });
 
     // The main menu lies over the whole window until a scenario starts.
-    auto* menu = new QFrame(canvas_);
+    auto* menu = new Backdrop(QColor(0x1F, 0x3B, 0x57), QColor(0x0F, 0x22, 0x33), canvas_);
     menu_ = menu;
     menu->setObjectName(QStringLiteral("MENU"));
     menu->setGeometry(0, 0, mainWindowWidth, mainWindowHeight);
-    menu->setStyleSheet(QStringLiteral("#MENU { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1F3B57,"
-                                       " stop:1 #0F2233); }"));
     auto* menuColumn = new QVBoxLayout(menu);
     menuColumn->setSpacing(0);
     menuColumn->addStretch(3);
@@ -951,12 +949,18 @@ void TForm1::buildOverlays()
     }
     menuColumn->addStretch(4);
     bind(menu, ui.MENU);
+}
 
-    // The Options pages lie over the main menu, which stays shown behind them.
-    QWidget* pages = createOptionsPages(*this, canvas_);
-    pages_ = pages;
-    bind(pages, ui.PageControl1);
-    syncers_.push_back([pages] { syncOptionsPages(pages); });
+void TForm1::buildOptionsPages()
+{
+    // The Options pages lie over the main menu, which stays shown behind them. They are built
+    // when first opened (or their password asked for): a trainee who never opens them does not
+    // wait for them at start-up.
+    pages_ = createOptionsPages(*this, canvas_);
+    pages_->setGeometry(canvas_->rect());
+    pages_->hide();
+    bind(pages_, scenario().ui.PageControl1);
+    syncers_.push_back([pages = pages_] { syncOptionsPages(pages); });
 }
 
 void TForm1::buildShockEffects()
@@ -1080,6 +1084,8 @@ void TForm1::sync()
     if (syncing_)
         return;
     syncing_ = true;
+    if (!pages_ && (scenario().ui.PageControl1.visible || scenario().passwordDlg.window.visible))
+        buildOptionsPages();
     for (const Binding& b : bindings_) {
         const bool shown = b.control->visible && (!b.shownWith || b.shownWith->visible);
         if (b.followsGeometry && shown) {

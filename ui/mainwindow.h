@@ -87,6 +87,7 @@ private:
     void buildSidePanel();
     void buildActionRow();
     void buildOverlays();
+    void buildOptionsPages();
     Picture* picture(Control& control, const QString& name, bool followsGeometry, Control* shownWith = nullptr);
     QPushButton* actionButton(Control& control, const QString& caption, const QString& hint, int column);
     void bind(QWidget* widget, Control& control, bool followsGeometry = false, Control* shownWith = nullptr);

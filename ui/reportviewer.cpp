@@ -242,26 +242,36 @@ bool QtFontDialog::choose(FontChoice& font)
 
 QtPrinter::QtPrinter(QWidget* parent)
     : parent_(parent)
-    , printer_(QPrinter::HighResolution)
 {
-    printer_.setDocName(QStringLiteral("Defibrio Report"));
+}
+
+QtPrinter::~QtPrinter() = default;
+
+QPrinter& QtPrinter::printer()
+{
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(QStringLiteral("Defibrio Report"));
+    }
+    return *printer_;
 }
 
 bool QtPrinter::setup()
 {
-    QPrintDialog dialog(&printer_, parent_);
+    QPrintDialog dialog(&printer(), parent_);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
     return runDialog ? runDialog(dialog) : dialog.exec() == QDialog::Accepted;
 }
 
 bool QtPrinter::print(const std::vector<std::string>& lines, const FontChoice& font)
 {
+    QPrinter& target = printer();
     QPainter painter;
-    if (!painter.begin(&printer_))
+    if (!painter.begin(&target))
         return false;
-    const QRect page = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    const QRect page = target.pageLayout().paintRectPixels(target.resolution());
     paintLines(painter, QRect(QPoint(0, 0), page.size()), lines, toQFont(font), toQColor(font.colour),
-               [this] { return printer_.newPage(); });
+               [&target] { return target.newPage(); });
     return painter.end();
 }
 

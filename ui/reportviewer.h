@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <functional>
+#include <memory>
 
 #include "options/platform.h"
 
@@ -77,18 +78,20 @@ private:
 };
 
 // The print dialog and a plain text job on the printer chosen there: a real printer or, through
-// the same dialog, a PDF file.
+// the same dialog, a PDF file. The printer is set up on first use: finding the printers loads the
+// system's printing libraries, which a trainee who never prints does not wait for.
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(QWidget* parent);
+    ~QtPrinter() override;
     bool setup() override;
     bool print(const std::vector<std::string>& lines, const FontChoice& font) override;
-    QPrinter& printer() { return printer_; }
+    QPrinter& printer();
     std::function<bool(QPrintDialog&)> runDialog;
 
 private:
     QWidget* parent_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace defib::ui

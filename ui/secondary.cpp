@@ -104,10 +104,6 @@ void syncList(QListWidget* list, const Control& control)
 SecondaryWindows::SecondaryWindows(TForm1& main)
     : main_(main)
 {
-    buildRegistration();
-    buildSummary();
-    buildScoreboard();
-    buildDebug();
 }
 
 void SecondaryWindows::showAs(ToolWindow* window, bool shown)
@@ -281,6 +277,8 @@ void SecondaryWindows::buildDebug()
 
 void SecondaryWindows::showDebug()
 {
+    if (!debug_)
+        buildDebug();
     debug_->show();
     debug_->raise();
     sync();
@@ -306,15 +304,41 @@ void SecondaryWindows::sync()
 {
     Scenario& s = main_.scenario();
     RegistrationWindow& reg = s.registration;
-    if (reg.window.visible && !registration_->isVisible()) {
-        nameEdit_->setText(QString::fromStdString(reg.NameEdit.text()));
-        idEdit_->setText(QString::fromStdString(reg.IDEdit.text()));
-        (reg.TestRadioButton.checked ? test_ : practice_)->setChecked(true);
-        nameEdit_->setFocus();
+    if (reg.window.visible && !registration_)
+        buildRegistration();
+    if (registration_) {
+        if (reg.window.visible && !registration_->isVisible()) {
+            nameEdit_->setText(QString::fromStdString(reg.NameEdit.text()));
+            idEdit_->setText(QString::fromStdString(reg.IDEdit.text()));
+            (reg.TestRadioButton.checked ? test_ : practice_)->setChecked(true);
+            nameEdit_->setFocus();
+        }
+        showAs(registration_, reg.window.visible);
     }
-    showAs(registration_, reg.window.visible);
 
     SummaryWindow& sum = s.summary;
+    if (sum.window.visible && !summary_)
+        buildSummary();
+    if (summary_)
+        syncSummary();
+
+    if (s.scoreboardWindow.window.visible && !scoreboard_)
+        buildScoreboard();
+    if (scoreboard_)
+        syncScoreboard();
+
+    if (debug_ && debug_->isVisible()) {
+        nextStep_->setText(QString::fromStdString(s.debug.Label1.text()));
+        const std::vector<std::string> names = fieldNames();
+        for (int row = 0; row < static_cast<int>(names.size()); ++row)
+            if (auto field = findField(s.state, names[static_cast<std::size_t>(row)]))
+                fields_->item(row, 1)->setText(QString::fromStdString(field->format()));
+    }
+}
+
+void SecondaryWindows::syncSummary()
+{
+    SummaryWindow& sum = main_.scenario().summary;
     if (sum.window.visible) {
         syncField(summaryName_, sum.NAMEEDIT);
         syncField(summaryId_, sum.IDEDIT);
@@ -331,8 +355,11 @@ void SecondaryWindows::sync()
     if (sum.window.visible && !summaryWasShown && !sum.activeControl.empty())
         if (auto* focus = summary_->findChild<QWidget*>(QString::fromStdString(sum.activeControl)))
             focus->setFocus();
+}
 
-    ScoreboardWindow& board = s.scoreboardWindow;
+void SecondaryWindows::syncScoreboard()
+{
+    ScoreboardWindow& board = main_.scenario().scoreboardWindow;
     const QString text = QString::fromStdString(board.Memo1.text());
     board_->setLines(text);
     const bool onTop = scoreboard_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
@@ -353,14 +380,6 @@ void SecondaryWindows::sync()
         if (!board.activeControl.empty())
             if (auto* focus = scoreboard_->findChild<QWidget*>(QString::fromStdString(board.activeControl)))
                 focus->setFocus();
-    }
-
-    if (debug_->isVisible()) {
-        nextStep_->setText(QString::fromStdString(s.debug.Label1.text()));
-        const std::vector<std::string> names = fieldNames();
-        for (int row = 0; row < static_cast<int>(names.size()); ++row)
-            if (auto field = findField(s.state, names[static_cast<std::size_t>(row)]))
-                fields_->item(row, 1)->setText(QString::fromStdString(field->format()));
     }
 }
 

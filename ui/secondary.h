@@ -28,7 +28,9 @@ protected:
 };
 
 // The windows besides the main one: registration, the scenario summary, the scoreboard, the
-// debug window and the about box. Each shows its part of the core's model.
+// debug window and the about box. Each shows its part of the core's model. A window is built the
+// first time the model shows it (the core holds its controls from the start), so that start-up
+// does not wait for windows the trainee may never open; until then its accessor gives nullptr.
 class SecondaryWindows {
 public:
     explicit SecondaryWindows(TForm1& main);
@@ -46,6 +48,8 @@ private:
     void buildSummary();
     void buildScoreboard();
     void buildDebug();
+    void syncSummary();
+    void syncScoreboard();
     void showAs(ToolWindow* window, bool shown);
 
     TForm1& main_;

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QXmlStreamReader>
 #include <algorithm>
 
 #include "assets/pictures.h"
@@ -28,26 +29,70 @@ void Picture::setPicture(const QString& pictureName)
 {
     name_ = pictureName;
     const QString path = QStringLiteral(":/pictures/%1.svg").arg(pictureName);
-    if (QFile::exists(path))
-        renderer_.load(path);
-    else
-        renderer_.load(QByteArray());
+    path_ = QFile::exists(path) ? path : QString();
+    naturalSize_ = QSize();
+    renderer_.reset();
+    drawn_ = QPixmap();
     update();
+}
+
+QSvgRenderer* Picture::renderer() const
+{
+    if (!renderer_ && !path_.isEmpty()) {
+        renderer_ = std::make_unique<QSvgRenderer>(path_);
+        if (!renderer_->isValid())
+            renderer_.reset();
+    }
+    return renderer_.get();
+}
+
+bool Picture::hasPicture() const
+{
+    return renderer() != nullptr;
 }
 
 QSize Picture::naturalSize() const
 {
-    return renderer_.isValid() ? renderer_.defaultSize() : QSize(40, 40);
+    if (naturalSize_.isValid())
+        return naturalSize_;
+    // Our pictures give their size in the root element, in pixels.
+    QFile file(path_);
+    if (!path_.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd() && !xml.isStartElement())
+            xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("svg")) {
+            bool wide = false;
+            bool high = false;
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const int width = attributes.value(QLatin1String("width")).toInt(&wide);
+            const int height = attributes.value(QLatin1String("height")).toInt(&high);
+            if (wide && high && width > 0 && height > 0)
+                return naturalSize_ = QSize(width, height);
+        }
+    }
+    const QSvgRenderer* svg = renderer();
+    return naturalSize_ = svg ? svg->defaultSize() : QSize(40, 40);
 }
 
 void Picture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (renderer_.isValid()) {
-        renderer_.render(&painter, QRectF(rect()));
+    if (QSvgRenderer* svg = renderer()) {
+        const qreal scale = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * scale).toSize();
+        if (drawn_.size() != pixels) {
+            drawn_ = QPixmap(pixels);
+            drawn_.setDevicePixelRatio(scale);
+            drawn_.fill(Qt::transparent);
+            QPainter onto(&drawn_);
+            onto.setRenderHint(QPainter::Antialiasing);
+            svg->render(&onto, QRectF(rect()));
+        }
+        painter.drawPixmap(0, 0, drawn_);
         return;
     }
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
     painter.setBrush(QColor(200, 200, 200, 80));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -170,6 +215,23 @@ void Glow::paintEvent(QPaintEvent*)
     painter.setPen(QPen(colour, width));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRectF(rect()).adjusted(width, width, -width, -width));
+}
+
+Backdrop::Backdrop(const QColor& top, const QColor& bottom, QWidget* parent)
+    : QWidget(parent)
+    , top_(top)
+    , bottom_(bottom)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Backdrop::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, top_);
+    gradient.setColorAt(1, bottom_);
+    painter.fillRect(event->rect(), gradient);
 }
 
 DropZone::DropZone(QWidget* parent)

@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 #include <QPointer>
 #include <QSvgRenderer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "options/control.h"
 
@@ -15,12 +17,15 @@ QColor toQColor(Colour colour);
 
 // A picture drawn from its SVG at whatever size the control has, crisp at any scaling. Until a
 // picture file exists it draws a labelled placeholder, so the window is usable while drawing.
+// The SVG is parsed when the picture is first painted, and drawn once for each size it is shown
+// at: a picture that stays hidden costs nothing, and a repaint is a copy.
 class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(const QString& pictureName, QWidget* parent);
     void setPicture(const QString& pictureName);
-    bool hasPicture() const { return renderer_.isValid(); }
+    bool hasPicture() const;
+    // The size the SVG asks for, read from its root element without parsing the drawing.
     QSize naturalSize() const;
     // Pressing the picture: a click for a button picture, the start of a drag for a pad.
     std::function<void(QMouseEvent*)> onPress;
@@ -34,8 +39,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QSvgRenderer* renderer() const;
+
     QString name_;
-    QSvgRenderer renderer_;
+    QString path_;
+    mutable QSize naturalSize_;
+    mutable std::unique_ptr<QSvgRenderer> renderer_;
+    QPixmap drawn_;
 };
 
 // One of the trainer's LEDs: a lit or dark lamp behind a ring, with a mark of its own shape so
@@ -73,6 +83,21 @@ private:
     Kind kind_;
     QColor colour_;
     double level_ = 0;
+};
+
+// A panel filled top to bottom with a gradient, covering what lies behind it: the window does not
+// draw what is hidden under it (the whole scene under the main menu).
+class Backdrop : public QWidget {
+    Q_OBJECT
+public:
+    Backdrop(const QColor& top, const QColor& bottom, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor top_;
+    QColor bottom_;
 };
 
 // A transparent drop target over the patient.

@@ -116,6 +116,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         Fixture f;
+        QVERIFY(openPages(f));
         QWidget* widget = f.find(name);
         QVERIFY(widget);
         QString text;

@@ -22,7 +22,7 @@ struct Guarded : Fixture {
     ui::TPasswordDlg* dialog() { return find<ui::TPasswordDlg>(QStringLiteral("TPasswordDlg")); }
     QLineEdit* field() { return dialog()->findChild<QLineEdit*>(QStringLiteral("PasswordEnter")); }
     void press(const QString& button) { QTest::mouseClick(dialog()->findChild<QPushButton*>(button), Qt::LeftButton); }
-    bool pagesShown() { return find(QStringLiteral("PageControl1"))->isVisible(); }
+    bool pagesShown() { return shown(QStringLiteral("PageControl1")); }
 };
 
 } // namespace

@@ -89,6 +89,13 @@ struct Fixture {
             qWarning("no widget named %s", qPrintable(name));
         return found;
     }
+    // Whether a window or widget is on screen: the secondary windows and the Options pages are
+    // built only when first shown, so one never shown is not there at all.
+    bool shown(const QString& name) const
+    {
+        auto* widget = window->findChild<QWidget*>(name);
+        return widget && widget->isVisible();
+    }
     // Clicks a push button of the main window, which must be shown and enabled.
     bool click(const QString& name)
     {
