@@ -96,12 +96,10 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     , platform_{services.random ? *services.random : ownRandom_, services.sound ? *services.sound : ownSound_,
                 services.dialogs ? *services.dialogs : ownDialogs_,
                 services.wallClock ? *services.wallClock : ownWallClock_}
-    , promptDirectory_(folders.prompts)
     , remembersGeometry_(services.remembersGeometry)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Defibrio"));
-    setWindowIcon(QIcon(QString::fromUtf8(":/pictures/icon.svg")));
     ownDialogs_.setParent(this);
     virtualClock_ = services.virtualClock;
     clock_ = virtualClock_ ? static_cast<Clock*>(virtualClock_) : &qtClock_;
@@ -126,9 +124,11 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     startProgram(s);
     sync();
     restoreWindowGeometry();
-    // The prompts load after the first paint, so that start-up does not wait for them.
-    if (!services.sound)
-        QTimer::singleShot(0, this, [this] { ownSound_.preload(promptDirectory_); });
+    // The window icon (drawn from its SVG at every size the desktop may ask for) and the sound
+    // output come after the first paint, so that start-up does not wait for them.
+    opensSound_ = services.sound == nullptr;
+    menu_->installEventFilter(this);
+    QTimer::singleShot(1000, this, &TForm1::afterFirstPaint);
 }
 
 TForm1::~TForm1()
@@ -1024,8 +1024,20 @@ bool TForm1::jolting() const
     return joltTimer_.isActive();
 }
 
+void TForm1::afterFirstPaint()
+{
+    if (painted_)
+        return;
+    painted_ = true;
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    if (opensSound_)
+        ownSound_.prepare();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((watched == canvas_ || watched == menu_) && event->type() == QEvent::Paint && !painted_)
+        QTimer::singleShot(0, this, &TForm1::afterFirstPaint);
     if (messages_ && watched == messages_->viewport() && event->type() == QEvent::MouseButtonPress) {
         run("MainMSGDisplayClick");
         return true;

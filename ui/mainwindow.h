@@ -88,6 +88,8 @@ private:
     void buildActionRow();
     void buildOverlays();
     void buildOptionsPages();
+    // What waits for the first paint: the window icon and the sound output.
+    void afterFirstPaint();
     Picture* picture(Control& control, const QString& name, bool followsGeometry, Control* shownWith = nullptr);
     QPushButton* actionButton(Control& control, const QString& caption, const QString& hint, int column);
     void bind(QWidget* widget, Control& control, bool followsGeometry = false, Control* shownWith = nullptr);
@@ -112,7 +114,6 @@ private:
     LocaleWallClock ownWallClock_;
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
-    QString promptDirectory_;
 
     QWidget* canvas_ = nullptr;
     Stage* stage_ = nullptr;
@@ -146,6 +147,8 @@ private:
     QPoint dragStart_;
     bool dragging_ = false;
     bool syncing_ = false;
+    bool opensSound_ = false;
+    bool painted_ = false;
     std::unique_ptr<SecondaryWindows> windows_;
 };
 

@@ -1,13 +1,88 @@
 #include "ui/sound.h"
 
 #include <QAudioDevice>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QUrl>
-#include <algorithm>
+#include <QTimer>
+#include <QtEndian>
 
 namespace defib::ui {
+
+namespace {
+
+quint32 le32(const char* bytes)
+{
+    return qFromLittleEndian<quint32>(bytes);
+}
+
+quint16 le16(const char* bytes)
+{
+    return qFromLittleEndian<quint16>(bytes);
+}
+
+// A prompt file is a few hundred kB at most; anything far larger is no prompt of ours.
+constexpr qint64 largestWave = 64 * 1024 * 1024;
+
+} // namespace
+
+std::optional<Wave> readWave(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestWave)
+        return std::nullopt;
+    const QByteArray data = file.readAll();
+    if (data.size() < 12 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    Wave wave;
+    bool haveFormat = false;
+    qsizetype at = 12;
+    while (at + 8 <= data.size()) {
+        const QByteArray id = data.mid(at, 4);
+        const qsizetype size = le32(data.constData() + at + 4);
+        const qsizetype body = at + 8;
+        const qsizetype available = std::min<qsizetype>(size, data.size() - body);
+        if (id == "fmt ") {
+            if (available < 16)
+                return std::nullopt;
+            const char* fmt = data.constData() + body;
+            const quint16 encoding = le16(fmt);
+            const int channels = le16(fmt + 2);
+            const int rate = static_cast<int>(le32(fmt + 4));
+            const int bits = le16(fmt + 14);
+            // 1: PCM; 0xFFFE: an extensible header, whose PCM we read the same way.
+            if ((encoding != 1 && encoding != 0xFFFE) || channels < 1 || channels > 8 || rate < 1000 || rate > 384000)
+                return std::nullopt;
+            switch (bits) {
+            case 8:
+                wave.format.setSampleFormat(QAudioFormat::UInt8);
+                break;
+            case 16:
+                wave.format.setSampleFormat(QAudioFormat::Int16);
+                break;
+            case 32:
+                wave.format.setSampleFormat(QAudioFormat::Int32);
+                break;
+            default:
+                return std::nullopt;
+            }
+            wave.format.setChannelCount(channels);
+            wave.format.setSampleRate(rate);
+            haveFormat = true;
+        } else if (id == "data") {
+            if (!haveFormat)
+                return std::nullopt;
+            // A file cut short plays what it holds, in whole frames.
+            const qsizetype frame = wave.format.bytesPerFrame();
+            wave.samples = data.mid(body, available - available % frame);
+            if (wave.samples.isEmpty())
+                return std::nullopt;
+            return wave;
+        }
+        at = body + size + (size & 1);
+    }
+    return std::nullopt;
+}
 
 EffectsPlayer::EffectsPlayer(QObject* parent)
     : QObject(parent)
@@ -16,34 +91,14 @@ EffectsPlayer::EffectsPlayer(QObject* parent)
 
 EffectsPlayer::~EffectsPlayer()
 {
-    // An effect deleted while it still loads can hang the exit on a machine without a sound
-    // device: stop them all first and let Qt delete them with their parent.
-    for (QSoundEffect* effect : std::as_const(effects_))
-        effect->stop();
+    if (sink_)
+        sink_->stop();
 }
 
-void EffectsPlayer::preload(const QString& directory)
+void EffectsPlayer::prepare()
 {
-    // Without a sound device there is nothing to prepare: prompts are then taken as played.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return;
-    const QDir dir(directory);
-    const QStringList files = dir.entryList(QStringList{QStringLiteral("*.wav"), QStringLiteral("*.WAV")},
-                                            QDir::Files | QDir::CaseSensitive);
-    for (const QString& file : files)
-        effectFor(dir.absoluteFilePath(file));
-}
-
-QSoundEffect* EffectsPlayer::effectFor(const QString& path)
-{
-    auto found = effects_.constFind(path);
-    if (found != effects_.constEnd())
-        return *found;
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(path));
-    effect->setVolume(1.0);
-    effects_.insert(path, effect);
-    return effect;
+    // Asking for the output devices connects to the sound service.
+    (void)QMediaDevices::defaultAudioOutput();
 }
 
 bool EffectsPlayer::play(const std::string& path)
@@ -54,29 +109,49 @@ bool EffectsPlayer::play(const std::string& path)
         return false;
     // Without a sound device (or with a sound server that refuses us) nothing can be heard: the
     // trainer must then show what it would say.
-    if (QMediaDevices::audioOutputs().isEmpty() || QMediaDevices::defaultAudioOutput().isNull()) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
         outputFailed_ = true;
         return false;
     }
-    QSoundEffect* effect = effectFor(file);
-    if (effect->status() == QSoundEffect::Error) {
-        // One file that does not decode is a damaged file; when none plays, it is the output.
-        outputFailed_ = std::none_of(effects_.cbegin(), effects_.cend(),
-                                     [](const QSoundEffect* e) { return e->status() == QSoundEffect::Ready; });
+    std::optional<Wave> wave = readWave(file);
+    if (!wave)
+        return false;
+    stop();
+    if (!sink_ || sink_->format() != wave->format || sink_->error() != QAudio::NoError) {
+        sink_ = std::make_unique<QAudioSink>(device, wave->format);
+        connect(sink_.get(), &QAudioSink::stateChanged, this, &EffectsPlayer::stateChanged);
+    }
+    samples_ = std::move(wave->samples);
+    buffer_.setBuffer(&samples_);
+    buffer_.open(QIODevice::ReadOnly);
+    sink_->start(&buffer_);
+    if (sink_->error() == QAudio::OpenError || sink_->error() == QAudio::FatalError) {
+        outputFailed_ = true;
+        stop();
         return false;
     }
-    if (playing_ && playing_ != effect)
-        playing_->stop();
-    playing_ = effect;
-    effect->play();
     return true;
 }
 
 void EffectsPlayer::stop()
 {
-    if (playing_)
-        playing_->stop();
-    playing_ = nullptr;
+    if (sink_ && sink_->state() != QAudio::StoppedState)
+        sink_->stop();
+    buffer_.close();
+}
+
+void EffectsPlayer::stateChanged(QAudio::State state)
+{
+    // Played out: the stream closes, once the sink has finished with this signal.
+    if (state == QAudio::IdleState)
+        QTimer::singleShot(0, this, [this] {
+            if (sink_ && sink_->state() == QAudio::IdleState) {
+                sink_->stop();
+                buffer_.close();
+                samples_.clear();
+            }
+        });
 }
 
 } // namespace defib::ui

@@ -1,35 +1,51 @@
 #pragma once
 
-#include <QHash>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QByteArray>
 #include <QObject>
-#include <QSoundEffect>
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "options/platform.h"
 
 namespace defib::ui {
 
-// The voice prompts through Qt Multimedia: every prompt of the program directory is loaded once,
-// after the window is shown, so that a prompt starts with its display text. One plays at a time;
-// a new one cuts off the one playing.
+// The samples of a PCM .WAV file and their format.
+struct Wave {
+    QAudioFormat format;
+    QByteArray samples;
+};
+
+// Reads an uncompressed PCM .WAV file (8, 16 or 32 bits, any rate and channel count). Nothing for
+// a file that is missing, damaged or of another kind: such a prompt cannot be played.
+std::optional<Wave> readWave(const QString& path);
+
+// The voice prompts through the system's sound output. A prompt is read from its file when it is
+// played (a few ms from the disk cache), so no prompt is held in memory before it is needed; the
+// sound output is opened once after the window is first shown, so that the first prompt does not
+// wait for it. One prompt plays at a time; a new one cuts off the one playing, and the output
+// stream closes when a prompt has played out, so a quiet program uses no processor time.
 class EffectsPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
     explicit EffectsPlayer(QObject* parent = nullptr);
     ~EffectsPlayer() override;
 
-    // Loads every .WAV file of the folder (names compared exactly: "motion.wav" and
-    // "MOTION.WAV" are two prompts).
-    void preload(const QString& directory);
+    // Connects to the system's sound service ahead of the first prompt.
+    void prepare();
     bool play(const std::string& path) override;
     void stop() override;
     bool outputFailed() const override { return outputFailed_; }
 
 private:
-    QSoundEffect* effectFor(const QString& path);
+    void stateChanged(QAudio::State state);
 
-    QHash<QString, QSoundEffect*> effects_;
-    QSoundEffect* playing_ = nullptr;
+    std::unique_ptr<QAudioSink> sink_;
+    QByteArray samples_;
+    QBuffer buffer_;
     bool outputFailed_ = false;
 };
 

@@ -78,17 +78,22 @@ QSize Picture::naturalSize() const
 void Picture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    const qreal scale = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * scale).toSize();
+    if (!drawn_.isNull() && drawn_.size() == pixels) {
+        painter.drawPixmap(0, 0, drawn_);
+        return;
+    }
     if (QSvgRenderer* svg = renderer()) {
-        const qreal scale = devicePixelRatioF();
-        const QSize pixels = (QSizeF(size()) * scale).toSize();
-        if (drawn_.size() != pixels) {
-            drawn_ = QPixmap(pixels);
-            drawn_.setDevicePixelRatio(scale);
-            drawn_.fill(Qt::transparent);
-            QPainter onto(&drawn_);
-            onto.setRenderHint(QPainter::Antialiasing);
-            svg->render(&onto, QRectF(rect()));
-        }
+        drawn_ = QPixmap(pixels);
+        drawn_.setDevicePixelRatio(scale);
+        drawn_.fill(Qt::transparent);
+        QPainter onto(&drawn_);
+        onto.setRenderHint(QPainter::Antialiasing);
+        svg->render(&onto, QRectF(rect()));
+        onto.end();
+        // Drawn, the parsed picture is let go; it is parsed again only for another size.
+        renderer_.reset();
         painter.drawPixmap(0, 0, drawn_);
         return;
     }

@@ -17,8 +17,8 @@ QColor toQColor(Colour colour);
 
 // A picture drawn from its SVG at whatever size the control has, crisp at any scaling. Until a
 // picture file exists it draws a labelled placeholder, so the window is usable while drawing.
-// The SVG is parsed when the picture is first painted, and drawn once for each size it is shown
-// at: a picture that stays hidden costs nothing, and a repaint is a copy.
+// The SVG is parsed when the picture is first painted and drawn once for the size it is shown at,
+// then let go: a picture that stays hidden costs nothing, and a repaint is a copy.
 class Picture : public QWidget {
     Q_OBJECT
 public:
