@@ -7,6 +7,9 @@
 //   scenario       CPU used during a running scenario with CPR over 10 s, and peak memory
 //   timeline-bare  one precise 34 s Qt timer: how late it fires
 //   timeline       the analyze-to-disarm chain in real time: "CHARGE REMOVED" against its 34 s
+//   summary-bare   a bare dialog: from the call that shows it to its first paint
+//   summary        End Scenario in a running scenario: from the click that opens the summary
+//                  window (End, or OK under the final errors) to the summary's first paint
 //   prompt-bare    a preloaded sound effect played by a bare window: from the call to the sound
 //   prompt         the first prompt of a scenario: from "CONNECT ELECTRODES" on the display to
 //                  its sound coming out
@@ -14,6 +17,7 @@
 // what its silent output plays, so they time the sound as it leaves the program.
 #include <QApplication>
 #include <QAudioSource>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
@@ -301,6 +305,69 @@ int main(int argc, char** argv)
         });
         return QApplication::exec();
     }
+    if (mode == "summary-bare" || mode == "summary") {
+        const bool bare = mode == "summary-bare";
+        std::unique_ptr<QMainWindow> window;
+        if (bare)
+            window = std::make_unique<QMainWindow>();
+        else
+            window = std::make_unique<ui::TForm1>(directory.path());
+        window->resize(1100, 740);
+        window->show();
+        auto* main = qobject_cast<ui::TForm1*>(window.get());
+        if (main) {
+            startScenario(*main);
+            main->run("PowerButtonClick");
+        }
+        QElapsedTimer clicked;
+        auto watch = std::make_unique<QObject>();
+        QTimer::singleShot(1500, window.get(), [&] {
+            clicked.start();
+            QWidget* summary = nullptr;
+            if (main) {
+                main->run("EndButtonClick");
+                if (main->scenario().ui.FINALERRORPanel.visible) {
+                    clicked.start();
+                    main->run("FinalErrorOKButtonClick");
+                }
+                summary = main->findChild<QWidget*>(QStringLiteral("TForm2"));
+            } else {
+                auto* dialog = new QDialog(window.get());
+                dialog->resize(560, 480);
+                dialog->show();
+                summary = dialog;
+            }
+            if (!summary) {
+                std::printf("%s: no summary shown\n", mode.c_str());
+                QApplication::quit();
+                return;
+            }
+            struct Painted : QObject {
+                QElapsedTimer* clicked;
+                const char* what;
+                bool eventFilter(QObject*, QEvent* event) override
+                {
+                    if (clicked && (event->type() == QEvent::Expose || event->type() == QEvent::Paint)) {
+                        std::printf("%s: summary shown %.1f ms after the click\n", what, clicked->nsecsElapsed() / 1e6);
+                        std::fflush(stdout);
+                        // Straight out: a quit would first ask the summary to close, which it
+                        // refuses (its frame's close button means Main Menu).
+                        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+                        clicked = nullptr;
+                    }
+                    return false;
+                }
+            };
+            auto* painted = new Painted;
+            painted->setParent(watch.get());
+            painted->clicked = &clicked;
+            painted->what = bare ? "bare window" : "Defibrio";
+            summary->installEventFilter(painted);
+            if (summary->isVisible())
+                summary->update();
+        });
+        return QApplication::exec();
+    }
     if (mode == "prompt-bare") {
         QMainWindow window;
         window.resize(1100, 740);
@@ -342,6 +409,6 @@ int main(int argc, char** argv)
     }
     std::fprintf(stderr,
                  "usage: defibrio-perf startup-bare|startup|idle-bare|idle|scenario|timeline-bare|timeline|"
-                 "prompt-bare|prompt\n");
+                 "summary-bare|summary|prompt-bare|prompt\n");
     return 2;
 }
