@@ -1129,7 +1129,7 @@ void TForm1::sync()
     startAction_->setEnabled(waiting);
     // The debug window shows the next step: never in a test.
     debugAction_->setEnabled(scenario().state.practiceMode);
-    if (!scenario().state.practiceMode && windows_)
+    if (!scenario().state.practiceMode && windows_ && windows_->debug())
         windows_->debug()->hide();
     messages_->setFocusPolicy(waiting ? Qt::StrongFocus : Qt::NoFocus);
     if (waiting && isVisible() && !messages_->hasFocus() && !QApplication::activeModalWidget()

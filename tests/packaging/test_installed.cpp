@@ -161,11 +161,12 @@ private slots:
             // The prompts are found: audio stays on and the trainer's first prompt plays from
             // the shared folder.
             QVERIFY(program.s().options.SOUNDCheckBox.checked);
+            // The options are changed at the main menu, where the instructor opens their pages.
+            program.saveAnOption();
             program.powerOn();
             QCOMPARE(program.sound.played, QStringList{program.folders.prompts + QStringLiteral("/connecte.wav")});
             QVERIFY(program.dialogs.messages.empty());
 
-            program.saveAnOption();
             QVERIFY(QFile::exists(dataFolder() + QStringLiteral("/OPTION1.INI")));
             QVERIFY(QFile::exists(dataFolder() + QStringLiteral("/OPTION2.INI")));
             QVERIFY(program.aboutText().contains(QDir::toNativeSeparators(dataFolder())));

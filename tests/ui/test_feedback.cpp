@@ -256,7 +256,7 @@ private slots:
         QVERIFY(!f.s().state.practiceMode);
         QVERIFY(!debug->isEnabled());
         debug->trigger();
-        QVERIFY(!f.find(QStringLiteral("TFormdebug"))->isVisible());
+        QVERIFY(!f.shown(QStringLiteral("TFormdebug")));
     }
 
     void theWrongPasswordMessageBelongsToTheDialog()
