@@ -59,6 +59,8 @@ idle=$(run idle)
 scenario=$(run scenario)
 timeline_bare=$(run timeline-bare)
 timeline=$(run timeline)
+scenario_scaled=$(run scenario scaled)
+timeline_scaled=$(run timeline scaled)
 summary_bare=$(run summary-bare)
 summary=$(run summary)
 prompt_bare=$(run prompt-bare)
@@ -84,6 +86,10 @@ row "CPU in a scenario with CPR (% of one core)" "$(cpu "$idle_bare") %" "$(cpu 
     "$(ratio "$(cpu "$scenario")" "$(cpu "$idle_bare")")"
 row "34 s analyze-to-disarm chain, real time" "$(off "$timeline_bare") ms" "$(off "$timeline") ms" \
     "$(ratio "$(off "$timeline")" "$(off "$timeline_bare")")"
+row "CPU in that scenario, window scaled 1.25 x" "$(cpu "$idle_bare") %" "$(cpu "$scenario_scaled") %" \
+    "$(ratio "$(cpu "$scenario_scaled")" "$(cpu "$idle_bare")")"
+row "34 s chain, window scaled 1.25 x" "$(off "$timeline_bare") ms" "$(off "$timeline_scaled") ms" \
+    "$(ratio "$(off "$timeline_scaled")" "$(off "$timeline_bare")")"
 row "summary: End Scenario to its first paint" "$(late "$summary_bare") ms" "$(late "$summary") ms" \
     "$(ratio "$(late "$summary")" "$(late "$summary_bare")")"
 row "first prompt: display text to sound out" "$(late "$prompt_bare") ms" "$(late "$prompt") ms" \

@@ -13,6 +13,8 @@
 //   prompt-bare    a preloaded sound effect played by a bare window: from the call to the sound
 //   prompt         the first prompt of a scenario: from "CONNECT ELECTRODES" on the display to
 //                  its sound coming out
+// "scenario scaled" and "timeline scaled" run with the window made 1.25 times its size, the picture
+// area scaled with it.
 // The prompt modes listen to the source "listen", which tools/perf.sh's own sound server makes of
 // what its silent output plays, so they time the sound as it leaves the program.
 #include <QApplication>
@@ -237,6 +239,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     moments.application = sinceProcessStart();
     const std::string mode = argc > 1 ? argv[1] : "";
+    const bool scaled = argc > 2 && std::string(argv[2]) == "scaled";
+    auto scale = [scaled](QWidget& window) {
+        if (scaled)
+            window.resize(window.size() * 5 / 4);
+    };
     QTemporaryDir directory;
 
     if (mode == "startup-bare") {
@@ -267,6 +274,7 @@ int main(int argc, char** argv)
     if (mode == "idle" || mode == "scenario") {
         ui::TForm1 window(QDir::currentPath());
         window.show();
+        scale(window);
         if (mode == "scenario") {
             startScenario(window);
             window.run("PowerButtonClick");
@@ -291,6 +299,7 @@ int main(int argc, char** argv)
     if (mode == "timeline") {
         ui::TForm1 window(directory.path());
         window.show();
+        scale(window);
         startScenario(window);
         Scenario& s = window.scenario();
         TimelineWatch watch;
