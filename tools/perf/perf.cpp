@@ -89,7 +89,7 @@ public:
             std::printf("%s shown after %.1f ms (main entered %.1f, application %.1f, window built %.1f)\n", what_,
                         sinceProcessStart(), moments_.main, moments_.application, moments_.window);
             std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
             watched->removeEventFilter(this);
         }
         return false;
@@ -111,7 +111,7 @@ void reportLoadAfterSettling(QObject* context)
             const double used = cpuSeconds() - cpu;
             std::printf("CPU %.2f %% of one core over %.1f s; peak resident memory %.1f MiB\n",
                         100.0 * used / (wall.elapsed() / 1000.0), wall.elapsed() / 1000.0, peakResidentKiB() / 1024.0);
-            QApplication::quit();
+            QCoreApplication::exit(0);
         });
     });
 }
@@ -125,7 +125,7 @@ public:
             const double ms = started.nsecsElapsed() / 1e6;
             std::printf("CHARGE REMOVED after %.1f ms (due at 34000 ms): off by %+.1f ms\n", ms, ms - 34000.0);
             std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
     }
 };
@@ -210,11 +210,11 @@ void reportPrompt(SoundListener& listener, const char* what)
     listener.onSound = [what](double ms) {
         std::printf("%s: sound out %.1f ms after the display text\n", what, ms);
         std::fflush(stdout);
-        QTimer::singleShot(0, qApp, &QApplication::quit);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
     QTimer::singleShot(8000, qApp, [what] {
         std::printf("%s: no sound within 8 s (no sound device?)\n", what);
-        QApplication::quit();
+        QCoreApplication::exit(0);
     });
 }
 
@@ -245,6 +245,8 @@ int main(int argc, char** argv)
             window.resize(window.size() * 5 / 4);
     };
     QTemporaryDir directory;
+    // Every mode ends with QCoreApplication::exit, straight out of the event loop: a quit would
+    // first close the windows, and the program asks before a running scenario is closed.
 
     if (mode == "startup-bare") {
         QMainWindow window;
@@ -292,7 +294,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(34000, Qt::PreciseTimer, &window, [&started] {
             const double ms = started.nsecsElapsed() / 1e6;
             std::printf("timer after %.1f ms (due at 34000 ms): off by %+.1f ms\n", ms, ms - 34000.0);
-            QApplication::quit();
+            QCoreApplication::exit(0);
         });
         return QApplication::exec();
     }
@@ -348,7 +350,7 @@ int main(int argc, char** argv)
             }
             if (!summary) {
                 std::printf("%s: no summary shown\n", mode.c_str());
-                QApplication::quit();
+                QCoreApplication::exit(0);
                 return;
             }
             struct Painted : QObject {
@@ -359,8 +361,6 @@ int main(int argc, char** argv)
                     if (clicked && (event->type() == QEvent::Expose || event->type() == QEvent::Paint)) {
                         std::printf("%s: summary shown %.1f ms after the click\n", what, clicked->nsecsElapsed() / 1e6);
                         std::fflush(stdout);
-                        // Straight out: a quit would first ask the summary to close, which it
-                        // refuses (its frame's close button means Main Menu).
                         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
                         clicked = nullptr;
                     }
