@@ -7,6 +7,7 @@
 #include "options/reports.h"
 #include "options/scoreboard.h"
 #include "options/textfile.h"
+#include "options/utf8.h"
 
 namespace defib {
 
@@ -34,40 +35,6 @@ void setMode(Scenario& s, bool practiceMode)
     s.registration.TestRadioButton.checked = !practiceMode;
 }
 
-namespace {
-
-// The length of the UTF-8 sequence that starts with `lead` at text[i], or 0 when the bytes there
-// are no well-formed UTF-8 (a stray continuation byte, an overlong form, a surrogate, a cut-off end).
-std::size_t utf8Length(const std::string& text, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (std::size_t k = i + 2; k < i + length; ++k)
-        if (byte(k) < 0x80 || byte(k) > 0xBF)
-            return 0;
-    return length;
-}
-
-} // namespace
-
 std::string printableText(const std::string& text)
 {
     std::string printable;
@@ -85,8 +52,9 @@ std::string printableText(const std::string& text)
             ++i;
             continue;
         }
-        const std::size_t length = utf8Length(text, i);
-        if (length == 0) {
+        // A byte of no valid sequence is dropped.
+        const std::size_t length = characterLength(text, i);
+        if (length == 1) {
             ++i;
             continue;
         }
