@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/state.h"
+#include "device/devicestate.h"
 #include "engine/handlers.h"
 #include "engine/scenario.h"
 

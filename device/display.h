@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "device/state.h"
+#include "device/devicestate.h"
 #include "engine/scenario.h"
 
 namespace defib {

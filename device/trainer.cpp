@@ -3,7 +3,7 @@
 #include "device/device.h"
 
 #include "engine/flow.h"
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "engine/recorder.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"

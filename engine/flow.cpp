@@ -2,7 +2,7 @@
 
 #include "engine/draw.h"
 #include "engine/layout.h"
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "engine/recorder.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"

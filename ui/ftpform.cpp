@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "ui/mainwindow.h"
 
 namespace defib::ui {

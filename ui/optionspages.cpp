@@ -16,7 +16,7 @@
 #include "ui/ftpform.h"
 #include "ui/mainwindow.h"
 #include "ui/password.h"
-#include "ui/reportviewer.h"
+#include "ui/qtreport.h"
 #include "ui/widgets.h"
 
 namespace defib::ui {

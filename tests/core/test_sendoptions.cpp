@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "harness.h"
 #include "options/ftpsettings.h"
 #include "options/transfer.h"

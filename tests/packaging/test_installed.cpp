@@ -11,7 +11,7 @@
 #include "../ui/uitest.h"
 #include "ui/optionspages.h"
 #include "ui/programfolders.h"
-#include "ui/reportviewer.h"
+#include "ui/qtreport.h"
 
 using namespace defib;
 using defib::uitest::QueuedDialogs;

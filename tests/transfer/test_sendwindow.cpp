@@ -7,7 +7,7 @@
 #include <QProgressDialog>
 #include <sys/stat.h>
 
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "ui/ftpform.h"
 #include "ui/optionspages.h"
 #include "uitest.h"

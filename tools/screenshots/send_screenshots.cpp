@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "options/textfile.h"
 #include "ui/mainwindow.h"
 

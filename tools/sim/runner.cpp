@@ -8,7 +8,7 @@
 #include "device/device.h"
 #include "engine/draw.h"
 #include "engine/flow.h"
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 #include "options/textfile.h"
 #include "sim/format.h"
 

@@ -8,7 +8,7 @@
 
 #include "device/trainer.h"
 #include "engine/timers.h"
-#include "sim/platform.h"
+#include "sim/scriptplatform.h"
 
 namespace defib::sim {
 

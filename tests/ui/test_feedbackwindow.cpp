@@ -365,4 +365,4 @@ private slots:
 };
 
 QTEST_MAIN(FeedbackTest)
-#include "test_feedback.moc"
+#include "test_feedbackwindow.moc"

@@ -1,4 +1,4 @@
-#include "sim/platform.h"
+#include "sim/scriptplatform.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "engine/pages.h"
+#include "engine/pageshandlers.h"
 
 namespace defib {
 

@@ -1,4 +1,4 @@
-#include "ui/reportviewer.h"
+#include "ui/qtreport.h"
 
 #include <QFileInfo>
 #include <QFontInfo>

@@ -8,7 +8,7 @@
 
 #include "options/reportviewer.h"
 #include "ui/optionspages.h"
-#include "ui/reportviewer.h"
+#include "ui/qtreport.h"
 #include "uitest.h"
 
 using namespace defib;
@@ -355,4 +355,4 @@ private slots:
 };
 
 QTEST_MAIN(ReportViewerTest)
-#include "test_reportviewer.moc"
+#include "test_reportwindow.moc"
