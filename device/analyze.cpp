@@ -3,6 +3,7 @@
 #include "device/device.h"
 #include "device/display.h"
 #include "engine/recorder.h"
+#include "engine/score.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -20,14 +21,14 @@ bool pendingTroubleEvent(const ScenarioState& st)
 bool deviceBusy(Scenario& s)
 {
     const DeviceState& dev = device(s).state;
-    return dev.analysing() || dev.saysShock() || pendingTroubleEvent(s.state) || s.timers.POWERTIMER2.enabled()
-        || s.timers.POWERTimer.enabled();
+    return dev.analysing() || dev.saysShock() || pendingTroubleEvent(s.state) || device(s).timers.POWERTIMER2.enabled()
+        || device(s).timers.POWERTimer.enabled();
 }
 
 // Every analysis starts from a quiet device: whatever chain ran before it ends here.
 void resetDeviceSequence(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     t.AEDCountDownTIMER.stop();
     setDisplay0(s, "");
     for (Timer* timer : {&t.ANALYZINGNOWTimer, &t.CHARGETimer, &t.CHECKFORPULSETimer, &t.ENDAnalyzeTimer,
@@ -110,7 +111,7 @@ void drawTrouble(Scenario& s)
                 st.pendingTrouble = TroubleMotion;
                 st.analyzeDuringTrouble = true;
                 // The analysis runs on and motion detection catches it.
-                s.timers.STANDCLEARTIMER.setInterval(1500);
+                device(s).timers.STANDCLEARTIMER.setInterval(1500);
                 return;
             }
             break;
@@ -150,7 +151,7 @@ void lowBattery(Scenario& s)
     s.state.analyzeDuringTrouble = true;
     ui.LOWBATTERYINDICATOR.visible = true;
     prompt(s, "battrepl.wav");
-    s.timers.LOWBATTERYINDICATORTIMER.restart(500);
+    device(s).timers.LOWBATTERYINDICATORTIMER.restart(500);
     setScreen(s, Screen::ReplaceBattery);
     setAnalyzeLed(s, false);
     setShockLed(s, false);
@@ -202,10 +203,10 @@ void checkClearedBeforeAnalysis(Scenario& s)
 
 void detectMotion(Scenario& s)
 {
-    startStep(s.timers.MOTIONDETECTEDTimer, device(s).steps.motion, MotionStep::First);
-    s.timers.ANALYZINGNOWTimer.stop();
-    s.timers.STANDCLEARTIMER.stop();
-    s.timers.ENDAnalyzeTimer.stop();
+    startStep(device(s).timers.MOTIONDETECTEDTimer, device(s).steps.motion, MotionStep::First);
+    device(s).timers.ANALYZINGNOWTimer.stop();
+    device(s).timers.STANDCLEARTIMER.stop();
+    device(s).timers.ENDAnalyzeTimer.stop();
 }
 
 } // namespace
@@ -266,7 +267,7 @@ void analyzeNow(Scenario& s)
     checkShockAfterAdvised(s);
     checkPulseChecks(s);
     checkCprAfterPulse(s);
-    s.timers.STANDCLEARAnalyzeTIMER.restart(500);
+    device(s).timers.STANDCLEARAnalyzeTIMER.restart(500);
     device(s).state.clearCounted = false;
 }
 
@@ -279,8 +280,8 @@ void STANDCLEARAnalyzeTIMERTimer(Scenario& s)
 {
     setScreen(s, Screen::AnalysisStandClear);
     prompt(s, "bepclear.wav");
-    startStep(s.timers.ANALYZINGNOWTimer, device(s).steps.analyzingNow, AnalyzingNowStep::First);
-    s.timers.STANDCLEARAnalyzeTIMER.stop();
+    startStep(device(s).timers.ANALYZINGNOWTimer, device(s).steps.analyzingNow, AnalyzingNowStep::First);
+    device(s).timers.STANDCLEARAnalyzeTIMER.stop();
 }
 
 void ANALYZINGNOWTimerTimer(Scenario& s)
@@ -294,10 +295,10 @@ void ANALYZINGNOWTimerTimer(Scenario& s)
     if (device(s).steps.analyzingNow != AnalyzingNowStep::Repeat)
         prompt(s, "analyzeN.wav");
     setAnalyzeLed(s, true);
-    s.timers.STANDCLEARTIMER.restart(1000);
+    device(s).timers.STANDCLEARTIMER.restart(1000);
     // Started again at every "ANALYZING NOW", but a running verdict timer keeps its due time.
-    s.timers.ENDAnalyzeTimer.restart(5000);
-    s.timers.ANALYZINGNOWTimer.stop();
+    device(s).timers.ENDAnalyzeTimer.restart(5000);
+    device(s).timers.ANALYZINGNOWTimer.stop();
 }
 
 void STANDCLEARTIMERTimer(Scenario& s)
@@ -306,15 +307,15 @@ void STANDCLEARTIMERTimer(Scenario& s)
         detectMotion(s);
         return;
     }
-    s.timers.STANDCLEARTIMER.stop();
+    device(s).timers.STANDCLEARTIMER.stop();
     setScreen(s, Screen::AnalysisStandClear);
-    startStep(s.timers.ANALYZINGNOWTimer, device(s).steps.analyzingNow, AnalyzingNowStep::Repeat);
+    startStep(device(s).timers.ANALYZINGNOWTimer, device(s).steps.analyzingNow, AnalyzingNowStep::Repeat);
 }
 
 void MOTIONDETECTEDTimerTimer(Scenario& s)
 {
     Device& dev = device(s);
-    Timer& self = s.timers.MOTIONDETECTEDTimer;
+    Timer& self = device(s).timers.MOTIONDETECTEDTimer;
     if (motionPresent(s)) {
         // The first tick of a motion is the only one that speaks.
         if (dev.steps.motion == MotionStep::First) {
@@ -327,9 +328,9 @@ void MOTIONDETECTEDTimerTimer(Scenario& s)
         return;
     }
     // The analysis starts afresh: "ANALYZING NOW" speaks again and a new 5 s analysis runs.
-    startStep(s.timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::AfterMotion);
+    startStep(device(s).timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::AfterMotion);
     self.stop();
-    s.timers.ENDAnalyzeTimer.stop();
+    device(s).timers.ENDAnalyzeTimer.stop();
 }
 
 namespace {
@@ -341,8 +342,8 @@ void adviseNoShock(Scenario& s)
     setScreen(s, Screen::NoShockAdvised);
     prompt(s, "noshockA.wav");
     setAnalyzeLed(s, false);
-    s.timers.CHECKFORPULSETimer.restart(3000);
-    setStep(s.timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
+    device(s).timers.CHECKFORPULSETimer.restart(3000);
+    setStep(device(s).timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
     st.shockAdvised = false;
     ++st.analysesCompleted;
     st.shocksInSeries = 0;
@@ -353,9 +354,9 @@ void adviseShock(Scenario& s)
     setScreen(s, Screen::ShockAdvised);
     prompt(s, "shockadv.wav");
     setAnalyzeLed(s, false);
-    s.timers.CHARGETimer.restart(3000);
+    device(s).timers.CHARGETimer.restart(3000);
     s.state.shockAdvised = true;
-    setStep(s.timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
+    setStep(device(s).timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
     device(s).state.clearCounted = false;
 }
 
@@ -381,8 +382,8 @@ void ENDAnalyzeTimerTimer(Scenario& s)
         return;
     }
     ScenarioState& st = s.state;
-    s.timers.ANALYZINGNOWTimer.stop();
-    s.timers.STANDCLEARTIMER.stop();
+    device(s).timers.ANALYZINGNOWTimer.stop();
+    device(s).timers.STANDCLEARTIMER.stop();
     if (!st.patientCleared && s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepEndScenario
         && !st.pulseCheckedAfterShock)
         penalize(s, 25, forgotClearDuringAnalysis, "Did not clear during analysis (-25).");
@@ -391,7 +392,7 @@ void ENDAnalyzeTimerTimer(Scenario& s)
         adviseNoShock(s);
     else
         adviseShock(s);
-    s.timers.ENDAnalyzeTimer.stop();
+    device(s).timers.ENDAnalyzeTimer.stop();
     recordAction(s);
     changeRhythmOfKind4(s);
     if (s.ui.MainMSGDisplay.text() != forgotClearDuringAnalysis)
@@ -400,7 +401,7 @@ void ENDAnalyzeTimerTimer(Scenario& s)
 
 void bindAnalyzeTimers(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     t.STANDCLEARAnalyzeTIMER.onTimer = [&s] { STANDCLEARAnalyzeTIMERTimer(s); };
     t.ANALYZINGNOWTimer.onTimer = [&s] { ANALYZINGNOWTimerTimer(s); };
     t.STANDCLEARTIMER.onTimer = [&s] { STANDCLEARTIMERTimer(s); };

@@ -16,19 +16,19 @@ void Device::reset()
 void Device::suspend()
 {
     // Shown as the countdown timer's tag while the pause holds it.
-    if (s_.timers.AEDCountDownTIMER.enabled())
-        s_.timers.AEDCountDownTIMER.tag = s_.state.cprCountdownSecs;
+    if (timers.AEDCountDownTIMER.enabled())
+        timers.AEDCountDownTIMER.tag = s_.state.cprCountdownSecs;
 }
 
 bool Device::charging() const
 {
-    const Timers& t = s_.timers;
+    const DeviceTimers& t = timers;
     return t.CHARGETimer.enabled() || t.STANDCLEARShockTimer.enabled() || t.PUSHTOSHOCKTimer.enabled();
 }
 
 void Device::pulseCheckStarted()
 {
-    s_.timers.STANDCLEARTIMER.setInterval(1500);
+    timers.STANDCLEARTIMER.setInterval(1500);
 }
 
 } // namespace defib

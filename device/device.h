@@ -4,15 +4,50 @@
 #include "engine/handlers.h"
 #include "engine/scenario.h"
 
+// The trainer AED's timers, X(name, interval, place): power-on, the analysis, the shock and the
+// prompt chains.
+#define DEFIB_DEVICE_TIMERS(X)                                                                                         \
+    X(POWERTIMER2, 150, 2)                                                                                             \
+    X(POWERTimer, 2000, 3)                                                                                             \
+    X(STANDCLEARAnalyzeTIMER, 500, 13)                                                                                 \
+    X(ANALYZINGNOWTimer, 4000, 14)                                                                                     \
+    X(STANDCLEARTIMER, 1000, 15)                                                                                       \
+    X(ENDAnalyzeTimer, 5000, 16)                                                                                       \
+    X(MOTIONDETECTEDTimer, 1000, 17)                                                                                   \
+    X(LOWBATTERYINDICATORTIMER, 500, 18)                                                                               \
+    X(CHARGETimer, 3000, 19)                                                                                           \
+    X(STANDCLEARShockTimer, 6000, 20)                                                                                  \
+    X(PUSHTOSHOCKTimer, 2500, 21)                                                                                      \
+    X(FLASHLEDtimer, 500, 22)                                                                                          \
+    X(DISARMTimer, 13000, 23)                                                                                          \
+    X(SHOCKTimer, 1000, 24)                                                                                            \
+    X(PUSHANALYZETimer, 100, 25)                                                                                       \
+    X(CHECKFORPULSETimer, 3000, 26)                                                                                    \
+    X(IFNOPULSETimer, 3000, 27)                                                                                        \
+    X(STARTCPRTimer, 2000, 28)                                                                                         \
+    X(AEDCountDownTIMER, 1000, 29)                                                                                     \
+    X(PUSHANALYZEafterCPRTIMER, 2000, 30)
+
 namespace defib {
 
-// The trainer AED: its record, and the answers to what the engine asks of it.
+struct DeviceTimers {
+    explicit DeviceTimers(TimerScheduler& scheduler)
+        : scheduler(scheduler)
+    {
+    }
+    TimerScheduler& scheduler;
+    DEFIB_DEVICE_TIMERS(DEFIB_DECLARE_TIMER)
+};
+
+// The trainer AED: its timers, its record, and the answers to what the engine asks of it.
 class Device : public DevicePart {
 public:
     explicit Device(Scenario& s)
-        : s_(s)
+        : timers(s.scheduler)
+        , s_(s)
     {
     }
+    DeviceTimers timers;
     DeviceState state;
     ChainSteps steps;
 
@@ -63,11 +98,14 @@ void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const
 // Shock.
 void SHOCKButtonClick(Scenario& s);
 
-// Troubleshooting, Clear and Voice.
+// Troubleshooting.
 void TroubleElectrodeMenuItemClick(Scenario& s);
 void TroubleBatteryMenuItemClick(Scenario& s);
 void TroubleMOTIONMenuItemClick(Scenario& s);
+
+// Clear: the trainee stands clear of the patient.
 void Clearbutton1Click(Scenario& s);
+// Voice: the voice report recorded on the device.
 void VOICEButtonClick(Scenario& s);
 
 // Each part of the device binds its timers and names its handlers.
@@ -81,5 +119,7 @@ void registerShockHandlers(Scenario& s, Handlers& handlers);
 void bindPromptTimers(Scenario& s);
 void bindTroubleTimers(Scenario& s);
 void registerTroubleHandlers(Scenario& s, Handlers& handlers);
+void registerClearHandlers(Scenario& s, Handlers& handlers);
+void registerVoiceHandlers(Scenario& s, Handlers& handlers);
 
 } // namespace defib

@@ -4,6 +4,7 @@
 #include "device/display.h"
 #include "engine/layout.h"
 #include "engine/recorder.h"
+#include "engine/score.h"
 
 namespace defib {
 
@@ -107,7 +108,7 @@ void padPlaced(Scenario& s)
     setScreen(s, Screen::Blank);
     // A device whose light is on asks for the analysis.
     if (device(s).state.powerLight) {
-        startStep(s.timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
+        startStep(device(s).timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
         if (st.analyzeDuringTrouble)
             st.nextStep = StepClearBeforeAnalysis;
     }

@@ -4,6 +4,8 @@
 #include "device/display.h"
 #include "engine/layout.h"
 #include "engine/recorder.h"
+#include "engine/scenarioclock.h"
+#include "engine/score.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -46,7 +48,7 @@ void PowerButtonClick(Scenario& s)
     checkShockAfterAdvised(s);
     updateVitalSigns(s);
     recordAction(s);
-    s.timers.POWERTIMER2.start();
+    device(s).timers.POWERTIMER2.start();
 }
 
 void POWERBUTTON2Click(Scenario& s)
@@ -69,8 +71,8 @@ void POWERTIMER2Timer(Scenario& s)
     ui.NumShockLabel.visible = true;
     ui.TIMELabel.setText(clockText(s.platform.wallClock.longTime()));
     ui.TIMELabel.visible = true;
-    s.timers.POWERTimer.restart(2000);
-    s.timers.POWERTIMER2.stop();
+    device(s).timers.POWERTimer.restart(2000);
+    device(s).timers.POWERTIMER2.stop();
 }
 
 void POWERTimerTimer(Scenario& s)
@@ -79,11 +81,11 @@ void POWERTimerTimer(Scenario& s)
     setDisplay0(s, "");
     const bool padsOn = st.topPadAttached && st.bottomPadAttached;
     if (padsOn) {
-        startStep(s.timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
+        startStep(device(s).timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
         if (st.analyzeDuringTrouble)
             st.nextStep = StepClearBeforeAnalysis;
     }
-    s.timers.POWERTimer.stop();
+    device(s).timers.POWERTimer.stop();
     if (padsOn)
         return;
     setDisplay0(s, "");
@@ -93,8 +95,8 @@ void POWERTimerTimer(Scenario& s)
 
 void bindPowerTimers(Scenario& s)
 {
-    s.timers.POWERTIMER2.onTimer = [&s] { POWERTIMER2Timer(s); };
-    s.timers.POWERTimer.onTimer = [&s] { POWERTimerTimer(s); };
+    device(s).timers.POWERTIMER2.onTimer = [&s] { POWERTIMER2Timer(s); };
+    device(s).timers.POWERTimer.onTimer = [&s] { POWERTimerTimer(s); };
 }
 
 void registerPowerHandlers(Scenario& s, Handlers& h)

@@ -16,14 +16,14 @@ bool twoButtonModel(Scenario& s)
 
 void flashAnalyzeLed(Scenario& s)
 {
-    startStep(s.timers.FLASHLEDtimer, device(s).steps.flashing, FlashingLed::Analyze);
+    startStep(device(s).timers.FLASHLEDtimer, device(s).steps.flashing, FlashingLed::Analyze);
 }
 
 } // namespace
 
 void PUSHANALYZETimerTimer(Scenario& s)
 {
-    Timer& self = s.timers.PUSHANALYZETimer;
+    Timer& self = device(s).timers.PUSHANALYZETimer;
     PushAnalyzeStep& step = device(s).steps.pushAnalyze;
     // The two-button model analyses by itself. A busy device refuses, and the timer tries again at
     // its next tick; an analysis that starts stops the timer.
@@ -45,13 +45,13 @@ void CHECKFORPULSETimerTimer(Scenario& s)
 {
     setScreen(s, Screen::CheckForPulse);
     prompt(s, "checkfor.wav");
-    s.timers.IFNOPULSETimer.start();
-    s.timers.CHECKFORPULSETimer.stop();
+    device(s).timers.IFNOPULSETimer.start();
+    device(s).timers.CHECKFORPULSETimer.stop();
 }
 
 void IFNOPULSETimerTimer(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     Timer& self = t.IFNOPULSETimer;
     ChainSteps& steps = device(s).steps;
     setScreen(s, Screen::IfNoPulse);
@@ -84,7 +84,7 @@ void IFNOPULSETimerTimer(Scenario& s)
 
 void STARTCPRTimerTimer(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     setScreen(s, Screen::StartCpr);
     t.STARTCPRTimer.stop();
     t.IFNOPULSETimer.start();
@@ -111,7 +111,7 @@ std::string countdownText(int seconds)
 void AEDCountDownTIMERTimer(Scenario& s)
 {
     ScenarioState& st = s.state;
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     --st.cprCountdownSecs;
     if (st.cprCountdownSecs > 0) {
         setDisplay0(s, countdownText(st.cprCountdownSecs));
@@ -135,7 +135,7 @@ void AEDCountDownTIMERTimer(Scenario& s)
 
 void PUSHANALYZEafterCPRTIMERTimer(Scenario& s)
 {
-    Timer& self = s.timers.PUSHANALYZEafterCPRTIMER;
+    Timer& self = device(s).timers.PUSHANALYZEafterCPRTIMER;
     PushAnalyzeAfterCprStep& step = device(s).steps.pushAnalyzeAfterCpr;
     setScreen(s, Screen::PushAnalyze);
     // The first after the countdown speaks; the later ones are silent.
@@ -144,12 +144,12 @@ void PUSHANALYZEafterCPRTIMERTimer(Scenario& s)
     flashAnalyzeLed(s);
     setStep(self, step, PushAnalyzeAfterCprStep::Repeat);
     self.stop();
-    s.timers.IFNOPULSETimer.start();
+    device(s).timers.IFNOPULSETimer.start();
 }
 
 void bindPromptTimers(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     t.PUSHANALYZETimer.onTimer = [&s] { PUSHANALYZETimerTimer(s); };
     t.CHECKFORPULSETimer.onTimer = [&s] { CHECKFORPULSETimerTimer(s); };
     t.IFNOPULSETimer.onTimer = [&s] { IFNOPULSETimerTimer(s); };

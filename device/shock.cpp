@@ -3,6 +3,7 @@
 #include "device/device.h"
 #include "device/display.h"
 #include "engine/recorder.h"
+#include "engine/score.h"
 #include "patient/evaluation.h"
 #include "patient/vitals.h"
 
@@ -19,11 +20,11 @@ bool audioOn(Scenario& s)
 
 void CHARGETimerTimer(Scenario& s)
 {
-    startStep(s.timers.STANDCLEARShockTimer, device(s).steps.shockStandClear, ShockStandClearStep::First);
+    startStep(device(s).timers.STANDCLEARShockTimer, device(s).steps.shockStandClear, ShockStandClearStep::First);
     chargingSound(s);
     if (!audioOn(s))
         s.ui.MainMSGDisplay.setText("AED is charging...");
-    s.timers.CHARGETimer.stop();
+    device(s).timers.CHARGETimer.stop();
 }
 
 void STANDCLEARShockTimerTimer(Scenario& s)
@@ -32,13 +33,13 @@ void STANDCLEARShockTimerTimer(Scenario& s)
     // The first "STAND CLEAR" after charging speaks; the later ones are silent.
     if (device(s).steps.shockStandClear == ShockStandClearStep::First)
         prompt(s, "standcle.wav");
-    s.timers.STANDCLEARShockTimer.stop();
-    s.timers.PUSHTOSHOCKTimer.restart(2500);
+    device(s).timers.STANDCLEARShockTimer.stop();
+    device(s).timers.PUSHTOSHOCKTimer.restart(2500);
 }
 
 void PUSHTOSHOCKTimerTimer(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     ChainSteps& steps = device(s).steps;
     setScreen(s, Screen::PushToShock);
     if (steps.shockStandClear == ShockStandClearStep::First) {
@@ -55,7 +56,8 @@ void PUSHTOSHOCKTimerTimer(Scenario& s)
 
 bool shockArmed(Scenario& s)
 {
-    return s.timers.FLASHLEDtimer.enabled() && device(s).steps.flashing == FlashingLed::Shock && s.state.shockAdvised;
+    return device(s).timers.FLASHLEDtimer.enabled() && device(s).steps.flashing == FlashingLed::Shock
+        && s.state.shockAdvised;
 }
 
 void FLASHLEDtimerTimer(Scenario& s)
@@ -73,7 +75,7 @@ void DISARMTimerTimer(Scenario& s)
     // Only an armed device disarms (whichever "STAND CLEAR" it says); otherwise the timer waits on.
     if (dev.state.screen != Screen::PushToShock && !dev.state.saysStandClear())
         return;
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     setScreen(s, Screen::ChargeRemoved);
     t.STANDCLEARShockTimer.stop();
     t.PUSHTOSHOCKTimer.stop();
@@ -108,8 +110,8 @@ void missedClear(Scenario& s)
     s.summary.Errors.addLine(record);
     addScore(s, -250, record);
     showScore(s);
-    s.timers.PUSHTOSHOCKTimer.stop();
-    s.timers.STANDCLEARShockTimer.stop();
+    device(s).timers.PUSHTOSHOCKTimer.stop();
+    device(s).timers.STANDCLEARShockTimer.stop();
     s.platform.dialogs.message(missedClearText, MessageKind::Error);
     s.state.lastAction = "MISSEDCLEAR";
     evaluateScenario(s);
@@ -154,7 +156,7 @@ void SHOCKButtonClick(Scenario& s)
 {
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     DeviceState& dev = device(s).state;
     if (!dev.powerLight || !st.shockAdvised)
         return;
@@ -232,7 +234,7 @@ void convertRhythm(Scenario& s)
 void SHOCKTimerTimer(Scenario& s)
 {
     ScenarioState& st = s.state;
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     setScreen(s, Screen::Blank);
     s.ui.NumShockLabel.setText("#" + std::to_string(st.shockCount));
     t.SHOCKTimer.stop();
@@ -253,7 +255,7 @@ void SHOCKTimerTimer(Scenario& s)
 
 void bindShockTimers(Scenario& s)
 {
-    Timers& t = s.timers;
+    DeviceTimers& t = device(s).timers;
     t.CHARGETimer.onTimer = [&s] { CHARGETimerTimer(s); };
     t.STANDCLEARShockTimer.onTimer = [&s] { STANDCLEARShockTimerTimer(s); };
     t.PUSHTOSHOCKTimer.onTimer = [&s] { PUSHTOSHOCKTimerTimer(s); };

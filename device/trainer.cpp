@@ -5,9 +5,11 @@
 #include "engine/flow.h"
 #include "engine/pageshandlers.h"
 #include "engine/recorder.h"
+#include "engine/scenarioclock.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"
 #include "patient/evaluation.h"
+#include "patient/patient.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -60,6 +62,7 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     : scenario_(platform, clock)
 {
     Scenario& s = scenario_;
+    s.patient = std::make_unique<Patient>(s);
     s.device = std::make_unique<Device>(s);
     bindEngineTimers(s);
     bindVitalsTimers(s);
@@ -83,6 +86,8 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     registerAnalyzeHandlers(s, actions);
     registerShockHandlers(s, actions);
     registerTroubleHandlers(s, actions);
+    registerClearHandlers(s, actions);
+    registerVoiceHandlers(s, actions);
     guardActions(s, actions, handlers_);
 }
 

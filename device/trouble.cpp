@@ -2,10 +2,8 @@
 
 #include "device/device.h"
 #include "device/display.h"
-#include "engine/recorder.h"
+#include "engine/score.h"
 #include "patient/cpr.h"
-#include "patient/rules.h"
-#include "patient/vitals.h"
 
 namespace defib {
 
@@ -37,7 +35,7 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
         ui.PadSMALL.enabled = false;
     }
     ui.MainMSGDisplay.setText("Electrode is re-attached.");
-    s.timers.PUSHANALYZETimer.start();
+    device(s).timers.PUSHANALYZETimer.start();
     addScore(s, 50, "Electrode is re-attached.");
     st.pendingTrouble = TroubleNone;
     ui.Steps.addLine(" Electrode");
@@ -68,7 +66,7 @@ void TroubleBatteryMenuItemClick(Scenario& s)
     setScreen(s, Screen::Blank);
     ui.NumShockLabel.visible = false;
     ui.TIMELabel.visible = false;
-    s.timers.LOWBATTERYINDICATORTIMER.stop();
+    device(s).timers.LOWBATTERYINDICATORTIMER.stop();
     ui.LOWBATTERYINDICATOR.visible = false;
     setPowerLight(s, false);
     ui.POWERBUTTON2.enabled = true;
@@ -96,9 +94,9 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     // The analysis resumes: "ANALYZING NOW" with its prompt 4 s from now.
     setScreen(s, Screen::Blank);
     stopPrompt(s);
-    s.timers.STANDCLEARTIMER.stop();
-    startStep(s.timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::First);
-    s.timers.MOTIONDETECTEDTimer.stop();
+    device(s).timers.STANDCLEARTIMER.stop();
+    startStep(device(s).timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::First);
+    device(s).timers.MOTIONDETECTEDTimer.stop();
     addScore(s, 50, "All patient motion has stopped.");
     showScore(s);
     ui.Steps.addLine(" Motion");
@@ -113,132 +111,9 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     st.patientCleared = true;
 }
 
-namespace {
-
-// A Clear while the device analyses: the trainee stands clear as the device asks.
-void clearDuringAnalysis(Scenario& s)
-{
-    ScenarioState& st = s.state;
-    MainWindow& ui = s.ui;
-    bool& counted = device(s).state.clearCounted;
-    ui.MainMSGDisplay.setText(standClearText);
-    ui.Steps.setText(" Clear");
-    ui.STEPS2.addLine(" Clear");
-    if (!counted && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != "Clear") {
-        addScore(s, st.stepPoints, "Clear");
-        showScore(s);
-        counted = true;
-        if (st.shocksToConvert == 0)
-            st.nextStep = StepPulse;
-        if (st.shockAdvised) {
-            st.nextStep = StepClearBeforeShock;
-            counted = false;
-        }
-    }
-    st.patientCleared = true;
-}
-
-void handsOff(Scenario& s)
-{
-    MainWindow& ui = s.ui;
-    s.timers.CPRTimer.stop();
-    s.timers.VENTILATION1Timer.stop();
-    s.timers.VENTILATION2Timer.stop();
-    for (Control* picture :
-         {&ui.CPRHAND, &ui.CPRHAND2, &ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.FACEMASK, &ui.SHAKE, &ui.SHOUT})
-        picture->visible = false;
-}
-
-} // namespace
-
-void Clearbutton1Click(Scenario& s)
-{
-    ScenarioState& st = s.state;
-    MainWindow& ui = s.ui;
-    const DeviceState& dev = device(s).state;
-    bool& counted = device(s).state.clearCounted;
-    const bool autoAnalysis = s.option(s.options.OPTAUTOANALYZE);
-    if (st.nextStep == StepEndScenario)
-        ui.MainMSGDisplay.setText(scenarioIsOver);
-    st.cprSinceAnalysis = false;
-    if (dev.screen == Screen::AnalyzingNow
-        || (!st.shockAdvised && dev.saysStandClear() && !ui.CPRHAND2.visible && !ui.CPRHAND.visible)) {
-        clearDuringAnalysis(s);
-        return;
-    }
-    const bool clearForAutoShock
-        = !counted && st.shockAdvised && dev.saysShock() && autoAnalysis && s.device->charging();
-    if (clearForAutoShock) {
-        st.lastAction = "Clear";
-        st.actionBeforePrevious = st.previousAction;
-        st.previousAction = "Clear";
-        addScore(s, st.stepPoints);
-        showScore(s);
-        st.nextStep = StepShock;
-    }
-    // One Clear is one step: the Clear for an automatic shock, just counted and recorded, is not
-    // counted and recorded a second time.
-    if (!clearForAutoShock && !counted && st.scenarioKind != KindUnderageChild
-        && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepClearBeforeShock
-            || (st.aedPowerOn && !st.clearEverPressed))) {
-        st.lastAction = "Clear";
-        addScore(s, st.stepPoints);
-        showScore(s);
-        updateVitalSigns(s);
-        // Cleared before the step is chosen, so that the next step is the analysis or the shock,
-        // not another Clear.
-        st.patientCleared = true;
-        recordAction(s);
-        st.clearEverPressed = true;
-        counted = true;
-    } else {
-        ui.Steps.setText(" Clear");
-        ui.STEPS2.addLine(" Clear");
-    }
-    if (st.pendingTrouble == TroubleMotion)
-        TroubleMOTIONMenuItemClick(s);
-    st.patientCleared = true;
-    ui.MainMSGDisplay.setText(standClearText);
-    handsOff(s);
-    counted = true;
-}
-
-void VOICEButtonClick(Scenario& s)
-{
-    ScenarioState& st = s.state;
-    MainWindow& ui = s.ui;
-    if (!s.option(s.options.OptVoice))
-        return;
-    if (st.nextStep == StepEndScenario)
-        ui.MainMSGDisplay.setText("The scenario is over...select END SCENARIO");
-    if (!device(s).state.powerLight) {
-        ui.MainMSGDisplay.setText("The power must be on to record voice report.");
-        return;
-    }
-    st.lastAction = "Voice";
-    if (st.voiceReportCount <= 3 && st.previousAction != "Voice") {
-        addScore(s, st.stepPoints);
-        // A child under the limit gets no AED, so no report on it either.
-        if (st.scenarioKind == KindUnderageChild && !s.option(s.options.OPTPEDSMONITOR))
-            addScore(s, -st.stepPoints);
-    }
-    if (st.voiceReportCount < 2 && st.previousAction != "Voice" && st.analyzeStarted)
-        st.voiceReportCount = 1;
-    ++st.voiceReportCount;
-    updateVitalSigns(s);
-    checkScenarioOver(s);
-    recordAction(s);
-    const DeviceState& dev = device(s).state;
-    // A report given during an analysis (or while either "STAND CLEAR" shows) does not break the
-    // action sequence.
-    if (dev.screen == Screen::AnalyzingNow || dev.saysStandClear())
-        st.lastAction = "Analyze";
-    ui.MainMSGDisplay.addLine("Voice report recorded.");
-}
-
 void bindTroubleTimers(Scenario& s)
 {
-    s.timers.LOWBATTERYINDICATORTIMER.onTimer = [&s] { LOWBATTERYINDICATORTIMERTimer(s); };
+    device(s).timers.LOWBATTERYINDICATORTIMER.onTimer = [&s] { LOWBATTERYINDICATORTIMERTimer(s); };
 }
 
 void registerTroubleHandlers(Scenario& s, Handlers& h)
@@ -247,8 +122,6 @@ void registerTroubleHandlers(Scenario& s, Handlers& h)
     h["TroubleElectrodeMenuItemClick"] = [&s] { TroubleElectrodeMenuItemClick(s); };
     h["TroubleBatteryMenuItemClick"] = [&s] { TroubleBatteryMenuItemClick(s); };
     h["TroubleMOTIONMenuItemClick"] = [&s] { TroubleMOTIONMenuItemClick(s); };
-    h["Clearbutton1Click"] = [&s] { Clearbutton1Click(s); };
-    h["VOICEButtonClick"] = [&s] { VOICEButtonClick(s); };
 }
 
 } // namespace defib

@@ -2,8 +2,11 @@
 
 #include "engine/draw.h"
 #include "engine/layout.h"
+#include "engine/locking.h"
 #include "engine/pageshandlers.h"
+#include "engine/pause.h"
 #include "engine/recorder.h"
+#include "engine/scenarioclock.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
 #include "options/textfile.h"

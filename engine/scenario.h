@@ -8,6 +8,7 @@
 
 #include "engine/controls.h"
 #include "engine/devicepart.h"
+#include "engine/patientpart.h"
 #include "engine/state.h"
 #include "engine/timerlist.h"
 #include "engine/timers.h"
@@ -27,17 +28,6 @@ struct ScoreChange {
     std::string reason;
 };
 
-struct Timers {
-    explicit Timers(TimerScheduler& scheduler)
-        : scheduler(scheduler)
-    {
-    }
-    TimerScheduler& scheduler;
-#define DEFIB_DECLARE_TIMER(name, interval) Timer name{scheduler, #name, interval};
-    DEFIB_TIMERS(DEFIB_DECLARE_TIMER)
-#undef DEFIB_DECLARE_TIMER
-};
-
 // Where the program stands with its scenario: none started yet; one running, from its start
 // (before the start click too) until it is evaluated; or one ended, its record written, from the
 // final errors and the summary until the next scenario starts.
@@ -53,7 +43,8 @@ public:
 
     Platform& platform;
     TimerScheduler scheduler;
-    Timers timers;
+    // The engine's own timers; the patient's and the device's are theirs.
+    EngineTimers timers;
     Options options;
     ScenarioState state;
     MainWindow ui;
@@ -65,7 +56,8 @@ public:
     PasswordWindow passwordDlg;
     SendWindow sendWindow;
     ScenarioPhase phase = ScenarioPhase::None;
-    // The trainer AED, set by the trainer that puts the core together.
+    // The patient and the trainer AED, set by the trainer that puts the core together.
+    std::unique_ptr<PatientPart> patient;
     std::unique_ptr<DevicePart> device;
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as

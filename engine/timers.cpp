@@ -1,15 +1,28 @@
 #include "engine/timers.h"
 
+#include <utility>
+
 namespace defib {
 
-Timer::Timer(TimerScheduler& scheduler, std::string name, int interval, bool enabled)
+Timer::Timer(TimerScheduler& scheduler, std::string name, int interval, int place)
     : scheduler_(scheduler)
     , name_(std::move(name))
+    , place_(place)
     , interval_(interval)
 {
     scheduler_.add(this);
-    if (enabled)
-        setEnabled(true);
+}
+
+void TimerScheduler::add(Timer* timer)
+{
+    // Before the first timer it precedes: one without a place, or one placed after it.
+    auto precedes = [timer](const Timer* other) {
+        return timer->place_ != Timer::noPlace && (other->place_ == Timer::noPlace || timer->place_ < other->place_);
+    };
+    auto at = timers_.begin();
+    while (at != timers_.end() && !precedes(*at))
+        ++at;
+    timers_.insert(at, timer);
 }
 
 void Timer::arm()

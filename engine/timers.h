@@ -25,11 +25,16 @@ class TimerScheduler;
 // running timer restarts its countdown; the same interval does nothing.
 class Timer {
 public:
-    Timer(TimerScheduler& scheduler, std::string name, int interval, bool enabled = false);
+    // place: the timer's place among the window's timers (see TimerScheduler::timers); a timer
+    // without one comes after every placed one.
+    Timer(TimerScheduler& scheduler, std::string name, int interval, int place = noPlace);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
+    static constexpr int noPlace = -1;
+
     const std::string& name() const { return name_; }
+    int place() const { return place_; }
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     void start() { setEnabled(true); }
@@ -59,11 +64,16 @@ private:
 
     TimerScheduler& scheduler_;
     std::string name_;
+    int place_;
     int interval_;
     bool enabled_ = false;
     Millis due_{0};
     std::uint64_t sequence_ = 0;
 };
+
+// Declares a timer of a layer's list X(name, interval, place) as a member named after it, in a
+// struct with a member `scheduler`.
+#define DEFIB_DECLARE_TIMER(name, interval, place) Timer name{scheduler, #name, interval, place};
 
 class TimerScheduler {
 public:
@@ -81,6 +91,8 @@ public:
     Timer* earliest() const;
     // Fires that timer now: its next tick is set first, then its handler runs.
     void fire(Timer& timer, Millis now);
+    // Every timer in the window's order, whichever layer declares it. Pause starts the timers that
+    // ran in that order, which decides between two that then come due at the same moment.
     const std::vector<Timer*>& timers() const { return timers_; }
 
     // Called whenever a timer starts, stops or changes interval, so a driver can re-arm.
@@ -90,7 +102,7 @@ public:
 
 private:
     friend class Timer;
-    void add(Timer* timer) { timers_.push_back(timer); }
+    void add(Timer* timer);
     void changed()
     {
         if (onScheduleChanged)

@@ -1,8 +1,11 @@
 #include "patient/abcs.h"
 
 #include "engine/layout.h"
+#include "engine/nextstep.h"
 #include "engine/recorder.h"
+#include "engine/score.h"
 #include "patient/cpr.h"
+#include "patient/patient.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -39,7 +42,7 @@ static void stepTail(Scenario& s)
 
 bool ABCsButtonClick(Scenario& s)
 {
-    const Timers& t = s.timers;
+    const PatientTimers& t = patient(s).timers;
     const bool animating = t.ResponsivenessTimer.enabled() || t.Shaketimer.enabled() || t.BREATHINGTimer.enabled()
         || t.VENTILATION1Timer.enabled() || t.HIDEBVMTimer.enabled() || t.PULSETIMER.enabled();
     return !animating;
@@ -62,12 +65,12 @@ void ABCsResponsivenessMenuItemClick(Scenario& s)
     if (ui.BVM.visible || ui.BVMHAND.visible || ui.FACEMASKBLOW.visible) {
         for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.CPRHAND2, &ui.CPRHAND})
             picture->visible = false;
-        s.timers.CPRTimer.stop();
+        patient(s).timers.CPRTimer.stop();
     }
-    s.timers.ResponsivenessTimer.start();
-    s.timers.Shaketimer.stop();
+    patient(s).timers.ResponsivenessTimer.start();
+    patient(s).timers.Shaketimer.stop();
     // The shake timer's tag counts the shakes.
-    s.timers.Shaketimer.tag = 0;
+    patient(s).timers.Shaketimer.tag = 0;
     payStep(s, st.nextStep == StepResponsiveness);
     stepTail(s);
     // The hands start from their home position, kept in the tags of SHAKE (left) and SHOUT (top).
@@ -83,22 +86,22 @@ void ABCsResponsivenessMenuItemClick(Scenario& s)
 void ResponsivenessTimerTimer(Scenario& s)
 {
     s.ui.SHAKE.top += 5;
-    s.timers.ResponsivenessTimer.stop();
-    s.timers.Shaketimer.start();
-    ++s.timers.Shaketimer.tag;
+    patient(s).timers.ResponsivenessTimer.stop();
+    patient(s).timers.Shaketimer.start();
+    ++patient(s).timers.Shaketimer.tag;
 }
 
 void ShaketimerTimer(Scenario& s)
 {
-    if (s.timers.Shaketimer.tag < 2) {
+    if (patient(s).timers.Shaketimer.tag < 2) {
         s.ui.SHAKE.top -= 5;
-        s.timers.ResponsivenessTimer.start();
-        s.timers.Shaketimer.stop();
+        patient(s).timers.ResponsivenessTimer.start();
+        patient(s).timers.Shaketimer.stop();
         return;
     }
     // Shaken twice: every patient of this trainer is unresponsive.
-    s.timers.ResponsivenessTimer.stop();
-    s.timers.Shaketimer.stop();
+    patient(s).timers.ResponsivenessTimer.stop();
+    patient(s).timers.Shaketimer.stop();
     s.ui.MainMSGDisplay.setText("Patient is unresponsive.");
     s.ui.SHAKE.visible = false;
     s.ui.SHOUT.visible = false;
@@ -131,9 +134,9 @@ void ABCsBreathingMenuItemClick(Scenario& s)
     payStep(s, st.nextStep == StepBreathing || st.nextStep == StepBreathingRate);
     stepTail(s);
     stopCpr(s);
-    s.timers.BREATHINGTimer.setInterval(2000);
+    patient(s).timers.BREATHINGTimer.setInterval(2000);
     s.ui.BreathingCheck.visible = true;
-    s.timers.BREATHINGTimer.start();
+    patient(s).timers.BREATHINGTimer.start();
 }
 
 // The scenario-over label flashes, so its visibility alone depends on the moment of the blink;
@@ -159,7 +162,7 @@ void BREATHINGTimerTimer(Scenario& s)
     if (abcsChainRunning(s))
         ABCsVentilationMenuItemClick(s);
     checkScenarioOver(s);
-    s.timers.BREATHINGTimer.stop();
+    patient(s).timers.BREATHINGTimer.stop();
 }
 
 void ABCsVentilationMenuItemClick(Scenario& s)
@@ -184,8 +187,8 @@ void ABCsVentilationMenuItemClick(Scenario& s)
     } else {
         ui.FACEMASK.visible = true;
     }
-    s.timers.VENTILATION1Timer.setInterval(1000);
-    s.timers.VENTILATION1Timer.start();
+    patient(s).timers.VENTILATION1Timer.setInterval(1000);
+    patient(s).timers.VENTILATION1Timer.start();
     ui.ABCsVentilationMenuItem.checked = true;
     st.ventilationBreaths = 0;
 }
@@ -200,13 +203,13 @@ void VENTILATION1TimerTimer(Scenario& s)
         ui.BVMHAND.visible = true;
         ui.BVMHAND.top += 2;
         ui.BVM.top -= 1;
-        s.timers.VENTILATION2Timer.setInterval(500);
+        patient(s).timers.VENTILATION2Timer.setInterval(500);
     } else {
         ui.FACEMASKBLOW.visible = true;
-        s.timers.VENTILATION2Timer.setInterval(1500);
+        patient(s).timers.VENTILATION2Timer.setInterval(1500);
     }
-    s.timers.VENTILATION1Timer.stop();
-    s.timers.VENTILATION2Timer.start();
+    patient(s).timers.VENTILATION1Timer.stop();
+    patient(s).timers.VENTILATION2Timer.start();
     st.cprCycleCounter = 0;
     if (st.ventilationBreaths < 255)
         ++st.ventilationBreaths;
@@ -233,21 +236,21 @@ void VENTILATION2TimerTimer(Scenario& s)
         ui.FACEMASKBLOW.visible = false;
     }
     if (st.ventilationBreaths < 2 && st.analyzeCount == 0) {
-        s.timers.VENTILATION1Timer.start();
+        patient(s).timers.VENTILATION1Timer.start();
     } else if (needsRescueBreathing(st)) {
-        s.timers.VENTILATION1Timer.setInterval(5000);
-        s.timers.VENTILATION1Timer.start();
+        patient(s).timers.VENTILATION1Timer.setInterval(5000);
+        patient(s).timers.VENTILATION1Timer.start();
         st.ventilatedAfterRosc = true;
         if (st.ventilationBreaths < 2) {
             updateVitalSigns(s);
             checkScenarioOver(s);
         }
     }
-    s.timers.VENTILATION2Timer.stop();
+    patient(s).timers.VENTILATION2Timer.stop();
     const bool restored = st.rhythmState == RhythmRestored;
     // Two breaths end a ventilation unless CPR goes on; rescue breathing ends after twelve.
     if ((st.ventilationBreaths > 1 && !cprHandsShown(s) && !restored) || (st.ventilationBreaths > 11 && restored)) {
-        s.timers.HIDEBVMTimer.start();
+        patient(s).timers.HIDEBVMTimer.start();
         st.lastAction = "Ventilate";
     }
 }
@@ -268,13 +271,13 @@ void HIDEBVMTimerTimer(Scenario& s)
     }
     if (abcsChainRunning(s))
         PulseButtonClick(s);
-    s.timers.HIDEBVMTimer.stop();
-    s.timers.VENTILATION1Timer.stop();
+    patient(s).timers.HIDEBVMTimer.stop();
+    patient(s).timers.VENTILATION1Timer.stop();
 }
 
 void bindAbcsTimers(Scenario& s)
 {
-    Timers& t = s.timers;
+    PatientTimers& t = patient(s).timers;
     t.ResponsivenessTimer.onTimer = [&s] { ResponsivenessTimerTimer(s); };
     t.Shaketimer.onTimer = [&s] { ShaketimerTimer(s); };
     t.BREATHINGTimer.onTimer = [&s] { BREATHINGTimerTimer(s); };

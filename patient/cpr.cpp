@@ -5,7 +5,9 @@
 
 #include "engine/layout.h"
 #include "engine/recorder.h"
+#include "engine/score.h"
 #include "options/textfile.h"
+#include "patient/patient.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -43,7 +45,7 @@ void stopCpr(Scenario& s)
 {
     s.ui.CPRHAND.visible = false;
     s.ui.CPRHAND2.visible = false;
-    s.timers.CPRTimer.stop();
+    patient(s).timers.CPRTimer.stop();
     homeHands(s);
 }
 
@@ -183,13 +185,13 @@ void StartCPRMenuItemClick(Scenario& s)
     recordAction(s);
     homeHands(s);
     handsInUse(s).visible = true;
-    s.timers.CPRTimer.start();
+    patient(s).timers.CPRTimer.start();
     checkScenarioOver(s);
 }
 
 void bindCprTimers(Scenario& s)
 {
-    s.timers.CPRTimer.onTimer = [&s] { CPRTimerTimer(s); };
+    patient(s).timers.CPRTimer.onTimer = [&s] { CPRTimerTimer(s); };
 }
 
 void registerCprHandlers(Scenario& s, Handlers& h)

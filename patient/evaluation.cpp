@@ -1,7 +1,9 @@
 #include "patient/evaluation.h"
 
 #include "engine/flow.h"
-#include "engine/recorder.h"
+#include "engine/locking.h"
+#include "engine/nextstep.h"
+#include "engine/score.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
 

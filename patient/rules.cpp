@@ -1,6 +1,7 @@
 #include "patient/rules.h"
 
 #include "engine/recorder.h"
+#include "engine/score.h"
 
 namespace defib {
 

@@ -1,6 +1,8 @@
 #include "patient/vitals.h"
 
 #include "engine/recorder.h"
+#include "engine/score.h"
+#include "patient/patient.h"
 #include "patient/rules.h"
 
 namespace defib {
@@ -65,14 +67,14 @@ void PulseButtonClick(Scenario& s)
     if (st.rhythmState == RhythmRestored)
         st.pulseCheckedAfterShock = true;
     recordAction(s);
-    s.timers.CPRTimer.stop();
+    patient(s).timers.CPRTimer.stop();
     ui.BVM.visible = false;
     ui.BVMHAND.visible = false;
     ui.CPRHAND.visible = false;
     ui.CPRHAND2.visible = false;
     ui.FACEMASKBLOW.visible = false;
     ui.PULSEHAND.visible = true;
-    s.timers.PULSETIMER.start();
+    patient(s).timers.PULSETIMER.start();
     ui.ABCsCirculationMenuItem.checked = true;
     if (s.device)
         s.device->pulseCheckStarted();
@@ -83,8 +85,8 @@ void PULSETIMERTimer(Scenario& s)
     s.ui.PULSEHAND.visible = false;
     s.ui.MainMSGDisplay.addLine("Pulse rate is " + std::to_string(s.state.pulseRate) + ".");
     s.state.abcsChainRunning = false;
-    s.timers.PULSETIMER.stop();
-    s.timers.HIDEBVMTimer.stop();
+    patient(s).timers.PULSETIMER.stop();
+    patient(s).timers.HIDEBVMTimer.stop();
 }
 
 void BPButtonClick(Scenario& s)
@@ -106,22 +108,22 @@ void BPButtonClick(Scenario& s)
     checkPulseChecks(s);
     updateVitalSigns(s);
     recordAction(s);
-    s.timers.BPTIMER.start();
+    patient(s).timers.BPTIMER.start();
 }
 
 void BPTIMERTimer(Scenario& s)
 {
     if (!s.ui.BPCUFF.visible && !s.ui.BPCUFFSMALL.visible)
         return;
-    s.timers.BPTIMER.stop();
+    patient(s).timers.BPTIMER.stop();
     s.ui.MainMSGDisplay.addLine("Blood pressure is " + s.state.bloodPressureText + ".");
     checkScenarioOver(s);
 }
 
 void bindVitalsTimers(Scenario& s)
 {
-    s.timers.PULSETIMER.onTimer = [&s] { PULSETIMERTimer(s); };
-    s.timers.BPTIMER.onTimer = [&s] { BPTIMERTimer(s); };
+    patient(s).timers.PULSETIMER.onTimer = [&s] { PULSETIMERTimer(s); };
+    patient(s).timers.BPTIMER.onTimer = [&s] { BPTIMERTimer(s); };
 }
 
 } // namespace defib

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "patient/abcs.h"
+#include "patient/patient.h"
 #include "trainee_fixture.h"
 
 using namespace defib;
@@ -12,14 +13,15 @@ TEST(AbcsButton, StaysShutWhileAStepAnimates)
     Trainee sim;
     Scenario& s = sim.s();
     EXPECT_TRUE(ABCsButtonClick(s));
-    for (Timer* busy : {&s.timers.ResponsivenessTimer, &s.timers.Shaketimer, &s.timers.BREATHINGTimer,
-                        &s.timers.VENTILATION1Timer, &s.timers.HIDEBVMTimer, &s.timers.PULSETIMER}) {
+    for (Timer* busy : {&defib::patient(s).timers.ResponsivenessTimer, &defib::patient(s).timers.Shaketimer,
+                        &defib::patient(s).timers.BREATHINGTimer, &defib::patient(s).timers.VENTILATION1Timer,
+                        &defib::patient(s).timers.HIDEBVMTimer, &defib::patient(s).timers.PULSETIMER}) {
         busy->start();
         EXPECT_FALSE(ABCsButtonClick(s)) << busy->name();
         busy->stop();
     }
     // The breath out alone does not keep the menu shut.
-    s.timers.VENTILATION2Timer.start();
+    defib::patient(s).timers.VENTILATION2Timer.start();
     EXPECT_TRUE(ABCsButtonClick(s));
 }
 

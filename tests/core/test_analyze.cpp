@@ -1,5 +1,6 @@
 #include "core/device_fixture.h"
 #include "device/analyze.h"
+#include "device/device.h"
 
 namespace defib::testing {
 namespace {
@@ -40,8 +41,8 @@ TEST_F(Analysis, PressesDuringASequenceATroubleOrTheSelfTestAreLost)
         EXPECT_EQ(value("STANDCLEARAnalyzeTIMER"), "off 500");
     }
     run("set pendingTrouble 0");
-    s().timers.POWERTimer.start();
-    s().timers.AEDCountDownTIMER.start();
+    defib::device(s()).timers.POWERTimer.start();
+    defib::device(s()).timers.AEDCountDownTIMER.start();
     run("do AnalyzeButtonClick");
     EXPECT_EQ(value("AEDCountDownTIMER.enabled"), "true");
     EXPECT_EQ(value("analyzeCount"), "0");
@@ -58,7 +59,7 @@ TEST_F(Analysis, OnceTheScenarioIsOverAPressSaysSoAndAnalysesAnyway)
 
 TEST_F(Analysis, APressResetsTheWholeDeviceSequence)
 {
-    Timers& t = s().timers;
+    DeviceTimers& t = defib::device(s()).timers;
     for (Timer* timer : {&t.AEDCountDownTIMER, &t.CHARGETimer, &t.CHECKFORPULSETimer, &t.FLASHLEDtimer,
                          &t.IFNOPULSETimer, &t.PUSHANALYZEafterCPRTIMER, &t.SHOCKTimer, &t.STARTCPRTimer})
         timer->start();
@@ -111,7 +112,7 @@ TEST_F(Analysis, RefusalsCostPointsWithBothTexts)
         EXPECT_EQ(value("SCORELabel"), "\"" + std::to_string(500 + refusal.points) + "\"") << refusal.record;
         EXPECT_TRUE(saw("MainMSGDisplay", std::string("0 \"") + refusal.message + "\"")) << refusal.message;
         EXPECT_EQ(s().summary.Errors.lines().back(), refusal.record);
-        EXPECT_EQ(s().timers.STANDCLEARAnalyzeTIMER.enabled(), refusal.analyses) << refusal.record;
+        EXPECT_EQ(defib::device(s()).timers.STANDCLEARAnalyzeTIMER.enabled(), refusal.analyses) << refusal.record;
     }
     EXPECT_EQ(value("Patient4.tag"), "0");
     fresh();

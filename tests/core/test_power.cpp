@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/recorder.h"
+#include "engine/scenarioclock.h"
 #include "trainee_fixture.h"
 
 using namespace defib;

@@ -1,4 +1,5 @@
 #include "core/device_fixture.h"
+#include "device/device.h"
 
 namespace defib::testing {
 namespace {
@@ -35,8 +36,8 @@ TEST_F(Prompts, WithAutoAnalysisOrTheTwoButtonModelTheCountdownEndsInTheNextAnal
         fresh();
         run(std::string(model) + "\nset previousAction CPR\nset cprCountdownSecs 2");
         say(Screen::StartCpr);
-        s().timers.AEDCountDownTIMER.start();
-        s().timers.IFNOPULSETimer.start();
+        defib::device(s()).timers.AEDCountDownTIMER.start();
+        defib::device(s()).timers.IFNOPULSETimer.start();
         wait(2500);
         EXPECT_EQ(seen("AEDDISPLAY0"), (Lines{"1000 \"0:01\"", "2000 \"\""})) << model;
         EXPECT_EQ(seenFrom("AEDDISPLAY1", 1), (Lines{"2500 \"STAND CLEAR\""})) << model;
@@ -102,7 +103,7 @@ TEST_F(Prompts, PushAnalyzeSpeaksLongerAfterPowerOnThePadsOrADisarm)
     };
     for (const PushAnalyze& c : cases) {
         fresh();
-        startStep(s().timers.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, c.step);
+        startStep(defib::device(s()).timers.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, c.step);
         const int interval = static_cast<int>(c.step);
         run(std::string("set lastAction ") + c.lastAction + "\nwait " + std::to_string(interval));
         EXPECT_EQ(seen("prompt"), (Lines{std::to_string(interval) + " \"" + c.file + "\""}));
@@ -116,7 +117,7 @@ TEST_F(Prompts, TheTwoButtonModelAnalysesAtTheFirstTickWhenTheDeviceIsFree)
 {
     run("option OPTTWOBUTTONAED T\nset previousAction Shock");
     say(Screen::ShockStandClear);
-    startStep(s().timers.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, PushAnalyzeStep::Plain);
+    startStep(defib::device(s()).timers.PUSHANALYZETimer, defib::device(s()).steps.pushAnalyze, PushAnalyzeStep::Plain);
     wait(2000);
     EXPECT_EQ(value("PUSHANALYZETimer"), "on 2000");
     EXPECT_EQ(value("analyzeCount"), "0");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "device/device.h"
 #include "engine/recorder.h"
+#include "engine/scenarioclock.h"
 #include "harness.h"
 
 using namespace defib;
@@ -162,9 +164,9 @@ TEST(Pause, StopsEveryRunningTimerAndRestartsExactlyThose)
 {
     Started sim;
     Scenario& s = sim.s();
-    s.timers.DISARMTimer.start();
-    s.timers.POWERTimer.start();
-    s.timers.AEDCountDownTIMER.start();
+    defib::device(s).timers.DISARMTimer.start();
+    defib::device(s).timers.POWERTimer.start();
+    defib::device(s).timers.AEDCountDownTIMER.start();
     s.state.cprCountdownSecs = 45;
     sim.run("wait 1000\ndo PauseClick");
     EXPECT_EQ(sim.value("MainMSGDisplay"), "\"  Select PAUSE under the FILE menu to continue.\"");

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "device/device.h"
 #include "engine/flow.h"
 #include "engine/recorder.h"
+#include "engine/score.h"
 #include "harness.h"
 
 using namespace defib;
@@ -142,8 +144,8 @@ TEST(AfterTheEnd, AfterTheEndNoHandlerChangesTheScoreOrStartsTheTrainer)
     for (Timer* timer : sim.s().scheduler.timers())
         EXPECT_FALSE(timer->enabled()) << timer->name();
     // Nothing starts a timer of an ended scenario.
-    sim.s().timers.PUSHANALYZETimer.start();
-    EXPECT_FALSE(sim.s().timers.PUSHANALYZETimer.enabled());
+    defib::device(sim.s()).timers.PUSHANALYZETimer.start();
+    EXPECT_FALSE(defib::device(sim.s()).timers.PUSHANALYZETimer.enabled());
 }
 
 // Found by random play: the final-errors panel left behind a summary that went on to the main

@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "core/device_fixture.h"
+#include "device/device.h"
 
 namespace defib::testing {
 namespace {
@@ -38,7 +39,7 @@ TEST_F(Shock, TheDisarmWaitsWhileTheDeviceShowsAnythingElse)
 {
     armForShock();
     say(Screen::ConnectElectrodes);
-    s().timers.DISARMTimer.start();
+    defib::device(s()).timers.DISARMTimer.start();
     wait(13000);
     EXPECT_EQ(value("DISARMTimer"), "on 13000");
     EXPECT_EQ(value("AEDDISPLAY1"), "\"CONNECT ELECTRODES\"");
@@ -78,7 +79,7 @@ TEST_F(Shock, WithTheTopPadOffTheShockStaysAdvised)
 TEST_F(Shock, AShockWithoutClearingEndsTheScenario)
 {
     armForShock();
-    s().timers.PUSHTOSHOCKTimer.start();
+    defib::device(s()).timers.PUSHTOSHOCKTimer.start();
     run("set patientCleared false\ndo SHOCKButtonClick");
     EXPECT_TRUE(saw("Errors", "0 \"FATAL ERROR: Forgot to clear before shocking -(250).\""));
     EXPECT_TRUE(saw("message", "0 \"You forgot to clear before shocking. Select OK and try another scenario.\""));

@@ -1,4 +1,6 @@
 #include "core/device_fixture.h"
+#include "device/device.h"
+#include "patient/patient.h"
 
 namespace defib::testing {
 namespace {
@@ -164,7 +166,7 @@ TEST_F(Trouble, ClearCountsOncePerAnalysisOrShock)
     // counts once even as the first Clear of the scenario.
     fresh();
     armForShock();
-    s().timers.PUSHTOSHOCKTimer.start();
+    defib::device(s()).timers.PUSHTOSHOCKTimer.start();
     run("option OPTAUTOANALYZE T\nset previousAction Analyze\nset nextStep 16\ndo Clearbutton1Click");
     EXPECT_EQ(value("nextStep"), "19");
     EXPECT_EQ(value("score"), "10");
@@ -175,8 +177,8 @@ TEST_F(Trouble, ClearCountsOncePerAnalysisOrShock)
 TEST_F(Trouble, ClearTakesEveryHandOffThePatient)
 {
     run("set CPRHAND2.visible true\nset BVM.visible true\nset SHOUT.visible true");
-    s().timers.CPRTimer.start();
-    s().timers.VENTILATION1Timer.start();
+    defib::patient(s()).timers.CPRTimer.start();
+    defib::patient(s()).timers.VENTILATION1Timer.start();
     run("do Clearbutton1Click");
     EXPECT_EQ(value("CPRHAND2.visible"), "false");
     EXPECT_EQ(value("BVM.visible"), "false");

@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "device/device.h"
 #include "engine/flow.h"
 #include "ui/mainwindow.h"
 
@@ -26,8 +27,8 @@ private slots:
         ui::TForm1 window(dir.path());
         Scenario& s = window.trainer().scenario();
         QStringList fired;
-        Timer& first = s.timers.POWERTIMER2;
-        Timer& second = s.timers.SHOCKTimer;
+        Timer& first = defib::device(s).timers.POWERTIMER2;
+        Timer& second = defib::device(s).timers.SHOCKTimer;
         first.onTimer = [&] {
             first.stop();
             fired << QStringLiteral("first");
@@ -46,4 +47,5 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
+#include "device/device.h"
 #include "test_mainwindow.moc"

@@ -1,0 +1,47 @@
+#include "device/device.h"
+#include "engine/recorder.h"
+#include "engine/score.h"
+#include "patient/rules.h"
+#include "patient/vitals.h"
+
+namespace defib {
+
+void VOICEButtonClick(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    MainWindow& ui = s.ui;
+    if (!s.option(s.options.OptVoice))
+        return;
+    if (st.nextStep == StepEndScenario)
+        ui.MainMSGDisplay.setText("The scenario is over...select END SCENARIO");
+    if (!device(s).state.powerLight) {
+        ui.MainMSGDisplay.setText("The power must be on to record voice report.");
+        return;
+    }
+    st.lastAction = "Voice";
+    if (st.voiceReportCount <= 3 && st.previousAction != "Voice") {
+        addScore(s, st.stepPoints);
+        // A child under the limit gets no AED, so no report on it either.
+        if (st.scenarioKind == KindUnderageChild && !s.option(s.options.OPTPEDSMONITOR))
+            addScore(s, -st.stepPoints);
+    }
+    if (st.voiceReportCount < 2 && st.previousAction != "Voice" && st.analyzeStarted)
+        st.voiceReportCount = 1;
+    ++st.voiceReportCount;
+    updateVitalSigns(s);
+    checkScenarioOver(s);
+    recordAction(s);
+    const DeviceState& dev = device(s).state;
+    // A report given during an analysis (or while either "STAND CLEAR" shows) does not break the
+    // action sequence.
+    if (dev.screen == Screen::AnalyzingNow || dev.saysStandClear())
+        st.lastAction = "Analyze";
+    ui.MainMSGDisplay.addLine("Voice report recorded.");
+}
+
+void registerVoiceHandlers(Scenario& s, Handlers& h)
+{
+    h["VOICEButtonClick"] = [&s] { VOICEButtonClick(s); };
+}
+
+} // namespace defib

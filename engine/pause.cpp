@@ -1,0 +1,37 @@
+#include "engine/pause.h"
+
+#include "engine/locking.h"
+
+namespace defib {
+
+void PauseClick(Scenario& s)
+{
+    if (!s.ui.Pause.checked) {
+        s.ui.Pause.checked = true;
+        lockControls(s);
+        s.ui.Advice.enabled = false;
+        s.ui.PatientHistory.enabled = false;
+        s.ui.MainMSGDisplay.setText("  Select PAUSE under the FILE menu to continue.");
+        s.timers.ELAPSEDSecTIMER.stop();
+        return;
+    }
+    s.timers.ELAPSEDSecTIMER.start();
+    unlockControls(s);
+    s.ui.Pause.checked = false;
+    s.ui.Advice.enabled = true;
+    s.ui.PatientHistory.enabled = true;
+    s.ui.MainMSGDisplay.clear();
+    // Every timer that ran when the pause began runs again, with a fresh interval, and gets back
+    // the count it kept (the shake count of Shaketimer), so a pause in the middle of a step does
+    // not start it over. The timers start in the window's order, which decides between two that
+    // come due at the same moment.
+    forEachScenarioTimer(s, [&](Timer& timer) {
+        if (!timer.pausedWhileRunning)
+            return;
+        timer.pausedWhileRunning = false;
+        timer.tag = timer.tagBeforePause;
+        timer.start();
+    });
+}
+
+} // namespace defib

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "engine/scenario.h"
+
+namespace defib {
+
+// "9:15:30 AM" -> "9:15", "10:15:30 AM" -> "10:15", "14:05:09" -> "14:05".
+std::string clockText(const std::string& longTime);
+
+// The engine's own timers: the scenario clock, counting the seconds and showing the time of
+// day, and the flashing "scenario over".
+void ELAPSEDSecTIMERTimer(Scenario& s);
+void SCENOVERLabelFLASHTimerTimer(Scenario& s);
+void bindEngineTimers(Scenario& s);
+
+} // namespace defib
