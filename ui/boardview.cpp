@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "ui/sync.h"
+
 namespace defib::ui {
 
 // A strip beside or above the text that the board paints itself.
@@ -63,8 +65,7 @@ QList<int> BoardView::places(const QStringList& lines)
 
 void BoardView::setLines(const QString& text)
 {
-    if (toPlainText() != text)
-        setPlainText(text);
+    syncText(this, text);
     // Before any file was loaded the lines carry the heading themselves.
     showHeading_ = !text.startsWith(idleHeading());
     setAccessibleDescription(showHeading_ ? QStringLiteral("Columns: place, name, date, score") : QString());

@@ -10,6 +10,7 @@
 
 #include "engine/pageshandlers.h"
 #include "ui/mainwindow.h"
+#include "ui/sync.h"
 
 namespace defib::ui {
 
@@ -75,7 +76,7 @@ TFTPform::TFTPform(TForm1& main)
     note->setObjectName(QStringLiteral("FTPPasswordNote"));
     note->setProperty("hint", true);
     note->setWordWrap(true);
-    syncers_.push_back([note, &f] { note->setText(QString::fromStdString(f.FTPPasswordNote.text())); });
+    syncers_.push_back([note, &f] { syncText(note, f.FTPPasswordNote); });
     form->addRow(QString(), note);
     QLineEdit* path = edit(f.FTPRemotePath, this);
     path->setPlaceholderText(QStringLiteral("the login folder"));
@@ -93,7 +94,7 @@ TFTPform::TFTPform(TForm1& main)
     fingerprint->setMinimumWidth(380);
     syncers_.push_back([fingerprint, &f] {
         const QString text = QString::fromStdString(f.FTPFingerprint.text());
-        fingerprint->setText(text.isEmpty() ? QString() : QStringLiteral("Fingerprint: ") + text);
+        syncText(fingerprint, text.isEmpty() ? QString() : QStringLiteral("Fingerprint: ") + text);
         fingerprint->setVisible(!text.isEmpty());
     });
     form->addRow(QString(), fingerprint);
@@ -131,11 +132,7 @@ QLineEdit* TFTPform::edit(Control& control, QWidget* parent)
     line->setMinimumWidth(300);
     connect(line, &QLineEdit::textEdited, this,
             [this, &control](const QString& text) { set(control, text.toStdString()); });
-    syncers_.push_back([line, &control] {
-        const QString text = QString::fromStdString(control.text());
-        if (line->text() != text)
-            line->setText(text);
-    });
+    syncers_.push_back([line, &control] { syncText(line, control); });
     return line;
 }
 

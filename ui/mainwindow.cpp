@@ -27,6 +27,7 @@
 #include "ui/optionspages.h"
 #include "ui/secondary.h"
 #include "ui/stage.h"
+#include "ui/sync.h"
 
 namespace defib::ui {
 
@@ -477,7 +478,7 @@ void TForm1::buildDevice()
         label->setStyleSheet(QStringLiteral("color: #9FD8AE; background: transparent;"));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         bind(label, control, false, &ui.aed2);
-        syncers_.push_back([this, label, &control] { syncText(label, control); });
+        syncers_.push_back([label, &control] { syncText(label, control); });
     };
     corner(ui.NumShockLabel, QRect(display.left() + 8, display.bottom() - 13, 40, 12), Qt::AlignLeft);
     corner(ui.TIMELabel, QRect(display.right() - 56, display.bottom() - 13, 48, 12), Qt::AlignRight);
@@ -571,7 +572,7 @@ void TForm1::buildSidePanel()
     auto* header = new QHBoxLayout;
     QLabel* mode = makeLabel(side_, QStringLiteral("MODElabel"), QString());
     mode->setStyleSheet(QStringLiteral("color: #27557F; font-size: 15px; font-weight: 700;"));
-    syncers_.push_back([this, mode, &ui] { syncText(mode, ui.MODElabel); });
+    syncers_.push_back([mode, &ui] { syncText(mode, ui.MODElabel); });
     header->addWidget(mode);
     header->addStretch();
     QLabel* scoreCaption = makeLabel(side_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"));
@@ -612,11 +613,7 @@ void TForm1::buildSidePanel()
     messages_->installEventFilter(this);
     messages_->viewport()->setCursor(Qt::PointingHandCursor);
     bind(messages_, ui.MainMSGDisplay);
-    syncers_.push_back([this, &ui] {
-        const QString text = QString::fromStdString(ui.MainMSGDisplay.text());
-        if (messages_->toPlainText() != text)
-            messages_->setPlainText(text);
-    });
+    syncers_.push_back([this, &ui] { syncText(messages_, QString::fromStdString(ui.MainMSGDisplay.text())); });
     column->addWidget(messages_, 3);
 
     column->addWidget(caption(side_, QStringLiteral("ScoreLogCaption"), QStringLiteral("Score log")));
@@ -648,10 +645,8 @@ void TForm1::buildSidePanel()
         QString last;
         for (auto it = lines.rbegin(); it != lines.rend() && last.trimmed().isEmpty(); ++it)
             last = QString::fromStdString(*it);
-        if (steps->text() != last) {
-            steps->setText(last);
+        if (syncText(steps, last))
             steps->setAccessibleName(QStringLiteral("Last action:") + last);
-        }
     });
     column->addWidget(steps);
 
@@ -665,13 +660,8 @@ void TForm1::buildSidePanel()
         QStringLiteral("QListWidget { background: white; border: 1px solid #AAB6C2; border-radius: 4px; }"));
     bind(list, ui.STEPS2);
     syncers_.push_back([list, &ui] {
-        const auto& lines = ui.STEPS2.lines();
-        if (list->count() == static_cast<int>(lines.size()))
-            return;
-        list->clear();
-        for (const std::string& line : lines)
-            list->addItem(QString::fromStdString(line));
-        list->scrollToBottom();
+        if (syncList(list, ui.STEPS2.lines()))
+            list->scrollToBottom();
     });
     column->addWidget(list, 4);
 }
@@ -703,11 +693,9 @@ void TForm1::syncScoreLog()
     if (recent) {
         const int points = log.back().points;
         const QString text = signedPoints(points);
-        if (scoreChange_->text() != text) {
-            scoreChange_->setText(text);
+        if (syncText(scoreChange_, text))
             scoreChange_->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: 800; color: %1;")
                                             .arg(points < 0 ? QStringLiteral("#B71C1C") : QStringLiteral("#1B5E20")));
-        }
         // The window looks again when the change has stood its time.
         const auto left = scoreChangeShown - (now - log.back().at);
         scoreChangeTimer_.start(static_cast<int>(left.count()) + 20);
@@ -839,7 +827,7 @@ void TForm1::buildOverlays()
     over->setAlignment(Qt::AlignCenter);
     over->setStyleSheet(QStringLiteral("color: white; background: #C62828; font-weight: 800; border-radius: 6px;"));
     bind(over, ui.SCENOVERLabel);
-    syncers_.push_back([this, over, &ui] { syncText(over, ui.SCENOVERLabel); });
+    syncers_.push_back([over, &ui] { syncText(over, ui.SCENOVERLabel); });
 
     // The words of the trainer's prompts, whether or not they are heard.
     promptCaption_ = makeLabel(stage_, QStringLiteral("PromptCaption"), QString());
@@ -853,8 +841,7 @@ void TForm1::buildOverlays()
     syncers_.push_back([this] {
         const QString words = QString::fromStdString(scenario().caption);
         const QString shown = words.isEmpty() ? QString() : QStringLiteral("\u201C%1\u201D").arg(words);
-        if (promptCaption_->text() != shown) {
-            promptCaption_->setText(shown);
+        if (syncText(promptCaption_, shown)) {
             promptCaption_->setAccessibleName(words);
             QAccessibleEvent announce(promptCaption_, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&announce);
@@ -883,18 +870,7 @@ void TForm1::buildOverlays()
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, [this] { run("FinalErrorOKButtonClick"); });
     bind(panel, ui.FINALERRORPanel);
-    syncers_.push_back([list, &ui] {
-        QStringList lines;
-        for (const std::string& line : ui.finalMSGdisplay.lines())
-            lines << QString::fromStdString(line);
-        QStringList shown;
-        for (int i = 0; i < list->count(); ++i)
-            shown << list->item(i)->text();
-        if (shown != lines) {
-            list->clear();
-            list->addItems(lines);
-        }
-    });
+    syncers_.push_back([list, &ui] { syncList(list, ui.finalMSGdisplay.lines()); });
 
     // The main menu lies over the whole window until a scenario starts.
     auto* menu = new Backdrop(QColor(0x1F, 0x3B, 0x57), QColor(0x0F, 0x22, 0x33), canvas_);
@@ -1082,13 +1058,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     saveWindowGeometry();
     run("FormClose");
     event->accept();
-}
-
-void TForm1::syncText(QLabel* label, const Control& control)
-{
-    const QString text = QString::fromStdString(control.text());
-    if (label->text() != text)
-        label->setText(text);
 }
 
 void TForm1::sync()

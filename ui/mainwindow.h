@@ -102,7 +102,6 @@ private:
     void syncScoreLog();
     void restoreWindowGeometry();
     void saveWindowGeometry();
-    void syncText(QLabel* label, const Control& control);
     void placeCable(QWidget* cable, const Control& control);
 
     QtClock qtClock_;

@@ -95,16 +95,6 @@ QGroupBox* group(const QString& name, const QString& title, QWidget* parent)
     return box;
 }
 
-void syncEdit(QLineEdit* edit, const Control& control)
-{
-    const QString text = QString::fromStdString(control.text());
-    if (edit->text() != text) {
-        const int cursor = edit->cursorPosition();
-        edit->setText(text);
-        edit->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
-    }
-}
-
 } // namespace
 
 SpinButtons::SpinButtons(const QString& name, QWidget* parent)
@@ -248,7 +238,7 @@ QWidget* OptionsPages::number(Control& option, const char* spinButton, QWidget* 
     edit->onStep = step;
     connect(spin->up(), &QToolButton::clicked, this, [step] { step(true); });
     connect(spin->down(), &QToolButton::clicked, this, [step] { step(false); });
-    syncers_.push_back([edit, &option] { syncEdit(edit, option); });
+    syncers_.push_back([edit, &option] { syncText(edit, option); });
     return row;
 }
 
@@ -335,7 +325,7 @@ QWidget* OptionsPages::buildProgramPage()
         hint(QStringLiteral("Asked for before the options open. Leave it empty to let everyone in."), security));
     static_cast<QVBoxLayout*>(security->layout())->addStretch();
     syncers_.push_back([this, reveal, &o, &ui] {
-        syncEdit(passwordField_, o.PASSWORD);
+        syncText(passwordField_, o.PASSWORD);
         const bool clear = ui.PASSWORDBUTTON.checked;
         passwordField_->setEchoMode(clear ? QLineEdit::Normal : QLineEdit::Password);
         if (reveal->isChecked() != clear)
@@ -556,19 +546,6 @@ QWidget* OptionsPages::buildReportPage()
     return page;
 }
 
-void OptionsPages::applyFocus()
-{
-    const std::string& wanted = window_.scenario().ui.activeControl;
-    QWidget* focus = window_.focusWidget();
-    const bool lost = !focus || !focus->isVisible();
-    if (wanted.empty() || (wanted == appliedFocus_ && !lost))
-        return;
-    if (auto* widget = window_.canvas()->findChild<QWidget*>(QString::fromStdString(wanted)))
-        if (widget->isVisible())
-            widget->setFocus(Qt::OtherFocusReason);
-    appliedFocus_ = wanted;
-}
-
 void OptionsPages::sync()
 {
     MainWindow& ui = window_.scenario().ui;
@@ -585,7 +562,7 @@ void OptionsPages::sync()
     }
     password_->sync();
     sendForm_->sync();
-    applyFocus();
+    focus_.follow(&window_, ui.activeControl, window_.canvas());
 }
 
 QWidget* createOptionsPages(TForm1& window, QWidget* parent)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "options/control.h"
+#include "ui/sync.h"
 
 namespace defib::ui {
 
@@ -82,7 +83,6 @@ private:
     QWidget* number(Control& option, const char* spinButton, QWidget* parent);
     QPushButton* button(Control& control, const QString& caption, const std::string& handler, QWidget* parent);
     void change(const std::function<void()>& edit);
-    void applyFocus();
 
     TForm1& window_;
     std::vector<std::function<void()>> syncers_;
@@ -95,7 +95,8 @@ private:
     std::unique_ptr<QtPrinter> printer_;
     TFTPform* sendForm_ = nullptr;
     std::unique_ptr<ThreadUploader> uploader_;
-    std::string appliedFocus_;
+    // The main window's focus as the core asks for it.
+    FocusFollower focus_;
     QMetaObject::Connection pageChanged_;
     bool syncing_ = false;
 };

@@ -68,36 +68,18 @@ TPasswordDlg::TPasswordDlg(TForm1& main)
 void TPasswordDlg::sync()
 {
     PasswordWindow& model = main_.scenario().passwordDlg;
-    const QString text = QString::fromStdString(model.PasswordEnter.text());
-    if (enter_->text() != text) {
-        const int cursor = enter_->cursorPosition();
-        enter_->setText(text);
-        enter_->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
-    }
+    syncText(enter_, model.PasswordEnter);
     if (model.window.visible && !isVisible()) {
         if (QScreen* screen = main_.screen())
             move(screen->availableGeometry().center() - rect().center());
         show();
         raise();
         activateWindow();
-        appliedFocus_.clear();
+        focus_.forget();
     } else if (!model.window.visible && isVisible()) {
         hide();
     }
-    applyFocus();
-}
-
-void TPasswordDlg::applyFocus()
-{
-    const std::string& wanted = main_.scenario().passwordDlg.activeControl;
-    // A new request of the core moves the focus; so does any request while no field has it.
-    QWidget* focus = focusWidget();
-    const bool lost = !focus || focus == this || !focus->isVisible();
-    if (!isVisible() || wanted.empty() || (wanted == appliedFocus_ && !lost))
-        return;
-    if (auto* widget = findChild<QWidget*>(QString::fromStdString(wanted)))
-        widget->setFocus(Qt::OtherFocusReason);
-    appliedFocus_ = wanted;
+    focus_.follow(this, model.activeControl);
 }
 
 void TPasswordDlg::keyPressEvent(QKeyEvent* event)

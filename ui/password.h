@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/sync.h"
+
 namespace defib::ui {
 
 class TForm1;
@@ -23,12 +25,10 @@ protected:
     void reject() override;
 
 private:
-    void applyFocus();
-
     TForm1& main_;
     QLineEdit* enter_ = nullptr;
-    // The focus the model asked for last: the trainee may have moved it since.
-    std::string appliedFocus_;
+    // The focus the model asks for: the trainee may have moved it since.
+    FocusFollower focus_;
 };
 
 } // namespace defib::ui

@@ -15,6 +15,7 @@
 #include <QValidator>
 
 #include "ui/mainwindow.h"
+#include "ui/sync.h"
 
 namespace defib::ui {
 
@@ -79,26 +80,6 @@ QLineEdit* readOnlyField(QWidget* parent, const QString& name)
     return field;
 }
 
-void syncField(QLineEdit* field, const Control& control)
-{
-    const QString text = QString::fromStdString(control.text());
-    if (field->text() != text)
-        field->setText(text);
-}
-
-void syncList(QListWidget* list, const Control& control)
-{
-    QStringList lines;
-    for (const std::string& line : control.lines())
-        lines << QString::fromStdString(line);
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
-    if (shown != lines) {
-        list->clear();
-        list->addItems(lines);
-    }
-}
 } // namespace
 
 SecondaryWindows::SecondaryWindows(TForm1& main)
@@ -328,7 +309,7 @@ void SecondaryWindows::sync()
         syncScoreboard();
 
     if (debug_ && debug_->isVisible()) {
-        nextStep_->setText(QString::fromStdString(s.debug.Label1.text()));
+        syncText(nextStep_, s.debug.Label1);
         const std::vector<std::string> names = fieldNames();
         for (int row = 0; row < static_cast<int>(names.size()); ++row)
             if (auto field = findField(s.state, names[static_cast<std::size_t>(row)]))
@@ -340,21 +321,20 @@ void SecondaryWindows::syncSummary()
 {
     SummaryWindow& sum = main_.scenario().summary;
     if (sum.window.visible) {
-        syncField(summaryName_, sum.NAMEEDIT);
-        syncField(summaryId_, sum.IDEDIT);
-        syncField(summaryScore_, sum.SCOREEDIT);
-        syncField(summaryShock_, sum.SHOCKTIMEEDIT);
-        syncField(summaryElapsed_, sum.ElapsedTimeEDIT);
-        syncList(errors_, sum.Errors);
-        summaryMode_->setText(QString::fromStdString(sum.MODELABEL.text()));
+        syncText(summaryName_, sum.NAMEEDIT);
+        syncText(summaryId_, sum.IDEDIT);
+        syncText(summaryScore_, sum.SCOREEDIT);
+        syncText(summaryShock_, sum.SHOCKTIMEEDIT);
+        syncText(summaryElapsed_, sum.ElapsedTimeEDIT);
+        syncList(errors_, sum.Errors.lines());
+        syncText(summaryMode_, sum.MODELABEL);
         repeat_->setEnabled(sum.RepeatButton.enabled);
         summary_->setEnabled(sum.window.enabled);
     }
     const bool summaryWasShown = summary_->isVisible();
     showAs(summary_, sum.window.visible);
-    if (sum.window.visible && !summaryWasShown && !sum.activeControl.empty())
-        if (auto* focus = summary_->findChild<QWidget*>(QString::fromStdString(sum.activeControl)))
-            focus->setFocus();
+    if (sum.window.visible && !summaryWasShown)
+        focusChild(summary_, sum.activeControl);
 }
 
 void SecondaryWindows::syncScoreboard()
@@ -377,9 +357,7 @@ void SecondaryWindows::syncScoreboard()
             frame.moveCenter(screen->availableGeometry().center());
             scoreboard_->move(frame.topLeft());
         }
-        if (!board.activeControl.empty())
-            if (auto* focus = scoreboard_->findChild<QWidget*>(QString::fromStdString(board.activeControl)))
-                focus->setFocus();
+        focusChild(scoreboard_, board.activeControl);
     }
 }
 
