@@ -5,6 +5,7 @@
 #include "device/shock.h"
 #include "device/trainer.h"
 #include "engine/flow.h"
+#include "fakes/platformfakes.h"
 
 namespace defib::testing {
 namespace {
@@ -88,20 +89,6 @@ TEST(PromptCaption, EveryPromptFileHasItsWords)
     EXPECT_EQ(promptCaption("nothing.wav"), "");
 }
 
-// A sound output that refuses every prompt, as a machine without a sound device.
-class DeadOutput : public SoundPlayer {
-public:
-    bool play(const std::string&) override
-    {
-        ++plays;
-        return false;
-    }
-    void stop() override { ++stops; }
-    bool outputFailed() const override { return true; }
-    int plays = 0;
-    int stops = 0;
-};
-
 class CountingDialogs : public Dialogs {
 public:
     void message(const std::string& text, MessageKind) override { messages.push_back(text); }
@@ -110,20 +97,16 @@ public:
     std::vector<std::string> messages;
 };
 
-class FixedClock : public WallClock {
-public:
-    std::string shortDate() override { return "12/8/26"; }
-    std::string longTime() override { return "9:41:00 AM"; }
-};
-
 TEST(SoundOutput, AFailingOutputIsToldOnceAndTheTrainerGoesOnSilently)
 {
     TempDir dir;
     dir.write("MOTION.WAV", "RIFF");
     LinearRandom random(3);
-    DeadOutput sound;
+    // A sound output that refuses every prompt, as a machine without a sound device.
+    fakes::RecordingSound sound;
+    sound.dead = true;
     CountingDialogs dialogs;
-    FixedClock wallClock;
+    fakes::FixedWallClock wallClock;
     VirtualClock clock;
     Platform platform{random, sound, dialogs, wallClock};
     Trainer trainer(platform, clock);
@@ -141,7 +124,7 @@ TEST(SoundOutput, AFailingOutputIsToldOnceAndTheTrainerGoesOnSilently)
     trainer.run("PowerButtonClick");
     clock.advance(Millis(2200));
     // "CONNECT ELECTRODES": the first prompt finds the output dead.
-    EXPECT_EQ(sound.plays, 1);
+    EXPECT_EQ(sound.played.size(), 1u);
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{soundOutputFailedText}));
     EXPECT_EQ(s.caption, "Connect electrodes.");
     EXPECT_TRUE(s.soundOutputFailed);
@@ -158,7 +141,7 @@ TEST(SoundOutput, AFailingOutputIsToldOnceAndTheTrainerGoesOnSilently)
     EXPECT_EQ(s.ui.MainMSGDisplay.text(), "AED is charging...");
     clock.advance(Millis(8500));
     EXPECT_EQ(s.ui.MainMSGDisplay.text(), "AED is ready to SHOCK...");
-    EXPECT_EQ(sound.plays, 1);
+    EXPECT_EQ(sound.played.size(), 1u);
     EXPECT_EQ(dialogs.messages.size(), 1u);
     // A new scenario in the same run stays silent too.
     startNewScenario(s);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/platformfakes.h"
 #include "ui/mainwindow.h"
 
 namespace defib::uitest {
@@ -45,27 +46,8 @@ public:
     bool unanswered = false;
 };
 
-// Records which prompts were asked for.
-class RecordingSound : public SoundPlayer {
-public:
-    bool play(const std::string& path) override
-    {
-        played.push_back(path.substr(path.find_last_of('/') + 1));
-        return !dead;
-    }
-    void stop() override { ++stops; }
-    bool outputFailed() const override { return dead; }
-    std::vector<std::string> played;
-    int stops = 0;
-    // A sound output that cannot play at all (no device, the sound server refuses).
-    bool dead = false;
-};
-
-class FixedWallClock : public WallClock {
-public:
-    std::string shortDate() override { return "12/8/26"; }
-    std::string longTime() override { return "9:41:00 AM"; }
-};
+using fakes::FixedWallClock;
+using fakes::RecordingSound;
 
 // The main window in a fresh program directory (with the prompt files, so audio is on), on a
 // virtual clock and with scripted dialogs, a recording sound player and a fixed date.

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the screenshot tools give the window instead of the machine: printed dialogs with fixed
-// answers, a fixed date and time, no sound; and the saving of a window's picture.
+// answers, and the shared fixed date and time and silent sound; and the saving of a window's
+// picture.
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "fakes/platformfakes.h"
 #include "options/platform.h"
 
 namespace defib::screenshots {
@@ -41,17 +43,8 @@ private:
     std::optional<std::string> typed_;
 };
 
-class FixedClock : public WallClock {
-public:
-    std::string shortDate() override { return "12/8/26"; }
-    std::string longTime() override { return "9:41:00 AM"; }
-};
-
-class Silent : public SoundPlayer {
-public:
-    bool play(const std::string&) override { return true; }
-    void stop() override { }
-};
+using fakes::FixedWallClock;
+using fakes::RecordingSound;
 
 inline void save(QWidget* widget, const QString& directory, const QString& name)
 {

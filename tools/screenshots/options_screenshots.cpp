@@ -85,9 +85,9 @@ int main(int argc, char** argv)
     std::string error;
     writeLinesAtomic(joinPath(programDirectory.path().toStdString(), "MOTION.WAV"), {}, error);
     LinearRandom random(7);
-    Silent sound;
+    RecordingSound sound;
     PrintedDialogs dialogs(false, std::nullopt);
-    FixedClock wallClock;
+    FixedWallClock wallClock;
     VirtualClock clock;
     ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
     window.show();

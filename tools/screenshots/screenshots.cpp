@@ -24,9 +24,9 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     QTemporaryDir programDirectory;
     LinearRandom random(7);
-    Silent sound;
+    RecordingSound sound;
     PrintedDialogs dialogs(true, "60");
-    FixedClock wallClock;
+    FixedWallClock wallClock;
     VirtualClock clock;
     ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
     window.show();
