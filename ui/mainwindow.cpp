@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -720,10 +721,34 @@ QPushButton* TForm1::actionButton(Control& control, const QString& caption, cons
         " font-size: 13px; font-weight: 600; }"
         "QPushButton:hover { background: #EAF2FB; }"
         "QPushButton:pressed { background: #D3E3F5; }"
-        "QPushButton:focus { border: 2px solid #2D6CB0; }"
+        "QPushButton[keyboardFocus=\"true\"]:focus { border: 2px solid #2D6CB0; }"
         "QPushButton:disabled { color: #9AA7B4; background: #F1F3F5; border-color: #C5CED6; }"));
     bind(button, control);
+    button->installEventFilter(this);
     return button;
+}
+
+void TForm1::markFocusRing(QPushButton* button, const QFocusEvent* event)
+{
+    bool ring = button->property("keyboardFocus").toBool();
+    const Qt::FocusReason reason = event->reason();
+    // A popup menu or another window taking the focus for a while leaves the ring as it was.
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return;
+    if (event->type() == QEvent::FocusOut)
+        ring = false;
+    else if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        ring = true;
+    else if (reason == Qt::MouseFocusReason)
+        ring = false;
+    else
+        ring = keyboardInput_;
+    if (ring == button->property("keyboardFocus").toBool())
+        return;
+    button->setProperty("keyboardFocus", ring);
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+    button->update();
 }
 
 void TForm1::popup(QMenu* menu, QWidget* button)
@@ -1014,7 +1039,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if ((watched == canvas_ || watched == menu_) && event->type() == QEvent::Paint && !painted_)
         QTimer::singleShot(0, this, &TForm1::afterFirstPaint);
+    // The action buttons show their focus ring only when the keyboard brought the focus: a ring
+    // after a click, or on CPR after a start by click, looked like a button held down.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        if (auto* button = qobject_cast<QPushButton*>(watched); button && button->parentWidget() == actions_)
+            markFocusRing(button, static_cast<QFocusEvent*>(event));
     if (messages_ && watched == messages_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        keyboardInput_ = false;
         run("MainMSGDisplayClick");
         return true;
     }
@@ -1022,6 +1053,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (messages_ && watched == messages_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            keyboardInput_ = true;
             run("MainMSGDisplayClick");
             return true;
         }
@@ -1039,6 +1071,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 {
     // A key that reaches the window itself moves the focus to the OK button of the page in view,
     // or to Start on the main menu.
+    keyboardInput_ = true;
     run("FormKeyDown");
     const std::string& wanted = scenario().ui.activeControl;
     if (!wanted.empty())

@@ -19,6 +19,8 @@
 #include "ui/sound.h"
 #include "ui/widgets.h"
 
+class QFocusEvent;
+
 namespace defib::ui {
 
 class SecondaryWindows;
@@ -103,6 +105,7 @@ private:
     void restoreWindowGeometry();
     void saveWindowGeometry();
     void placeCable(QWidget* cable, const Control& control);
+    void markFocusRing(QPushButton* button, const QFocusEvent* event);
 
     QtClock qtClock_;
     VirtualClock* virtualClock_ = nullptr;
@@ -148,6 +151,8 @@ private:
     bool syncing_ = false;
     bool opensSound_ = false;
     bool painted_ = false;
+    // Whether the last start or key reaching the window came from the keyboard.
+    bool keyboardInput_ = false;
     std::unique_ptr<SecondaryWindows> windows_;
 };
 

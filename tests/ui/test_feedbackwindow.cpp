@@ -221,6 +221,42 @@ private slots:
         QVERIFY(!g.window->findChild<QAction*>(QStringLiteral("PatientHistory"))->shortcut().isEmpty());
     }
 
+    // The ring is read from the button as drawn: inside its thin border, the ring's blue or the face.
+    void theFocusRingShowsOnlyWhereTheKeyboardBroughtTheFocus()
+    {
+        const auto ringShown = [](QPushButton* button) {
+            const QImage drawn = button->grab().toImage();
+            return drawn.pixelColor(1, drawn.height() / 2) == QColor(0x2D, 0x6C, 0xB0);
+        };
+        Ready f;
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.start();
+        // Started by a click: CPR takes the keyboard but does not look held down.
+        auto* cpr = f.find<QPushButton>(QStringLiteral("CPRButton"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(cpr));
+        QVERIFY(!ringShown(cpr));
+        QTest::keyClick(cpr, Qt::Key_Tab);
+        auto* pulse = f.find<QPushButton>(QStringLiteral("PulseButton"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(pulse));
+        QVERIFY(ringShown(pulse));
+        QVERIFY(!ringShown(cpr));
+        // A click moves the focus without a ring.
+        auto* bp = f.find<QPushButton>(QStringLiteral("BPButton"));
+        QVERIFY(f.click(QStringLiteral("BPButton")));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bp));
+        QVERIFY(!ringShown(bp));
+        QVERIFY(!ringShown(pulse));
+
+        // Started with Enter, the keyboard user sees where the focus went.
+        Ready g;
+        QVERIFY(QTest::qWaitForWindowActive(g.window.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g.messages()));
+        QTest::keyClick(g.messages(), Qt::Key_Return);
+        auto* first = g.find<QPushButton>(QStringLiteral("CPRButton"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
+        QVERIFY(ringShown(first));
+    }
+
     void closingDuringAScenarioAsksFirst()
     {
         Ready f;
