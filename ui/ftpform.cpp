@@ -100,17 +100,8 @@ TFTPform::TFTPform(TForm1& main)
     form->addRow(QString(), fingerprint);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Cancel"));
+    auto [ok, cancel] = addDialogButtons(layout, this, QStringLiteral("OK"), QStringLiteral("Cancel"));
     cancel->setAutoDefault(false);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, [this] { main_.run("TFTPform.OKClick"); });
     connect(cancel, &QPushButton::clicked, this, [this] { main_.run("TFTPform.CancelClick"); });
 }

@@ -751,6 +751,15 @@ void TForm1::markFocusRing(QPushButton* button, const QFocusEvent* event)
     button->update();
 }
 
+QAction* TForm1::menuItem(QMenu* menu, const Control& control, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromStdString(control.name()));
+    const std::string handler = control.name() + "Click";
+    connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    return action;
+}
+
 void TForm1::popup(QMenu* menu, QWidget* button)
 {
     menu->popup(button->mapToGlobal(QPoint(25, 15)));
@@ -765,10 +774,8 @@ void TForm1::buildActionRow()
 
     cprMenu_ = new QMenu(this);
     cprMenu_->setObjectName(QStringLiteral("CPRMenu"));
-    QAction* start = cprMenu_->addAction(QStringLiteral("Start CPR"), this, [this] { run("StartCPRMenuItemClick"); });
-    start->setObjectName(QStringLiteral("StartCPRMenuItem"));
-    QAction* stop = cprMenu_->addAction(QStringLiteral("Stop CPR"), this, [this] { run("StopCPRMenuItemClick"); });
-    stop->setObjectName(QStringLiteral("StopCPRMenuItem"));
+    QAction* start = menuItem(cprMenu_, ui.StartCPRMenuItem, QStringLiteral("Start CPR"));
+    QAction* stop = menuItem(cprMenu_, ui.StopCPRMenuItem, QStringLiteral("Stop CPR"));
     syncers_.push_back([start, stop, &ui] {
         start->setEnabled(ui.StartCPRMenuItem.enabled);
         stop->setEnabled(ui.StopCPRMenuItem.enabled);
@@ -786,11 +793,8 @@ void TForm1::buildActionRow()
     abcsMenu_ = new QMenu(this);
     abcsMenu_->setObjectName(QStringLiteral("ABCsMenu"));
     auto item = [&](Control& control, const QString& caption) {
-        QAction* action = abcsMenu_->addAction(caption);
-        action->setObjectName(QString::fromStdString(control.name()));
+        QAction* action = menuItem(abcsMenu_, control, caption);
         action->setCheckable(&control != &ui.AllABCsmenuItem);
-        const std::string handler = control.name() + "Click";
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
         syncers_.push_back([action, &control] { action->setChecked(control.checked); });
     };
     item(ui.AllABCsmenuItem, QStringLiteral("&All ABCs"));
@@ -818,12 +822,8 @@ void TForm1::buildActionRow()
     troubleMenu_->setObjectName(QStringLiteral("TROUBLESHOOTMenu"));
     for (auto [control, caption] : {std::pair{&ui.TroubleElectrodeMenuItem, QStringLiteral("Re-attach Electrode")},
                                     std::pair{&ui.TroubleBatteryMenuItem, QStringLiteral("Replace Battery")},
-                                    std::pair{&ui.TroubleMOTIONMenuItem, QStringLiteral("Stop Motion")}}) {
-        QAction* action = troubleMenu_->addAction(caption);
-        action->setObjectName(QString::fromStdString(control->name()));
-        const std::string handler = control->name() + "Click";
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-    }
+                                    std::pair{&ui.TroubleMOTIONMenuItem, QStringLiteral("Stop Motion")}})
+        menuItem(troubleMenu_, *control, caption);
     QPushButton* trouble = actionButton(ui.TROUBLEShootButton, QStringLiteral("&Troubleshoot"),
                                         QStringLiteral("Electrode, battery and motion problems of the trainer"), 4);
     connect(trouble, &QPushButton::clicked, this, [this, trouble] {

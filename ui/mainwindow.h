@@ -97,6 +97,8 @@ private:
     void bind(QWidget* widget, Control& control, bool followsGeometry = false, Control* shownWith = nullptr);
     void startPadDrag(Picture* pad, Control& control, const std::string& name);
     void dropOn(const std::string& zone, QPoint at);
+    // A menu item named after its control that runs the control's Click handler.
+    QAction* menuItem(QMenu* menu, const Control& control, const QString& caption);
     void popup(QMenu* menu, QWidget* button);
     void place(QWidget* widget, const QRect& design);
     void buildShockEffects();

@@ -42,18 +42,9 @@ TPasswordDlg::TPasswordDlg(TForm1& main)
     prompt->setBuddy(enter_);
     layout->addWidget(enter_);
     layout->addSpacing(6);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
+    auto [ok, cancel] = addDialogButtons(layout, this, QStringLiteral("OKBtn"), QStringLiteral("CancelBtn"));
     ok->setAutoDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setAutoDefault(false);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
     setFixedSize(sizeHint());
 
     Scenario& s = main_.scenario();

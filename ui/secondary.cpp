@@ -129,16 +129,8 @@ void SecondaryWindows::buildRegistration()
     modeLayout->addWidget(practice_);
     modeLayout->addWidget(test_);
     layout->addWidget(modes);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), registration_);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), registration_);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    auto [ok, cancel]
+        = addDialogButtons(layout, registration_, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
 
     QObject::connect(ok, &QPushButton::clicked, registration_, [this, &model] {
         model.NameEdit.setText(nameEdit_->text().trimmed().toStdString());

@@ -292,4 +292,19 @@ void DropZone::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
 }
 
+DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog, const QString& okName, const QString& cancelName)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName(okName);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    cancel->setObjectName(cancelName);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+    return {ok, cancel};
+}
+
 } // namespace defib::ui

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QColor>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QWidget>
 #include <functional>
@@ -120,6 +122,14 @@ protected:
 private:
     bool over_ = false;
 };
+
+// The OK and Cancel buttons that end a dialog, at the right of a row added to `layout`; OK is the
+// default button.
+struct DialogButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog, const QString& okName, const QString& cancelName);
 
 inline constexpr const char* padMimeType = "application/x-defibrio-pad";
 

@@ -12,16 +12,10 @@
 #include "uitest.h"
 
 using namespace defib;
+using defib::uitest::fixedPitch;
 using defib::uitest::Fixture;
 
 namespace {
-
-// Measured, since some fixed-pitch faces do not say so of themselves.
-bool fixedPitch(const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(QStringLiteral("iiii")) == metrics.horizontalAdvance(QStringLiteral("WWWW"));
-}
 
 const char* const line1 = "Pat Trainee       4711          12/8/26   03:12  01:05    450";
 const char* const line2 = "Sam Medic         0815          12/8/26   02:40  ----     -20";

@@ -7,16 +7,10 @@
 #include "uitest.h"
 
 using namespace defib;
+using defib::uitest::fixedPitch;
 using defib::uitest::Fixture;
 
 namespace {
-
-// Measured, since some fixed-pitch faces do not say so of themselves.
-bool fixedPitch(const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(QStringLiteral("iiii")) == metrics.horizontalAdvance(QStringLiteral("WWWW"));
-}
 
 struct Board : Fixture {
     QWidget* board() { return find(QStringLiteral("TScoreboard")); }

@@ -49,6 +49,14 @@ public:
 using fakes::FixedWallClock;
 using fakes::RecordingSound;
 
+// Whether a font draws every character as wide as the next: measured, since some fixed-pitch
+// faces do not say so of themselves.
+inline bool fixedPitch(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(QStringLiteral("iiii")) == metrics.horizontalAdvance(QStringLiteral("WWWW"));
+}
+
 // The main window in a fresh program directory (with the prompt files, so audio is on), on a
 // virtual clock and with scripted dialogs, a recording sound player and a fixed date.
 struct Fixture {

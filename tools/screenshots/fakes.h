@@ -46,6 +46,19 @@ private:
 using fakes::FixedWallClock;
 using fakes::RecordingSound;
 
+// The folder the pictures go to, made when missing: the one argument of `program`. Empty after
+// printing the usage when the arguments are not that.
+inline QString outputFolder(int argc, char** argv, const char* program)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", program);
+        return {};
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    return out;
+}
+
 inline void save(QWidget* widget, const QString& directory, const QString& name)
 {
     for (int i = 0; i < 3; ++i)

@@ -73,12 +73,9 @@ void writeRecords(const std::string& folder)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: defibrio-options-screenshots OUTDIR\n");
+    const QString out = screenshots::outputFolder(argc, argv, "defibrio-options-screenshots");
+    if (out.isEmpty())
         return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out);
     QTemporaryDir programDirectory;
     writeRecords(programDirectory.path().toStdString());
     // The prompts are there, so audio is on as on a trainer's machine.

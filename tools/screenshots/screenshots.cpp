@@ -16,12 +16,9 @@ using namespace defib::screenshots;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: defibrio-screenshots OUTDIR\n");
+    const QString out = screenshots::outputFolder(argc, argv, "defibrio-screenshots");
+    if (out.isEmpty())
         return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out);
     QTemporaryDir programDirectory;
     LinearRandom random(7);
     RecordingSound sound;

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "engine/pageshandlers.h"
+#include "fakes.h"
 #include "options/textfile.h"
 #include "ui/mainwindow.h"
 
@@ -43,12 +44,9 @@ void fill(Scenario& s, const std::string& port)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: defibrio-send-screenshots OUTDIR\n");
+    const QString out = screenshots::outputFolder(argc, argv, "defibrio-send-screenshots");
+    if (out.isEmpty())
         return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out);
     QTemporaryDir programDirectory;
     {
         QFile report(QDir(programDirectory.path()).filePath(QStringLiteral("AEDTEST.TXT")));
