@@ -28,6 +28,9 @@ std::string promptCaption(const std::string& file)
         {"ifnopls.wav", "If no pulse, push analyze."},
         {"ifnoplsS.wav", "If no pulse, start CPR."},
         {"battrepl.wav", "Replace battery."},
+        {"shockdel.wav", "Shock delivered."},
+        {"startcpr.wav", "Start CPR."},
+        {"stopcpr.wav", "Stop CPR. Do not touch the patient."},
     };
     for (const auto& [name, words] : captions)
         if (file == name)

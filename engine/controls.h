@@ -35,6 +35,7 @@ namespace defib {
     X(SpinButton2, true, true)                                                                                         \
     X(SpinButton3, true, true)                                                                                         \
     X(SpinButton4, true, true)                                                                                         \
+    X(SpinButton12, true, true)                                                                                        \
     X(PROTOCOLDefaultButton, true, true)                                                                               \
     X(ProtocolOK, true, true)                                                                                          \
     X(ButtonCANCEL2, true, true)                                                                                       \

@@ -437,6 +437,7 @@ void registerEngineHandlers(Scenario& s, Handlers& h)
     h["saveOptions"] = [&o] { o.saveOptions(); };
     h["setProgramDefaults"] = [&o] { o.setProgramDefaults(); };
     h["setProtocolDefaults"] = [&o] { o.setProtocolDefaults(); };
+    h["setMoreProtocolDefaults"] = [&o] { o.setMoreProtocolDefaults(); };
     h["PROGRAMDefaultButtonClick"] = [&o] { o.PROGRAMDefaultButtonClick(); };
     h["PROTOCOLDefaultButtonClick"] = [&o] { o.PROTOCOLDefaultButtonClick(); };
     h["OPTAUTOANALYZEClick"] = [&o] { o.OPTAUTOANALYZEClick(); };

@@ -15,6 +15,7 @@ Options::Options(Dialogs& dialogs)
 {
     setProgramDefaults();
     setProtocolDefaults();
+    setMoreProtocolDefaults();
     optionsDirty = false;
 }
 
@@ -27,7 +28,7 @@ OptionRange Options::range(const Control& control) const
     if (&control == &OptMinimumAge)
         return {1, Age.checked ? 18 : 121};
     if (&control == &OptCPR1Length || &control == &OptCPR2Length || &control == &OptCPR3Length
-        || &control == &OptCPR4Length)
+        || &control == &OptCPR4Length || &control == &OptCPRSingleLength)
         return {0, 180};
     return {INT_MIN, INT_MAX};
 }
@@ -133,6 +134,7 @@ OptionKind Options::kind(const Control& control) const
         return OptionKind::k;
     DEFIB_PROGRAM_OPTIONS(DEFIB_OPTION_KIND)
     DEFIB_PROTOCOL_OPTIONS(DEFIB_OPTION_KIND)
+    DEFIB_MORE_PROTOCOL_OPTIONS(DEFIB_OPTION_KIND)
 #undef DEFIB_OPTION_KIND
     return OptionKind::Choice;
 }
@@ -143,6 +145,7 @@ std::vector<Control*> Options::all()
 #define DEFIB_OPTION_ADDRESS(name, kind) controls.push_back(&name);
     DEFIB_PROGRAM_OPTIONS(DEFIB_OPTION_ADDRESS)
     DEFIB_PROTOCOL_OPTIONS(DEFIB_OPTION_ADDRESS)
+    DEFIB_MORE_PROTOCOL_OPTIONS(DEFIB_OPTION_ADDRESS)
 #undef DEFIB_OPTION_ADDRESS
     controls.push_back(&Weight);
     return controls;
@@ -184,6 +187,13 @@ void Options::setProtocolDefaults()
     setChecked(OPTPEDSMONITOR, false);
 }
 
+void Options::setMoreProtocolDefaults()
+{
+    setChecked(OptSingleShock, false);
+    setText(OptCPRSingleLength, "120");
+    setChecked(OptMetronome, false);
+}
+
 void Options::PROGRAMDefaultButtonClick()
 {
     setProgramDefaults();
@@ -193,6 +203,7 @@ void Options::PROGRAMDefaultButtonClick()
 void Options::PROTOCOLDefaultButtonClick()
 {
     setProtocolDefaults();
+    setMoreProtocolDefaults();
     optionsDirty = true;
 }
 
@@ -248,10 +259,36 @@ void Options::loadProtocolLines(const std::vector<std::string>& lines)
 #undef DEFIB_LOAD_OPTION
 }
 
+// OPTION3.INI is stricter than the two older files: a line that holds no valid value ("T" or "F"
+// for a flag, a whole number in the option's range written as the page writes it) leaves that
+// option at its default, as a missing line does.
+void Options::loadMoreProtocolLines(const std::vector<std::string>& lines)
+{
+    setMoreProtocolDefaults();
+    std::size_t index = 0;
+    auto load = [&](Control& control, OptionKind kind) {
+        const std::string line = lineAt(lines, index++);
+        if (kind == OptionKind::Flag) {
+            if (line == "T" || line == "F")
+                setChecked(control, line == "T");
+            return;
+        }
+        const OptionRange limits = range(control);
+        if (isNumber(line) && std::to_string(parseNumber(line)) == line && parseNumber(line) >= limits.lowest
+            && parseNumber(line) <= limits.highest)
+            setText(control, line);
+    };
+#define DEFIB_LOAD_MORE_OPTION(name, k) load(name, OptionKind::k);
+    DEFIB_MORE_PROTOCOL_OPTIONS(DEFIB_LOAD_MORE_OPTION)
+#undef DEFIB_LOAD_MORE_OPTION
+}
+
 namespace {
 // What a file gives the pages: its lines, or nothing and why. An empty file, or one with bytes
 // that no text of options holds (a binary file, UTF-16), is damaged; a UTF-8 byte-order mark in
 // front is left out. A short file is not damaged: its missing lines read as empty.
+const char* const emptyFileProblem = "is damaged: it is empty";
+
 struct OptionFileRead {
     bool found = false;
     std::vector<std::string> lines;
@@ -284,7 +321,7 @@ OptionFileRead readOptionFile(const std::string& path)
         return (byte < 0x20 && c != '\r' && c != '\n') || byte == 0x7F;
     });
     if (binary || bytes.find_first_not_of("\r\n") == std::string::npos) {
-        result.problem = binary ? "is damaged: it is not a text file of options" : "is damaged: it is empty";
+        result.problem = binary ? "is damaged: it is not a text file of options" : emptyFileProblem;
         return result;
     }
     result.found = true;
@@ -332,6 +369,11 @@ void Options::loadOptions()
         setProtocolDefaults();
     if (!protocol.found && !protocol.problem.empty())
         tellAboutFile(protocolOptionsFile, protocol.problem, "default protocol");
+    // An empty OPTION3.INI only lacks its lines, which read as the defaults; a damaged one is said.
+    const OptionFileRead more = readOptionFile(path(moreProtocolOptionsFile));
+    loadMoreProtocolLines(more.lines);
+    if (!more.found && !more.problem.empty() && more.problem != emptyFileProblem)
+        tellAboutFile(moreProtocolOptionsFile, more.problem, "default protocol");
     optionsDirty = false;
 }
 
@@ -355,7 +397,15 @@ std::vector<std::string> Options::protocolLines() const
 {
     std::vector<std::string> lines;
     DEFIB_PROTOCOL_OPTIONS(DEFIB_SAVE_OPTION)
+    return lines;
+}
+
+std::vector<std::string> Options::moreProtocolLines() const
+{
+    std::vector<std::string> lines;
+    DEFIB_MORE_PROTOCOL_OPTIONS(DEFIB_SAVE_OPTION)
 #undef DEFIB_SAVE_OPTION
+    lines.emplace_back();
     return lines;
 }
 
@@ -376,7 +426,8 @@ bool Options::saveOptions()
     checkProgramDirectory();
     bool program = writeFile(programOptionsFile, programLines());
     bool protocol = writeFile(protocolOptionsFile, protocolLines());
-    return program && protocol;
+    bool more = writeFile(moreProtocolOptionsFile, moreProtocolLines());
+    return program && protocol && more;
 }
 
 } // namespace defib

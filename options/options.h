@@ -42,6 +42,13 @@ namespace defib {
     X(OPTPEDSMONITOR, Flag)                                                                                            \
     X(OptPulseAfterCPR, Flag)
 
+// Later options of the Protocol Options page, in their line order of OPTION3.INI. They have a
+// file of their own so that OPTION1.INI and OPTION2.INI keep the format older copies read.
+#define DEFIB_MORE_PROTOCOL_OPTIONS(X)                                                                                 \
+    X(OptSingleShock, Flag)                                                                                            \
+    X(OptCPRSingleLength, Number)                                                                                      \
+    X(OptMetronome, Flag)
+
 enum class OptionKind { Flag, Number, Text, Choice };
 
 // The values a number option takes on its page; what the logic reads is kept within them.
@@ -52,6 +59,7 @@ struct OptionRange {
 
 inline constexpr const char* programOptionsFile = "OPTION1.INI";
 inline constexpr const char* protocolOptionsFile = "OPTION2.INI";
+inline constexpr const char* moreProtocolOptionsFile = "OPTION3.INI";
 
 // The options are the live state of the controls on the Options pages; every reader asks the
 // control. Setting a control the way a user would (setChecked, setText) runs its handler.
@@ -62,6 +70,7 @@ public:
 #define DEFIB_DECLARE_OPTION(name, kind) Control name{#name};
     DEFIB_PROGRAM_OPTIONS(DEFIB_DECLARE_OPTION)
     DEFIB_PROTOCOL_OPTIONS(DEFIB_DECLARE_OPTION)
+    DEFIB_MORE_PROTOCOL_OPTIONS(DEFIB_DECLARE_OPTION)
 #undef DEFIB_DECLARE_OPTION
     Control Weight{"Weight"};
 
@@ -81,7 +90,7 @@ public:
     // number reads as 0, and a value out of the range (an edited file) as the nearer end.
     int number(const Control& control) const;
     // 0..100 for the trouble odds, 0..10 hypothermic shocks, 1..18 years or 1..121 pounds as the
-    // pediatric limit, 0..180 seconds of CPR.
+    // pediatric limit, 0..180 seconds of CPR (either profile's periods).
     OptionRange range(const Control& control) const;
 
     // As a click would: a check box toggles only when the value differs and then runs its handler;
@@ -96,6 +105,9 @@ public:
 
     void setProgramDefaults();
     void setProtocolDefaults();
+    // The defaults of OPTION3.INI's options: the stacked-shock protocol, a CPR period of 120 s
+    // in the single-shock one, no metronome.
+    void setMoreProtocolDefaults();
     void PROGRAMDefaultButtonClick();
     void PROTOCOLDefaultButtonClick();
     // A file that cannot be read or is damaged gives one message naming it; the defaults stand in
@@ -114,6 +126,7 @@ public:
     std::string path(const std::string& fileName) const;
     std::vector<std::string> programLines() const;
     std::vector<std::string> protocolLines() const;
+    std::vector<std::string> moreProtocolLines() const;
 
 private:
     void clicked(Control& control);
@@ -121,6 +134,7 @@ private:
     void loadLine(Control& control, OptionKind kind, const std::string& line);
     void loadProgramLines(const std::vector<std::string>& lines);
     void loadProtocolLines(const std::vector<std::string>& lines);
+    void loadMoreProtocolLines(const std::vector<std::string>& lines);
     void tellAboutFile(const char* fileName, const std::string& problem, const char* defaults);
     bool writeFile(const char* fileName, const std::vector<std::string>& lines);
 

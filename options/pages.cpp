@@ -154,7 +154,7 @@ const std::vector<SpinButton>& spinButtons()
         {"SpinButton11", &Options::OptTroubleOdds, 5, 99, 1}, {"SpinButton1", &Options::OptCPR1Length, 5, 179, 1},
         {"SpinButton2", &Options::OptCPR2Length, 5, 179, 1},  {"SpinButton3", &Options::OptCPR3Length, 5, 179, 1},
         {"SpinButton4", &Options::OptCPR4Length, 5, 179, 1},  {"SpinButton5", &Options::OptHypoShocks, 1, 9, 1},
-        {"SpinButton6", &Options::OptMinimumAge, 1, 17, 2},
+        {"SpinButton6", &Options::OptMinimumAge, 1, 17, 2},   {"SpinButton12", &Options::OptCPRSingleLength, 5, 179, 1},
     };
     return buttons;
 }

@@ -429,6 +429,11 @@ QWidget* OptionsPages::buildProtocolPage()
              cpr);
     labelled(periods, 3, QStringLiteral("CPR Period After &3 Stacked Shocks (seconds)"), o.OptCPR4Length, "SpinButton4",
              cpr);
+    labelled(periods, 4, QStringLiteral("CPR Period After &Each Shock or No Shock Advised (seconds)"),
+             o.OptCPRSingleLength, "SpinButton12", cpr);
+    // The longest caption of the page takes two lines rather than push its field out of view.
+    if (auto* longest = cpr->findChild<QLabel*>(QStringLiteral("OptCPRSingleLengthLabel")))
+        longest->setWordWrap(true);
     periods->setColumnStretch(1, 1);
     static_cast<QVBoxLayout*>(cpr->layout())->addLayout(periods);
     static_cast<QVBoxLayout*>(cpr->layout())->addStretch();
@@ -441,9 +446,21 @@ QWidget* OptionsPages::buildProtocolPage()
     flag(o.OptPulseAfterCPR, QStringLiteral("  Pulse Check After Stopping CPR"), checks);
     static_cast<QVBoxLayout*>(checks->layout())->addStretch();
 
+    // The single-shock protocol and the metronome (kept in OPTION3.INI).
+    QGroupBox* protocol = group(QStringLiteral("ProtocolGroup"), QStringLiteral("Protocol"), page);
+    flag(o.OptSingleShock, QStringLiteral("  Single Shock Protocol"), protocol);
+    protocol->layout()->addWidget(hint(QStringLiteral("One shock, then a CPR period before the next analysis. "
+                                                      "Unchecked, up to three shocks are stacked."),
+                                       protocol));
+    flag(o.OptMetronome, QStringLiteral("  CPR Metronome"), protocol);
+    protocol->layout()->addWidget(
+        hint(QStringLiteral("A click 110 times a minute while the hands are on the chest, with audio on."), protocol));
+    static_cast<QVBoxLayout*>(protocol->layout())->addStretch();
+
     grid->addWidget(shocks, 0, 0);
     grid->addWidget(cpr, 0, 1);
-    grid->addWidget(checks, 1, 0, 1, 2);
+    grid->addWidget(checks, 1, 0);
+    grid->addWidget(protocol, 1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);

@@ -73,13 +73,31 @@ struct Sound {
 // Every prompt under the exact name the program plays; the short DOS-style names come in the
 // cases the program asks for, so both spellings ship where it uses both.
 const Sound sounds[] = {
-    {"connecte.wav", Kind::Speech, 3.0}, {"connectE.wav", Kind::Speech, 3.0},  {"pushanal.wav", Kind::Speech, 3.0},
-    {"pushanaB.wav", Kind::Speech, 3.0}, {"bepclear.wav", Kind::Speech, 3.0},  {"analyzeN.wav", Kind::Speech, 3.0},
-    {"motion.wav", Kind::Speech, 3.0},   {"MOTION.WAV", Kind::Speech, 3.0},    {"shockadv.wav", Kind::Speech, 3.0},
-    {"noshockA.wav", Kind::Speech, 3.0}, {"SWEEP.wav", Kind::Tone, 6.0, 4.0},  {"standcle.wav", Kind::Speech, 3.0},
-    {"shkwarn.wav", Kind::Speech, 3.0},  {"click.wav", Kind::Tone, 1.0, 0.05}, {"CLICK.WAV", Kind::Tone, 1.0, 0.05},
-    {"checkfor.wav", Kind::Speech, 3.0}, {"ifnopls.wav", Kind::Speech, 3.0},   {"ifnoplsS.wav", Kind::Speech, 3.0},
+    {"connecte.wav", Kind::Speech, 3.0},
+    {"connectE.wav", Kind::Speech, 3.0},
+    {"pushanal.wav", Kind::Speech, 3.0},
+    {"pushanaB.wav", Kind::Speech, 3.0},
+    {"bepclear.wav", Kind::Speech, 3.0},
+    {"analyzeN.wav", Kind::Speech, 3.0},
+    {"motion.wav", Kind::Speech, 3.0},
+    {"MOTION.WAV", Kind::Speech, 3.0},
+    {"shockadv.wav", Kind::Speech, 3.0},
+    {"noshockA.wav", Kind::Speech, 3.0},
+    {"SWEEP.wav", Kind::Tone, 6.0, 4.0},
+    {"standcle.wav", Kind::Speech, 3.0},
+    {"shkwarn.wav", Kind::Speech, 3.0},
+    {"click.wav", Kind::Tone, 1.0, 0.05},
+    {"CLICK.WAV", Kind::Tone, 1.0, 0.05},
+    {"checkfor.wav", Kind::Speech, 3.0},
+    {"ifnopls.wav", Kind::Speech, 3.0},
+    {"ifnoplsS.wav", Kind::Speech, 3.0},
     {"battrepl.wav", Kind::Speech, 3.0},
+    // The single-shock protocol's prompts; "Stop CPR. Do not touch the patient." is two sentences.
+    {"shockdel.wav", Kind::Speech, 3.0},
+    {"startcpr.wav", Kind::Speech, 3.0},
+    {"stopcpr.wav", Kind::Speech, 3.5},
+    // The metronome's tick leaves most of a beat (545 ms at 110 a minute) silent.
+    {"metro.wav", Kind::Tone, 0.2, 0.03},
 };
 
 // gtest names a failing parameter by these rather than by its bytes.

@@ -79,9 +79,10 @@ TEST_F(Feedback, TheCaptionFollowsThePromptsWithOrWithoutAudio)
 TEST(PromptCaption, EveryPromptFileHasItsWords)
 {
     const char* files[]
-        = {"connecte.wav", "connectE.wav", "pushanal.wav", "pushanaB.wav", "bepclear.wav", "analyzeN.wav", "motion.wav",
-           "MOTION.WAV",   "shockadv.wav", "noshockA.wav", "SWEEP.wav",    "standcle.wav", "shkwarn.wav",  "click.wav",
-           "CLICK.WAV",    "checkfor.wav", "ifnopls.wav",  "ifnoplsS.wav", "battrepl.wav"};
+        = {"connecte.wav", "connectE.wav", "pushanal.wav", "pushanaB.wav", "bepclear.wav", "analyzeN.wav",
+           "motion.wav",   "MOTION.WAV",   "shockadv.wav", "noshockA.wav", "SWEEP.wav",    "standcle.wav",
+           "shkwarn.wav",  "click.wav",    "CLICK.WAV",    "checkfor.wav", "ifnopls.wav",  "ifnoplsS.wav",
+           "battrepl.wav", "shockdel.wav", "startcpr.wav", "stopcpr.wav"};
     for (const char* file : files)
         EXPECT_FALSE(promptCaption(file).empty()) << file;
     EXPECT_EQ(promptCaption("analyzeN.wav"), "Analyzing now. Stand clear.");

@@ -83,6 +83,9 @@ private slots:
             {"OPTBPCHECK", "  BP Check After Pulse Returns"},
             {"OPTPEDSMONITOR", "  Monitor ECG of Underage/Weight Pediatric"},
             {"OptPulseAfterCPR", "  Pulse Check After Stopping CPR"},
+            {"OptSingleShock", "  Single Shock Protocol"},
+            {"OptMetronome", "  CPR Metronome"},
+            {"OptCPRSingleLengthLabel", "CPR Period After Each Shock or No Shock Advised (seconds)"},
             {"Age", "Age (years)"},
             {"Weight", "Weight (lbs.)"},
             {"PercentageLabel", "Percentage"},
@@ -239,9 +242,17 @@ private slots:
         f.window->run("TabSheet2Show");
         QTest::mouseClick(f.find<QToolButton>(QStringLiteral("SpinButton2Down")), Qt::LeftButton);
         toggle(f.find<QCheckBox>(QStringLiteral("OptVoice")));
+        QTest::mouseClick(f.find<QToolButton>(QStringLiteral("SpinButton12Up")), Qt::LeftButton);
+        QCOMPARE(f.find<QLineEdit>(QStringLiteral("OptCPRSingleLength"))->text(), QStringLiteral("125"));
+        toggle(f.find<QCheckBox>(QStringLiteral("OptSingleShock")));
+        toggle(f.find<QCheckBox>(QStringLiteral("OptMetronome")));
+        QVERIFY(f.s().options.OptSingleShock.checked && f.s().options.OptMetronome.checked);
         QVERIFY(f.click(QStringLiteral("PROTOCOLDefaultButton")));
         QCOMPARE(f.find<QLineEdit>(QStringLiteral("OptCPR2Length"))->text(), QStringLiteral("60"));
         QVERIFY(!f.find<QCheckBox>(QStringLiteral("OptVoice"))->isChecked());
+        QCOMPARE(f.find<QLineEdit>(QStringLiteral("OptCPRSingleLength"))->text(), QStringLiteral("120"));
+        QVERIFY(!f.find<QCheckBox>(QStringLiteral("OptSingleShock"))->isChecked());
+        QVERIFY(!f.find<QCheckBox>(QStringLiteral("OptMetronome"))->isChecked());
         QVERIFY(f.s().options.optionsDirty);
     }
 

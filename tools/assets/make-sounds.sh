@@ -108,6 +108,9 @@ tone snap synth 0.03 whitenoise lowpass 2500 fade h 0.001 0.03 0.025
 tone body synth 0.12 sine 160:90 fade q 0.002 0.12 0.11
 sox -m -v 0.6 "$work/thump.wav" -v 0.35 "$work/snap.wav" -v 0.4 "$work/body.wav" "${fmt[@]}" \
     "$work/shock.wav"
+# The CPR metronome: a dry woodblock tick, short enough to leave most of a beat (545 ms at 110 a
+# minute) silent, so the clicks never run into each other.
+tone tick synth 0.035 sine 1760 sine 2640 remix 1v0.7,2v0.3 fade q 0.001 0.035 0.032
 
 # --- speech ------------------------------------------------------------------------------------
 speak connect "Connect electrodes."
@@ -122,9 +125,12 @@ speak checkpulse "Check for pulse."
 speak ifnopulse "If no pulse, push analyze."
 speak ifnopulsecpr "If no pulse, start CPR."
 speak battery "Replace battery."
+speak shockdelivered "Shock delivered."
+speak startcpr "Start CPR."
+speak stopcpr "Stop CPR. Do not touch the patient."
 
 for clip in connect pushanalyze standclear analyzing motion shockadv noshock pushshock checkpulse \
-    ifnopulse ifnopulsecpr battery; do
+    ifnopulse ifnopulsecpr battery shockdelivered startcpr stopcpr; do
     level "$clip" "$speech_rms"
 done
 level beep "$tone_rms"
@@ -132,6 +138,8 @@ level warn "$tone_rms"
 level sweep "$((tone_rms - 1))"
 # The thump is short and low: it needs more RMS to be heard as loud as the rest.
 level shock -16
+# So is the tick.
+level tick -16
 
 # --- the prompts under the names the program asks for -------------------------------------------
 finish connecte.wav connect
@@ -153,3 +161,7 @@ finish checkfor.wav checkpulse
 finish ifnopls.wav ifnopulse
 finish ifnoplsS.wav ifnopulsecpr
 finish battrepl.wav battery
+finish shockdel.wav shockdelivered
+finish startcpr.wav startcpr
+finish stopcpr.wav stopcpr
+finish metro.wav tick
