@@ -4,6 +4,7 @@
 #include "device/display.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "patient/metronome.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -36,7 +37,8 @@ void resetDeviceSequence(Scenario& s)
         timer->stop();
     setStep(t.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::Plain);
     for (Timer* timer : {&t.PUSHANALYZEafterCPRTIMER, &t.PUSHTOSHOCKTimer, &t.SHOCKTimer, &t.STANDCLEARTIMER,
-                         &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer, &t.STARTCPRTimer})
+                         &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer, &t.STARTCPRTimer, &t.STARTCPRSingleTimer,
+                         &t.STOPCPRTimer})
         timer->stop();
     device(s).state.shockNotGiven = false;
     s.state.timelyPulseChecks = 0;
@@ -59,7 +61,7 @@ bool refusedPatient(Scenario& s)
     }
     if (!device(s).state.powerLight)
         return true;
-    if (st.scenarioKind == KindHypothermic && st.shockCount == s.number(o.OptHypoShocks)) {
+    if (hypothermicLimitReached(s)) {
         penalize(s, 300,
                  "Attempted to deliver more than the maximum allowable number of shocks to a hypothermic patient "
                  "(-300).",
@@ -256,6 +258,9 @@ void analyzeNow(Scenario& s)
     }
     st.lastAction = "Analyze";
     st.cprSinceAnalysis = false;
+    // The metronome keeps time for CPR, which the analysis interrupts.
+    stopMetronome(s);
+    s.protocol().analysisStarted(s);
     scorePress(s);
     updateVitalSigns(s);
     ++st.analyzeCount;
@@ -342,8 +347,7 @@ void adviseNoShock(Scenario& s)
     setScreen(s, Screen::NoShockAdvised);
     prompt(s, "noshockA.wav");
     setAnalyzeLed(s, false);
-    device(s).timers.CHECKFORPULSETimer.restart(3000);
-    setStep(device(s).timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
+    s.protocol().noShockAdvised(s);
     st.shockAdvised = false;
     ++st.analysesCompleted;
     st.shocksInSeries = 0;
@@ -374,6 +378,17 @@ void changeRhythmOfKind4(Scenario& s)
 }
 
 } // namespace
+
+void stackedNoShockAdvised(Scenario& s)
+{
+    device(s).timers.CHECKFORPULSETimer.restart(3000);
+    setStep(device(s).timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
+}
+
+bool hypothermicLimitReached(Scenario& s)
+{
+    return s.state.scenarioKind == KindHypothermic && s.state.shockCount == s.number(s.options.OptHypoShocks);
+}
 
 void ENDAnalyzeTimerTimer(Scenario& s)
 {

@@ -5,7 +5,8 @@
 #include "engine/scenario.h"
 
 // The trainer AED's timers, X(name, interval, place): power-on, the analysis, the shock and the
-// prompt chains.
+// prompt chains. The last two are the single-shock protocol's: "START CPR" 2 s after "SHOCK
+// DELIVERED" or 3 s after "NO SHOCK ADVISED", and the next analysis 2 s after "STOP CPR".
 #define DEFIB_DEVICE_TIMERS(X)                                                                                         \
     X(POWERTIMER2, 150, 2)                                                                                             \
     X(POWERTimer, 2000, 3)                                                                                             \
@@ -26,7 +27,9 @@
     X(IFNOPULSETimer, 3000, 27)                                                                                        \
     X(STARTCPRTimer, 2000, 28)                                                                                         \
     X(AEDCountDownTIMER, 1000, 29)                                                                                     \
-    X(PUSHANALYZEafterCPRTIMER, 2000, 30)
+    X(PUSHANALYZEafterCPRTIMER, 2000, 30)                                                                              \
+    X(STARTCPRSingleTimer, 2000, 31)                                                                                   \
+    X(STOPCPRTimer, 2000, 32)
 
 namespace defib {
 
@@ -97,6 +100,21 @@ void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const
 
 // Shock.
 void SHOCKButtonClick(Scenario& s);
+
+// A hypothermic patient has had every shock OptHypoShocks allows: an analysis is refused.
+bool hypothermicLimitReached(Scenario& s);
+
+// The stacked-shock protocol's prompt chain: "CHECK FOR PULSE" 3 s after "NO SHOCK ADVISED"; after
+// a shock the next analysis at once (Auto Analyze), "PUSH ANALYZE" or, after the third of a
+// series, "CHECK FOR PULSE"; at the end of the countdown the next analysis or the pulse check.
+void stackedNoShockAdvised(Scenario& s);
+void stackedShockCounted(Scenario& s);
+void stackedCountdownEnded(Scenario& s);
+
+// The two protocols the trainer follows.
+std::unique_ptr<Protocol> makeStackedProtocol();
+std::unique_ptr<Protocol> makeSingleShockProtocol();
+void bindSingleShockTimers(Scenario& s);
 
 // Troubleshooting.
 void TroubleElectrodeMenuItemClick(Scenario& s);

@@ -25,6 +25,9 @@ enum class Screen : std::uint8_t {
     IfNoPulse,
     StartCpr,
     ReplaceBattery,
+    // The single-shock protocol's prompts around its CPR period.
+    ShockDelivered,
+    StopCpr,
 };
 
 const char* screenText(Screen screen);
@@ -61,6 +64,9 @@ enum class IfNoPulseStep : int {
     RepeatAfterCountdown = 2003,
 };
 enum class PushAnalyzeAfterCprStep : int { First = 2000, Repeat = 2001 };
+// After the single-shock protocol's "STOP CPR", every 2 s: first the analysis (or a spoken "PUSH
+// ANALYZE"), then "STOP CPR" and "PUSH ANALYZE" by turns, silently, until Analyze is pressed.
+enum class AfterStopCprStep : int { First, StopCpr, PushAnalyze };
 
 // Where the steps of the chains stand. Like the intervals that go with them, they are kept from
 // one scenario to the next; every chain sets its step before it runs.
@@ -72,6 +78,7 @@ struct ChainSteps {
     FlashingLed flashing = FlashingLed::Analyze;
     IfNoPulseStep ifNoPulse = IfNoPulseStep::FirstAfterVerdict;
     PushAnalyzeAfterCprStep pushAnalyzeAfterCpr = PushAnalyzeAfterCprStep::First;
+    AfterStopCprStep afterStopCpr = AfterStopCprStep::First;
 };
 
 // One electrode pad.

@@ -127,6 +127,10 @@ const char* screenText(Screen screen)
         return "IF NO PULSE";
     case Screen::StartCpr:
         return "START CPR";
+    case Screen::ShockDelivered:
+        return "SHOCK DELIVERED";
+    case Screen::StopCpr:
+        return "STOP CPR";
     case Screen::ReplaceBattery:
         return "REPLACE BATTERY";
     }

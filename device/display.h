@@ -34,9 +34,6 @@ void setShockLed(Scenario& s, bool lit);
 inline constexpr const char* missingAudioText
     = "Cannot locate audio file. Be sure .WAV audio files are in the same folder as the Defibrio program file. "
       "Click OK to disable audio (see Program Options).";
-inline constexpr const char* soundOutputFailedText
-    = "No sound output can play the trainer's voice prompts. Audio is off until Defibrio is started again: "
-      "the caption line under the trainer shows what it says.";
 inline constexpr const char* chargingCaption = "Charging - wait";
 
 } // namespace defib

@@ -96,7 +96,7 @@ void STARTCPRTimerTimer(Scenario& s)
     // may start CPR before the prompt, which ends the series early; the period is then still the
     // one after a series, never a leftover of an earlier countdown (which would end it within a
     // second).
-    s.state.cprCountdownSecs = cprPeriodAfterAnalysis(s);
+    s.state.cprCountdownSecs = s.protocol().cprPeriodSeconds(s);
     s.ui.AEDDISPLAY0.left = displayLeft;
 }
 
@@ -120,17 +120,23 @@ void AEDCountDownTIMERTimer(Scenario& s)
         setDisplay0(s, "");
         t.STARTCPRTimer.stop();
         t.IFNOPULSETimer.stop();
-        if (!twoButtonModel(s) && !s.option(s.options.OPTAUTOANALYZE)) {
-            // "CHECK FOR PULSE" after its current interval, then "IF NO PULSE" and "PUSH ANALYZE"
-            // every 2 s until Analyze is pressed.
-            setStep(t.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterCountdown);
-            t.CHECKFORPULSETimer.start();
-        } else {
-            analyzeNow(s);
-        }
+        s.protocol().countdownEnded(s);
     }
     // Pause keeps the seconds left here while it holds the countdown.
     t.AEDCountDownTIMER.tag = 0;
+}
+
+void stackedCountdownEnded(Scenario& s)
+{
+    DeviceTimers& t = device(s).timers;
+    if (!twoButtonModel(s) && !s.option(s.options.OPTAUTOANALYZE)) {
+        // "CHECK FOR PULSE" after its current interval, then "IF NO PULSE" and "PUSH ANALYZE"
+        // every 2 s until Analyze is pressed.
+        setStep(t.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterCountdown);
+        t.CHECKFORPULSETimer.start();
+    } else {
+        analyzeNow(s);
+    }
 }
 
 void PUSHANALYZEafterCPRTIMERTimer(Scenario& s)

@@ -239,6 +239,13 @@ void SHOCKTimerTimer(Scenario& s)
     s.ui.NumShockLabel.setText("#" + std::to_string(st.shockCount));
     t.SHOCKTimer.stop();
     convertRhythm(s);
+    s.protocol().shockCounted(s);
+}
+
+void stackedShockCounted(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    DeviceTimers& t = device(s).timers;
     // Up to three stacked shocks, then the pulse check.
     if (st.shocksInSeries != 3) {
         if (s.option(s.options.OPTAUTOANALYZE)) {

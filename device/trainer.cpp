@@ -8,6 +8,7 @@
 #include "engine/scenarioclock.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"
+#include "patient/cprperiod.h"
 #include "patient/evaluation.h"
 #include "patient/patient.h"
 #include "patient/rules.h"
@@ -64,6 +65,9 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     Scenario& s = scenario_;
     s.patient = std::make_unique<Patient>(s);
     s.device = std::make_unique<Device>(s);
+    s.stackedProtocol = makeStackedProtocol();
+    s.singleShockProtocol = makeSingleShockProtocol();
+    s.chooseProtocol();
     bindEngineTimers(s);
     bindVitalsTimers(s);
     bindAbcsTimers(s);
@@ -73,6 +77,9 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     bindShockTimers(s);
     bindPromptTimers(s);
     bindTroubleTimers(s);
+    bindSingleShockTimers(s);
+    // The CPR hands are followed whichever handler or timer put them on the chest or lifted them.
+    s.scheduler.afterFire = [&s] { followCprHands(s); };
     registerEngineHandlers(s, handlers_);
     registerPagesHandlers(s, handlers_);
     registerPatientHandlers(s, handlers_);
@@ -110,6 +117,7 @@ bool Trainer::run(const std::string& name)
     auto found = handlers_.find(name);
     if (found != handlers_.end()) {
         found->second();
+        followCprHands(scenario_);
         return true;
     }
     const std::string suffix = "Timer";
@@ -117,6 +125,7 @@ bool Trainer::run(const std::string& name)
         if (Timer* timer = scenario_.findTimer(name.substr(0, name.size() - suffix.size()))) {
             if (timer->onTimer)
                 timer->onTimer();
+            followCprHands(scenario_);
             return true;
         }
     }

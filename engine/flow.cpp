@@ -227,6 +227,7 @@ void startScenario(Scenario& s)
 {
     s.phase = ScenarioPhase::Running;
     s.state.resetForStart();
+    s.chooseProtocol();
     s.scoreLog.clear();
     s.caption.clear();
     // The summary that ended a test kept its heading; the next scenario is headed by its own mode.

@@ -60,19 +60,65 @@ static u8 beforeFirstAnalysis(Scenario& s)
     return StepClearBeforeAnalysis;
 }
 
-// After the first analysis the guidance follows the device: an advised shock first, then the
-// protocol after the shock series or the verdict, and once the pulse is back the aftercare.
-static u8 afterFirstAnalysis(Scenario& s)
+// An advised shock first: charging with auto analysis, the Clear before it, the shock itself;
+// motion under the hands of the rescuer stops the analysis. True when one of them decides.
+static bool shockOrMotionStep(Scenario& s, u8& step)
+{
+    const ScenarioState& st = s.state;
+    if (s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepClearBeforeShock && s.device->charging())
+        step = StepClearBeforeShock;
+    else if (st.lastAction == "Clear" && st.aedPowerOn && st.shockAdvised && st.pendingTrouble == TroubleNone)
+        step = StepShock;
+    else if (st.lastAction == "Analyze" && st.shockAdvised)
+        step = StepClearBeforeShock;
+    else if (s.device->reportsMotion() && (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
+        step = StepClearBeforeAnalysis;
+    else if (st.shockAdvised)
+        step = StepClearBeforeShock;
+    else
+        return false;
+    return true;
+}
+
+static bool voiceMissing(Scenario& s)
+{
+    return s.option(s.options.OptVoice) && s.state.voiceReportCount < 2;
+}
+
+// The circulation has returned: the pulse, the breathing rate, ventilation when it is too slow,
+// the blood pressure and the reports.
+static u8 aftercareStep(Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    if (!st.pulseCheckedAfterShock)
+        return StepPulse;
+    if (!st.breathingRateChecked)
+        return StepBreathingRate;
+    if (st.breathingRate <= 3 && !st.ventilatedAfterRosc)
+        return StepVentilation;
+    if (s.option(s.options.OPTBPCHECK) && !st.bpChecked)
+        return StepBloodPressure;
+    if (voiceMissing(s))
+        return StepVoice;
+    return StepEndScenario;
+}
+
+static bool hypothermicLimitReached(Scenario& s)
+{
+    return s.state.scenarioKind == KindHypothermic && s.state.shockCount == s.number(s.options.OptHypoShocks);
+}
+
+// A non-shockable scenario whose last analysis has been made ends with CPR and the reports.
+static bool noShockProtocolDone(const ScenarioState& st)
+{
+    return st.analyzeStarted && st.shocksToConvert == 0;
+}
+
+u8 stackedStepAfterAnalysis(Scenario& s)
 {
     const ScenarioState& st = s.state;
     const bool voice = s.option(s.options.OptVoice);
-    const bool voiceMissing = voice && st.voiceReportCount < 2;
-    if (u8 step; troubleStep(st, step))
-        return step;
-    if (st.nextStep == StepPower)
-        return StepPower;
-
-    if (st.scenarioKind == KindHypothermic && st.shockCount == s.number(s.options.OptHypoShocks)) {
+    if (hypothermicLimitReached(s)) {
         if (st.lastAction == "Shock" || st.lastAction == "Analyze")
             return StepPulse;
         if (st.lastAction == "Pulse" && st.previousAction != "CPR")
@@ -81,41 +127,16 @@ static u8 afterFirstAnalysis(Scenario& s)
             return StepVoice;
         if (!s.ui.CPRHAND2.visible)
             return StepCpr;
-        if (st.lastAction != "Voice" && voiceMissing)
+        if (st.lastAction != "Voice" && voiceMissing(s))
             return StepVoice;
         return StepEndScenario;
     }
+    if (u8 step; shockOrMotionStep(s, step))
+        return step;
+    if (st.rhythmState == RhythmRestored)
+        return aftercareStep(s);
 
-    if (s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepClearBeforeShock && s.device->charging())
-        return StepClearBeforeShock;
-    if (st.lastAction == "Clear" && st.aedPowerOn && st.shockAdvised && st.pendingTrouble == TroubleNone)
-        return StepShock;
-    if (st.lastAction == "Analyze" && st.shockAdvised)
-        return StepClearBeforeShock;
-
-    if (s.device->reportsMotion() && (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
-        return StepClearBeforeAnalysis;
-
-    if (st.shockAdvised)
-        return StepClearBeforeShock;
-
-    if (st.rhythmState == RhythmRestored) {
-        if (!st.pulseCheckedAfterShock)
-            return StepPulse;
-        if (!st.breathingRateChecked)
-            return StepBreathingRate;
-        if (st.breathingRate <= 3 && !st.ventilatedAfterRosc)
-            return StepVentilation;
-        if (s.option(s.options.OPTBPCHECK) && !st.bpChecked)
-            return StepBloodPressure;
-        if (voiceMissing)
-            return StepVoice;
-        return StepEndScenario;
-    }
-
-    // A non-shockable scenario whose last analysis has been made ends with CPR and the reports.
-    const bool protocolDone = st.analyzeStarted && st.shocksToConvert == 0;
-
+    const bool protocolDone = noShockProtocolDone(st);
     if (st.lastAction == "Shock") {
         if (st.shocksInSeries >= 3)
             return s.option(s.options.OptPulseAfter3rdShock) ? StepPulse : StepCpr;
@@ -127,16 +148,64 @@ static u8 afterFirstAnalysis(Scenario& s)
         return StepCpr;
     if (st.lastAction == "CPR") {
         if (protocolDone)
-            return voiceMissing ? StepVoice : StepEndScenario;
+            return voiceMissing(s) ? StepVoice : StepEndScenario;
         if (s.option(s.options.OptPulseAfterCPR))
             return StepPulse;
         return StepClearBeforeAnalysis;
     }
     if (protocolDone && st.cprSinceAnalysis)
-        return voiceMissing ? StepVoice : StepEndScenario;
+        return voiceMissing(s) ? StepVoice : StepEndScenario;
     if (st.lastAction == "Clear" && st.patientCleared)
         return StepAnalyze;
     return st.patientCleared ? StepAnalyze : StepClearBeforeAnalysis;
+}
+
+u8 singleShockStepAfterAnalysis(Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    const bool handsOn = s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible;
+    // Every shock a hypothermic patient may have has been given: CPR goes on, with the reports.
+    if (hypothermicLimitReached(s)) {
+        if (!handsOn)
+            return StepCpr;
+        if (st.lastAction != "Voice" && voiceMissing(s))
+            return StepVoice;
+        return StepEndScenario;
+    }
+    if (u8 step; shockOrMotionStep(s, step))
+        return step;
+
+    // A shock, or a verdict of no shock on a patient still without circulation, is followed by
+    // CPR at once and kept up until "STOP CPR".
+    const bool protocolDone = noShockProtocolDone(st);
+    const bool periodOpen = st.cprPeriod == PeriodAnnounced || st.cprPeriod == PeriodRunning;
+    if (st.lastAction == "Shock" || (periodOpen && st.cprPeriodScored)) {
+        if (!handsOn)
+            return StepCpr;
+        if (protocolDone)
+            return voiceMissing(s) ? StepVoice : StepEndScenario;
+        return StepKeepCpr;
+    }
+    // "STOP CPR": clear the patient for the next analysis, which alone can tell whether the shock
+    // worked.
+    const bool analysisDue = st.cprPeriod == PeriodOver && st.cprPeriodScored;
+    if (st.rhythmState == RhythmRestored && !analysisDue)
+        return aftercareStep(s);
+    if (protocolDone && st.cprSinceAnalysis)
+        return voiceMissing(s) ? StepVoice : StepEndScenario;
+    return st.patientCleared ? StepAnalyze : StepClearBeforeAnalysis;
+}
+
+// After the first analysis the guidance follows the device: a trouble first, then what the
+// protocol asks for after the verdict or the shock, and once the pulse is back the aftercare.
+static u8 afterFirstAnalysis(Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    if (u8 step; troubleStep(st, step))
+        return step;
+    if (st.nextStep == StepPower)
+        return StepPower;
+    return s.protocol().nextStepAfterAnalysis(s);
 }
 
 u8 selectNextStep(Scenario& s)

@@ -38,7 +38,7 @@ void recordAction(Scenario& s)
         addScore(s, -50, adviceUsedText);
         showScore(s);
     }
-    if (st.analyzeCount > 0 && st.elapsedSeconds > 600) {
+    if (st.analyzeCount > 0 && st.elapsedSeconds > s.protocol().timeLimitAfterFirstAnalysis(s)) {
         timeOut(s, tooLongToTreat);
         return;
     }

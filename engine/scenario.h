@@ -9,6 +9,7 @@
 #include "engine/controls.h"
 #include "engine/devicepart.h"
 #include "engine/patientpart.h"
+#include "engine/protocol.h"
 #include "engine/state.h"
 #include "engine/timerlist.h"
 #include "engine/timers.h"
@@ -27,6 +28,10 @@ struct ScoreChange {
     int points = 0;
     std::string reason;
 };
+
+inline constexpr const char* soundOutputFailedText
+    = "No sound output can play the trainer's voice prompts. Audio is off until Defibrio is started again: "
+      "the caption line under the trainer shows what it says.";
 
 // Where the program stands with its scenario: none started yet; one running, from its start
 // (before the start click too) until it is evaluated; or one ended, its record written, from the
@@ -59,6 +64,16 @@ public:
     // The patient and the trainer AED, set by the trainer that puts the core together.
     std::unique_ptr<PatientPart> patient;
     std::unique_ptr<DevicePart> device;
+    // The two protocols, set by the trainer, and the one the scenario follows: chosen by
+    // OptSingleShock when the scenario starts, so that a scenario keeps its protocol to the end.
+    std::unique_ptr<Protocol> stackedProtocol;
+    std::unique_ptr<Protocol> singleShockProtocol;
+    const Protocol* activeProtocol = nullptr;
+    const Protocol& protocol() const { return *activeProtocol; }
+    void chooseProtocol()
+    {
+        activeProtocol = option(options.OptSingleShock) ? singleShockProtocol.get() : stackedProtocol.get();
+    }
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as
     // "TForm2.SCOREEDIT"; the summary's list is also "Errors". Option controls are found too.
@@ -72,6 +87,8 @@ public:
     std::function<void()> autoAbcs;
     // Told the file name of every prompt the device plays, whether or not audio is on.
     std::function<void(const std::string&)> promptObserver;
+    // Told when the CPR metronome starts (true) and stops; its clicks are not told one by one.
+    std::function<void(bool)> metronomeObserver;
     // Where the mouse let go of a dragged pad, in window coordinates (set before a drop handler).
     int dropX = 0;
     int dropY = 0;
@@ -84,6 +101,8 @@ public:
     // Set when the sound output cannot play at all: the rest of the run goes on as with audio off,
     // while the Audio option itself (and so the option files) stays as the user left it.
     bool soundOutputFailed = false;
+    // Set when the metronome's click could not be played: said once, and no click after it.
+    bool metronomeClickFailed = false;
     // The scores of the test scenarios so far, added up for the summary that ends the test.
     int examTotal = 0;
     // Audio is on: the option is checked and the sound output has not failed.

@@ -50,6 +50,7 @@ constexpr StepTexts stepTexts[] = {
     {"Press ANALYZE.", "Analyze"},
     {"Press SHOCK.", "Shock"},
     {"Select the END SCENARIO button.", "End Scenario"},
+    {"Keep up CPR until the trainer says STOP CPR.", "Keep up CPR"},
 };
 } // namespace
 

@@ -11,6 +11,11 @@ using i32 = std::int32_t;
 
 // Everything a scenario knows: X(type, name, start value). The program flow resets every field
 // to its start value when a scenario starts, except the registration, the draw and the exam count.
+// The last fields follow the single-shock protocol's CPR period: its phase (CprPeriodPhase),
+// whether a shock asked for it, whether its rules are scored (not after a "NO SHOCK ADVISED" on a
+// patient whose circulation has returned), whether CPR was started in it, whether stopping early
+// was charged, and how many periods came before the scenario's last required analysis; and the
+// CPR hands as last seen, so that their going on and coming off is noticed once.
 #define DEFIB_STATE_FIELDS(X)                                                                                          \
     X(std::string, lastAction, "")                                                                                     \
     X(std::string, previousAction, "")                                                                                 \
@@ -76,7 +81,14 @@ using i32 = std::int32_t;
     X(std::string, userIdNumber, "")                                                                                   \
     X(std::string, registrationDate, "")                                                                               \
     X(bool, practiceMode, true)                                                                                        \
-    X(u8, examScenarioNumber, 0)
+    X(u8, examScenarioNumber, 0)                                                                                       \
+    X(u8, cprPeriod, 0)                                                                                                \
+    X(bool, cprPeriodAfterShock, false)                                                                                \
+    X(bool, cprPeriodScored, false)                                                                                    \
+    X(bool, cprStartedInPeriod, false)                                                                                 \
+    X(bool, earlyStopCharged, false)                                                                                   \
+    X(u8, cprPeriodsBeforeLastAnalysis, 0)                                                                             \
+    X(bool, cprHandsOn, false)
 
 // Values of nextStep, the next correct step that Advice shows.
 enum Step : u8 {
@@ -101,7 +113,13 @@ enum Step : u8 {
     StepAnalyze = 18,
     StepShock = 19,
     StepEndScenario = 20,
+    // The single-shock protocol's CPR period runs and the hands are on the chest.
+    StepKeepCpr = 21,
 };
+
+// Where the single-shock protocol's CPR period stands: asked for by a shock or a "NO SHOCK
+// ADVISED", counted down from "START CPR", ended by "STOP CPR"; an analysis closes it.
+enum CprPeriodPhase : u8 { PeriodNone = 0, PeriodAnnounced = 1, PeriodRunning = 2, PeriodOver = 3 };
 
 // Scenario kinds of the draw.
 enum Kind : u8 { KindAdult = 0, KindChild = 1, KindUnderageChild = 2, KindHypothermic = 3, KindMoreShocks = 4 };

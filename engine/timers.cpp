@@ -41,6 +41,8 @@ void Timer::setEnabled(bool enabled)
     if (enabled_)
         arm();
     scheduler_.changed();
+    if (onEnabledChanged)
+        onEnabledChanged(enabled_);
 }
 
 void Timer::setInterval(int interval)
@@ -92,6 +94,8 @@ void TimerScheduler::fire(Timer& timer, Millis now)
         timer.due_ += interval * ((now - timer.due_) / interval + 1);
     if (timer.onTimer)
         timer.onTimer();
+    if (afterFire)
+        afterFire();
     changed();
 }
 

@@ -57,6 +57,8 @@ public:
     // The tag the timer had before Pause marked it, for the timers whose tag counts something.
     int tagBeforePause = 0;
     std::function<void()> onTimer;
+    // Told whenever the timer starts or stops, whoever starts or stops it (a handler, Pause, the end).
+    std::function<void(bool)> onEnabledChanged;
 
 private:
     friend class TimerScheduler;
@@ -99,6 +101,8 @@ public:
     std::function<void()> onScheduleChanged;
     // Asked before a stopped timer starts; a false answer leaves it stopped.
     std::function<bool(const Timer&)> mayStart;
+    // Called after every timer's handler, for what follows the state whichever handler changed it.
+    std::function<void()> afterFire;
 
 private:
     friend class Timer;

@@ -22,6 +22,9 @@ public:
     // Starts the file without waiting for its end; false when it cannot be played.
     virtual bool play(const std::string& path) = 0;
     virtual void stop() = 0;
+    // The metronome's tick, which sounds over the prompts rather than cutting them off; false when
+    // it cannot be played. An output with one voice plays it as a prompt.
+    virtual bool playBeat(const std::string& path) { return play(path); }
     // After a play that failed: true when the sound output itself cannot play (no sound device,
     // the sound server refuses), false when only the file is missing or damaged.
     virtual bool outputFailed() const { return false; }

@@ -7,6 +7,8 @@
 #include "engine/recorder.h"
 #include "engine/score.h"
 #include "options/textfile.h"
+#include "patient/cprperiod.h"
+#include "patient/metronome.h"
 #include "patient/patient.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
@@ -92,7 +94,7 @@ int cprPeriodAfterAnalysis(const Scenario& s)
     return seconds(s, o.OptCPR4Length);
 }
 
-int requiredCprSeconds(const Scenario& s)
+int stackedRequiredCprSeconds(const Scenario& s)
 {
     const ScenarioState& st = s.state;
     if (st.analyzeCount == 0)
@@ -100,6 +102,19 @@ int requiredCprSeconds(const Scenario& s)
     if ((afterNoShockAdvised(st) && st.analysesCompleted >= 1) || st.shocksInSeries == 3)
         return cprPeriodAfterAnalysis(s);
     return -1;
+}
+
+int singleShockCprSeconds(const Scenario& s)
+{
+    return seconds(s, s.options.OptCPRSingleLength);
+}
+
+int singleShockRequiredCprSeconds(const Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    if (st.analyzeCount == 0)
+        return seconds(s, s.options.OptCPR1Length);
+    return st.cprPeriod == PeriodNone ? -1 : singleShockCprSeconds(s);
 }
 
 static std::string trimmed(const std::string& text)
@@ -145,13 +160,14 @@ void StartCPRMenuItemClick(Scenario& s)
     // CPR already under way is not a new CPR period.
     if (cprRunning(s))
         return;
-    if (st.pulseRate != 0 || st.rhythmState == RhythmRestored) {
+    if ((st.pulseRate != 0 || st.rhythmState == RhythmRestored)
+        && s.protocol().applies(ProtocolRule::NoCprWithPulse, s)) {
         penalize(s, 200, "Do not start CPR on a patient with a pulse (-200).",
                  "Started CPR on a patient with a pulse (-200).");
         return;
     }
     const bool askTime = s.option(s.options.OPTCPRTIME);
-    const int required = requiredCprSeconds(s);
+    const int required = s.protocol().requiredCprSeconds(s);
     std::string answer;
     if (askTime) {
         if (!s.platform.dialogs.ask(cprTimeQuestion, answer)) {
@@ -191,7 +207,11 @@ void StartCPRMenuItemClick(Scenario& s)
 
 void bindCprTimers(Scenario& s)
 {
-    patient(s).timers.CPRTimer.onTimer = [&s] { CPRTimerTimer(s); };
+    PatientTimers& t = patient(s).timers;
+    t.CPRTimer.onTimer = [&s] { CPRTimerTimer(s); };
+    t.CPRLATETimer.onTimer = [&s] { CPRLATETimerTimer(s); };
+    t.METRONOMETimer.onTimer = [&s] { METRONOMETimerTimer(s); };
+    t.METRONOMETimer.onEnabledChanged = [&s](bool on) { metronomeSwitched(s, on); };
 }
 
 void registerCprHandlers(Scenario& s, Handlers& h)

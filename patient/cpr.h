@@ -25,7 +25,11 @@ void CPRTimerTimer(Scenario& s);
 // The CPR period that follows the analyses so far: the second or third period after a "NO SHOCK
 // ADVISED", else the one after a shock series. The device counts it down from "START CPR".
 int cprPeriodAfterAnalysis(const Scenario& s);
-int requiredCprSeconds(const Scenario& s);
+int stackedRequiredCprSeconds(const Scenario& s);
+// The single-shock protocol's period after each shock and each "NO SHOCK ADVISED"; the CPR count
+// dialog asks for it while the period is asked for, runs or has just ended.
+int singleShockCprSeconds(const Scenario& s);
+int singleShockRequiredCprSeconds(const Scenario& s);
 
 inline constexpr const char* cprTimeQuestion = "How many seconds of CPR?";
 // How far the hands press down at each compression, in pixels.

@@ -1,5 +1,7 @@
 #include "patient/evaluation.h"
 
+#include <algorithm>
+
 #include "engine/flow.h"
 #include "engine/locking.h"
 #include "engine/nextstep.h"
@@ -8,6 +10,25 @@
 #include "options/scoreboard.h"
 
 namespace defib {
+
+int stackedAnalysesRequired(const ScenarioState& st)
+{
+    if (st.shocksToConvert == 0)
+        return st.scenarioKind == KindUnderageChild ? 0 : 3;
+    if (st.shocksToConvert == 3)
+        return 3;
+    return st.shocksToConvert + 1;
+}
+
+int singleShockAnalysesRequired(const Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    if (st.scenarioKind == KindHypothermic)
+        return std::min<int>(st.shocksToConvert, s.number(s.options.OptHypoShocks));
+    if (st.shocksToConvert == 0)
+        return st.scenarioKind == KindUnderageChild ? 0 : 3;
+    return st.shocksToConvert + 1;
+}
 
 std::string elapsedText(i32 seconds)
 {
@@ -47,16 +68,9 @@ void finalPenalty(Scenario& s, const char* panelText, const char* summaryText, i
     showScore(s);
 }
 
-// Enough analyses for the scenario's protocol: a rhythm that needs no shock is analysed three
-// times (a child under the limit gets none), three shocks need three analyses, any other count one
-// analysis more than shocks.
-bool enoughAnalyses(const ScenarioState& st)
+bool enoughAnalyses(const Scenario& s)
 {
-    if (st.shocksToConvert == 0)
-        return st.scenarioKind == KindUnderageChild || st.analyzeCount >= 3;
-    if (st.shocksToConvert == 3)
-        return st.analyzeCount >= 3;
-    return st.analyzeCount >= st.shocksToConvert + 1;
+    return s.state.analyzeCount >= s.protocol().analysesRequired(s);
 }
 
 bool childCareIncomplete(Scenario& s)
@@ -85,7 +99,7 @@ void applyFinalPenalties(Scenario& s)
 
     bool incomplete = false;
     if (!fatal) {
-        const bool complete = (timedOut || st.shockCount >= st.shocksToConvert) && enoughAnalyses(st);
+        const bool complete = (timedOut || st.shockCount >= st.shocksToConvert) && enoughAnalyses(s);
         if (!complete) {
             incomplete = true;
             finalPenalty(s, "   Did not complete required steps (-300). ",

@@ -4,7 +4,8 @@
 #include "engine/scenario.h"
 
 // The patient's timers, X(name, interval, place): the ABCs' animations, the pulse and blood
-// pressure checks, and CPR.
+// pressure checks, and CPR; the check that CPR started within 10 s of the single-shock protocol's
+// "START CPR", and the CPR metronome.
 #define DEFIB_PATIENT_TIMERS(X)                                                                                        \
     X(ResponsivenessTimer, 500, 4)                                                                                     \
     X(Shaketimer, 500, 5)                                                                                              \
@@ -14,7 +15,9 @@
     X(HIDEBVMTimer, 500, 9)                                                                                            \
     X(PULSETIMER, 2000, 10)                                                                                            \
     X(BPTIMER, 1000, 11)                                                                                               \
-    X(CPRTimer, 300, 12)
+    X(CPRTimer, 300, 12)                                                                                               \
+    X(CPRLATETimer, 10000, 33)                                                                                         \
+    X(METRONOMETimer, 545, 34)
 
 namespace defib {
 

@@ -5,10 +5,15 @@
 
 namespace defib {
 
+static bool applies(const Scenario& s, ProtocolRule rule)
+{
+    return s.protocol().applies(rule, s);
+}
+
 void checkAnalyzeAfterShock(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (st.analyzeCount != 0 && st.previousAction == "Shock"
+    if (applies(s, ProtocolRule::AnalyzeAfterShock) && st.analyzeCount != 0 && st.previousAction == "Shock"
         && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepAnalyze))
         penalize(s, 100, "Forgot to analyze after shocking (-100).", "Did not analyze after shock (-100).");
 }
@@ -31,13 +36,15 @@ static bool wasAnalysis(Scenario& s, const std::string& action)
 void checkPulseChecks(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (st.nextStep == StepPulse && wasAnalysis(s, st.previousAction) && !st.shockAdvised)
+    if (applies(s, ProtocolRule::PulseAfterNoShock) && st.nextStep == StepPulse && wasAnalysis(s, st.previousAction)
+        && !st.shockAdvised)
         penalize(s, 50, "Forgot to check pulse after No Shock Advised (-50).",
                  "Did not check pulse after No Shock Advised (-50).");
-    else if (s.option(s.options.OptPulseAfterCPR) && st.nextStep == StepPulse
+    else if (applies(s, ProtocolRule::PulseAfterCpr) && s.option(s.options.OptPulseAfterCPR) && st.nextStep == StepPulse
              && (st.previousAction == "CPR" || st.actionBeforePrevious == "CPR"))
         penalize(s, 50, "Forgot to check pulse after CPR (-50).", "Did not check pulse after CPR (-50).");
-    else if (s.option(s.options.OptPulseAfter3rdShock) && st.previousAction == "Shock" && st.shocksInSeries == 3)
+    else if (applies(s, ProtocolRule::PulseAfterSeries) && s.option(s.options.OptPulseAfter3rdShock)
+             && st.previousAction == "Shock" && st.shocksInSeries == 3)
         penalize(s, 50, "Forgot to check pulse after 3 stacked shocks (-50).",
                  "Did not check pulse after 3 stacked shocks.");
     showScore(s);
@@ -46,6 +53,8 @@ void checkPulseChecks(Scenario& s)
 void checkCprAfterPulse(Scenario& s)
 {
     ScenarioState& st = s.state;
+    if (!applies(s, ProtocolRule::CprAfterPulse))
+        return;
     const bool made = st.lastAction == "Pulse" || st.lastAction == "CPR";
     if (st.nextStep == StepCpr && st.previousAction == "Pulse" && st.pulseRate == 0
         && (st.actionBeforePrevious == "Analyze" || st.actionBeforePrevious == "Shock")
@@ -64,7 +73,8 @@ void checkCprAfterPulse(Scenario& s)
 void checkAnalyzeAfterCpr(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (st.actionBeforePrevious == "CPR" && st.previousAction == "Pulse" && st.lastAction != "Analyze")
+    if (applies(s, ProtocolRule::AnalyzeAfterCpr) && st.actionBeforePrevious == "CPR" && st.previousAction == "Pulse"
+        && st.lastAction != "Analyze")
         penalize(s, 100, "Did not analyze after CPR sequence (-100).", "Did not analyze after CPR sequence (-100).");
 }
 
@@ -89,10 +99,9 @@ bool scenarioComplete(Scenario& s)
     }
     if (st.shocksToConvert == 0)
         return st.analyzeCount > 2 && st.analyzeStarted && st.cprSinceAnalysis && voiceDone;
-    const int analysesNeeded = st.shocksToConvert == 3 ? 3 : st.shocksToConvert + 1;
-    return st.shockCount == st.shocksToConvert && st.analyzeCount >= analysesNeeded && st.breathingRateChecked
-        && (!s.option(s.options.OPTBPCHECK) || st.bpChecked) && breathingHandled(st) && voiceDone
-        && (st.scenarioKind != KindMoreShocks || st.pulseCheckedAfterShock);
+    return st.shockCount == st.shocksToConvert && st.analyzeCount >= s.protocol().analysesRequired(s)
+        && st.breathingRateChecked && (!s.option(s.options.OPTBPCHECK) || st.bpChecked) && breathingHandled(st)
+        && voiceDone && (st.scenarioKind != KindMoreShocks || st.pulseCheckedAfterShock);
 }
 
 void checkScenarioOver(Scenario& s)

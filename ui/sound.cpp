@@ -93,6 +93,8 @@ EffectsPlayer::~EffectsPlayer()
 {
     if (sink_)
         sink_->stop();
+    if (beatSink_)
+        beatSink_->stop();
 }
 
 void EffectsPlayer::prepare()
@@ -139,6 +141,53 @@ void EffectsPlayer::stop()
     if (sink_ && sink_->state() != QAudio::StoppedState)
         sink_->stop();
     buffer_.close();
+}
+
+bool EffectsPlayer::playBeat(const std::string& path)
+{
+    outputFailed_ = false;
+    const QString file = QString::fromStdString(path);
+    if (file != beatPath_) {
+        std::optional<Wave> wave = readWave(file);
+        if (!wave)
+            return false;
+        beat_ = std::move(*wave);
+        beatPath_ = file;
+    }
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        outputFailed_ = true;
+        return false;
+    }
+    if (beatSink_ && beatSink_->state() != QAudio::StoppedState)
+        beatSink_->stop();
+    beatBuffer_.close();
+    if (!beatSink_ || beatSink_->format() != beat_.format || beatSink_->error() != QAudio::NoError) {
+        beatSink_ = std::make_unique<QAudioSink>(device, beat_.format);
+        connect(beatSink_.get(), &QAudioSink::stateChanged, this, &EffectsPlayer::beatStateChanged);
+    }
+    beatBuffer_.setBuffer(&beat_.samples);
+    beatBuffer_.open(QIODevice::ReadOnly);
+    beatSink_->start(&beatBuffer_);
+    if (beatSink_->error() == QAudio::OpenError || beatSink_->error() == QAudio::FatalError) {
+        outputFailed_ = true;
+        beatSink_->stop();
+        beatBuffer_.close();
+        return false;
+    }
+    return true;
+}
+
+void EffectsPlayer::beatStateChanged(QAudio::State state)
+{
+    // Between two ticks the stream closes, as the prompts' does.
+    if (state == QAudio::IdleState)
+        QTimer::singleShot(0, this, [this] {
+            if (beatSink_ && beatSink_->state() == QAudio::IdleState) {
+                beatSink_->stop();
+                beatBuffer_.close();
+            }
+        });
 }
 
 void EffectsPlayer::stateChanged(QAudio::State state)

@@ -38,14 +38,22 @@ public:
     void prepare();
     bool play(const std::string& path) override;
     void stop() override;
+    // The metronome's tick on a stream of its own, so that a prompt goes on under it. The tick is
+    // read once and kept: it is a few kB and plays twice a second.
+    bool playBeat(const std::string& path) override;
     bool outputFailed() const override { return outputFailed_; }
 
 private:
     void stateChanged(QAudio::State state);
+    void beatStateChanged(QAudio::State state);
 
     std::unique_ptr<QAudioSink> sink_;
     QByteArray samples_;
     QBuffer buffer_;
+    std::unique_ptr<QAudioSink> beatSink_;
+    QString beatPath_;
+    Wave beat_;
+    QBuffer beatBuffer_;
     bool outputFailed_ = false;
 };
 

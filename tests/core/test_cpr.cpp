@@ -98,25 +98,25 @@ TEST(CprTime, ThePeriodFollowsTheProtocolPhase)
 {
     Timed sim("option OptCPR1Length 15\noption OptCPR2Length 45\noption OptCPR3Length 90\noption OptCPR4Length 120\n");
     Scenario& s = sim.s();
-    EXPECT_EQ(requiredCprSeconds(s), 15);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), 15);
     sim.run("set analyzeCount 1\nset rhythmState 2\nset analysesCompleted 1");
-    EXPECT_EQ(requiredCprSeconds(s), 45);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), 45);
     sim.run("set analysesCompleted 2");
-    EXPECT_EQ(requiredCprSeconds(s), 90);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), 90);
     // The kind that turns shockable keeps the no-shock periods.
     sim.run("set rhythmState 0\nset scenarioKind 4");
-    EXPECT_EQ(requiredCprSeconds(s), 90);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), 90);
     sim.run("set scenarioKind 0\nset shocksInSeries 3");
-    EXPECT_EQ(requiredCprSeconds(s), 120);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), 120);
     // Between the shocks of a series the protocol asks for no CPR period: any answer stands.
     sim.run("set shocksInSeries 1");
-    EXPECT_EQ(requiredCprSeconds(s), -1);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), -1);
     sim.answer("5");
     sim.run("do StartCPRMenuItemClick");
     EXPECT_EQ(sim.value("Errors"), q(""));
     // A length beyond the option's range (an edited file) reads as its end, 180 seconds.
     sim.run("option OptCPR1Length 300\nset analyzeCount 0");
-    EXPECT_EQ(requiredCprSeconds(s), 180);
+    EXPECT_EQ(s.protocol().requiredCprSeconds(s), 180);
 }
 
 TEST(CprTime, TheAnswerIsCheckedBeforeCprEndsTheShockSeries)

@@ -103,6 +103,8 @@ Runner::Runner(std::ostream& out, std::ostream& err, const std::string& programD
     for (const char* name : {"PowerLight", "AnalyzeLED", "ShockLED"})
         watch(s, name, leds_);
     s.promptObserver = [this](const std::string& file) { print("prompt", quoted(file)); };
+    // The metronome once as it starts and once as it stops, not at every click.
+    s.metronomeObserver = [this](bool on) { print("metronome", on ? "on" : "off"); };
     startProgram(s);
 }
 

@@ -1,0 +1,82 @@
+#include "patient/metronome.h"
+
+#include "patient/patient.h"
+
+namespace defib {
+
+int beatInterval(int beat)
+{
+    const int round = 6000;
+    const int clicks = 11;
+    const int k = beat % clicks;
+    return (k + 1) * round / clicks - k * round / clicks;
+}
+
+namespace {
+
+Timer& metronome(Scenario& s)
+{
+    return patient(s).timers.METRONOMETimer;
+}
+
+// One click, on the sound output's own voice for it. A click that cannot be played stops the
+// metronome: once said, the scenario goes on without it.
+void click(Scenario& s)
+{
+    if (!s.audioOn()) {
+        metronome(s).stop();
+        return;
+    }
+    SoundPlayer& sound = s.platform.sound;
+    if (sound.playBeat(s.options.promptPath(metronomeClick)))
+        return;
+    metronome(s).stop();
+    if (sound.outputFailed()) {
+        s.soundOutputFailed = true;
+        s.platform.dialogs.message(soundOutputFailedText, MessageKind::Warning);
+        return;
+    }
+    if (!s.metronomeClickFailed) {
+        s.metronomeClickFailed = true;
+        s.platform.dialogs.message(metronomeClickMissing, MessageKind::Warning);
+    }
+}
+
+} // namespace
+
+void startMetronome(Scenario& s)
+{
+    if (!s.option(s.options.OptMetronome) || !s.audioOn() || s.metronomeClickFailed || s.ui.Pause.checked
+        || s.phase != ScenarioPhase::Running || scenarioOver(s))
+        return;
+    Timer& timer = metronome(s);
+    if (timer.enabled())
+        return;
+    timer.tag = 0;
+    timer.setInterval(beatInterval(0));
+    timer.start();
+}
+
+void stopMetronome(Scenario& s)
+{
+    metronome(s).stop();
+}
+
+void metronomeSwitched(Scenario& s, bool on)
+{
+    if (s.metronomeObserver)
+        s.metronomeObserver(on);
+    // The first click comes with the hands; the timer gives the next ones.
+    if (on)
+        click(s);
+}
+
+void METRONOMETimerTimer(Scenario& s)
+{
+    Timer& timer = metronome(s);
+    timer.tag = (timer.tag + 1) % 11;
+    timer.setInterval(beatInterval(timer.tag));
+    click(s);
+}
+
+} // namespace defib
