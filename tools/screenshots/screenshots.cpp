@@ -1,6 +1,8 @@
 // defibrio-screenshots OUTDIR: plays a one-shock practice scenario in the real window on a
 // virtual clock and saves what a trainee sees: the main menu, the registration, the ABCs, the
-// trainer at "SHOCK ADVISED" with both pads on, and the summary.
+// trainer at "SHOCK ADVISED" with both pads on, and the summary. With --single-shock the scenario
+// follows the single-shock protocol and adds "SHOCK DELIVERED", CPR with the countdown after
+// "START CPR", and "STOP CPR".
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,7 +18,13 @@ using namespace defib::screenshots;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QString out = screenshots::outputFolder(argc, argv, "defibrio-screenshots");
+    // --single-shock before the folder plays the scenario in the single-shock protocol.
+    const bool singleShock = argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--single-shock");
+    if (singleShock) {
+        argv[1] = argv[2];
+        argc = 2;
+    }
+    const QString out = screenshots::outputFolder(argc, argv, "defibrio-screenshots [--single-shock]");
     if (out.isEmpty())
         return 2;
     QTemporaryDir programDirectory;
@@ -30,6 +38,7 @@ int main(int argc, char** argv)
     Scenario& s = window.scenario();
     s.options.setText(s.options.OptTroubleOdds, "0");
     s.options.setChecked(s.options.OPTOneShockScenario, true);
+    s.options.setChecked(s.options.OptSingleShock, singleShock);
     save(&window, out, QStringLiteral("01-main-menu"));
 
     window.run("MenuStartClick");
@@ -75,6 +84,17 @@ int main(int argc, char** argv)
     window.run("Clearbutton1Click");
     save(&window, out, QStringLiteral("09-push-to-shock"));
     window.run("SHOCKButtonClick");
+    if (singleShock) {
+        window.advance(Millis(1000));
+        save(&window, out, QStringLiteral("12-shock-delivered"));
+        window.advance(Millis(2000));
+        window.run("StartCPRMenuItemClick");
+        window.advance(Millis(10000));
+        save(&window, out, QStringLiteral("13-start-cpr"));
+        window.advance(Millis(110000));
+        save(&window, out, QStringLiteral("14-stop-cpr"));
+        window.run("StopCPRMenuItemClick");
+    }
     window.advance(Millis(4000));
     window.run("EndButtonClick");
     window.advance(Millis(100));
