@@ -45,8 +45,8 @@ public:
     virtual int requiredCprSeconds(const Scenario& s) const = 0;
 
     virtual bool applies(ProtocolRule rule, const Scenario& s) const = 0;
-    // The next correct step once the rhythm has been analysed, when no trouble, advised shock or
-    // motion decides it first.
+    // The next correct step once the rhythm has been analysed, when no trouble or a power-on still
+    // to be made decides it first.
     virtual u8 nextStepAfterAnalysis(Scenario& s) const = 0;
     // How long a scenario may run in all once its first analysis was made, in seconds.
     virtual int timeLimitAfterFirstAnalysis(const Scenario& s) const = 0;

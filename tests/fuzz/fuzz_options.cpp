@@ -24,19 +24,24 @@ std::string stateOf(Options& options)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // The input holds both files, OPTION1.INI first, split at the first byte 0xFF 0x00 pair.
+    // The input holds the files in their order, OPTION1.INI first, split at each byte pair 0xFF 0x00.
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::size_t split = input.find(std::string("\xFF\x00", 2));
+    const std::string separator("\xFF\x00", 2);
+    const std::size_t split = input.find(separator);
+    const std::size_t third = split == std::string::npos ? split : input.find(separator, split + 2);
     folder.empty();
     folder.write(programOptionsFile, input.substr(0, split));
     if (split != std::string::npos)
-        folder.write(protocolOptionsFile, input.substr(split + 2));
+        folder.write(protocolOptionsFile,
+                     input.substr(split + 2, third == std::string::npos ? third : third - split - 2));
+    if (third != std::string::npos)
+        folder.write(moreProtocolOptionsFile, input.substr(third + 2));
 
     CountedDialogs dialogs;
     Options loaded(dialogs);
     loaded.programDirectory = folder.path();
     loaded.loadOptions();
-    if (dialogs.messages > 2)
+    if (dialogs.messages > 3)
         broken("at most one message per option file");
     if (loaded.optionsDirty)
         broken("loading leaves the options unchanged since the load");
