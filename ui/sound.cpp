@@ -146,6 +146,10 @@ void EffectsPlayer::stop()
 bool EffectsPlayer::playBeat(const std::string& path)
 {
     outputFailed_ = false;
+    // The tick playing ends first: its samples may be replaced below.
+    if (beatSink_ && beatSink_->state() != QAudio::StoppedState)
+        beatSink_->stop();
+    beatBuffer_.close();
     const QString file = QString::fromStdString(path);
     if (file != beatPath_) {
         std::optional<Wave> wave = readWave(file);
@@ -159,9 +163,6 @@ bool EffectsPlayer::playBeat(const std::string& path)
         outputFailed_ = true;
         return false;
     }
-    if (beatSink_ && beatSink_->state() != QAudio::StoppedState)
-        beatSink_->stop();
-    beatBuffer_.close();
     if (!beatSink_ || beatSink_->format() != beat_.format || beatSink_->error() != QAudio::NoError) {
         beatSink_ = std::make_unique<QAudioSink>(device, beat_.format);
         connect(beatSink_.get(), &QAudioSink::stateChanged, this, &EffectsPlayer::beatStateChanged);

@@ -102,6 +102,10 @@ private slots:
         QVERIFY(!player.outputFailed());
         QVERIFY(!player.play(write("damaged.wav", "RIFF").toStdString()));
         player.stop();
+        // So is the metronome's tick, on its own stream.
+        QVERIFY(!player.playBeat(dir.filePath(QStringLiteral("nothere.wav")).toStdString()));
+        QVERIFY(!player.outputFailed());
+        QVERIFY(!player.playBeat(write("damagedbeat.wav", "RIFF").toStdString()));
     }
 
 private:
