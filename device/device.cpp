@@ -26,6 +26,17 @@ bool Device::charging() const
     return t.CHARGETimer.enabled() || t.STANDCLEARShockTimer.enabled() || t.PUSHTOSHOCKTimer.enabled();
 }
 
+ChargeState Device::chargeState() const
+{
+    if (!s_.state.shockAdvised || !state.powerLight)
+        return ChargeState::None;
+    // A press is refused while the trainer still says "SHOCK ADVISED" or its charging sound is the
+    // last prompt; after that it delivers the shock.
+    if (state.screen == Screen::ShockAdvised || state.chargeSounding)
+        return ChargeState::Charging;
+    return ChargeState::Armed;
+}
+
 void Device::pulseCheckStarted()
 {
     timers.STANDCLEARTIMER.setInterval(1500);

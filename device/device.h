@@ -57,6 +57,7 @@ public:
     void reset() override;
     void suspend() override;
     bool charging() const override;
+    ChargeState chargeState() const override;
     bool reportsMotion() const override { return state.reportsMotion(); }
     void pulseCheckStarted() override;
 

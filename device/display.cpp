@@ -41,6 +41,7 @@ std::string promptCaption(const std::string& file)
 void playPrompt(Scenario& s)
 {
     s.caption = promptCaption(s.state.lastSoundFile);
+    logEvent(s, EventKind::Prompt, s.state.lastSoundFile);
     if (s.promptObserver)
         s.promptObserver(s.state.lastSoundFile);
     if (!s.audioOn())

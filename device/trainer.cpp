@@ -47,9 +47,10 @@ static void guardActions(Scenario& s, Handlers& actions, Handlers& into)
             into[name] = std::move(action);
             continue;
         }
-        into[name] = [&s, action = std::move(action)] {
+        into[name] = [&s, name, action = std::move(action)] {
             if (s.phase == ScenarioPhase::Ended)
                 return;
+            logEvent(s, EventKind::Action, name);
             if (s.state.timedOut) {
                 recordAction(s);
                 return;
@@ -96,6 +97,15 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     registerClearHandlers(s, actions);
     registerVoiceHandlers(s, actions);
     guardActions(s, actions, handlers_);
+    // The event log sees what every handler and every tick changed.
+    for (Timer* timer : s.scheduler.timers()) {
+        if (!timer->onTimer)
+            continue;
+        timer->onTimer = [&s, tick = std::move(timer->onTimer)] {
+            tick();
+            watchEvents(s);
+        };
+    }
 }
 
 bool Trainer::has(const std::string& name) const
@@ -116,8 +126,12 @@ bool Trainer::run(const std::string& name)
 {
     auto found = handlers_.find(name);
     if (found != handlers_.end()) {
+        // Advice and the history are the trainee's too, though no action of the patient or trainer.
+        if (name == "AdviceClick" || name == "PatientHistoryClick")
+            logEvent(scenario_, EventKind::Action, name);
         found->second();
         followCprHands(scenario_);
+        watchEvents(scenario_);
         return true;
     }
     const std::string suffix = "Timer";

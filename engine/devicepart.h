@@ -2,6 +2,10 @@
 
 namespace defib {
 
+// Where the trainer is with an advised shock: charging for it, holding the charge (a Shock press
+// delivers it), or neither.
+enum class ChargeState { None, Charging, Armed };
+
 // The trainer AED as the engine meets it. The device (device/) implements it and keeps its own
 // record; the engine resets it at every scenario start, suspends it with Pause and asks it the narrow questions of the
 // next-step choice.
@@ -15,6 +19,8 @@ public:
     virtual void suspend() = 0;
     // Charging for an advised shock or waiting for its button to be pressed.
     virtual bool charging() const = 0;
+    // For the event log: charging, or holding a charge the Shock button delivers.
+    virtual ChargeState chargeState() const = 0;
     // Saying "MOTION DETECTED" or "STOP MOTION".
     virtual bool reportsMotion() const = 0;
     // A hand on the patient for a pulse check: an analysis under way notices it 1.5 s on.

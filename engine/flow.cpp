@@ -1,5 +1,6 @@
 #include "engine/flow.h"
 
+#include "engine/debrief.h"
 #include "engine/draw.h"
 #include "engine/layout.h"
 #include "engine/locking.h"
@@ -229,6 +230,8 @@ void startScenario(Scenario& s)
     s.state.resetForStart();
     s.chooseProtocol();
     s.scoreLog.clear();
+    s.events.clear();
+    s.eventWatch = EventWatch{};
     s.caption.clear();
     // The summary that ended a test kept its heading; the next scenario is headed by its own mode.
     const char* heading = s.state.practiceMode ? "PRACTICE" : "TEST";
@@ -268,6 +271,9 @@ void MainMSGDisplayClick(Scenario& s)
     if (!scenarioWaitingForStart(s))
         return;
     s.ui.MainMSGDisplay.clear();
+    // The scenario's own time starts here.
+    s.events.begin(s.scheduler.clock().now());
+    logEvent(s, EventKind::Start);
     s.timers.ELAPSEDSecTIMER.start();
     s.ui.TIMELabel.setText(clockText(s.platform.wallClock.longTime()));
     unlockControls(s);
@@ -291,11 +297,13 @@ void FormClose(Scenario& s)
     if (s.phase == ScenarioPhase::Running) {
         stopAllTimers(s);
         s.timers.ELAPSEDSecTIMER.stop();
+        logTerminated(s);
         ScenarioState& st = s.state;
         const std::string date = s.platform.wallClock.shortDate();
         st.registrationDate = date;
         st.reportLine = terminatedLine(st.userName, st.userIdNumber, date);
         appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
+        writeDebriefRow(s, true);
     }
     s.ui.quitRequested = true;
 }

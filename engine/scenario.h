@@ -8,6 +8,8 @@
 
 #include "engine/controls.h"
 #include "engine/devicepart.h"
+#include "engine/eventlog.h"
+#include "engine/eventwatch.h"
 #include "engine/patientpart.h"
 #include "engine/protocol.h"
 #include "engine/state.h"
@@ -95,6 +97,10 @@ public:
 
     // Every score change of the scenario, oldest first; a scenario start clears it.
     std::vector<ScoreChange> scoreLog;
+    // Everything that happened in the scenario since its start click, on the scenario's own time,
+    // and what the log saw of the scenario last (see watchEvents). A scenario start clears it.
+    EventLog events;
+    EventWatch eventWatch;
     // The words of the prompt the device speaks last, or what it says without a prompt ("Charging -
     // wait"); empty while the device says nothing.
     std::string caption;

@@ -97,6 +97,15 @@ class FileDialog {
 public:
     virtual ~FileDialog() = default;
     virtual bool open(const std::string& filter, std::string& fileName) = 0;
+    // The save-file dialog: `filter` may list several kinds ("PNG picture|*.png|PDF document|*.pdf");
+    // `fileName` is the name offered and, after OK, the file chosen. False when cancelled (and where
+    // no dialog can ask).
+    virtual bool save(const std::string& filter, std::string& fileName)
+    {
+        (void)filter;
+        (void)fileName;
+        return false;
+    }
 };
 
 // The font dialog, starting at `font`; OK puts the chosen font there. False when cancelled.

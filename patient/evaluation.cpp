@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/debrief.h"
 #include "engine/flow.h"
 #include "engine/locking.h"
 #include "engine/nextstep.h"
@@ -161,6 +162,9 @@ void writeRecords(Scenario& s)
     st.registrationDate = date;
     st.reportLine = reportLine(st.userName, st.userIdNumber, date, st.elapsedTimeText, st.shockTimesText, st.scoreText);
     appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
+    // The log takes in the final penalties and the end before the instructor's row is made from it.
+    watchEvents(s);
+    writeDebriefRow(s, false);
     // A test scenario cannot be repeated.
     s.summary.RepeatButton.enabled = st.practiceMode;
 

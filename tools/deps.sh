@@ -18,6 +18,7 @@ test_packages=(
     clang libclang-rt-14-dev
     python3-pyftpdlib python3-openssl openssh-server openssh-client
     desktop-file-utils appstream lintian dpkg-dev
+    poppler-utils
 )
 
 perf_packages=(pulseaudio)

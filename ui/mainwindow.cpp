@@ -26,6 +26,7 @@
 #include "engine/layout.h"
 #include "patient/abcs.h"
 #include "ui/optionspages.h"
+#include "ui/qtreport.h"
 #include "ui/secondary.h"
 #include "ui/stage.h"
 #include "ui/sync.h"
@@ -108,6 +109,11 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     trainer_ = std::make_unique<Trainer>(platform_, *clock_);
     Scenario& s = scenario();
     s.options.programDirectory = folders.files.toStdString();
+    files_ = services.files;
+    if (!files_) {
+        ownFiles_ = std::make_unique<QtFileDialog>(this, folders.files);
+        files_ = ownFiles_.get();
+    }
     if (folders.prompts != folders.files)
         s.options.promptDirectory = folders.prompts.toStdString();
     if (virtualClock_) {

@@ -36,6 +36,8 @@ struct WindowServices {
     VirtualClock* virtualClock = nullptr;
     // The window's size and place are kept between runs (QSettings); tests leave them alone.
     bool remembersGeometry = true;
+    // Where Save Debrief asks for a file name; the platform's save dialog otherwise.
+    FileDialog* files = nullptr;
 };
 
 // The main window. It shows the core's controls and hands every click, drop and key to the
@@ -65,6 +67,8 @@ public:
     QRect designRect(QWidget* widget) const;
     // The patient jolts after a shock (for about a third of a second).
     bool jolting() const;
+    // The save dialog of Save Debrief.
+    FileDialog& files() { return *files_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +120,8 @@ private:
     EffectsPlayer ownSound_;
     WidgetDialogs ownDialogs_;
     LocaleWallClock ownWallClock_;
+    std::unique_ptr<FileDialog> ownFiles_;
+    FileDialog* files_ = nullptr;
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
 

@@ -240,6 +240,41 @@ bool QtFontDialog::choose(FontChoice& font)
     return true;
 }
 
+bool QtFileDialog::save(const std::string& filter, std::string& fileName)
+{
+    QFileDialog dialog(parent_, QStringLiteral("Save Debrief"));
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // "A|*.a|B|*.b" lists two kinds.
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList kinds;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        kinds << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    dialog.setNameFilters(kinds);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setDirectory(startFolder_);
+    if (!fileName.empty())
+        dialog.selectFile(QString::fromStdString(fileName));
+    // The kind chosen gives the name its ending when the trainee typed none.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& kind) {
+        const qsizetype star = kind.indexOf(QLatin1String("*."));
+        if (star >= 0)
+            dialog.setDefaultSuffix(kind.mid(star + 2).chopped(1));
+    });
+    if (!kinds.isEmpty()) {
+        const QString first = kinds.constFirst();
+        const qsizetype star = first.indexOf(QLatin1String("*."));
+        if (star >= 0)
+            dialog.setDefaultSuffix(first.mid(star + 2).chopped(1));
+    }
+    const bool accepted = runDialog ? runDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
 QtPrinter::QtPrinter(QWidget* parent)
     : parent_(parent)
 {

@@ -60,6 +60,7 @@ class QtFileDialog : public FileDialog {
 public:
     QtFileDialog(QWidget* parent, QString startFolder);
     bool open(const std::string& filter, std::string& fileName) override;
+    bool save(const std::string& filter, std::string& fileName) override;
     std::function<bool(QFileDialog&)> runDialog;
 
 private:

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,8 +15,10 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "engine/measures.h"
 #include "ui/mainwindow.h"
 #include "ui/sync.h"
+#include "ui/timeline.h"
 
 namespace defib::ui {
 
@@ -149,13 +152,13 @@ void SecondaryWindows::buildSummary()
     summary_ = new ToolWindow(&main_);
     summary_->setObjectName(QStringLiteral("TForm2"));
     summary_->setWindowTitle(QStringLiteral("Scenario Summary"));
-    summary_->setMinimumSize(560, 480);
     auto* layout = new QVBoxLayout(summary_);
     summaryMode_ = new QLabel(summary_);
     summaryMode_->setObjectName(QStringLiteral("MODELABEL"));
     summaryMode_->setAlignment(Qt::AlignCenter);
     summaryMode_->setStyleSheet(QStringLiteral("font-size: 18px; font-weight: 800; color: #27557F;"));
     layout->addWidget(summaryMode_);
+    auto* top = new QHBoxLayout;
     auto* form = new QFormLayout;
     summaryName_ = readOnlyField(summary_, QStringLiteral("NAMEEDIT"));
     summaryId_ = readOnlyField(summary_, QStringLiteral("IDEDIT"));
@@ -168,12 +171,47 @@ void SecondaryWindows::buildSummary()
     form->addRow(QStringLiteral("Score"), summaryScore_);
     form->addRow(QStringLiteral("Speed of First Shock"), summaryShock_);
     form->addRow(QStringLiteral("Elapsed Time"), summaryElapsed_);
-    layout->addLayout(form);
+    top->addLayout(form, 2);
+
+    // The measures of the treatment, each with its target where it has one.
+    auto* measures = new QGroupBox(QStringLiteral("Measures"), summary_);
+    measures->setObjectName(QStringLiteral("Measures"));
+    auto* grid = new QGridLayout(measures);
+    grid->setVerticalSpacing(2);
+    const std::vector<MeasureLine> lines = measureLines(Measures{});
+    for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+        const std::string& name = measureNames()[static_cast<std::size_t>(row)];
+        grid->addWidget(new QLabel(lines[static_cast<std::size_t>(row)].name, measures), row, 0);
+        auto* value = new QLabel(measures);
+        value->setObjectName(QString::fromStdString(name));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(value, row, 1);
+        grid->addWidget(new QLabel(lines[static_cast<std::size_t>(row)].target, measures), row, 2);
+        auto* verdict = new QLabel(measures);
+        verdict->setObjectName(QString::fromStdString(name) + QStringLiteral("Met"));
+        grid->addWidget(verdict, row, 3);
+        measureValues_.push_back(value);
+        measureVerdicts_.push_back(verdict);
+    }
+    top->addWidget(measures, 3);
+    layout->addLayout(top);
+
     layout->addWidget(new QLabel(QStringLiteral("Protocol Errors/Notes"), summary_));
     errors_ = new QListWidget(summary_);
     errors_->setObjectName(QStringLiteral("Errors"));
     errors_->setCursor(Qt::ArrowCursor);
-    layout->addWidget(errors_, 1);
+    layout->addWidget(errors_, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Timeline (point at a mark for what it was)"), summary_));
+    timeline_ = new TimelineView(summary_);
+    timeline_->setObjectName(QStringLiteral("Timeline"));
+    timeline_->setAccessibleName(QStringLiteral("Timeline of the scenario"));
+    layout->addWidget(timeline_, 3);
+    penalties_ = new QListWidget(summary_);
+    penalties_->setObjectName(QStringLiteral("Penalties"));
+    penalties_->setAccessibleName(QStringLiteral("Penalties, numbered as on the timeline"));
+    penalties_->setMaximumHeight(penalties_->fontMetrics().height() * 4 + 8);
+    layout->addWidget(penalties_, 1);
+
     auto* buttons = new QHBoxLayout;
     SummaryWindow& model = main_.scenario().summary;
     for (auto [control, caption, handler] :
@@ -190,8 +228,61 @@ void SecondaryWindows::buildSummary()
         if (control == &model.RepeatButton)
             repeat_ = button;
     }
+    auto* save = new QPushButton(QStringLiteral("&Save Debrief..."), summary_);
+    save->setObjectName(QStringLiteral("SaveDebrief"));
+    QObject::connect(save, &QPushButton::clicked, summary_, [this] { saveDebrief(); });
+    buttons->insertWidget(0, save);
     layout->addLayout(buttons);
+    summary_->setMinimumSize(summary_->minimumSizeHint().expandedTo(QSize(760, 600)));
     summary_->onClose = [this] { main_.run("TForm2.MainMenuClick"); };
+}
+
+void SecondaryWindows::showDebrief()
+{
+    const std::vector<Event>& events = main_.scenario().events.events();
+    timeline_->setEvents(events);
+    const std::vector<MeasureLine> lines = measureLines(computeMeasures(events));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        measureValues_[i]->setText(lines[i].value);
+        QLabel* verdict = measureVerdicts_[i];
+        if (lines[i].met < 0) {
+            verdict->clear();
+            continue;
+        }
+        // Said in words and marked, not by colour alone.
+        verdict->setText(lines[i].met ? QStringLiteral("\u2714 met") : QStringLiteral("\u2718 not met"));
+        verdict->setStyleSheet(lines[i].met ? QStringLiteral("color: #2E9E5A; font-weight: 700;")
+                                            : QStringLiteral("color: #E0463C; font-weight: 700;"));
+    }
+    penalties_->clear();
+    for (const QString& line : penaltyLines(events))
+        penalties_->addItem(line);
+    if (penalties_->count() == 0)
+        penalties_->addItem(QStringLiteral("No penalties."));
+}
+
+void SecondaryWindows::saveDebrief()
+{
+    Scenario& s = main_.scenario();
+    const SummaryWindow& sum = s.summary;
+    std::string fileName = "Debrief.png";
+    if (!main_.files().save("PNG picture|*.png|PDF document|*.pdf", fileName))
+        return;
+    DebriefContent content;
+    content.mode = QString::fromStdString(sum.MODELABEL.text());
+    content.name = QString::fromStdString(sum.NAMEEDIT.text());
+    content.id = QString::fromStdString(sum.IDEDIT.text());
+    content.score = QString::fromStdString(sum.SCOREEDIT.text());
+    content.firstShock = QString::fromStdString(sum.SHOCKTIMEEDIT.text());
+    content.elapsed = QString::fromStdString(sum.ElapsedTimeEDIT.text());
+    for (const std::string& line : sum.Errors.lines())
+        content.errors.push_back(QString::fromStdString(line));
+    content.events = s.events.events();
+    QString error;
+    if (!ui::saveDebrief(QString::fromStdString(fileName), content, error))
+        s.platform.dialogs.message("The debrief could not be saved as " + fileName + ": " + error.toStdString()
+                                       + ". Choose another folder or name.",
+                                   MessageKind::Error);
 }
 
 void SecondaryWindows::buildScoreboard()
@@ -312,6 +403,8 @@ void SecondaryWindows::sync()
 void SecondaryWindows::syncSummary()
 {
     SummaryWindow& sum = main_.scenario().summary;
+    if (sum.window.visible && !summary_->isVisible())
+        showDebrief();
     if (sum.window.visible) {
         syncText(summaryName_, sum.NAMEEDIT);
         syncText(summaryId_, sum.IDEDIT);

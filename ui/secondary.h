@@ -12,6 +12,7 @@
 namespace defib::ui {
 
 class BoardView;
+class TimelineView;
 
 class TForm1;
 
@@ -49,6 +50,9 @@ private:
     void buildScoreboard();
     void buildDebug();
     void syncSummary();
+    // The measures and penalties of the scenario just ended, with its timeline.
+    void showDebrief();
+    void saveDebrief();
     void syncScoreboard();
     void showAs(ToolWindow* window, bool shown);
 
@@ -68,6 +72,10 @@ private:
     QListWidget* errors_ = nullptr;
     QLabel* summaryMode_ = nullptr;
     QPushButton* repeat_ = nullptr;
+    TimelineView* timeline_ = nullptr;
+    std::vector<QLabel*> measureValues_;
+    std::vector<QLabel*> measureVerdicts_;
+    QListWidget* penalties_ = nullptr;
 
     ToolWindow* scoreboard_ = nullptr;
     BoardView* board_ = nullptr;

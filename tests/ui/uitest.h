@@ -57,6 +57,25 @@ inline bool fixedPitch(const QFont& font)
     return metrics.horizontalAdvance(QStringLiteral("iiii")) == metrics.horizontalAdvance(QStringLiteral("WWWW"));
 }
 
+// The save dialog of Save Debrief: answers with the next queued name, or cancels.
+class QueuedFiles : public FileDialog {
+public:
+    bool open(const std::string&, std::string&) override { return false; }
+    bool save(const std::string& filter, std::string& fileName) override
+    {
+        filters.push_back(filter);
+        offered.push_back(fileName);
+        if (names.empty())
+            return false;
+        fileName = names.front();
+        names.pop_front();
+        return true;
+    }
+    std::deque<std::string> names;
+    std::vector<std::string> filters;
+    std::vector<std::string> offered;
+};
+
 // The main window in a fresh program directory (with the prompt files, so audio is on), on a
 // virtual clock and with scripted dialogs, a recording sound player and a fixed date.
 struct Fixture {
@@ -67,8 +86,8 @@ struct Fixture {
         motion.open(QIODevice::WriteOnly);
         motion.write("RIFF");
         motion.close();
-        window = std::make_unique<ui::TForm1>(dir.path(),
-                                              ui::WindowServices{&random, &sound, &dialogs, &wallClock, &clock, false});
+        window = std::make_unique<ui::TForm1>(
+            dir.path(), ui::WindowServices{&random, &sound, &dialogs, &wallClock, &clock, false, &files});
         window->show();
     }
     Scenario& s() { return window->scenario(); }
@@ -127,6 +146,7 @@ struct Fixture {
     QueuedDialogs dialogs;
     FixedWallClock wallClock;
     VirtualClock clock;
+    QueuedFiles files;
     std::unique_ptr<ui::TForm1> window;
 };
 

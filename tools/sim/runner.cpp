@@ -8,6 +8,7 @@
 #include "device/device.h"
 #include "engine/draw.h"
 #include "engine/flow.h"
+#include "engine/measures.h"
 #include "engine/pageshandlers.h"
 #include "options/textfile.h"
 #include "sim/format.h"
@@ -208,6 +209,9 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
         return s.options.optionsDirty ? "true" : "false";
     if (name == "quitRequested")
         return s.ui.quitRequested ? "true" : "false";
+    // The measures of the debrief, from the event log as it stands.
+    if (auto measure = measureByName(computeMeasures(s.events.events()), name))
+        return std::to_string(*measure);
     // Where the main window's keyboard focus is.
     if (name == "activeControl")
         return quoted(s.ui.activeControl);
@@ -463,7 +467,7 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
     if (command == "begin") {
         if (!need(0))
             return false;
-        MainMSGDisplayClick(s);
+        trainer().run("MainMSGDisplayClick");
         return true;
     }
     if (command == "do") {
@@ -503,6 +507,12 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
     if (command == "show") {
         if (!need(1))
             return false;
+        if (words[1] == "events") {
+            print("show events", std::to_string(scenario().events.events().size()));
+            for (const Event& event : scenario().events.events())
+                out_ << formatEvent(event) << '\n';
+            return true;
+        }
         auto value = valueOf(words[1]);
         if (!value)
             return fail(lineNumber, "nothing named " + words[1]);

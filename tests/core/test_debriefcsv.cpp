@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "engine/debrief.h"
+#include "harness.h"
+#include "options/debriefcsv.h"
+
+using namespace defib;
+using defib::testing::TempDir;
+
+namespace {
+struct KeptMessages : Dialogs {
+    std::vector<std::string> messages;
+    void message(const std::string& text, MessageKind) override { messages.push_back(text); }
+    bool confirm(const std::string&) override { return false; }
+    bool ask(const std::string&, std::string&) override { return false; }
+};
+
+struct DebriefFolder : ::testing::Test {
+    TempDir dir;
+    KeptMessages dialogs;
+    Options options{dialogs};
+    DebriefFolder() { options.programDirectory = dir.path(); }
+};
+} // namespace
+
+TEST(DebriefCsv, QuotesOnlyWhatNeedsIt)
+{
+    EXPECT_EQ(csvField("Pat Doe"), "Pat Doe");
+    EXPECT_EQ(csvField("Doe, Pat"), "\"Doe, Pat\"");
+    EXPECT_EQ(csvField("Pat \"Doc\" Doe"), "\"Pat \"\"Doc\"\" Doe\"");
+    EXPECT_EQ(csvField("two\nlines"), "\"two\nlines\"");
+    EXPECT_EQ(csvField(" padded"), "\" padded\"");
+    EXPECT_EQ(csvField("Zoë Ærø"), "Zoë Ærø");
+    EXPECT_EQ(csvLine({"a", "", "b,c"}), "a,,\"b,c\"");
+}
+
+TEST_F(DebriefFolder, HeaderOnlyWhenTheFileIsNew)
+{
+    ASSERT_TRUE(appendDebriefRow(options, dialogs, true, {"h1", "h2"}, {"a", "b"}));
+    ASSERT_TRUE(appendDebriefRow(options, dialogs, true, {"h1", "h2"}, {"c", "d,e"}));
+    ASSERT_TRUE(appendDebriefRow(options, dialogs, false, {"h1", "h2"}, {"t", "u"}));
+    EXPECT_EQ(dir.read("AEDPRAC.CSV"), "h1,h2\r\na,b\r\nc,\"d,e\"\r\n");
+    EXPECT_EQ(dir.read("AEDTEST.CSV"), "h1,h2\r\nt,u\r\n");
+    // An empty file is as good as none.
+    dir.write("AEDTEST.CSV", "");
+    ASSERT_TRUE(appendDebriefRow(options, dialogs, false, {"h1", "h2"}, {"v", "w"}));
+    EXPECT_EQ(dir.read("AEDTEST.CSV"), "h1,h2\r\nv,w\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DebriefFolder, AFileThatCannotBeWrittenIsNamedAndKeptAsItWas)
+{
+    std::filesystem::create_directory(dir.file("AEDPRAC.CSV"));
+    EXPECT_FALSE(appendDebriefRow(options, dialogs, true, {"h"}, {"a"}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("AEDPRAC.CSV"), std::string::npos);
+    EXPECT_NE(dialogs.messages[0].find("keeps what it held"), std::string::npos);
+
+    dir.write("AEDTEST.CSV", "h\r\nold\r\n");
+    std::filesystem::permissions(dir.file("AEDTEST.CSV"), std::filesystem::perms::owner_read);
+    if (::access(dir.file("AEDTEST.CSV").c_str(), W_OK) != 0) { // not when run as root
+        EXPECT_FALSE(appendDebriefRow(options, dialogs, false, {"h"}, {"new"}));
+        EXPECT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_EQ(dir.read("AEDTEST.CSV"), "h\r\nold\r\n");
+    }
+}
+
+TEST(DebriefRow, FirstShockSecondsAndKindNames)
+{
+    EXPECT_EQ(secondsOf("00:58"), 58);
+    EXPECT_EQ(secondsOf("12:05"), 725);
+    EXPECT_EQ(secondsOf("NO SHOCKS"), -1);
+    EXPECT_STREQ(scenarioKindName(KindUnderageChild), "Child under the limit");
+    std::vector<Event> events = {{Millis(1), EventKind::Score, "Electrode1", 10},
+                                 {Millis(2), EventKind::Score, "Forgot to clear (-25).", -25},
+                                 {Millis(3), EventKind::Score, "Advice used (-50).", -50}};
+    ASSERT_EQ(penalties(events).size(), 2u);
+    EXPECT_EQ(penalties(events)[1].text, "Advice used (-50).");
+    EXPECT_EQ(debriefHeader().size(), 19u);
+}

@@ -1,0 +1,650 @@
+#include "ui/timeline.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QHelpEvent>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace defib::ui {
+
+QString actionLabel(const std::string& handler)
+{
+    static const std::map<std::string, const char*> labels = {
+        {"PowerButtonClick", "Power"},
+        {"POWERBUTTON2Click", "Power"},
+        {"AnalyzeButtonClick", "Analyze"},
+        {"analyzeNow", "Analyze"},
+        {"SHOCKButtonClick", "Shock"},
+        {"Clearbutton1Click", "Clear"},
+        {"StartCPRMenuItemClick", "CPR"},
+        {"StopCPRMenuItemClick", "Stop CPR"},
+        {"PulseButtonClick", "Pulse"},
+        {"ABCsCirculationMenuItemClick", "Pulse"},
+        {"BPButtonClick", "BP"},
+        {"VOICEButtonClick", "Voice"},
+        {"AllABCsmenuItemClick", "ABCs"},
+        {"ABCsResponsivenessMenuItemClick", "Response"},
+        {"ABCsAirwayMenuItemClick", "Airway"},
+        {"ABCsBreathingMenuItemClick", "Breath"},
+        {"ABCsVentilationMenuItemClick", "Ventilate"},
+        {"PADWhiteZoneDragDrop", "White pad"},
+        {"PADRedZONEDragDrop", "Red pad"},
+        {"PATIENTTorsoZONEDragDrop", "Pad"},
+        {"TroubleElectrodeMenuItemClick", "Electrode"},
+        {"TroubleBatteryMenuItemClick", "Battery"},
+        {"TroubleMOTIONMenuItemClick", "Motion"},
+        {"AdviceClick", "Advice"},
+        {"PatientHistoryClick", "History"},
+        // Presses that open a menu or pick up a pad: the choice and the drop follow on their own.
+        {"CPRButtonClick", ""},
+        {"ABCsButtonClick", ""},
+        {"TROUBLEShootButtonClick", ""},
+        {"PADREDStartDrag", ""},
+        {"PADWHITEStartDrag", ""},
+        {"PADRedZONEMouseDown", ""},
+        {"CABLEREDMouseDown", ""},
+    };
+    const auto found = labels.find(handler);
+    if (found != labels.end())
+        return QString::fromUtf8(found->second);
+    return QString::fromStdString(handler);
+}
+
+QString clockOf(long long ms, bool tenths)
+{
+    if (ms < 0)
+        return QStringLiteral("—");
+    const long long seconds = ms / 1000;
+    QString text = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (tenths)
+        text += QStringLiteral(".%1").arg((ms % 1000) / 100);
+    return text;
+}
+
+namespace {
+
+QString secondsOf(long long ms)
+{
+    if (ms < 0)
+        return QStringLiteral("—");
+    if (ms >= 60000)
+        return clockOf(ms, true) + QStringLiteral(" min");
+    return QStringLiteral("%1.%2 s").arg(ms / 1000).arg((ms % 1000) / 100);
+}
+
+// Colours that read on a light and on a dark window alike.
+const QColor cprColour(46, 160, 90);
+const QColor chargingColour(230, 160, 20);
+const QColor armedColour(215, 50, 50);
+const QColor penaltyColour(214, 39, 40);
+const QColor boltColour(255, 200, 0);
+
+struct Scale {
+    double left;
+    double width;
+    double total;
+    double x(Millis at) const { return left + width * std::clamp(static_cast<double>(at.count()) / total, 0.0, 1.0); }
+};
+
+QColor withAlpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+void drawBolt(QPainter& p, QPointF top, double height, const QColor& outline)
+{
+    const double w = height * 0.45;
+    QPainterPath bolt;
+    bolt.moveTo(top + QPointF(w * 0.15, 0));
+    bolt.lineTo(top + QPointF(-w * 0.45, height * 0.55));
+    bolt.lineTo(top + QPointF(-w * 0.02, height * 0.55));
+    bolt.lineTo(top + QPointF(-w * 0.2, height));
+    bolt.lineTo(top + QPointF(w * 0.45, height * 0.38));
+    bolt.lineTo(top + QPointF(w * 0.02, height * 0.38));
+    bolt.closeSubpath();
+    p.setPen(QPen(outline, 1));
+    p.setBrush(boltColour);
+    p.drawPath(bolt);
+}
+
+void drawPenaltyMarker(QPainter& p, QPointF tip, double size, int number, const QColor& outline)
+{
+    QPolygonF triangle;
+    triangle << tip << tip + QPointF(-size / 2, -size) << tip + QPointF(size / 2, -size);
+    p.setPen(QPen(outline, 1));
+    p.setBrush(penaltyColour);
+    p.drawPolygon(triangle);
+    QFont small = p.font();
+    small.setPixelSize(std::max(6, static_cast<int>(size * 0.55)));
+    small.setBold(true);
+    p.save();
+    p.setFont(small);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(tip.x() - size / 2, tip.y() - size, size, size * 0.7), Qt::AlignCenter, QString::number(number));
+    p.restore();
+}
+
+// Every "a to b" stretch of one kind of state: the screen's texts, the charge.
+struct Stretch {
+    Millis from;
+    Millis to;
+    QString text;
+};
+
+std::vector<Stretch> stretches(const std::vector<Event>& events, EventKind kind, Millis end)
+{
+    std::vector<Stretch> out;
+    for (const Event& e : events) {
+        if (e.kind != kind)
+            continue;
+        if (!out.empty() && out.back().to < Millis{0})
+            out.back().to = e.at;
+        out.push_back({e.at, Millis{-1}, QString::fromStdString(e.text)});
+    }
+    if (!out.empty() && out.back().to < Millis{0})
+        out.back().to = end;
+    return out;
+}
+
+int tickStep(double pixelsPerSecond, double labelWidth)
+{
+    for (int step : {5, 10, 15, 30, 60, 120, 300, 600, 1200})
+        if (step * pixelsPerSecond >= labelWidth * 1.6)
+            return step;
+    return 1800;
+}
+
+} // namespace
+
+void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& events, const QPalette& palette,
+                   std::vector<TimelineHit>* hits)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor ink = palette.color(QPalette::WindowText);
+    const QColor faint = withAlpha(ink, 60);
+    p.fillRect(area, palette.color(QPalette::Base));
+    const QFontMetricsF fm(p.font());
+    const double line = fm.height();
+    auto hit = [&](const QRectF& r, const QString& text) {
+        if (hits)
+            hits->push_back({r, text});
+    };
+
+    const Millis end = events.empty() ? Millis{0} : events.back().at;
+    const double labelWidth
+        = std::max({fm.horizontalAdvance(QStringLiteral("Trainee")), fm.horizontalAdvance(QStringLiteral("Trainer")),
+                    fm.horizontalAdvance(QStringLiteral("Score"))})
+        + line * 0.8;
+    const double axisHeight = line * 1.5;
+    const QRectF plot(area.left() + labelWidth, area.top() + line * 0.3, area.width() - labelWidth - line * 0.8,
+                      area.height() - axisHeight - line * 0.3);
+    if (plot.width() < 10 || plot.height() < 10) {
+        p.restore();
+        return;
+    }
+    const Scale scale{plot.left(), plot.width(), std::max(1000.0, static_cast<double>(end.count()))};
+
+    // Lanes, top to bottom: the trainee, the trainer (display and charge), CPR, the score.
+    const double unit = plot.height() / 7.0;
+    const QRectF trainee(plot.left(), plot.top(), plot.width(), unit * 1.6);
+    const QRectF trainer(plot.left(), trainee.bottom(), plot.width(), unit * 1.8);
+    const QRectF cpr(plot.left(), trainer.bottom(), plot.width(), unit * 1.1);
+    const QRectF score(plot.left(), cpr.bottom(), plot.width(), plot.bottom() - cpr.bottom());
+
+    p.setPen(ink);
+    for (auto [lane, name] : {std::pair{trainee, "Trainee"}, std::pair{trainer, "Trainer"}, std::pair{cpr, "CPR"},
+                              std::pair{score, "Score"}}) {
+        p.drawText(QRectF(area.left() + line * 0.3, lane.top(), labelWidth, lane.height()),
+                   Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(name));
+        p.setPen(QPen(faint, 1));
+        p.drawLine(QPointF(plot.left(), lane.bottom()), QPointF(plot.right(), lane.bottom()));
+        p.setPen(ink);
+    }
+
+    // Time axis with a tick every few seconds, so that its labels never touch.
+    const double perSecond = plot.width() * 1000.0 / scale.total;
+    const int step = tickStep(perSecond, fm.horizontalAdvance(QStringLiteral("00:00")));
+    for (int second = 0; second * 1000.0 <= scale.total; second += step) {
+        const double x = scale.x(Millis(second * 1000LL));
+        p.setPen(QPen(faint, 1, Qt::DotLine));
+        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        p.setPen(ink);
+        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line * 0.3));
+        const QString label = clockOf(second * 1000LL);
+        const double w = fm.horizontalAdvance(label);
+        p.drawText(QRectF(std::min(x - w / 2, plot.right() - w), plot.bottom() + line * 0.3, w + 2, line),
+                   Qt::AlignLeft | Qt::AlignTop, label);
+    }
+
+    // CPR: the hands on the chest shaded, the hands-off gaps after the first CPR start hatched.
+    const Millis judged = judgedUntil(events);
+    const std::vector<Span> spans = cprSpans(events, end);
+    const QRectF cprBar = cpr.adjusted(0, cpr.height() * 0.15, 0, -cpr.height() * 0.15);
+    if (!spans.empty()) {
+        Millis off = spans.front().from;
+        auto gap = [&](Millis from, Millis to) {
+            if (to <= from)
+                return;
+            const QRectF r(scale.x(from), cprBar.top(), scale.x(to) - scale.x(from), cprBar.height());
+            p.fillRect(r, QBrush(withAlpha(armedColour, 150), Qt::BDiagPattern));
+            const QString seconds = secondsOf((to - from).count());
+            if (fm.horizontalAdvance(seconds) + 4 < r.width()) {
+                p.setPen(ink);
+                p.drawText(r, Qt::AlignCenter, seconds);
+            }
+            hit(r,
+                QStringLiteral("Hands off the chest for %1 (%2 to %3)")
+                    .arg(secondsOf((to - from).count()), clockOf(from.count(), true), clockOf(to.count(), true)));
+        };
+        for (const Span& span : spans) {
+            gap(off, std::min(span.from, judged));
+            const QRectF r(scale.x(span.from), cprBar.top(), std::max(1.0, scale.x(span.to) - scale.x(span.from)),
+                           cprBar.height());
+            p.fillRect(r, withAlpha(cprColour, 200));
+            hit(r,
+                QStringLiteral("CPR %1 to %2").arg(clockOf(span.from.count(), true), clockOf(span.to.count(), true)));
+            off = span.to;
+        }
+        gap(off, judged);
+    }
+
+    // The trainer: its lower display line as spans, its prompts as ticks along the top, the charge
+    // below.
+    const QRectF screenRow(trainer.left(), trainer.top() + trainer.height() * 0.18, trainer.width(),
+                           trainer.height() * 0.45);
+    const QRectF chargeRow(trainer.left(), screenRow.bottom() + trainer.height() * 0.06, trainer.width(),
+                           trainer.height() * 0.25);
+    bool shade = false;
+    for (const Stretch& s : stretches(events, EventKind::Screen, end)) {
+        if (s.text.trimmed().isEmpty())
+            continue;
+        const QRectF r(scale.x(s.from), screenRow.top(), std::max(1.0, scale.x(s.to) - scale.x(s.from)),
+                       screenRow.height());
+        p.fillRect(r, withAlpha(palette.color(QPalette::Highlight), shade ? 70 : 120));
+        shade = !shade;
+        if (fm.horizontalAdvance(s.text) + 4 < r.width()) {
+            p.setPen(ink);
+            p.drawText(r, Qt::AlignCenter, s.text);
+        }
+        hit(r, QStringLiteral("%1  %2").arg(clockOf(s.from.count(), true), s.text));
+    }
+    for (const Stretch& s : stretches(events, EventKind::Charge, end)) {
+        if (s.text == QLatin1String("none"))
+            continue;
+        const bool armed = s.text == QLatin1String("armed");
+        const QRectF r(scale.x(s.from), chargeRow.top(), std::max(1.0, scale.x(s.to) - scale.x(s.from)),
+                       chargeRow.height());
+        p.fillRect(r, armed ? withAlpha(armedColour, 210) : QBrush(chargingColour, Qt::Dense3Pattern));
+        hit(r,
+            QStringLiteral("%1 %2 to %3")
+                .arg(armed ? QStringLiteral("Armed") : QStringLiteral("Charging"), clockOf(s.from.count(), true),
+                     clockOf(s.to.count(), true)));
+    }
+    p.setPen(QPen(ink, 1));
+    for (const Event& e : events) {
+        if (e.kind != EventKind::Prompt)
+            continue;
+        const double x = scale.x(e.at);
+        p.drawLine(QPointF(x, trainer.top() + 1), QPointF(x, screenRow.top() - 1));
+    }
+
+    // The trainee's actions: a tick and a word, on two rows so that neighbours rarely collide; a
+    // word with no room is left to the hover.
+    double rowEnd[2] = {-1e9, -1e9};
+    int row = 0;
+    for (const Event& e : events) {
+        if (e.kind != EventKind::Action)
+            continue;
+        const QString label = actionLabel(e.text);
+        if (label.isEmpty())
+            continue;
+        const double x = scale.x(e.at);
+        p.setPen(QPen(ink, 1.5));
+        p.drawLine(QPointF(x, trainee.bottom() - unit * 0.35), QPointF(x, trainee.bottom()));
+        const double w = fm.horizontalAdvance(label);
+        const double top = trainee.top() + (row == 0 ? 0 : line);
+        if (x - w / 2 > rowEnd[row] + 3) {
+            p.setPen(ink);
+            p.drawText(QRectF(x - w / 2, top, w + 1, line), Qt::AlignCenter, label);
+            rowEnd[row] = x + w / 2;
+        }
+        hit(QRectF(x - 4, trainee.top(), 8, trainee.height()),
+            QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true), label));
+        row = 1 - row;
+    }
+
+    // The score as a line, each penalty a numbered red triangle on it.
+    int lowest = 0;
+    int highest = 0;
+    int running = 0;
+    for (const Event& e : events) {
+        if (e.kind != EventKind::Score)
+            continue;
+        running += e.amount;
+        lowest = std::min(lowest, running);
+        highest = std::max(highest, running);
+    }
+    const double markerSize = std::min(line * 1.3, score.height() * 0.4);
+    const QRectF scorePlot = score.adjusted(0, markerSize + 2, 0, -line * 0.3);
+    auto yOf = [&](int value) {
+        const double range = std::max(1, highest - lowest);
+        return scorePlot.bottom() - (value - lowest) / range * scorePlot.height();
+    };
+    p.setPen(QPen(faint, 1, Qt::DashLine));
+    p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
+    p.setPen(ink);
+    p.drawText(QRectF(plot.left() + 2, scorePlot.top() - markerSize, 200, line), Qt::AlignLeft | Qt::AlignTop,
+               QString::number(highest));
+    QPolygonF curve;
+    running = 0;
+    curve << QPointF(scale.x(Millis{0}), yOf(0));
+    std::vector<std::pair<QPointF, const Event*>> penalties;
+    for (const Event& e : events) {
+        if (e.kind != EventKind::Score)
+            continue;
+        const double x = scale.x(e.at);
+        curve << QPointF(x, yOf(running));
+        running += e.amount;
+        curve << QPointF(x, yOf(running));
+        if (e.amount < 0)
+            penalties.emplace_back(QPointF(x, yOf(running)), &e);
+    }
+    curve << QPointF(scale.x(end), yOf(running));
+    p.setPen(QPen(palette.color(QPalette::Link), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(curve);
+    // The markers stand in a row along the top of the lane, each over its moment and joined to
+    // the line by a thin stem; markers of one moment stand side by side.
+    std::vector<double> xs;
+    for (const auto& penalty : penalties) {
+        double x = std::max(penalty.first.x(), plot.left() + markerSize / 2);
+        if (!xs.empty())
+            x = std::max(x, xs.back() + markerSize * 1.05);
+        xs.push_back(x);
+    }
+    if (!xs.empty() && xs.back() > plot.right() - markerSize / 2) {
+        xs.back() = plot.right() - markerSize / 2;
+        for (std::size_t i = xs.size() - 1; i-- > 0;)
+            xs[i] = std::min(xs[i], xs[i + 1] - markerSize * 1.05);
+    }
+    for (std::size_t i = 0; i < penalties.size(); ++i) {
+        const auto& [at, e] = penalties[i];
+        const QPointF tip(xs[i], score.top() + markerSize + 1);
+        p.setPen(QPen(penaltyColour, 1, Qt::DotLine));
+        p.drawLine(QPointF(tip.x(), tip.y()), at);
+        drawPenaltyMarker(p, tip, markerSize, static_cast<int>(i + 1), ink);
+        hit(QRectF(tip.x() - markerSize / 2, tip.y() - markerSize, markerSize, markerSize),
+            QStringLiteral("%1.  %2  %3")
+                .arg(static_cast<int>(i + 1))
+                .arg(clockOf(e->at.count(), true), QString::fromStdString(e->text)));
+    }
+
+    // Shocks as bolts over the trainer and CPR lanes; the conversion, a time-out and the pauses as
+    // marks across the picture.
+    for (const Event& e : events) {
+        const double x = scale.x(e.at);
+        if (e.kind == EventKind::Shock) {
+            p.setPen(QPen(withAlpha(boltColour.darker(140), 200), 1.5, Qt::DashLine));
+            p.drawLine(QPointF(x, trainer.top()), QPointF(x, cpr.bottom()));
+            const double h = std::min(trainer.height() * 0.9, line * 2.0);
+            drawBolt(p, QPointF(x, trainer.top() + (trainer.height() - h) / 2), h, ink);
+            hit(QRectF(x - h / 3, trainer.top(), h * 2 / 3, trainer.height()),
+                QStringLiteral("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
+        } else if (e.kind == EventKind::Convert || e.kind == EventKind::TimeOut) {
+            const bool convert = e.kind == EventKind::Convert;
+            p.setPen(QPen(convert ? cprColour : armedColour, 2, Qt::DashDotLine));
+            p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+            const QString word = convert ? QStringLiteral("pulse") : QStringLiteral("time-out");
+            p.setPen(ink);
+            p.drawText(QRectF(x + 3, cpr.top(), fm.horizontalAdvance(word) + 2, line), Qt::AlignLeft, word);
+            hit(QRectF(x - 4, plot.top(), 8, plot.height()),
+                QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true),
+                                             convert ? QStringLiteral("The rhythm converts: the patient has a pulse")
+                                                     : QString::fromStdString(e.text)));
+        } else if (e.kind == EventKind::Pause) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
+            const double h = line * 0.6;
+            p.drawRect(QRectF(x - h * 0.35, plot.bottom() - h - 2, h * 0.25, h));
+            p.drawRect(QRectF(x + h * 0.1, plot.bottom() - h - 2, h * 0.25, h));
+            hit(QRectF(x - h, plot.bottom() - h - 2, 2 * h, h),
+                QStringLiteral("%1  Paused").arg(clockOf(e.at.count())));
+        }
+    }
+    p.setPen(QPen(ink, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(plot);
+    p.restore();
+}
+
+std::vector<MeasureLine> measureLines(const Measures& m)
+{
+    auto judged = [](long long value, bool ok) { return value < 0 ? 0 : (ok ? 1 : 0); };
+    std::vector<MeasureLine> lines;
+    lines.push_back({QStringLiteral("Time to power on"), secondsOf(m.timeToPowerOn), {}, -1});
+    lines.push_back({QStringLiteral("Time to first analysis"), secondsOf(m.timeToFirstAnalysis), {}, -1});
+    lines.push_back({QStringLiteral("Time to first shock"), secondsOf(m.timeToFirstShock),
+                     QStringLiteral("within 3:00"),
+                     judged(m.timeToFirstShock, m.timeToFirstShock <= firstShockTarget)});
+    lines.push_back({QStringLiteral("CPR fraction"), QStringLiteral("%1 %").arg(m.cprFraction),
+                     QStringLiteral("at least 80 %"), m.cprFraction >= cprFractionTarget ? 1 : 0});
+    lines.push_back({QStringLiteral("Longest hands-off pause"), secondsOf(m.longestHandsOffPause), {}, -1});
+    lines.push_back({QStringLiteral("Pre-shock pause"), secondsOf(m.preShockPause), QStringLiteral("under 10 s"),
+                     m.preShockPause < 0 ? -1 : (m.preShockPause < preShockPauseTarget ? 1 : 0)});
+    lines.push_back({QStringLiteral("Post-shock pause"), secondsOf(m.postShockPause), {}, -1});
+    return lines;
+}
+
+std::vector<QString> penaltyLines(const std::vector<Event>& events)
+{
+    std::vector<QString> lines;
+    int number = 0;
+    for (const Event& e : events)
+        if (e.kind == EventKind::Score && e.amount < 0)
+            lines.push_back(QStringLiteral("%1.  %2  %3")
+                                .arg(++number)
+                                .arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
+    return lines;
+}
+
+TimelineView::TimelineView(QWidget* parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setToolTip(QStringLiteral(" ")); // hover texts come from event()
+}
+
+void TimelineView::setEvents(std::vector<Event> events)
+{
+    events_ = std::move(events);
+    hits_.clear();
+    update();
+}
+
+QSize TimelineView::minimumSizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {line * 24, line * 11};
+}
+
+QSize TimelineView::sizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {line * 48, line * 14};
+}
+
+void TimelineView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    hits_.clear();
+    paintTimeline(painter, rect(), events_, palette(), &hits_);
+}
+
+QString TimelineView::hitText(const QPointF& at) const
+{
+    // The last drawn lies on top.
+    for (auto it = hits_.rbegin(); it != hits_.rend(); ++it)
+        if (it->area.adjusted(-2, -2, 2, 2).contains(at))
+            return it->text;
+    return {};
+}
+
+bool TimelineView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = hitText(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
+{
+    QPalette print;
+    print.setColor(QPalette::WindowText, Qt::black);
+    print.setColor(QPalette::Base, Qt::white);
+    print.setColor(QPalette::Highlight, QColor(60, 110, 180));
+    print.setColor(QPalette::Link, QColor(20, 70, 160));
+    p.save();
+    p.fillRect(page, Qt::white);
+    const double margin = page.height() * 0.04;
+    const QRectF inner = page.adjusted(margin, margin, -margin, -margin);
+    QFont body = p.font();
+    body.setPixelSize(std::max(8, static_cast<int>(page.height() / 62)));
+    QFont title = body;
+    title.setPixelSize(body.pixelSize() * 2);
+    title.setBold(true);
+    p.setPen(Qt::black);
+    p.setFont(title);
+    const double titleHeight = QFontMetricsF(title).height();
+    p.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Scenario Summary — %1").arg(c.mode));
+    p.setFont(body);
+    const double line = QFontMetricsF(body).height() * 1.15;
+
+    // The summary's fields, and beside them the measures with their targets.
+    double y = inner.top() + titleHeight + line * 0.5;
+    const double fieldsWidth = inner.width() * 0.38;
+    const std::pair<const char*, QString> fields[] = {{"Name", c.name},
+                                                      {"ID Number", c.id},
+                                                      {"Score", c.score},
+                                                      {"Speed of First Shock", c.firstShock},
+                                                      {"Elapsed Time", c.elapsed}};
+    double fy = y;
+    for (const auto& [label, value] : fields) {
+        p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, QString::fromUtf8(label));
+        p.drawText(QRectF(inner.left() + fieldsWidth * 0.5, fy, fieldsWidth * 0.5, line), Qt::AlignLeft, value);
+        fy += line;
+    }
+    double my = y;
+    const double mx = inner.left() + fieldsWidth;
+    const double mw = inner.right() - mx;
+    for (const MeasureLine& m : measureLines(computeMeasures(c.events))) {
+        p.drawText(QRectF(mx, my, mw * 0.34, line), Qt::AlignLeft, m.name);
+        p.drawText(QRectF(mx + mw * 0.34, my, mw * 0.2, line), Qt::AlignLeft, m.value);
+        p.drawText(QRectF(mx + mw * 0.54, my, mw * 0.24, line), Qt::AlignLeft, m.target);
+        if (m.met >= 0) {
+            p.setPen(m.met ? QColor(20, 120, 50) : penaltyColour.darker(120));
+            p.drawText(QRectF(mx + mw * 0.78, my, mw * 0.22, line), Qt::AlignLeft,
+                       m.met ? QStringLiteral("✔ met") : QStringLiteral("✘ not met"));
+            p.setPen(Qt::black);
+        }
+        my += line;
+    }
+    y = std::max(fy, my) + line * 0.5;
+
+    // The timeline, then the penalties and the error list side by side.
+    const double timelineHeight = inner.height() * 0.5;
+    paintTimeline(p, QRectF(inner.left(), y, inner.width(), timelineHeight), c.events, print);
+    y += timelineHeight + line * 0.5;
+    const double half = inner.width() / 2 - line;
+    auto list = [&](double x, const QString& heading, const std::vector<QString>& lines) {
+        double ly = y;
+        QFont bold = body;
+        bold.setBold(true);
+        p.setFont(bold);
+        p.drawText(QRectF(x, ly, half, line), Qt::AlignLeft, heading);
+        p.setFont(body);
+        ly += line;
+        for (const QString& text : lines) {
+            if (ly + line > inner.bottom()) {
+                p.drawText(QRectF(x, ly, half, line), Qt::AlignLeft, QStringLiteral("…"));
+                break;
+            }
+            p.drawText(QRectF(x, ly, half, line), Qt::AlignLeft,
+                       QFontMetricsF(body).elidedText(text, Qt::ElideRight, half));
+            ly += line;
+        }
+    };
+    list(inner.left(), QStringLiteral("Penalties"), penaltyLines(c.events));
+    list(inner.left() + inner.width() / 2, QStringLiteral("Protocol Errors/Notes"), c.errors);
+    p.restore();
+}
+
+bool saveDebrief(const QString& fileName, const DebriefContent& content, QString& error)
+{
+    if (fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        // Written next to the file and renamed over it at the end, so a failure leaves no half page.
+        const QString partial = fileName + QStringLiteral(".part");
+        {
+            QPdfWriter pdf(partial);
+            pdf.setTitle(QStringLiteral("Defibrio debrief"));
+            pdf.setResolution(150);
+            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+            QPainter painter;
+            if (!painter.begin(&pdf)) {
+                error = QStringLiteral("the file cannot be written there");
+                QFile::remove(partial);
+                return false;
+            }
+            paintDebriefPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(150).size()), content);
+            painter.end();
+        }
+        QFile::remove(fileName);
+        if (!QFile::rename(partial, fileName)) {
+            QFile::remove(partial);
+            error = QStringLiteral("the file cannot be written there");
+            return false;
+        }
+        return true;
+    }
+    // A4 landscape at 150 dots per inch.
+    QImage image(1754, 1240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paintDebriefPage(painter, QRectF(image.rect()), content);
+    }
+    const QString partial = fileName + QStringLiteral(".part");
+    if (!image.save(partial, "PNG")) {
+        QFile::remove(partial);
+        error = QStringLiteral("the file cannot be written there");
+        return false;
+    }
+    QFile::remove(fileName);
+    if (!QFile::rename(partial, fileName)) {
+        QFile::remove(partial);
+        error = QStringLiteral("the file cannot be written there");
+        return false;
+    }
+    return true;
+}
+
+} // namespace defib::ui
