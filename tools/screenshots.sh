@@ -7,5 +7,9 @@ bin=$(realpath "${BIN:-$root/build/bin}")
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-screenshots" "$out"
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-options-screenshots" "$out"
+# The summary's debrief at 100 % and 200 % and on a dark desktop.
+xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-debrief-screenshots" "$out" 12-debrief
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2800x1800x24" "$bin/defibrio-debrief-screenshots" "$out" 13-debrief-200
+xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-debrief-screenshots" "$out" 14-debrief-dark --dark
 # The send window against servers of its own on 127.0.0.1, with a window manager for the frames.
 xvfb-run -a -s "-screen 0 1400x900x24" bash -c "(openbox >/dev/null 2>&1 &) ; sleep 1; /usr/bin/python3 \"$root/tests/transfer/run_transfer.py\" --servers ftp,slowftp,refused --work \"$out/send-work\" -- \"$bin/defibrio-send-screenshots\" \"$out\""

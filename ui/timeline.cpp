@@ -314,10 +314,12 @@ void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& ev
         p.drawLine(QPointF(x, trainee.bottom() - unit * 0.35), QPointF(x, trainee.bottom()));
         const double w = fm.horizontalAdvance(label);
         const double top = trainee.top() + (row == 0 ? 0 : line);
-        if (x - w / 2 > rowEnd[row] + 3) {
+        // Centred on its tick, but kept inside the picture.
+        const double left = std::clamp(x - w / 2, plot.left() + 1, plot.right() - w - 1);
+        if (left > rowEnd[row] + 3) {
             p.setPen(ink);
-            p.drawText(QRectF(x - w / 2, top, w + 1, line), Qt::AlignCenter, label);
-            rowEnd[row] = x + w / 2;
+            p.drawText(QRectF(left, top, w + 1, line), Qt::AlignCenter, label);
+            rowEnd[row] = left + w;
         }
         hit(QRectF(x - 4, trainee.top(), 8, trainee.height()),
             QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true), label));
@@ -407,7 +409,10 @@ void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& ev
             p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
             const QString word = convert ? QStringLiteral("pulse") : QStringLiteral("time-out");
             p.setPen(ink);
-            p.drawText(QRectF(x + 3, cpr.top(), fm.horizontalAdvance(word) + 2, line), Qt::AlignLeft, word);
+            const double w = fm.horizontalAdvance(word) + 2;
+            // Beside the line, on its left where the picture ends.
+            const double left = x + 3 + w > plot.right() ? x - 3 - w : x + 3;
+            p.drawText(QRectF(left, plot.bottom() - line * 1.1, w, line), Qt::AlignLeft, word);
             hit(QRectF(x - 4, plot.top(), 8, plot.height()),
                 QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true),
                                              convert ? QStringLiteral("The rhythm converts: the patient has a pulse")

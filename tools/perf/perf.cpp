@@ -10,6 +10,9 @@
 //   summary-bare   a bare dialog: from the call that shows it to its first paint
 //   summary        End Scenario in a running scenario: from the click that opens the summary
 //                  window (End, or OK under the final errors) to the summary's first paint
+//   summary long   the same after a 20-minute scenario played on a virtual clock: CPR cycles with
+//                  an analysis after each, shocks, pauses, the time-out at ten minutes and the
+//                  trainee's presses after it, so that the summary draws a full event log
 //   prompt-bare    a preloaded sound effect played by a bare window: from the call to the sound
 //   prompt         the first prompt of a scenario: from "CONNECT ELECTRODES" on the display to
 //                  its sound coming out
@@ -230,6 +233,63 @@ void startScenario(ui::TForm1& window)
     window.run("MainMSGDisplayClick");
 }
 
+class Silent : public SoundPlayer {
+public:
+    bool play(const std::string&) override { return true; }
+    void stop() override { }
+};
+
+// Twenty minutes of a treatment on the window's virtual clock: two-minute CPR cycles with the
+// trainer's analysis, charge and shock between them, a pause now and then; the time-out comes at
+// ten minutes, and the trainee goes on pressing until twenty.
+void playTwentyMinutes(ui::TForm1& window, VirtualClock& clock)
+{
+    Scenario& s = window.scenario();
+    s.options.setText(s.options.OptTroubleOdds, "0");
+    window.run("MenuStartClick");
+    s.registration.NameEdit.setText("Perf");
+    s.registration.PracticeRadioButton.checked = true;
+    window.run("TUserNAMEFORM.OKButtonClick");
+    s.state.scenarioKind = KindMoreShocks;
+    s.state.shocksToConvert = 5;
+    s.state.rhythmState = RhythmShockable;
+    window.run("MainMSGDisplayClick");
+    window.run("AllABCsmenuItemClick");
+    window.advance(Millis(15000));
+    window.run("PowerButtonClick");
+    for (auto [pad, zone, drop] : {std::tuple{"PADWHITE", &s.ui.PADWhiteZone, "PADWhiteZoneDragDrop"},
+                                   std::tuple{"PADRED", &s.ui.PADRedZONE, "PADRedZONEDragDrop"}}) {
+        s.dropX = zone->left + zone->width / 2;
+        s.dropY = zone->top + zone->height / 2;
+        window.run(std::string(pad) + "StartDrag");
+        window.run(drop);
+        window.run(std::string(pad) + "EndDrag");
+    }
+    const Millis end = clock.now() + Millis(20 * 60 * 1000);
+    int cycle = 0;
+    while (clock.now() < end) {
+        window.run("StartCPRMenuItemClick");
+        window.advance(Millis(cycle % 3 == 1 ? 60000 : 100000));
+        if (cycle % 3 == 1) {
+            window.run("PauseClick");
+            window.advance(Millis(20000));
+            window.run("PauseClick");
+            window.advance(Millis(40000));
+        }
+        window.run("Clearbutton1Click");
+        window.advance(Millis(1000));
+        window.run("AnalyzeButtonClick");
+        window.advance(Millis(18500));
+        window.run("Clearbutton1Click");
+        window.advance(Millis(500));
+        window.run("SHOCKButtonClick");
+        window.advance(Millis(2000));
+        window.run("PulseButtonClick");
+        window.advance(Millis(3000));
+        ++cycle;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -318,15 +378,26 @@ int main(int argc, char** argv)
     }
     if (mode == "summary-bare" || mode == "summary") {
         const bool bare = mode == "summary-bare";
+        const bool longScenario = argc > 2 && std::string(argv[2]) == "long";
         std::unique_ptr<QMainWindow> window;
+        VirtualClock virtualClock;
+        Silent silent;
         if (bare)
             window = std::make_unique<QMainWindow>();
+        else if (longScenario)
+            window = std::make_unique<ui::TForm1>(
+                directory.path(), ui::WindowServices{nullptr, &silent, nullptr, nullptr, &virtualClock, false});
         else
             window = std::make_unique<ui::TForm1>(directory.path());
         window->resize(1100, 740);
         window->show();
         auto* main = qobject_cast<ui::TForm1*>(window.get());
-        if (main) {
+        if (main && longScenario) {
+            playTwentyMinutes(*main, virtualClock);
+            const std::vector<Event>& events = main->scenario().events.events();
+            std::printf("summary long: %zu events over %lld s of scenario time\n", events.size(),
+                        static_cast<long long>(events.empty() ? 0 : events.back().at.count() / 1000));
+        } else if (main) {
             startScenario(*main);
             main->run("PowerButtonClick");
         }
@@ -356,12 +427,21 @@ int main(int argc, char** argv)
             struct Painted : QObject {
                 QElapsedTimer* clicked;
                 const char* what;
+                // After a long scenario the clock stops once the timeline has been drawn too.
+                bool afterPaint = false;
                 bool eventFilter(QObject*, QEvent* event) override
                 {
                     if (clicked && (event->type() == QEvent::Expose || event->type() == QEvent::Paint)) {
-                        std::printf("%s: summary shown %.1f ms after the click\n", what, clicked->nsecsElapsed() / 1e6);
-                        std::fflush(stdout);
-                        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+                        auto report = [clicked = clicked, what = what] {
+                            std::printf("%s: summary shown %.1f ms after the click\n", what,
+                                        clicked->nsecsElapsed() / 1e6);
+                            std::fflush(stdout);
+                            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+                        };
+                        if (afterPaint)
+                            QTimer::singleShot(0, qApp, report);
+                        else
+                            report();
                         clicked = nullptr;
                     }
                     return false;
@@ -371,7 +451,12 @@ int main(int argc, char** argv)
             painted->setParent(watch.get());
             painted->clicked = &clicked;
             painted->what = bare ? "bare window" : "Defibrio";
-            summary->installEventFilter(painted);
+            if (QWidget* timeline = longScenario ? summary->findChild<QWidget*>(QStringLiteral("Timeline")) : nullptr) {
+                painted->afterPaint = true;
+                timeline->installEventFilter(painted);
+            } else {
+                summary->installEventFilter(painted);
+            }
             if (summary->isVisible())
                 summary->update();
         });

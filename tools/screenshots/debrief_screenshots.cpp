@@ -1,0 +1,144 @@
+// defibrio-debrief-screenshots OUTDIR [NAME] [--dark] [--hold MS]: plays a practice scenario with
+// two shocks and CPR around them in the real window on a virtual clock, and saves the summary with
+// its timeline as OUTDIR/NAME.png (default "12-debrief"). --dark gives the program a dark desktop
+// palette; QT_SCALE_FACTOR=2 shows it at 200 %. --hold keeps the windows on screen that long, for
+// a picture of the whole screen.
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/flow.h"
+#include "fakes.h"
+#include "ui/mainwindow.h"
+
+using namespace defib;
+using namespace defib::screenshots;
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(45, 45, 48));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 32));
+    p.setColor(QPalette::AlternateBase, QColor(50, 50, 54));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(60, 60, 64));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::Highlight, QColor(70, 130, 210));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(120, 170, 255));
+    p.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QString out;
+    QString name = QStringLiteral("12-debrief");
+    int hold = 0;
+    bool dark = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--dark") == 0)
+            dark = true;
+        else if (std::strcmp(argv[i], "--hold") == 0 && i + 1 < argc)
+            hold = std::atoi(argv[++i]);
+        else if (out.isEmpty())
+            out = QString::fromLocal8Bit(argv[i]);
+        else
+            name = QString::fromLocal8Bit(argv[i]);
+    }
+    if (out.isEmpty()) {
+        std::fprintf(stderr, "usage: defibrio-debrief-screenshots OUTDIR [NAME] [--dark] [--hold MS]\n");
+        return 2;
+    }
+    if (dark) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
+    }
+    QDir().mkpath(out);
+    QTemporaryDir programDirectory;
+    LinearRandom random(3);
+    RecordingSound sound;
+    PrintedDialogs dialogs(true, "60");
+    FixedWallClock wallClock;
+    VirtualClock clock;
+    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
+    window.show();
+    Scenario& s = window.scenario();
+    s.options.setText(s.options.OptTroubleOdds, "0");
+    s.options.setChecked(s.options.OPTAUTOANALYZE, false);
+    window.run("MenuStartClick");
+    s.registration.NameEdit.setText("Pat Trainee");
+    s.registration.PracticeRadioButton.checked = true;
+    window.run("TUserNAMEFORM.OKButtonClick");
+    s.state.scenarioKind = KindAdult;
+    s.state.shocksToConvert = 2;
+    s.state.rhythmState = RhythmShockable;
+    window.run("MainMSGDisplayClick");
+    window.run("AllABCsmenuItemClick");
+    window.advance(Millis(14000));
+    window.run("StartCPRMenuItemClick");
+    window.advance(Millis(30000));
+    window.run("PowerButtonClick");
+    window.advance(Millis(2500));
+    for (auto [pad, zone, drop] : {std::tuple{"PADWHITE", &s.ui.PADWhiteZone, "PADWhiteZoneDragDrop"},
+                                   std::tuple{"PADRED", &s.ui.PADRedZONE, "PADRedZONEDragDrop"}}) {
+        s.dropX = zone->left + zone->width / 2;
+        s.dropY = zone->top + zone->height / 2;
+        window.run(std::string(pad) + "StartDrag");
+        window.run(drop);
+        window.run(std::string(pad) + "EndDrag");
+    }
+    window.advance(Millis(2000));
+    window.run("StopCPRMenuItemClick");
+    window.advance(Millis(2000));
+    window.run("Clearbutton1Click");
+    window.run("AnalyzeButtonClick");
+    window.advance(Millis(18500));
+    window.run("Clearbutton1Click");
+    window.advance(Millis(600));
+    window.run("SHOCKButtonClick");
+    window.advance(Millis(3000));
+    window.run("StartCPRMenuItemClick");
+    window.advance(Millis(60000));
+    window.run("PauseClick");
+    window.advance(Millis(30000));
+    window.run("PauseClick");
+    window.advance(Millis(60000));
+    window.run("Clearbutton1Click");
+    window.advance(Millis(1000));
+    window.run("AnalyzeButtonClick");
+    window.advance(Millis(18500));
+    window.run("Clearbutton1Click");
+    window.advance(Millis(12000));
+    window.run("SHOCKButtonClick");
+    window.advance(Millis(3000));
+    window.run("PulseButtonClick");
+    window.advance(Millis(4000));
+    window.run("EndButtonClick");
+    if (s.ui.FINALERRORPanel.visible)
+        window.run("FinalErrorOKButtonClick");
+    QWidget* summary = window.findChild<QWidget*>(QStringLiteral("TForm2"));
+    if (!summary) {
+        std::fprintf(stderr, "no summary shown\n");
+        return 1;
+    }
+    // At its smallest size, as a small screen shows it.
+    summary->resize(summary->minimumSize());
+    save(summary, out, name);
+    if (hold > 0) {
+        QTimer::singleShot(hold, &app, &QApplication::quit);
+        return QApplication::exec();
+    }
+    return 0;
+}
