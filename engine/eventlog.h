@@ -24,7 +24,7 @@ enum class EventKind {
     Analysis, // an analysis starts (pressed, or started by the trainer itself): "#1"
     Verdict, // an analysis ends: "shock advised" or "no shock advised"
     Charge, // the trainer starts "charging", holds the charge "armed", or "none" any more
-    Shock, // a shock delivered by the Shock press: "#1"
+    Shock, // a shock delivered by the Shock press: "#1", or "not cleared" (the fatal one)
     Convert, // the rhythm converts: the patient has a pulse again
     Trouble, // a trouble of the trainer shows ("electrode", "motion", "battery") or is "fixed"
     TimeOut, // a time limit is passed: the text the trainee is shown

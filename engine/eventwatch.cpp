@@ -62,6 +62,7 @@ EventWatch look(const Scenario& s)
     w.restored = st.rhythmState == RhythmRestored;
     w.timedOut = st.timedOut;
     w.ended = s.phase == ScenarioPhase::Ended;
+    w.missedClear = st.lastAction == "MISSEDCLEAR";
     w.analyses = st.analyzeCount;
     w.analysesCompleted = st.analysesCompleted;
     w.shocks = st.shockCount;
@@ -101,6 +102,8 @@ void logChanges(Scenario& s, const EventWatch& was, const EventWatch& is, Millis
         add(EventKind::Charge, chargeName(is.charge));
     if (is.shocks > was.shocks)
         add(EventKind::Shock, "#" + std::to_string(is.shocks));
+    if (is.missedClear && !was.missedClear)
+        add(EventKind::Shock, "not cleared");
     if (is.handsOn != was.handsOn)
         add(is.handsOn ? EventKind::CprStart : EventKind::CprStop);
     if (is.restored && !was.restored)

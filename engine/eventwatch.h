@@ -25,6 +25,8 @@ struct EventWatch {
     bool restored = false;
     bool timedOut = false;
     bool ended = false;
+    // The Shock press that went to a patient not cleared: delivered, though never counted.
+    bool missedClear = false;
     int analyses = 0;
     int analysesCompleted = 0;
     int shocks = 0;
