@@ -25,6 +25,7 @@
 #include "device/pads.h"
 #include "device/trainer.h"
 #include "engine/flow.h"
+#include "engine/measures.h"
 #include "engine/timers.h"
 #include "options/pages.h"
 #include "options/scoreboard.h"
@@ -632,7 +633,39 @@ private:
         for (FileWatch& report : reports_)
             if (!checkReport(report))
                 return false;
-        return checkBoard();
+        return checkEvents() && checkBoard();
+    }
+
+    // The event log runs in time order, its score changes add up to the score, and the measures
+    // made of it stay within their ranges; an ended scenario's log ends with its end.
+    bool checkEvents()
+    {
+        Scenario& s = scenario();
+        const std::vector<Event>& events = s.events.events();
+        if (events.empty())
+            return true;
+        long long sum = 0;
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            if (i > 0 && events[i].at < events[i - 1].at)
+                return fail("event " + formatEvent(events[i]) + " comes before " + formatEvent(events[i - 1]));
+            if (events[i].kind == EventKind::Score)
+                sum += events[i].amount;
+        }
+        if (s.phase != ScenarioPhase::None && std::abs(s.state.score) < 30000 && sum != s.state.score)
+            return fail("the log's score changes add up to " + std::to_string(sum) + ", the score is "
+                        + std::to_string(s.state.score));
+        if (s.phase == ScenarioPhase::Ended && events.back().kind != EventKind::End)
+            return fail("an ended scenario's log ends with " + formatEvent(events.back()));
+        const Measures m = computeMeasures(events);
+        const long long last = events.back().at.count();
+        if (m.cprFraction < 0 || m.cprFraction > 100)
+            return fail("cprFraction " + std::to_string(m.cprFraction));
+        for (const std::string& name : measureNames()) {
+            const long long value = *measureByName(m, name);
+            if (value < -1 || (name != "cprFraction" && value > last))
+                return fail(name + " " + std::to_string(value) + " with the last event at " + std::to_string(last));
+        }
+        return true;
     }
 
     static bool changed(FileWatch& watch, const std::string& path, off_t& oldSize)
