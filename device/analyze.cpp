@@ -5,6 +5,7 @@
 #include "engine/recorder.h"
 #include "engine/score.h"
 #include "patient/metronome.h"
+#include "patient/patient.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -224,8 +225,9 @@ int troubleDieFaces(int oddsPercent)
 bool motionPresent(Scenario& s)
 {
     const MainWindow& ui = s.ui;
-    return s.state.pendingTrouble == TroubleMotion || ui.BVM.visible || ui.BVMHAND.visible || ui.CPRHAND2.visible
-        || ui.CPRHAND.visible || ui.PULSEHAND.visible || ui.SHAKE.visible || ui.SHOUT.visible;
+    const PatientState& patientNow = patient(s).state;
+    return s.state.pendingTrouble == TroubleMotion || ui.BVM.visible || ui.BVMHAND.visible || patientNow.twoHandsOn
+        || patientNow.oneHandOn || ui.PULSEHAND.visible || ui.SHAKE.visible || ui.SHOUT.visible;
 }
 
 void analyzeNow(Scenario& s)

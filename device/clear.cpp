@@ -40,9 +40,9 @@ void handsOff(Scenario& s)
     patient(s).timers.CPRTimer.stop();
     patient(s).timers.VENTILATION1Timer.stop();
     patient(s).timers.VENTILATION2Timer.stop();
-    for (Control* picture :
-         {&ui.CPRHAND, &ui.CPRHAND2, &ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.FACEMASK, &ui.SHAKE, &ui.SHOUT})
+    for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.FACEMASK, &ui.SHAKE, &ui.SHOUT})
         picture->visible = false;
+    liftCprHands(s);
 }
 
 } // namespace
@@ -58,7 +58,7 @@ void Clearbutton1Click(Scenario& s)
         ui.MainMSGDisplay.setText(scenarioIsOver);
     st.cprSinceAnalysis = false;
     if (dev.screen == Screen::AnalyzingNow
-        || (!st.shockAdvised && dev.saysStandClear() && !ui.CPRHAND2.visible && !ui.CPRHAND.visible)) {
+        || (!st.shockAdvised && dev.saysStandClear() && !patient(s).state.twoHandsOn && !patient(s).state.oneHandOn)) {
         clearDuringAnalysis(s);
         return;
     }

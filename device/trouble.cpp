@@ -4,6 +4,7 @@
 #include "device/display.h"
 #include "engine/score.h"
 #include "patient/cpr.h"
+#include "patient/patient.h"
 
 namespace defib {
 
@@ -84,8 +85,9 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
 {
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
-    for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.CPRHAND2, &ui.CPRHAND, &ui.PULSEHAND})
+    for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.PULSEHAND})
         picture->visible = false;
+    liftCprHands(s);
     StopCPRMenuItemClick(s);
     ui.MainMSGDisplay.setText("All patient motion has stopped.");
     Device& dev = device(s);

@@ -41,8 +41,8 @@ void placeForBody(Scenario& s)
     place(ui.BPCUFF, layout.bpCuff);
     place(ui.BPCUFFSMALL, layout.bpCuff);
     // The shaking hands come back to their home position at every responsiveness check.
-    ui.SHAKE.tag = ui.SHAKE.left;
-    ui.SHOUT.tag = ui.SHAKE.top;
+    s.shakeHomeLeft = ui.SHAKE.left;
+    s.shakeHomeTop = ui.SHAKE.top;
     ui.SHOUT.width = 70;
     ui.SHOUT.height = 40;
     ui.CABLEWHITE.width = whiteCable.width;

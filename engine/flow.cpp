@@ -103,11 +103,10 @@ bool registerUser(Scenario& s, const std::string& typedName, const std::string& 
     return true;
 }
 
-// The window's tag tells whether it was opened by Start: 1 when its OK goes on into a scenario.
 void showRegistration(Scenario& s, bool startsScenario)
 {
     s.registration.window.visible = true;
-    s.registration.window.tag = startsScenario ? 1 : 0;
+    s.registrationStartsScenario = startsScenario;
 }
 
 // The main menu answers only while no window of it lies over it: the registration, the scoreboard
@@ -142,8 +141,8 @@ void OKButtonClick(Scenario& s)
         return;
     if (!registerUser(s, w.NameEdit.text(), w.IDEdit.text(), w.TestRadioButton.checked))
         return;
-    const bool startsScenario = w.window.tag == 1;
-    w.window.tag = 0;
+    const bool startsScenario = s.registrationStartsScenario;
+    s.registrationStartsScenario = false;
     if (startsScenario)
         startNewScenario(s);
 }
@@ -151,7 +150,7 @@ void OKButtonClick(Scenario& s)
 void CancelButtonClick(Scenario& s)
 {
     s.registration.window.visible = false;
-    s.registration.window.tag = 0;
+    s.registrationStartsScenario = false;
 }
 
 } // namespace TUserNAMEFORM
@@ -243,6 +242,8 @@ void startScenario(Scenario& s)
     }
     s.timers.ELAPSEDSecTIMER.stop();
     resetControls(s);
+    if (s.patient)
+        s.patient->reset();
     if (s.device)
         s.device->reset();
     lockControls(s);

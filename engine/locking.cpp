@@ -37,6 +37,8 @@ void stopAllTimers(Scenario& s)
                 timer.pausedWhileRunning = true;
             }
         });
+        if (s.patient)
+            s.patient->suspend();
         if (s.device)
             s.device->suspend();
     }

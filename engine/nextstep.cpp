@@ -2,9 +2,19 @@
 
 namespace defib {
 
+// CPR under way, with the one hand of the child or with two hands.
+static bool oneHandOn(Scenario& s)
+{
+    return s.patient && s.patient->oneHandOnChest();
+}
+static bool twoHandsOn(Scenario& s)
+{
+    return s.patient && s.patient->twoHandsOnChest();
+}
+
 bool cprHandsShown(Scenario& s)
 {
-    return s.state.childBody() ? s.ui.CPRHAND.visible : s.ui.CPRHAND2.visible;
+    return s.state.childBody() ? oneHandOn(s) : twoHandsOn(s);
 }
 
 static u8 beforeFirstAnalysis(Scenario& s)
@@ -30,9 +40,9 @@ static u8 beforeFirstAnalysis(Scenario& s)
         return StepVoice;
     if (!monitored) {
         // A child under the limit gets CPR, not the AED.
-        if (s.ui.CPRHAND2.visible)
+        if (twoHandsOn(s))
             return StepCpr;
-        if (s.ui.CPRHAND.visible)
+        if (oneHandOn(s))
             return StepEndScenario;
         return StepCpr;
     }
@@ -51,7 +61,7 @@ static u8 beforeFirstAnalysis(Scenario& s)
             return StepAnalyze;
         if (st.scenarioKind != KindUnderageChild)
             return StepClearBeforeAnalysis;
-        if (!s.ui.CPRHAND.visible)
+        if (!oneHandOn(s))
             return StepCpr;
         if (st.abcsDone() && st.cprPerformed && st.aedPowerOn && st.topPadAttached && st.bottomPadAttached)
             return StepEndScenario;
@@ -71,7 +81,7 @@ static bool shockOrMotionStep(Scenario& s, u8& step)
         step = StepShock;
     else if (st.lastAction == "Analyze" && st.shockAdvised)
         step = StepClearBeforeShock;
-    else if (s.device->reportsMotion() && (s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible || s.ui.PULSEHAND.visible))
+    else if (s.device->reportsMotion() && (oneHandOn(s) || twoHandsOn(s) || s.ui.PULSEHAND.visible))
         step = StepClearBeforeAnalysis;
     else if (st.shockAdvised)
         step = StepClearBeforeShock;
@@ -125,7 +135,7 @@ u8 stackedStepAfterAnalysis(Scenario& s)
             return StepCpr;
         if (st.lastAction == "CPR" && voice)
             return StepVoice;
-        if (!s.ui.CPRHAND2.visible)
+        if (!twoHandsOn(s))
             return StepCpr;
         if (st.lastAction != "Voice" && voiceMissing(s))
             return StepVoice;
@@ -163,7 +173,7 @@ u8 stackedStepAfterAnalysis(Scenario& s)
 u8 singleShockStepAfterAnalysis(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    const bool handsOn = s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible;
+    const bool handsOn = oneHandOn(s) || twoHandsOn(s);
     // Every shock a hypothermic patient may have has been given: CPR goes on, with the reports.
     if (hypothermicLimitReached(s)) {
         if (!handsOn)

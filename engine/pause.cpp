@@ -22,9 +22,10 @@ void PauseClick(Scenario& s)
     s.ui.PatientHistory.enabled = true;
     s.ui.MainMSGDisplay.clear();
     // Every timer that ran when the pause began runs again, with a fresh interval, and gets back
-    // the count it kept (the shake count of Shaketimer), so a pause in the middle of a step does
-    // not start it over. The timers start in the window's order, which decides between two that
-    // come due at the same moment.
+    // the tag it had (Pause marks the tags of the running timers with 1). The timers start in the
+    // window's order, which decides between two that come due at the same moment.
+    if (s.patient)
+        s.patient->resume();
     forEachScenarioTimer(s, [&](Timer& timer) {
         if (!timer.pausedWhileRunning)
             return;

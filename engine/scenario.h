@@ -91,6 +91,12 @@ public:
     std::function<void(const std::string&)> promptObserver;
     // Told when the CPR metronome starts (true) and stops; its clicks are not told one by one.
     std::function<void(bool)> metronomeObserver;
+    // The registration window was opened by Start: its OK goes on into a scenario.
+    bool registrationStartsScenario = false;
+    // Where the shaking hands (SHAKE) start at every responsiveness check: placed by the draw for
+    // the body drawn.
+    int shakeHomeLeft = 0;
+    int shakeHomeTop = 0;
     // Where the mouse let go of a dragged pad, in window coordinates (set before a drop handler).
     int dropX = 0;
     int dropY = 0;

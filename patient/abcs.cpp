@@ -63,19 +63,19 @@ void ABCsResponsivenessMenuItemClick(Scenario& s)
     st.responsivenessChecked = true;
     stopCpr(s);
     if (ui.BVM.visible || ui.BVMHAND.visible || ui.FACEMASKBLOW.visible) {
-        for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.CPRHAND2, &ui.CPRHAND})
+        for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW})
             picture->visible = false;
+        liftCprHands(s);
         patient(s).timers.CPRTimer.stop();
     }
     patient(s).timers.ResponsivenessTimer.start();
     patient(s).timers.Shaketimer.stop();
-    // The shake timer's tag counts the shakes.
-    patient(s).timers.Shaketimer.tag = 0;
+    patient(s).state.shakes = 0;
     payStep(s, st.nextStep == StepResponsiveness);
     stepTail(s);
-    // The hands start from their home position, kept in the tags of SHAKE (left) and SHOUT (top).
-    ui.SHAKE.left = ui.SHAKE.tag;
-    ui.SHAKE.top = ui.SHOUT.tag;
+    // The hands start from their home position.
+    ui.SHAKE.left = s.shakeHomeLeft;
+    ui.SHAKE.top = s.shakeHomeTop;
     ui.SHAKE.visible = true;
     ui.SHOUT.left = shoutLeft;
     ui.SHOUT.top = shoutTop;
@@ -88,12 +88,12 @@ void ResponsivenessTimerTimer(Scenario& s)
     s.ui.SHAKE.top += 5;
     patient(s).timers.ResponsivenessTimer.stop();
     patient(s).timers.Shaketimer.start();
-    ++patient(s).timers.Shaketimer.tag;
+    ++patient(s).state.shakes;
 }
 
 void ShaketimerTimer(Scenario& s)
 {
-    if (patient(s).timers.Shaketimer.tag < 2) {
+    if (patient(s).state.shakes < 2) {
         s.ui.SHAKE.top -= 5;
         patient(s).timers.ResponsivenessTimer.start();
         patient(s).timers.Shaketimer.stop();

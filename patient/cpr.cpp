@@ -20,21 +20,26 @@ static Control& handsInUse(Scenario& s)
 {
     return s.state.childBody() ? s.ui.CPRHAND : s.ui.CPRHAND2;
 }
-
-static bool cprRunning(const Scenario& s)
+static bool& handsPressed(Scenario& s)
 {
-    return s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible;
+    PatientState& st = patient(s).state;
+    return s.state.childBody() ? st.oneHandPressed : st.twoHandsPressed;
 }
 
-// The hands rest on the sternum of the body in use; their tag is 1 while they press down.
+static bool cprRunning(Scenario& s)
+{
+    return patient(s).state.oneHandOn || patient(s).state.twoHandsOn;
+}
+
+// The hands rest on the sternum of the body in use, released.
 static void homeHands(Scenario& s)
 {
     const u8 body = s.state.body();
     const int home = patientPicture.top + bodyLayouts[body].cprHands.top;
-    for (Control* hands : {&s.ui.CPRHAND, &s.ui.CPRHAND2}) {
+    for (Control* hands : {&s.ui.CPRHAND, &s.ui.CPRHAND2})
         hands->top = home;
-        hands->tag = 0;
-    }
+    patient(s).state.oneHandPressed = false;
+    patient(s).state.twoHandsPressed = false;
 }
 
 void CPRButtonClick(Scenario& s)
@@ -45,8 +50,7 @@ void CPRButtonClick(Scenario& s)
 
 void stopCpr(Scenario& s)
 {
-    s.ui.CPRHAND.visible = false;
-    s.ui.CPRHAND2.visible = false;
+    liftCprHands(s);
     patient(s).timers.CPRTimer.stop();
     homeHands(s);
 }
@@ -59,16 +63,17 @@ void StopCPRMenuItemClick(Scenario& s)
 void CPRTimerTimer(Scenario& s)
 {
     Control& hands = handsInUse(s);
+    bool& pressed = handsPressed(s);
     ScenarioState& st = s.state;
-    if (hands.tag == 0) {
+    if (!pressed) {
         hands.top += cprStroke;
-        hands.tag = 1;
+        pressed = true;
         // Compressions since the last rescue breath.
         if (st.cprCycleCounter < 255)
             ++st.cprCycleCounter;
     } else {
         hands.top -= cprStroke;
-        hands.tag = 0;
+        pressed = false;
     }
 }
 
@@ -200,7 +205,8 @@ void StartCPRMenuItemClick(Scenario& s)
     updateVitalSigns(s);
     recordAction(s);
     homeHands(s);
-    handsInUse(s).visible = true;
+    (st.childBody() ? patient(s).state.oneHandOn : patient(s).state.twoHandsOn) = true;
+    showCprHands(s);
     patient(s).timers.CPRTimer.start();
     checkScenarioOver(s);
 }

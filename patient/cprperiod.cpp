@@ -8,9 +8,9 @@ namespace defib {
 
 namespace {
 
-bool handsOnChest(const Scenario& s)
+bool handsOnChest(Scenario& s)
 {
-    return s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible;
+    return patient(s).state.oneHandOn || patient(s).state.twoHandsOn;
 }
 
 bool periodOpen(const ScenarioState& st)

@@ -7,9 +7,45 @@ Patient& patient(Scenario& s)
     return static_cast<Patient&>(*s.patient);
 }
 
+void Patient::reset()
+{
+    // The hands keep their stroke from one scenario to the next, as they keep their place.
+    state.shakes = 0;
+    // The window hid the pictures: no CPR is under way.
+    state.oneHandOn = false;
+    state.twoHandsOn = false;
+}
+
+void showCprHands(Scenario& s)
+{
+    s.ui.CPRHAND.visible = patient(s).state.oneHandOn;
+    s.ui.CPRHAND2.visible = patient(s).state.twoHandsOn;
+}
+
+void liftCprHands(Scenario& s)
+{
+    patient(s).state.oneHandOn = false;
+    patient(s).state.twoHandsOn = false;
+    showCprHands(s);
+}
+
+void Patient::suspend()
+{
+    if (timers.Shaketimer.enabled()) {
+        state.shakesBeforePause = state.shakes;
+        state.shakes = 1;
+    }
+}
+
+void Patient::resume()
+{
+    if (timers.Shaketimer.pausedWhileRunning)
+        state.shakes = state.shakesBeforePause;
+}
+
 void Patient::controlsUnlocked()
 {
-    if (s_.ui.CPRHAND.visible || s_.ui.CPRHAND2.visible)
+    if (state.oneHandOn || state.twoHandsOn)
         timers.CPRTimer.start();
 }
 

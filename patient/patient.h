@@ -21,6 +21,22 @@
 
 namespace defib {
 
+// The patient's own record: what its animations are doing.
+struct PatientState {
+    // CPR is under way: the one hand of the child (CPRHAND) or the two hands of everybody else
+    // (CPRHAND2) are on the chest. The pictures are written from these.
+    bool oneHandOn = false;
+    bool twoHandsOn = false;
+    // The CPR hands press down (every other stroke of CPRTimer): the one hand of the child, the two
+    // hands of everybody else.
+    bool oneHandPressed = false;
+    bool twoHandsPressed = false;
+    // The shakes of the responsiveness check so far; a scenario start clears them. A Pause during
+    // the shaking holds the count and shows 1 until it ends.
+    int shakes = 0;
+    int shakesBeforePause = 0;
+};
+
 struct PatientTimers {
     explicit PatientTimers(TimerScheduler& scheduler)
         : scheduler(scheduler)
@@ -30,7 +46,7 @@ struct PatientTimers {
     DEFIB_PATIENT_TIMERS(DEFIB_DECLARE_TIMER)
 };
 
-// The patient: its timers, and the answers to what the engine asks of it.
+// The patient: its timers, its record, and the answers to what the engine asks of it.
 class Patient : public PatientPart {
 public:
     explicit Patient(Scenario& s)
@@ -39,13 +55,24 @@ public:
     {
     }
     PatientTimers timers;
+    PatientState state;
 
+    void reset() override;
+    void suspend() override;
+    void resume() override;
     void controlsUnlocked() override;
+    bool oneHandOnChest() const override { return state.oneHandOn; }
+    bool twoHandsOnChest() const override { return state.twoHandsOn; }
 
 private:
     Scenario& s_;
 };
 
 Patient& patient(Scenario& s);
+
+// Shows the CPR hands as the record has them.
+void showCprHands(Scenario& s);
+// Takes the CPR hands off the chest (CPRTimer goes on until stopped).
+void liftCprHands(Scenario& s);
 
 } // namespace defib

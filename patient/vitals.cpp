@@ -70,8 +70,7 @@ void PulseButtonClick(Scenario& s)
     patient(s).timers.CPRTimer.stop();
     ui.BVM.visible = false;
     ui.BVMHAND.visible = false;
-    ui.CPRHAND.visible = false;
-    ui.CPRHAND2.visible = false;
+    liftCprHands(s);
     ui.FACEMASKBLOW.visible = false;
     ui.PULSEHAND.visible = true;
     patient(s).timers.PULSETIMER.start();

@@ -104,8 +104,9 @@ TEST(Draw, ZonesAndHandsFollowTheBody)
     const BodyLayout& child = bodyLayouts[3];
     EXPECT_EQ(sim.value("PADWhiteZone.left"), std::to_string(patientPicture.left + child.whiteZone.left));
     EXPECT_EQ(sim.value("CPRHAND.top"), std::to_string(patientPicture.top + child.cprHands.top));
-    EXPECT_EQ(sim.value("SHAKE.tag"), sim.value("SHAKE.left"));
-    EXPECT_EQ(sim.value("SHOUT.tag"), sim.value("SHAKE.top"));
+    // The shaking hands start from where the draw placed them.
+    EXPECT_EQ(std::to_string(sim.s().shakeHomeLeft), sim.value("SHAKE.left"));
+    EXPECT_EQ(std::to_string(sim.s().shakeHomeTop), sim.value("SHAKE.top"));
 }
 
 TEST(Draw, AgesAndWeightsStayPositiveWhateverTheLimit)

@@ -11,6 +11,7 @@
 #include "engine/measures.h"
 #include "engine/pageshandlers.h"
 #include "options/textfile.h"
+#include "patient/patient.h"
 #include "sim/format.h"
 
 namespace defib::sim {
@@ -186,6 +187,16 @@ const RecordMark recordMarks[] = {
      [](Scenario& s, int v) { device(s).state.white.dragged = v != 0; }},
     {"PADRED.tag", [](Scenario& s) { return int(device(s).state.red.dragged); },
      [](Scenario& s, int v) { device(s).state.red.dragged = v != 0; }},
+    {"CPRHAND.tag", [](Scenario& s) { return int(patient(s).state.oneHandPressed); },
+     [](Scenario& s, int v) { patient(s).state.oneHandPressed = v != 0; }},
+    {"CPRHAND2.tag", [](Scenario& s) { return int(patient(s).state.twoHandsPressed); },
+     [](Scenario& s, int v) { patient(s).state.twoHandsPressed = v != 0; }},
+    {"Shaketimer.tag", [](Scenario& s) { return patient(s).state.shakes; },
+     [](Scenario& s, int v) { patient(s).state.shakes = v; }},
+    {"SHAKE.tag", [](Scenario& s) { return s.shakeHomeLeft; }, [](Scenario& s, int v) { s.shakeHomeLeft = v; }},
+    {"SHOUT.tag", [](Scenario& s) { return s.shakeHomeTop; }, [](Scenario& s, int v) { s.shakeHomeTop = v; }},
+    {"TUserNAMEFORM.tag", [](Scenario& s) { return int(s.registrationStartsScenario); },
+     [](Scenario& s, int v) { s.registrationStartsScenario = v != 0; }},
 };
 
 const RecordMark* findMark(const std::string& name)
@@ -342,6 +353,14 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
         // What is typed into the CPR count dialog answers its next question.
         if (control == &s.cprCount.CPRTIMEEDIT)
             dialogs_.typedAnswer = value;
+        return true;
+    }
+    // CPR under way is the patient's record; its pictures follow it.
+    if (name == "CPRHAND.visible" || name == "CPRHAND2.visible") {
+        if (value != "true" && value != "false")
+            return fail(lineNumber, name + " takes true or false, not " + value);
+        (name == "CPRHAND.visible" ? patient(s).state.oneHandOn : patient(s).state.twoHandsOn) = value == "true";
+        showCprHands(s);
         return true;
     }
     // A control's properties, so a script can start from a given screen.
