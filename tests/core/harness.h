@@ -90,4 +90,20 @@ private:
     sim::Runner runner_;
 };
 
+// A program folder of its own with the option layer pointed at it; messages are kept, questions
+// are answered no.
+struct KeptMessages : Dialogs {
+    std::vector<std::string> messages;
+    void message(const std::string& text, MessageKind) override { messages.push_back(text); }
+    bool confirm(const std::string&) override { return false; }
+    bool ask(const std::string&, std::string&) override { return false; }
+};
+
+struct ProgramFolder : ::testing::Test {
+    TempDir dir;
+    KeptMessages dialogs;
+    Options options{dialogs};
+    ProgramFolder() { options.programDirectory = dir.path(); }
+};
+
 } // namespace defib::testing

@@ -12,19 +12,7 @@ using namespace defib;
 using defib::testing::TempDir;
 
 namespace {
-struct KeptMessages : Dialogs {
-    std::vector<std::string> messages;
-    void message(const std::string& text, MessageKind) override { messages.push_back(text); }
-    bool confirm(const std::string&) override { return false; }
-    bool ask(const std::string&, std::string&) override { return false; }
-};
-
-struct DebriefFolder : ::testing::Test {
-    TempDir dir;
-    KeptMessages dialogs;
-    Options options{dialogs};
-    DebriefFolder() { options.programDirectory = dir.path(); }
-};
+using DebriefFolder = defib::testing::ProgramFolder;
 } // namespace
 
 TEST(DebriefCsv, QuotesOnlyWhatNeedsIt)

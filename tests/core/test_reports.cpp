@@ -9,19 +9,7 @@ using namespace defib;
 using defib::testing::TempDir;
 
 namespace {
-struct KeptMessages : Dialogs {
-    std::vector<std::string> messages;
-    void message(const std::string& text, MessageKind) override { messages.push_back(text); }
-    bool confirm(const std::string&) override { return false; }
-    bool ask(const std::string&, std::string&) override { return false; }
-};
-
-struct ReportFolder : ::testing::Test {
-    TempDir dir;
-    KeptMessages dialogs;
-    Options options{dialogs};
-    ReportFolder() { options.programDirectory = dir.path(); }
-};
+using ReportFolder = defib::testing::ProgramFolder;
 } // namespace
 
 TEST(ReportLine, ColumnsOfATypicalLine)
