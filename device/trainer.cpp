@@ -103,6 +103,8 @@ Trainer::Trainer(Platform& platform, Clock& clock)
             continue;
         timer->onTimer = [&s, tick = std::move(timer->onTimer)] {
             tick();
+            // The hands are followed first, so a penalty for lifting them is logged at this tick.
+            followCprHands(s);
             watchEvents(s);
         };
     }
