@@ -1,13 +1,11 @@
 #include "options/ftpsettings.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <unistd.h>
+#include <algorithm>
+#include <utility>
 
+#include "options/optionfile.h"
 #include "options/textfile.h"
+#include "options/utf8.h"
 
 namespace defib {
 
@@ -114,7 +112,8 @@ SettingsRead parseSettings(const std::vector<std::string>& lines)
         if (line.empty())
             continue;
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) {
+        // A control character belongs to no option: such a line is not passed on.
+        if (equals == std::string::npos || hasControlCharacter(line)) {
             read.damaged = true;
             continue;
         }
@@ -166,57 +165,46 @@ SettingsRead parseSettings(const std::vector<std::string>& lines)
 
 SettingsRead loadSettings(const std::string& directory)
 {
-    ReadResult file = readLines(joinPath(directory, sendOptionsFile), largestOptionFile);
-    if (!file.ok)
+    const OptionFileRead file = readOptionFile(directory, sendOptionsFile);
+    if (!file.problem.empty()) {
+        SettingsRead read;
+        read.problem = optionFileProblem(sendOptionsFile, file.problem, "default send");
+        return read;
+    }
+    if (!file.found)
         return {};
-    return parseSettings(file.lines);
+    SettingsRead read = parseSettings(file.lines);
+    // The program never writes an empty file: one is what is left of a file, not a choice.
+    if (std::all_of(file.lines.begin(), file.lines.end(), [](const std::string& line) { return line.empty(); }))
+        read.damaged = true;
+    return read;
+}
+
+const char* fieldWithControlCharacter(const FtpSettings& s)
+{
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Host", &s.host},
+        {"Port", &s.port},
+        {"User", &s.user},
+        {"Password", &s.password},
+        {"Remote path", &s.remotePath},
+        {"Remote file", &s.remoteFile},
+        {"Fingerprint", &s.fingerprint},
+    };
+    for (const auto& [caption, text] : fields)
+        if (hasControlCharacter(*text))
+            return caption;
+    return nullptr;
 }
 
 bool saveSettings(const std::string& directory, const FtpSettings& settings, std::string& error)
 {
-    const std::string path = joinPath(directory, sendOptionsFile);
-    const std::string temporary = path + ".tmp";
-    std::string text;
-    for (const std::string& line : settingsLines(settings))
-        text += line + "\r\n";
-    // Created with its final permissions, so a remembered password is never readable by others,
-    // not even for a moment.
-    std::remove(temporary.c_str());
-    const int fd
-        = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, settings.rememberPassword ? 0600 : 0666);
-    if (fd < 0) {
-        error = std::strerror(errno);
+    if (const char* field = fieldWithControlCharacter(settings)) {
+        error = std::string("the field ") + field + " holds a line break or another control character";
         return false;
     }
-    std::size_t done = 0;
-    int failure = 0;
-    while (done < text.size()) {
-        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            failure = errno;
-            break;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    if (!failure && ::fsync(fd) != 0)
-        failure = errno;
-    if (::close(fd) != 0 && !failure)
-        failure = errno;
-    if (failure) {
-        error = std::strerror(failure);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = ec.message();
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return writeOptionFile(directory, sendOptionsFile, settingsLines(settings), error,
+                           settings.rememberPassword ? FileAccess::OwnerOnly : FileAccess::Kept);
 }
 
 } // namespace defib

@@ -53,16 +53,27 @@ std::vector<std::string> settingsLines(const FtpSettings& settings);
 
 struct SettingsRead {
     FtpSettings settings;
-    // Set when the file exists but holds lines that are no send option: those kept their
-    // defaults.
+    // Set when the file exists but holds lines that are no send option (a line with a control
+    // character among them): those kept their defaults.
     bool damaged = false;
+    // Set when the file is there but could not be used at all (a folder, a pipe, a link to
+    // nothing, too large, unreadable): the message that names it. Every option has its default.
+    std::string problem;
 };
 SettingsRead parseSettings(const std::vector<std::string>& lines);
-// The file in `directory`; defaults when it does not exist.
+// The file in `directory` as every option file is read; defaults when it does not exist.
 SettingsRead loadSettings(const std::string& directory);
-// Replaces the file whole (a temporary file renamed over it). With a remembered password the
-// file is readable by its owner only, from the moment it is created. On failure `error` says why
-// and the old file stays as it was.
+
+// The field of the send window (its caption: "Host", "User", "Password", ...) whose text holds
+// a control character; nullptr when none does. No field may hold one: a line break would start
+// another line of OPTION4.INI or another command to the server.
+const char* fieldWithControlCharacter(const FtpSettings& settings);
+
+// Saves the file as every option file is saved (the folder lock, a temporary file of its own
+// renamed over the old one, a read-only file refused, owner, mode and link kept). With a
+// remembered password the file is readable by its owner only, from the moment it is created.
+// Settings with a control character in a field are refused. On failure `error` says why and the
+// old file stays as it was.
 bool saveSettings(const std::string& directory, const FtpSettings& settings, std::string& error);
 
 } // namespace defib

@@ -5,6 +5,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "options/optionfile.h"
 #include "options/textfile.h"
 #include "options/utf8.h"
 
@@ -284,48 +285,30 @@ void Options::loadMoreProtocolLines(const std::vector<std::string>& lines)
 }
 
 namespace {
-// What a file gives the pages: its lines, or nothing and why. An empty file, or one with bytes
-// that no text of options holds (a binary file, UTF-16), is damaged; a UTF-8 byte-order mark in
-// front is left out. A short file is not damaged: its missing lines read as empty.
+// What a file gives the pages: its lines, or nothing and why. Beyond the rules of every option
+// file, an empty file, or one with bytes that no text of options holds (a binary file, UTF-16), is
+// damaged. A short file is not damaged: its missing lines read as empty.
 const char* const emptyFileProblem = "is damaged: it is empty";
 
-struct OptionFileRead {
-    bool found = false;
-    std::vector<std::string> lines;
-    std::string problem;
-};
-
-OptionFileRead readOptionFile(const std::string& path)
+OptionFileRead readPageFile(const std::string& directory, const char* fileName)
 {
-    OptionFileRead result;
-    ReadBytes read = readBytes(path, largestOptionFile);
-    switch (read.status) {
-    case ReadStatus::Missing:
+    OptionFileRead result = readOptionFile(directory, fileName);
+    if (!result.found)
         return result;
-    case ReadStatus::Ok:
-        break;
-    case ReadStatus::NotAFile:
-    case ReadStatus::TooLarge:
-        result.problem = "cannot be used: " + read.error;
-        return result;
-    case ReadStatus::Unreadable:
-        result.problem = "exists but cannot be read (" + read.error + ")";
-        return result;
-    }
-    std::string& bytes = read.bytes;
-    // Editors that add a mark may add it again in front of one already there.
-    while (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        bytes.erase(0, 3);
-    const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\r' && c != '\n') || byte == 0x7F;
-    });
-    if (binary || bytes.find_first_not_of("\r\n") == std::string::npos) {
+    const auto isBinary = [](const std::string& line) {
+        return std::any_of(line.begin(), line.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte < 0x20 || byte == 0x7F;
+        });
+    };
+    const bool binary = std::any_of(result.lines.begin(), result.lines.end(), isBinary);
+    const bool empty
+        = std::all_of(result.lines.begin(), result.lines.end(), [](const std::string& line) { return line.empty(); });
+    if (binary || empty) {
+        result.found = false;
+        result.lines.clear();
         result.problem = binary ? "is damaged: it is not a text file of options" : emptyFileProblem;
-        return result;
     }
-    result.found = true;
-    result.lines = splitLines(bytes);
     return result;
 }
 
@@ -339,15 +322,13 @@ bool typeablePassword(const std::string& text)
 
 void Options::tellAboutFile(const char* fileName, const std::string& problem, const char* defaults)
 {
-    dialogs_.message(std::string("The option file ") + fileName + " " + problem + ". The " + defaults
-                         + " options are used instead of what it could not give.",
-                     MessageKind::Error);
+    dialogs_.message(optionFileProblem(fileName, problem, defaults), MessageKind::Error);
 }
 
 void Options::loadOptions()
 {
     checkProgramDirectory();
-    const OptionFileRead program = readOptionFile(path(programOptionsFile));
+    const OptionFileRead program = readPageFile(programDirectory, programOptionsFile);
     if (program.found) {
         loadProgramLines(program.lines);
         if (program.lines.size() > 7 && !typeablePassword(program.lines[7])) {
@@ -362,7 +343,7 @@ void Options::loadOptions()
         if (!program.problem.empty())
             tellAboutFile(programOptionsFile, program.problem, "default program");
     }
-    const OptionFileRead protocol = readOptionFile(path(protocolOptionsFile));
+    const OptionFileRead protocol = readPageFile(programDirectory, protocolOptionsFile);
     if (protocol.found)
         loadProtocolLines(protocol.lines);
     else
@@ -370,7 +351,7 @@ void Options::loadOptions()
     if (!protocol.found && !protocol.problem.empty())
         tellAboutFile(protocolOptionsFile, protocol.problem, "default protocol");
     // An empty OPTION3.INI only lacks its lines, which read as the defaults; a damaged one is said.
-    const OptionFileRead more = readOptionFile(path(moreProtocolOptionsFile));
+    const OptionFileRead more = readPageFile(programDirectory, moreProtocolOptionsFile);
     loadMoreProtocolLines(more.lines);
     if (!more.found && !more.problem.empty() && more.problem != emptyFileProblem)
         tellAboutFile(moreProtocolOptionsFile, more.problem, "default protocol");
@@ -412,7 +393,7 @@ std::vector<std::string> Options::moreProtocolLines() const
 bool Options::writeFile(const char* fileName, const std::vector<std::string>& lines)
 {
     std::string error;
-    if (writeLinesAtomic(path(fileName), lines, error))
+    if (writeOptionFile(programDirectory, fileName, lines, error))
         return true;
     dialogs_.message(std::string("The options could not be saved to ") + fileName + " in "
                          + (programDirectory.empty() ? std::string(".") : programDirectory) + ": " + error

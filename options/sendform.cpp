@@ -24,7 +24,9 @@ void ensureLoaded(SendView view)
     f.loaded = true;
     SettingsRead read = loadSettings(view.programDirectory);
     f.settings = read.settings;
-    if (read.damaged)
+    if (!read.problem.empty())
+        view.dialogs.message(read.problem, MessageKind::Error);
+    else if (read.damaged)
         view.dialogs.message(damagedMessage, MessageKind::Warning);
 }
 

@@ -1,5 +1,6 @@
 #include "options/textfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -32,6 +33,9 @@ std::vector<std::string> splitLines(const std::string& text)
 }
 
 namespace {
+const char* const danglingLink = "it is a link to a file that does not exist";
+const char* const readOnly = "it is read-only";
+
 // A folder is named as the system names it; a device, pipe or socket all alike.
 std::string notAFile(mode_t mode)
 {
@@ -83,6 +87,10 @@ ReadBytes readBytes(const std::string& path, std::uintmax_t limit)
         if (errno != ENOENT && errno != ENOTDIR) {
             result.status = ReadStatus::Unreadable;
             result.error = std::strerror(errno);
+        } else if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+            // A link to nothing is a file someone meant to be there, not a first start.
+            result.status = ReadStatus::Unreadable;
+            result.error = danglingLink;
         }
         return result;
     }
@@ -196,7 +204,16 @@ bool rewriteInPlace(const std::string& target, const std::string& text, std::str
 }
 } // namespace
 
-bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+namespace {
+// No write permission for anyone is the owner's word, also for root, who could write it anyway.
+bool refusesWriting(const std::string& path, const struct stat& info)
+{
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+} // namespace
+
+bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                      FileAccess access)
 {
     std::string target = path;
     struct stat info { };
@@ -204,6 +221,9 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
         if (char* real = ::realpath(path.c_str(), nullptr)) {
             target = real;
             std::free(real);
+        } else if (errno == ENOENT) {
+            error = danglingLink;
+            return false;
         }
     }
     const bool exists = ::stat(target.c_str(), &info) == 0;
@@ -215,10 +235,11 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
         error = notAFile(info.st_mode);
         return false;
     }
-    if (exists && ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        error = "it is read-only";
+    if (exists && refusesWriting(target, info)) {
+        error = readOnly;
         return false;
     }
+    const bool ownerOnly = access == FileAccess::OwnerOnly;
 
     // A name of this process and this write alone: two copies of the program never share one.
     static unsigned long serial = 0;
@@ -226,7 +247,9 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = target + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(++serial);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        // Created with no more than its final permissions: a password is never readable by
+        // others, not even for a moment.
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, ownerOnly ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST) {
             error = std::strerror(errno);
             return false;
@@ -241,7 +264,7 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
     int savedErrno = errno;
     bool inPlace = false;
     if (written && exists) {
-        (void)::fchmod(fd, info.st_mode & 07777);
+        (void)::fchmod(fd, ownerOnly ? info.st_mode & 0700 : info.st_mode & 07777);
         if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) && ::fchown(fd, info.st_uid, info.st_gid) != 0)
             inPlace = true;
     }
@@ -256,6 +279,11 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
     }
     if (inPlace) {
         ::unlink(temporary.c_str());
+        // Another user's file keeps its permissions, which only its owner could narrow.
+        if (ownerOnly && (info.st_mode & 077) != 0) {
+            error = "it belongs to another user and may be read by others, so a password is not kept in it";
+            return false;
+        }
         return rewriteInPlace(target, text, error);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
@@ -266,12 +294,18 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
     return true;
 }
 
-bool appendLines(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+bool appendComposed(const std::string& path, const AppendComposer& compose, std::string& error)
 {
     struct stat info { };
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        error = notAFile(info.st_mode);
-        return false;
+    if (::stat(path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode)) {
+            error = notAFile(info.st_mode);
+            return false;
+        }
+        if (refusesWriting(path, info)) {
+            error = readOnly;
+            return false;
+        }
     }
     const int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     bool readable = true;
@@ -290,10 +324,11 @@ bool appendLines(const std::string& path, const std::vector<std::string>& lines,
         return false;
     }
     const off_t before = info.st_size;
-    std::string text = joined(lines);
-    char last = '\n';
-    if (readable && before > 0 && ::pread(fd, &last, 1, before - 1) == 1 && last != '\n' && last != '\r')
-        text.insert(0, "\r\n");
+    std::string text;
+    if (!compose(AppendTarget{fd, static_cast<std::uintmax_t>(before), readable}, text, error)) {
+        ::close(fd);
+        return false;
+    }
     bool written = writeAll(fd, text);
     int savedErrno = errno;
     if (!written)
@@ -305,6 +340,41 @@ bool appendLines(const std::string& path, const std::vector<std::string>& lines,
     if (!written) {
         error = std::strerror(savedErrno ? savedErrno : EIO);
         return false;
+    }
+    return true;
+}
+
+bool appendLines(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+{
+    return appendComposed(
+        path,
+        [&lines](const AppendTarget& file, std::string& text, std::string&) {
+            text = joined(lines);
+            char last = '\n';
+            if (file.readable && file.size > 0 && ::pread(file.fd, &last, 1, static_cast<off_t>(file.size - 1)) == 1
+                && last != '\n' && last != '\r')
+                text.insert(0, "\r\n");
+            return true;
+        },
+        error);
+}
+
+bool readPieces(int fd, std::uintmax_t size, const std::function<void(const char* bytes, std::size_t count)>& take,
+                std::string& error)
+{
+    char buffer[65536];
+    std::uintmax_t done = 0;
+    while (done < size) {
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uintmax_t>(sizeof buffer, size - done));
+        const ssize_t n = ::pread(fd, buffer, want, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n == 0 ? "it became shorter while it was read" : std::strerror(errno);
+            return false;
+        }
+        take(buffer, static_cast<std::size_t>(n));
+        done += static_cast<std::uintmax_t>(n);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,17 +52,45 @@ bool fileExists(const std::string& path);
 // Something, whatever it is, is there under that name (a dangling link too).
 bool nameTaken(const std::string& path);
 
+// Who may read a file once it is rewritten: whoever could before (a new file as the umask has
+// it), or its owner alone, for a file that holds a password: created 0600 and kept without any
+// permission for the group or others.
+enum class FileAccess { Kept, OwnerOnly };
+
 // Replaces the file whole: a temporary file of a name no other copy of the program uses, in the
 // same folder, then a rename over the old one, so a crash or a full disk never leaves half a
 // file. A file with no write permission (made read-only, or another user's) is refused, not
-// replaced; an allowed rewrite keeps the file's mode and owner, and a link stays a link to the
-// rewritten file. On failure `error` says why and the file is as it was.
-bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+// replaced, also for root; an allowed rewrite keeps the file's mode and owner, and a link stays a
+// link to the rewritten file. A link to nothing is refused rather than replaced by a file. On
+// failure `error` says why and the file is as it was.
+bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                      FileAccess access = FileAccess::Kept);
 
-// Appends lines (each with CR LF), creating the file when missing. A file whose last line has no
-// line end gets one first, so the new lines start on a line of their own. A write that stops
-// half-way (a full disk) is cut back to what the file held before.
+// The file an append is about to extend, for a format that must look at what it holds first.
+struct AppendTarget {
+    int fd = -1;
+    // Bytes in the file before the append.
+    std::uintmax_t size = 0;
+    // False for a file this user may write but not read: its bytes cannot be looked at.
+    bool readable = false;
+};
+// Returns the bytes to append to the file as it is, or false with `error` saying why nothing
+// may be appended.
+using AppendComposer = std::function<bool(const AppendTarget& file, std::string& text, std::string& error)>;
+
+// Appends what `compose` makes of the file, creating it when missing. A read-only file is refused
+// as a rewrite refuses it (also for root, who may write anything), a device, pipe or folder at
+// once. A write that stops half-way (a full disk) is cut back to what the file held before.
+bool appendComposed(const std::string& path, const AppendComposer& compose, std::string& error);
+
+// Appends lines (each with CR LF) as appendComposed does. A file whose last line has no line end
+// gets one first, so the new lines start on a line of their own.
 bool appendLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+
+// Reads the first `size` bytes of an open file in pieces, for a composer that scans the whole
+// file without holding it in memory; false with `error` set when a read fails.
+bool readPieces(int fd, std::uintmax_t size, const std::function<void(const char* bytes, std::size_t count)>& take,
+                std::string& error);
 
 // An advisory lock (flock) on a folder, held while the object lives: copies of the program that
 // share the folder take turns at reading and rewriting a file there. Without a lock (a folder

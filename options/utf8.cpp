@@ -85,4 +85,40 @@ bool isValidUtf8(const std::string& text)
     return true;
 }
 
+// Bytes of the control character at `at`; 0 when none starts there.
+static std::size_t controlLength(const std::string& text, std::size_t at)
+{
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x20 || byte == 0x7F)
+        return 1;
+    if (byte == 0xC2 && at + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[at + 1]);
+        if (next >= 0x80 && next <= 0x9F)
+            return 2;
+    }
+    return 0;
+}
+
+bool hasControlCharacter(const std::string& text)
+{
+    for (std::size_t at = 0; at < text.size(); ++at)
+        if (controlLength(text, at) > 0)
+            return true;
+    return false;
+}
+
+std::string withoutControlCharacters(const std::string& text)
+{
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        if (const std::size_t length = controlLength(text, at)) {
+            at += length;
+            continue;
+        }
+        kept += text[at++];
+    }
+    return kept;
+}
+
 } // namespace defib

@@ -23,4 +23,11 @@ void eraseCharacters(std::string& text, std::size_t from, std::size_t count);
 // True when every byte belongs to a valid UTF-8 sequence.
 bool isValidUtf8(const std::string& text);
 
+// A control character: C0 (a line break, a tab, NUL ...), DEL, or a C1 control written as UTF-8
+// (U+0080..U+009F). None belongs in a field a user types on one line; a line break there would
+// start another line of the file or another command to a server.
+bool hasControlCharacter(const std::string& text);
+// The text without its control characters: what a pasted CR LF leaves of a line.
+std::string withoutControlCharacters(const std::string& text);
+
 } // namespace defib

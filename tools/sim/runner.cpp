@@ -1,9 +1,12 @@
 #include "sim/runner.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <set>
+#include <sys/stat.h>
 
 #include "device/device.h"
 #include "engine/draw.h"
@@ -521,6 +524,20 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
         if (!need(1))
             return false;
         (command == "date" ? wallClock_.date : wallClock_.time) = words[1];
+        return true;
+    }
+    if (command == "chmod") {
+        // A file of the program folder made read-only (or writable again), as a user may leave it:
+        // git keeps no such modes for the files a script is given.
+        if (!need(2))
+            return false;
+        const std::string& mode = words[1];
+        if (mode.empty() || mode.size() > 4 || mode.find_first_not_of("01234567") != std::string::npos)
+            return fail(lineNumber, "chmod takes an octal mode such as 0444, not " + mode);
+        if (words[2].find('/') != std::string::npos)
+            return fail(lineNumber, "chmod takes a file of the program folder, not " + words[2]);
+        if (::chmod(s.options.path(words[2]).c_str(), static_cast<mode_t>(std::stoul(mode, nullptr, 8))) != 0)
+            return fail(lineNumber, "cannot chmod " + words[2] + ": " + std::strerror(errno));
         return true;
     }
     if (command == "show") {
