@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "engine/pageshandlers.h"
+#include "options/utf8.h"
 #include "ui/mainwindow.h"
 #include "ui/sync.h"
 
@@ -121,8 +122,18 @@ QLineEdit* TFTPform::edit(Control& control, QWidget* parent)
     auto* line = new QLineEdit(parent);
     line->setObjectName(QString::fromStdString(control.name()));
     line->setMinimumWidth(300);
-    connect(line, &QLineEdit::textEdited, this,
-            [this, &control](const QString& text) { set(control, text.toStdString()); });
+    // No field holds a control character: what is typed or pasted (a CR LF copied with a line
+    // included) arrives without them, and the cursor stays after what was put in.
+    connect(line, &QLineEdit::textEdited, this, [this, line, &control](const QString& typed) {
+        const std::string text = withoutControlCharacters(typed.toStdString());
+        if (text.size() != typed.toStdString().size()) {
+            const QString before
+                = QString::fromStdString(withoutControlCharacters(typed.left(line->cursorPosition()).toStdString()));
+            line->setText(QString::fromStdString(text));
+            line->setCursorPosition(static_cast<int>(before.size()));
+        }
+        set(control, text);
+    });
     syncers_.push_back([line, &control] { syncText(line, control); });
     return line;
 }
