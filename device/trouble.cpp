@@ -40,6 +40,7 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
     addScore(s, 50, "Electrode is re-attached.");
     st.pendingTrouble = TroubleNone;
     ui.Steps.addLine(" Electrode");
+    ui.STEPS2.addLine(" Electrode");
     addScore(s, st.stepPoints, "Electrode");
     showScore(s);
 }
@@ -55,6 +56,7 @@ void TroubleBatteryMenuItemClick(Scenario& s)
     st.pendingTrouble = TroubleNone;
     ui.MainMSGDisplay.setText("The battery has been replaced. Press ON.");
     ui.Steps.addLine(" Battery");
+    ui.STEPS2.addLine(" Battery");
     st.nextStep = StepPower;
     st.shockAdvised = false;
     st.patientCleared = false;
