@@ -4,6 +4,7 @@
 #include "device/display.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "patient/cprperiod.h"
 #include "patient/metronome.h"
 #include "patient/patient.h"
 #include "patient/rules.h"
@@ -206,6 +207,7 @@ void checkClearedBeforeAnalysis(Scenario& s)
 
 void detectMotion(Scenario& s)
 {
+    handsFoundDuringAnalysis(s);
     startStep(device(s).timers.MOTIONDETECTEDTimer, device(s).steps.motion, MotionStep::First);
     device(s).timers.ANALYZINGNOWTimer.stop();
     device(s).timers.STANDCLEARTIMER.stop();
@@ -260,6 +262,7 @@ void analyzeNow(Scenario& s)
     }
     st.lastAction = "Analyze";
     st.cprSinceAnalysis = false;
+    st.handsOnInAnalysis = false;
     // The metronome keeps time for CPR, which the analysis interrupts.
     stopMetronome(s);
     s.protocol().analysisStarted(s);

@@ -75,6 +75,7 @@ void followHandsWithGuidance(Scenario& s)
 // period after "NO SHOCK ADVISED"; no pulse check by the rescuer.
 class SingleShockProtocol : public Protocol {
 public:
+    const char* name() const override { return "Single shock"; }
     void noShockAdvised(Scenario& s) const override { singleShockNoShockAdvised(s); }
     void shockCounted(Scenario& s) const override { singleShockShockCounted(s); }
     void countdownEnded(Scenario& s) const override { singleShockCountdownEnded(s); }
@@ -90,6 +91,7 @@ public:
         const ScenarioState& st = s.state;
         switch (rule) {
         case ProtocolRule::PulseAfterNoShock:
+        case ProtocolRule::HandsOffDuringAnalysis:
             return true;
         case ProtocolRule::NoCprWithPulse:
             return !(st.cprPeriodAfterShock && (st.cprPeriod == PeriodAnnounced || st.cprPeriod == PeriodRunning));
@@ -110,6 +112,8 @@ public:
     }
 
     int analysesRequired(const Scenario& s) const override { return singleShockAnalysesRequired(s); }
+    // Two minutes, as with stacked shocks.
+    int firstShockLimitSeconds() const override { return 120; }
     void cprHandsMoved(Scenario& s) const override { followHandsWithGuidance(s); }
 };
 

@@ -101,8 +101,11 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     device(s).timers.STANDCLEARTIMER.stop();
     startStep(device(s).timers.ANALYZINGNOWTimer, dev.steps.analyzingNow, AnalyzingNowStep::First);
     device(s).timers.MOTIONDETECTEDTimer.stop();
-    addScore(s, 50, "All patient motion has stopped.");
-    showScore(s);
+    // CPR the single-shock protocol counted as a safety error earns nothing for being stopped.
+    if (!st.handsOnInAnalysis) {
+        addScore(s, 50, "All patient motion has stopped.");
+        showScore(s);
+    }
     ui.Steps.addLine(" Motion");
     ui.STEPS2.addLine(" Motion");
     if (st.lastAction == "Analyze")

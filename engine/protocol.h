@@ -18,6 +18,9 @@ enum class ProtocolRule {
     CprAfterPulse,
     AnalyzeAfterCpr,
     NoCprWithPulse,
+    // The CPR hands on the chest while the trainer analyses are a safety error of their own, and
+    // lifting them earns nothing.
+    HandsOffDuringAnalysis,
 };
 
 // The resuscitation protocol the trainer teaches: the one place that decides what the trainer does
@@ -29,6 +32,10 @@ enum class ProtocolRule {
 class Protocol {
 public:
     virtual ~Protocol() = default;
+
+    // The profile's name as the windows, the saved debrief and the instructor's spreadsheet give
+    // it: "Stacked shocks" or "Single shock".
+    virtual const char* name() const = 0;
 
     // The trainer's prompt chain: after it said "NO SHOCK ADVISED", a second after a shock (the
     // counter shows it, the rhythm has answered), and when its CPR countdown reaches 0.
@@ -52,6 +59,9 @@ public:
     virtual int timeLimitAfterFirstAnalysis(const Scenario& s) const = 0;
     // The analyses a complete treatment of this scenario takes.
     virtual int analysesRequired(const Scenario& s) const = 0;
+    // The first shock may come this many seconds after the 7th second of the scenario (the Speed
+    // of First Shock counts from there); a later one costs points.
+    virtual int firstShockLimitSeconds() const = 0;
     // The CPR hands went on the chest or came off: the guidance may follow them at once.
     virtual void cprHandsMoved(Scenario& s) const = 0;
 };

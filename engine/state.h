@@ -14,8 +14,9 @@ using i32 = std::int32_t;
 // The last fields follow the single-shock protocol's CPR period: its phase (CprPeriodPhase),
 // whether a shock asked for it, whether its rules are scored (not after a "NO SHOCK ADVISED" on a
 // patient whose circulation has returned), whether CPR was started in it, whether stopping early
-// was charged, and how many periods came before the scenario's last required analysis; and the
-// CPR hands as last seen, so that their going on and coming off is noticed once.
+// was charged, and how many periods came before the scenario's last required analysis; the
+// CPR hands as last seen, so that their going on and coming off is noticed once; and whether the
+// analysis under way found the CPR hands on the chest (a safety error of the single-shock protocol).
 #define DEFIB_STATE_FIELDS(X)                                                                                          \
     X(std::string, lastAction, "")                                                                                     \
     X(std::string, previousAction, "")                                                                                 \
@@ -88,7 +89,8 @@ using i32 = std::int32_t;
     X(bool, cprStartedInPeriod, false)                                                                                 \
     X(bool, earlyStopCharged, false)                                                                                   \
     X(u8, cprPeriodsBeforeLastAnalysis, 0)                                                                             \
-    X(bool, cprHandsOn, false)
+    X(bool, cprHandsOn, false)                                                                                         \
+    X(bool, handsOnInAnalysis, false)
 
 // Values of nextStep, the next correct step that Advice shows.
 enum Step : u8 {

@@ -64,6 +64,16 @@ void CPRLATETimerTimer(Scenario& s)
                  "Did not start CPR within 10 seconds of START CPR (-100).");
 }
 
+void handsFoundDuringAnalysis(Scenario& s)
+{
+    ScenarioState& st = s.state;
+    if (!handsOnChest(s) || st.handsOnInAnalysis || scenarioOver(s)
+        || !s.protocol().applies(ProtocolRule::HandsOffDuringAnalysis, s))
+        return;
+    st.handsOnInAnalysis = true;
+    penalize(s, 100, handsOffDuringAnalysisText, handsOnDuringAnalysisRecord);
+}
+
 void followCprHands(Scenario& s)
 {
     ScenarioState& st = s.state;

@@ -30,4 +30,11 @@ void followCprHands(Scenario& s);
 // 10 s after "START CPR": no CPR yet costs 100.
 void CPRLATETimerTimer(Scenario& s);
 
+// The trainer analysing finds motion: where the protocol makes the CPR hands on the chest a safety
+// error of their own (the single-shock one), they cost 100 once per analysis, and lifting them
+// later earns no points for stopping the motion.
+void handsFoundDuringAnalysis(Scenario& s);
+inline constexpr const char* handsOffDuringAnalysisText = "Hands off the chest while the trainer analyses (-100).";
+inline constexpr const char* handsOnDuringAnalysisRecord = "Safety error: CPR while the trainer analysed (-100).";
+
 } // namespace defib

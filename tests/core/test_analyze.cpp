@@ -201,6 +201,41 @@ TEST_F(Analysis, MotionAlternatesItsTwoTextsAndTheAnalysisResumesAfterIt)
     EXPECT_EQ(seenFrom("prompt", 8000), (Lines{"10003 \"analyzeN.wav\"", "15003 \"shockadv.wav\""}));
 }
 
+TEST_F(Analysis, InTheSingleShockProtocolTheHandsOnTheChestDuringAnAnalysisAreASafetyError)
+{
+    for (const bool single : {false, true}) {
+        fresh();
+        if (single)
+            s().activeProtocol = s().singleShockProtocol.get();
+        // CPR goes on into the analysis: the first "ANALYZING NOW" at 4500 finds the hands.
+        run("set patientCleared true\nset CPRHAND2.visible true\ndo AnalyzeButtonClick\nwait 4500");
+        EXPECT_EQ(value("MOTIONDETECTEDTimer"), "on 1000") << single;
+        if (single) {
+            EXPECT_EQ(seen("Errors"), (Lines{"4500 \"Safety error: CPR while the trainer analysed (-100).\""}));
+            EXPECT_EQ(value("MainMSGDisplay"), "\"Hands off the chest while the trainer analyses (-100).\"");
+            EXPECT_EQ(value("score"), "-100");
+        } else {
+            EXPECT_EQ(seen("Errors"), Lines{});
+            EXPECT_EQ(value("score"), "0");
+        }
+        // Stopping the motion earns its 50 points with stacked shocks only.
+        run("wait 2000\ndo TroubleMOTIONMenuItemClick");
+        EXPECT_EQ(value("score"), single ? "-100" : "50") << single;
+        EXPECT_EQ(value("MainMSGDisplay"), "\"All patient motion has stopped.\"");
+        // Once an analysis: the hands again in the same analysis cost nothing more.
+        run("wait 3000\nset CPRHAND2.visible true\nwait 2000\nset CPRHAND2.visible false\nwait 8000");
+        EXPECT_EQ(value("score"), single ? "-100" : "50") << single;
+        EXPECT_EQ(value("AEDDISPLAY1"), "\"SHOCK ADVISED\"") << single;
+    }
+    // Other motion during a single-shock analysis (the pulse hand) is no safety error.
+    fresh();
+    s().activeProtocol = s().singleShockProtocol.get();
+    run("set patientCleared true\nset PULSEHAND.visible true\ndo AnalyzeButtonClick\nwait 6000\n"
+        "do TroubleMOTIONMenuItemClick");
+    EXPECT_EQ(value("score"), "50");
+    EXPECT_EQ(seen("Errors"), Lines{});
+}
+
 TEST_F(Analysis, MotionAtTheVerdictHoldsItBack)
 {
     run("set patientCleared true\ndo AnalyzeButtonClick\nwait 9000\nset PULSEHAND.visible true\nwait 500");
