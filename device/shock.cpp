@@ -2,6 +2,7 @@
 
 #include "device/device.h"
 #include "device/display.h"
+#include "engine/measures.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
 #include "patient/evaluation.h"
@@ -117,11 +118,13 @@ void missedClear(Scenario& s)
     evaluateScenario(s);
 }
 
-// The speed of the first shock, counted from 7 s into the scenario.
+// The speed of the first shock, counted from 7 s into the scenario; later than the protocol's limit
+// it costs points.
 void scoreFirstShock(Scenario& s)
 {
     ScenarioState& st = s.state;
-    const int t = st.elapsedSeconds - 7;
+    const int t = st.elapsedSeconds - firstShockCountsFromSecond;
+    const int limit = s.protocol().firstShockLimitSeconds();
     const std::string text = firstShockTimeText(t, st.elapsedSeconds);
     s.summary.SHOCKTIMEEDIT.setText(text);
     st.shockTimesText = text;
@@ -139,14 +142,14 @@ void scoreFirstShock(Scenario& s)
         bonus(50, "45");
     } else if (t >= 45 && t < 60) {
         bonus(25, "60");
-    } else if (t >= 60 && t < 120) {
-        s.ui.MainMSGDisplay.clear();
-    } else if (t > 120) {
-        const std::string message = "Slow delivery of first shock (-200). (" + text + ")";
+    } else if (t > limit) {
+        const std::string message = std::string(slowFirstShockReason) + " (-200). (" + text + ")";
         s.ui.MainMSGDisplay.setText(message);
         addScore(s, -200, message);
         s.summary.Errors.addLine("Slow shock time > 2 min (-200). (" + text + ")");
         showScore(s);
+    } else if (t >= 60 && t < limit) {
+        s.ui.MainMSGDisplay.clear();
     }
 }
 

@@ -12,7 +12,8 @@ namespace defib {
 // On the Options pages (PageControl1): only the active page of TabSheet1..3 is visible; the
 // PASSWORDBUTTON is checked while the password shows in clear; OpenDialog1's text is the report
 // file chosen last. The send buttons Button1 ("Send Options") and BUTTONSend ("Send") are hidden
-// until Shape3 shows them.
+// until Shape3 shows them. PROTOCOLlabel names the protocol profile of the scenario (of the options
+// before the first), as does the summary's PROTOCOLLABEL for the scenario it sums up.
 #define DEFIB_MAIN_CONTROLS(X)                                                                                         \
     X(MENU, true, true)                                                                                                \
     X(MenuStart, true, true)                                                                                           \
@@ -58,6 +59,7 @@ namespace defib {
     X(STEPS2, true, true)                                                                                              \
     X(SCORELabel, true, true)                                                                                          \
     X(MODElabel, true, true)                                                                                           \
+    X(PROTOCOLlabel, true, true)                                                                                       \
     X(SCENOVERLabel, false, true)                                                                                      \
     X(Patient1, false, true)                                                                                           \
     X(Patient2, false, true)                                                                                           \
@@ -131,6 +133,7 @@ namespace defib {
     X(ElapsedTimeEDIT, true, true)                                                                                     \
     X(Errors, true, true)                                                                                              \
     X(MODELABEL, true, true)                                                                                           \
+    X(PROTOCOLLABEL, true, true)                                                                                       \
     X(SCOREBOARD, true, true)                                                                                          \
     X(RepeatButton, true, true)                                                                                        \
     X(Next, true, true)                                                                                                \

@@ -22,6 +22,11 @@ const std::vector<std::string>& debriefHeader()
             names.push_back(measure);
         names.emplace_back("penalties");
         names.emplace_back("penalty texts");
+        // Later columns, after the first ones so that a reader of those finds them where it did.
+        names.emplace_back("protocol");
+        names.emplace_back("first shock verdict");
+        names.emplace_back("fatalShock");
+        names.emplace_back("exam");
         return names;
     }();
     return header;
@@ -95,7 +100,32 @@ std::vector<std::string> debriefRow(Scenario& s, const std::string& date, const 
     }
     row.push_back(std::to_string(taken.size()));
     row.push_back(texts);
+    row.emplace_back(s.activeProtocol ? s.protocol().name() : "");
+    row.emplace_back(verdictName(firstShockVerdict(events)));
+    row.push_back(std::to_string(measures.fatalShock));
+    // The scenario's place in a three-scenario test: its count goes up once its records are written.
+    const bool inExam = !st.practiceMode && s.option(s.options.THREESCENARIOTEST) && st.examScenarioNumber < 3;
+    row.push_back(inExam ? std::to_string(st.examScenarioNumber + 1) + " of 3" : std::string());
     return row;
+}
+
+std::vector<std::string> abandonedExamRow(Scenario& s, const std::string& date, const std::string& time)
+{
+    const ScenarioState& st = s.state;
+    std::vector<std::string> row(debriefHeader().size());
+    row[0] = date;
+    row[1] = time;
+    row[2] = "test abandoned";
+    row[3] = st.userName;
+    row[4] = st.userIdNumber;
+    row.back() = "abandoned after " + std::to_string(st.examScenarioNumber) + " of 3";
+    return row;
+}
+
+void writeAbandonedExamRow(Scenario& s)
+{
+    appendDebriefRow(s.options, s.platform.dialogs, false, debriefHeader(),
+                     abandonedExamRow(s, s.platform.wallClock.shortDate(), s.platform.wallClock.longTime()));
 }
 
 void writeDebriefRow(Scenario& s, bool terminated)

@@ -1,5 +1,6 @@
 #include "engine/eventwatch.h"
 
+#include "engine/measures.h"
 #include "engine/scenario.h"
 
 namespace defib {
@@ -103,7 +104,7 @@ void logChanges(Scenario& s, const EventWatch& was, const EventWatch& is, Millis
     if (is.shocks > was.shocks)
         add(EventKind::Shock, "#" + std::to_string(is.shocks));
     if (is.missedClear && !was.missedClear)
-        add(EventKind::Shock, "not cleared");
+        add(EventKind::Shock, notClearedShock);
     if (is.handsOn != was.handsOn)
         add(is.handsOn ? EventKind::CprStart : EventKind::CprStop);
     if (is.restored && !was.restored)

@@ -28,6 +28,16 @@ void startProgram(Scenario& s)
     s.registration.TestRadioButton.checked = false;
     s.scoreboardWindow.Memo1.setLines(scoreboardHeading());
     s.ui.MENU.visible = true;
+    showProtocol(s);
+}
+
+void showProtocol(Scenario& s)
+{
+    // Before the first scenario the protocol the options choose, then the scenario's own.
+    if (s.phase == ScenarioPhase::None || !s.activeProtocol)
+        s.chooseProtocol();
+    if (s.activeProtocol)
+        s.ui.PROTOCOLlabel.setText(std::string("Protocol: ") + s.protocol().name());
 }
 
 void setMode(Scenario& s, bool practiceMode)
@@ -228,6 +238,7 @@ void startScenario(Scenario& s)
     s.phase = ScenarioPhase::Running;
     s.state.resetForStart();
     s.chooseProtocol();
+    showProtocol(s);
     s.scoreLog.clear();
     s.events.clear();
     s.eventWatch = EventWatch{};

@@ -16,6 +16,9 @@ namespace defib {
 
 // Loads the options and checks that the prompts are there; the main menu is showing.
 void startProgram(Scenario& s);
+// PROTOCOLlabel names the protocol profile: the running or last scenario's, before the first one
+// the options' choice.
+void showProtocol(Scenario& s);
 
 // The main menu. Its buttons answer only while no window of it (registration, scoreboard,
 // password) is open.

@@ -54,6 +54,7 @@ Measures computeMeasures(const std::vector<Event>& events)
     m.timeToPowerOn = firstOf(events, EventKind::Power, "on");
     m.timeToFirstAnalysis = firstOf(events, EventKind::Analysis);
     m.timeToFirstShock = firstOf(events, EventKind::Shock);
+    m.fatalShock = firstOf(events, EventKind::Shock, notClearedShock);
 
     const Millis until = judgedUntil(events);
     const Millis lastEvent = events.empty() ? Millis{0} : events.back().at;
@@ -110,6 +111,8 @@ const std::vector<std::string>& measureNames()
 
 std::optional<long long> measureByName(const Measures& m, const std::string& name)
 {
+    if (name == "fatalShock")
+        return m.fatalShock;
     const long long values[] = {m.timeToPowerOn,        m.timeToFirstAnalysis, m.timeToFirstShock, m.cprFraction,
                                 m.longestHandsOffPause, m.preShockPause,       m.postShockPause};
     const auto& names = measureNames();
@@ -117,6 +120,64 @@ std::optional<long long> measureByName(const Measures& m, const std::string& nam
         if (names[i] == name)
             return values[i];
     return std::nullopt;
+}
+
+const char* verdictName(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Met:
+        return "met";
+    case Verdict::NotMet:
+        return "not met";
+    case Verdict::Fatal:
+        return "fatal";
+    case Verdict::None:
+        break;
+    }
+    return "";
+}
+
+namespace {
+
+const Event* firstShock(const std::vector<Event>& events)
+{
+    for (const Event& e : events)
+        if (e.kind == EventKind::Shock)
+            return &e;
+    return nullptr;
+}
+
+} // namespace
+
+Verdict firstShockVerdict(const std::vector<Event>& events)
+{
+    const Event* shock = firstShock(events);
+    if (!shock) {
+        for (const Event& e : events)
+            if (e.kind == EventKind::Verdict && e.text == "shock advised")
+                return Verdict::NotMet;
+        return Verdict::None;
+    }
+    if (shock->text == notClearedShock)
+        return Verdict::Fatal;
+    for (const Event& e : events)
+        if (e.kind == EventKind::Score && e.amount < 0 && e.text.rfind(slowFirstShockReason, 0) == 0)
+            return Verdict::NotMet;
+    return Verdict::Met;
+}
+
+Verdict cprFractionVerdict(const Measures& m)
+{
+    return m.cprFraction >= cprFractionTarget ? Verdict::Met : Verdict::NotMet;
+}
+
+Verdict preShockPauseVerdict(const std::vector<Event>& events, const Measures& m)
+{
+    if (m.preShockPause < 0)
+        return Verdict::None;
+    if (const Event* shock = firstShock(events); shock && shock->text == notClearedShock)
+        return Verdict::Fatal;
+    return m.preShockPause < preShockPauseTarget ? Verdict::Met : Verdict::NotMet;
 }
 
 } // namespace defib

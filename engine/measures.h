@@ -20,11 +20,15 @@ struct Measures {
     long long longestHandsOffPause = -1;
     long long preShockPause = -1;
     long long postShockPause = -1;
+    // The shock to a patient not cleared that ended the scenario (the first shock or a later one);
+    // -1 without one. Readable by name, but no column of its own among the measures.
+    long long fatalShock = -1;
 };
 
 Measures computeMeasures(const std::vector<Event>& events);
 
-// The measures by name, in the order the debrief shows them.
+// The measures by name, in the order the debrief shows them; measureByName also knows
+// "fatalShock".
 const std::vector<std::string>& measureNames();
 std::optional<long long> measureByName(const Measures& measures, const std::string& name);
 
@@ -43,6 +47,29 @@ std::vector<Span> cprSpans(const std::vector<Event>& events, Millis until);
 // The targets the debrief holds the measures against.
 inline constexpr long long cprFractionTarget = 80; // at least, per cent
 inline constexpr long long preShockPauseTarget = 10000; // under, ms
-inline constexpr long long firstShockTarget = 180000; // within, ms
+
+// The protocol scores the first shock by its Speed of First Shock: the whole seconds of the
+// scenario clock less the first 7; the measures count from the start click. A first shock later
+// than the protocol's limit costs points with a reason that starts with `slowFirstShockReason`.
+inline constexpr int firstShockCountsFromSecond = 7;
+inline constexpr const char* slowFirstShockReason = "Slow delivery of first shock";
+// The text of the Shock event of the shock to a patient not cleared.
+inline constexpr const char* notClearedShock = "not cleared";
+
+// Whether a measure reached its target: Fatal when the shock it is about went to a patient not
+// cleared; None where there is nothing to judge.
+enum class Verdict { None, Met, NotMet, Fatal };
+// "", "met", "not met", "fatal".
+const char* verdictName(Verdict verdict);
+
+// The first shock as the protocol judged it, so that the debrief never tells another story than
+// the score: Fatal when it went to a patient not cleared, NotMet when the protocol took points for
+// its lateness, Met otherwise. Without a shock NotMet once a shock was advised, None when none
+// ever was (a rhythm that needs no shock).
+Verdict firstShockVerdict(const std::vector<Event>& events);
+// At least 80 %.
+Verdict cprFractionVerdict(const Measures& measures);
+// Under 10 s; Fatal when the first shock was; None without a shock or without CPR before it.
+Verdict preShockPauseVerdict(const std::vector<Event>& events, const Measures& measures);
 
 } // namespace defib

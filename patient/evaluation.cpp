@@ -152,6 +152,7 @@ void fillSummary(Scenario& s)
     if (st.shockCount > 0)
         s.summary.SHOCKTIMEEDIT.setText(st.shockTimesText);
     s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
+    s.summary.PROTOCOLLABEL.setText(s.protocol().name());
 }
 
 // The report files in both modes, the board in practice, the count of an exam in test mode.

@@ -580,7 +580,15 @@ void TForm1::buildSidePanel()
     QLabel* mode = makeLabel(side_, QStringLiteral("MODElabel"), QString());
     mode->setStyleSheet(QStringLiteral("color: #27557F; font-size: 15px; font-weight: 700;"));
     syncers_.push_back([mode, &ui] { syncText(mode, ui.MODElabel); });
-    header->addWidget(mode);
+    // The protocol profile in use, under the mode.
+    QLabel* protocol = makeLabel(side_, QStringLiteral("PROTOCOLlabel"), QString());
+    protocol->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 11px;"));
+    syncers_.push_back([protocol, &ui] { syncText(protocol, ui.PROTOCOLlabel); });
+    auto* modeAndProtocol = new QVBoxLayout;
+    modeAndProtocol->setSpacing(0);
+    modeAndProtocol->addWidget(mode);
+    modeAndProtocol->addWidget(protocol);
+    header->addLayout(modeAndProtocol);
     header->addStretch();
     QLabel* scoreCaption = makeLabel(side_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"));
     scoreCaption->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 13px;"));

@@ -75,6 +75,14 @@ private:
     }
 };
 
+// The Speed of First Shock's hover text.
+QString speedOfFirstShockHint()
+{
+    return QStringLiteral("Counted from %1 into the scenario, as the protocol scores the first shock. The measures "
+                          "count from the start click.")
+        .arg(clockOf(firstShockCountsFromSecond * 1000LL));
+}
+
 QLineEdit* readOnlyField(QWidget* parent, const QString& name)
 {
     auto* field = new QLineEdit(parent);
@@ -165,32 +173,54 @@ void SecondaryWindows::buildSummary()
     summaryScore_ = readOnlyField(summary_, QStringLiteral("SCOREEDIT"));
     summaryShock_ = readOnlyField(summary_, QStringLiteral("SHOCKTIMEEDIT"));
     summaryElapsed_ = readOnlyField(summary_, QStringLiteral("ElapsedTimeEDIT"));
+    summaryProtocol_ = readOnlyField(summary_, QStringLiteral("PROTOCOLLABEL"));
     summaryScore_->setStyleSheet(QStringLiteral("font-weight: 800;"));
     form->addRow(QStringLiteral("Name"), summaryName_);
     form->addRow(QStringLiteral("ID Number"), summaryId_);
     form->addRow(QStringLiteral("Score"), summaryScore_);
-    form->addRow(QStringLiteral("Speed of First Shock"), summaryShock_);
+    auto* shockLabel = new QLabel(QStringLiteral("Speed of First Shock"), summary_);
+    form->addRow(shockLabel, summaryShock_);
     form->addRow(QStringLiteral("Elapsed Time"), summaryElapsed_);
-    top->addLayout(form, 2);
+    form->addRow(QStringLiteral("Protocol"), summaryProtocol_);
+    // The two first-shock figures count from different moments; the window says which.
+    const QString shockHint = speedOfFirstShockHint();
+    shockLabel->setToolTip(shockHint);
+    summaryShock_->setToolTip(shockHint);
+    auto* note = new QLabel(firstShockCountNote(), summary_);
+    note->setObjectName(QStringLiteral("FirstShockNote"));
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("font-size: 11px; font-style: italic;"));
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(form);
+    fields->addWidget(note);
+    fields->addStretch();
+    top->addLayout(fields, 2);
 
     // The measures of the treatment, each with its target where it has one.
     auto* measures = new QGroupBox(QStringLiteral("Measures"), summary_);
     measures->setObjectName(QStringLiteral("Measures"));
     auto* grid = new QGridLayout(measures);
     grid->setVerticalSpacing(2);
-    const std::vector<MeasureLine> lines = measureLines(Measures{});
+    const std::vector<MeasureLine> lines = measureLines({}, 120);
     for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
-        const std::string& name = measureNames()[static_cast<std::size_t>(row)];
-        grid->addWidget(new QLabel(lines[static_cast<std::size_t>(row)].name, measures), row, 0);
+        const MeasureLine& line = lines[static_cast<std::size_t>(row)];
+        auto* name = new QLabel(line.name, measures);
+        name->setToolTip(line.hint);
+        grid->addWidget(name, row, 0);
         auto* value = new QLabel(measures);
-        value->setObjectName(QString::fromStdString(name));
+        value->setObjectName(line.key);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setToolTip(line.hint);
         grid->addWidget(value, row, 1);
-        grid->addWidget(new QLabel(lines[static_cast<std::size_t>(row)].target, measures), row, 2);
+        auto* target = new QLabel(line.target, measures);
+        target->setObjectName(line.key + QStringLiteral("Target"));
+        grid->addWidget(target, row, 2);
         auto* verdict = new QLabel(measures);
-        verdict->setObjectName(QString::fromStdString(name) + QStringLiteral("Met"));
+        verdict->setObjectName(line.key + QStringLiteral("Met"));
         grid->addWidget(verdict, row, 3);
+        measureNames_.push_back(name);
         measureValues_.push_back(value);
+        measureTargets_.push_back(target);
         measureVerdicts_.push_back(verdict);
     }
     top->addWidget(measures, 3);
@@ -239,26 +269,37 @@ void SecondaryWindows::buildSummary()
 
 void SecondaryWindows::showDebrief()
 {
-    const std::vector<Event>& events = main_.scenario().events.events();
+    Scenario& s = main_.scenario();
+    const std::vector<Event>& events = s.events.events();
     timeline_->setEvents(events);
-    const std::vector<MeasureLine> lines = measureLines(computeMeasures(events));
+    const int limit = s.activeProtocol ? s.protocol().firstShockLimitSeconds() : 120;
+    const std::vector<MeasureLine> lines = measureLines(events, limit);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        measureValues_[i]->setText(lines[i].value);
+        const MeasureLine& line = lines[i];
+        for (QLabel* label : {measureNames_[i], measureValues_[i], measureTargets_[i], measureVerdicts_[i]})
+            label->setVisible(line.shown);
+        measureValues_[i]->setText(line.value);
+        measureTargets_[i]->setText(line.target);
+        measureNames_[i]->setToolTip(line.hint);
+        measureValues_[i]->setToolTip(line.hint);
         QLabel* verdict = measureVerdicts_[i];
-        if (lines[i].met < 0) {
-            verdict->clear();
-            continue;
-        }
         // Said in words and marked, not by colour alone.
-        verdict->setText(lines[i].met ? QStringLiteral("\u2714 met") : QStringLiteral("\u2718 not met"));
-        verdict->setStyleSheet(lines[i].met ? QStringLiteral("color: #2E9E5A; font-weight: 700;")
-                                            : QStringLiteral("color: #E0463C; font-weight: 700;"));
+        verdict->setText(verdictText(line.verdict));
+        verdict->setStyleSheet(line.verdict == Verdict::Met ? QStringLiteral("color: #2E9E5A; font-weight: 700;")
+                                                            : QStringLiteral("color: #E0463C; font-weight: 700;"));
     }
+    // No shock counted, yet one was given: to a patient not cleared, which ended the scenario.
+    const QString shockHint = speedOfFirstShockHint();
+    summaryShock_->setToolTip(s.state.shockCount == 0 && computeMeasures(events).fatalShock >= 0
+                                  ? QStringLiteral("The only shock went to a patient not cleared: it was fatal and "
+                                                   "is not counted. ")
+                                      + shockHint
+                                  : shockHint);
     penalties_->clear();
     for (const QString& line : penaltyLines(events))
         penalties_->addItem(line);
     if (penalties_->count() == 0)
-        penalties_->addItem(QStringLiteral("No penalties."));
+        penalties_->addItem(QString::fromUtf8(noPenaltiesText));
 }
 
 void SecondaryWindows::saveDebrief()
@@ -275,6 +316,9 @@ void SecondaryWindows::saveDebrief()
     content.score = QString::fromStdString(sum.SCOREEDIT.text());
     content.firstShock = QString::fromStdString(sum.SHOCKTIMEEDIT.text());
     content.elapsed = QString::fromStdString(sum.ElapsedTimeEDIT.text());
+    content.protocol = QString::fromStdString(sum.PROTOCOLLABEL.text());
+    if (s.activeProtocol)
+        content.firstShockLimitSeconds = s.protocol().firstShockLimitSeconds();
     for (const std::string& line : sum.Errors.lines())
         content.errors.push_back(QString::fromStdString(line));
     content.events = s.events.events();
@@ -411,7 +455,12 @@ void SecondaryWindows::syncSummary()
         syncText(summaryScore_, sum.SCOREEDIT);
         syncText(summaryShock_, sum.SHOCKTIMEEDIT);
         syncText(summaryElapsed_, sum.ElapsedTimeEDIT);
-        syncList(errors_, sum.Errors.lines());
+        syncText(summaryProtocol_, sum.PROTOCOLLABEL);
+        // An empty list says so, as the saved debrief does.
+        if (sum.Errors.lines().empty())
+            syncList(errors_, {noErrorsText});
+        else
+            syncList(errors_, sum.Errors.lines());
         syncText(summaryMode_, sum.MODELABEL);
         repeat_->setEnabled(sum.RepeatButton.enabled);
         summary_->setEnabled(sum.window.enabled);

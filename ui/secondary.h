@@ -69,11 +69,15 @@ private:
     QLineEdit* summaryScore_ = nullptr;
     QLineEdit* summaryShock_ = nullptr;
     QLineEdit* summaryElapsed_ = nullptr;
+    QLineEdit* summaryProtocol_ = nullptr;
     QListWidget* errors_ = nullptr;
     QLabel* summaryMode_ = nullptr;
     QPushButton* repeat_ = nullptr;
     TimelineView* timeline_ = nullptr;
+    // Each measure's row: its name, value, target and verdict.
+    std::vector<QLabel*> measureNames_;
     std::vector<QLabel*> measureValues_;
+    std::vector<QLabel*> measureTargets_;
     std::vector<QLabel*> measureVerdicts_;
     QListWidget* penalties_ = nullptr;
 

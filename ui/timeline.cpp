@@ -101,7 +101,7 @@ QColor withAlpha(QColor colour, int alpha)
     return colour;
 }
 
-void drawBolt(QPainter& p, QPointF top, double height, const QColor& outline)
+void drawBolt(QPainter& p, QPointF top, double height, const QColor& outline, const QColor& fill)
 {
     const double w = height * 0.45;
     QPainterPath bolt;
@@ -113,7 +113,7 @@ void drawBolt(QPainter& p, QPointF top, double height, const QColor& outline)
     bolt.lineTo(top + QPointF(w * 0.02, height * 0.38));
     bolt.closeSubpath();
     p.setPen(QPen(outline, 1));
-    p.setBrush(boltColour);
+    p.setBrush(fill);
     p.drawPath(bolt);
 }
 
@@ -397,12 +397,24 @@ void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& ev
     for (const Event& e : events) {
         const double x = scale.x(e.at);
         if (e.kind == EventKind::Shock) {
-            p.setPen(QPen(withAlpha(boltColour.darker(140), 200), 1.5, Qt::DashLine));
+            // The shock to a patient not cleared is red, and says so: it ended the scenario.
+            const bool fatal = e.text == notClearedShock;
+            const QColor fill = fatal ? penaltyColour : boltColour;
+            p.setPen(QPen(withAlpha(fill.darker(140), 200), 1.5, Qt::DashLine));
             p.drawLine(QPointF(x, trainer.top()), QPointF(x, cpr.bottom()));
             const double h = std::min(trainer.height() * 0.9, line * 2.0);
-            drawBolt(p, QPointF(x, trainer.top() + (trainer.height() - h) / 2), h, ink);
+            drawBolt(p, QPointF(x, trainer.top() + (trainer.height() - h) / 2), h, ink, fill);
+            if (fatal) {
+                const QString word = QStringLiteral("fatal");
+                const double w = fm.horizontalAdvance(word) + 2;
+                const double left = x + h / 3 + w > plot.right() ? x - h / 3 - w : x + h / 3;
+                p.setPen(penaltyColour);
+                p.drawText(QRectF(left, trainer.top(), w, line), Qt::AlignLeft, word);
+            }
             hit(QRectF(x - h / 3, trainer.top(), h * 2 / 3, trainer.height()),
-                QStringLiteral("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
+                fatal
+                    ? QStringLiteral("%1  Fatal shock: the patient was not cleared").arg(clockOf(e.at.count(), true))
+                    : QStringLiteral("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
         } else if (e.kind == EventKind::Convert || e.kind == EventKind::TimeOut) {
             const bool convert = e.kind == EventKind::Convert;
             p.setPen(QPen(convert ? cprColour : armedColour, 2, Qt::DashDotLine));
@@ -433,22 +445,85 @@ void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& ev
     p.restore();
 }
 
-std::vector<MeasureLine> measureLines(const Measures& m)
+std::vector<MeasureLine> measureLines(const std::vector<Event>& events, int firstShockLimitSeconds)
 {
-    auto judged = [](long long value, bool ok) { return value < 0 ? 0 : (ok ? 1 : 0); };
+    const Measures m = computeMeasures(events);
+    const QString from = clockOf(firstShockCountsFromSecond * 1000LL);
+    const QString limit = clockOf(firstShockLimitSeconds * 1000LL);
+    const QString latest = clockOf((firstShockCountsFromSecond + firstShockLimitSeconds) * 1000LL);
+    const QString fromStart = QStringLiteral("From the start click, paused time left out.");
     std::vector<MeasureLine> lines;
-    lines.push_back({QStringLiteral("Time to power on"), secondsOf(m.timeToPowerOn), {}, -1});
-    lines.push_back({QStringLiteral("Time to first analysis"), secondsOf(m.timeToFirstAnalysis), {}, -1});
-    lines.push_back({QStringLiteral("Time to first shock"), secondsOf(m.timeToFirstShock),
-                     QStringLiteral("within 3:00"),
-                     judged(m.timeToFirstShock, m.timeToFirstShock <= firstShockTarget)});
-    lines.push_back({QStringLiteral("CPR fraction"), QStringLiteral("%1 %").arg(m.cprFraction),
-                     QStringLiteral("at least 80 %"), m.cprFraction >= cprFractionTarget ? 1 : 0});
-    lines.push_back({QStringLiteral("Longest hands-off pause"), secondsOf(m.longestHandsOffPause), {}, -1});
-    lines.push_back({QStringLiteral("Pre-shock pause"), secondsOf(m.preShockPause), QStringLiteral("under 10 s"),
-                     m.preShockPause < 0 ? -1 : (m.preShockPause < preShockPauseTarget ? 1 : 0)});
-    lines.push_back({QStringLiteral("Post-shock pause"), secondsOf(m.postShockPause), {}, -1});
+    lines.push_back({QStringLiteral("timeToPowerOn"),
+                     QStringLiteral("Time to power on"),
+                     secondsOf(m.timeToPowerOn),
+                     {},
+                     Verdict::None,
+                     fromStart});
+    lines.push_back({QStringLiteral("timeToFirstAnalysis"),
+                     QStringLiteral("Time to first analysis"),
+                     secondsOf(m.timeToFirstAnalysis),
+                     {},
+                     Verdict::None,
+                     fromStart});
+    lines.push_back({QStringLiteral("timeToFirstShock"), QStringLiteral("Time to first shock"),
+                     secondsOf(m.timeToFirstShock), QStringLiteral("within %1").arg(latest), firstShockVerdict(events),
+                     QStringLiteral("From the start click, paused time left out. The protocol counts the Speed of "
+                                    "First Shock from %1 and takes 200 points for one later than %2 after it, that "
+                                    "is %3 here.")
+                         .arg(from, limit, latest)});
+    lines.push_back({QStringLiteral("cprFraction"), QStringLiteral("CPR fraction"),
+                     QStringLiteral("%1 %").arg(m.cprFraction), QStringLiteral("at least 80 %"), cprFractionVerdict(m),
+                     QStringLiteral("The share of the time with the hands on the chest, from the start click until "
+                                    "the pulse returns, the scenario times out or it ends.")});
+    lines.push_back({QStringLiteral("longestHandsOffPause"),
+                     QStringLiteral("Longest hands-off pause"),
+                     secondsOf(m.longestHandsOffPause),
+                     {},
+                     Verdict::None,
+                     QStringLiteral("The longest time without the hands on the chest after the first CPR.")});
+    lines.push_back({QStringLiteral("preShockPause"), QStringLiteral("Pre-shock pause"), secondsOf(m.preShockPause),
+                     QStringLiteral("under 10 s"), preShockPauseVerdict(events, m),
+                     QStringLiteral("From the hands leaving the chest to the first shock.")});
+    lines.push_back({QStringLiteral("postShockPause"),
+                     QStringLiteral("Post-shock pause"),
+                     secondsOf(m.postShockPause),
+                     {},
+                     Verdict::None,
+                     QStringLiteral("From the first shock to the hands back on the chest.")});
+    MeasureLine fatal{QStringLiteral("fatalShock"),
+                      QStringLiteral("Fatal shock"),
+                      secondsOf(m.fatalShock),
+                      {},
+                      Verdict::None,
+                      QStringLiteral("From the start click: the shock to a patient not cleared, which ended the "
+                                     "scenario. Nobody may touch the patient at a shock.")};
+    fatal.shown = m.fatalShock >= 0;
+    if (fatal.shown)
+        fatal.verdict = Verdict::Fatal;
+    lines.push_back(fatal);
     return lines;
+}
+
+QString verdictText(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Met:
+        return QStringLiteral("\u2714 met");
+    case Verdict::NotMet:
+        return QStringLiteral("\u2718 not met");
+    case Verdict::Fatal:
+        return QStringLiteral("\u2718 fatal");
+    case Verdict::None:
+        break;
+    }
+    return {};
+}
+
+QString firstShockCountNote()
+{
+    return QStringLiteral("Speed of First Shock counts from %1 into the scenario, as the protocol scores it; the "
+                          "measures count from the start click.")
+        .arg(clockOf(firstShockCountsFromSecond * 1000LL));
 }
 
 std::vector<QString> penaltyLines(const std::vector<Event>& events)
@@ -551,7 +626,8 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
                                                       {"ID Number", c.id},
                                                       {"Score", c.score},
                                                       {"Speed of First Shock", c.firstShock},
-                                                      {"Elapsed Time", c.elapsed}};
+                                                      {"Elapsed Time", c.elapsed},
+                                                      {"Protocol", c.protocol}};
     double fy = y;
     for (const auto& [label, value] : fields) {
         p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, QString::fromUtf8(label));
@@ -561,26 +637,39 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
     double my = y;
     const double mx = inner.left() + fieldsWidth;
     const double mw = inner.right() - mx;
-    for (const MeasureLine& m : measureLines(computeMeasures(c.events))) {
-        p.drawText(QRectF(mx, my, mw * 0.34, line), Qt::AlignLeft, m.name);
+    for (const MeasureLine& m : measureLines(c.events, c.firstShockLimitSeconds)) {
+        if (!m.shown)
+            continue;
+        p.drawText(QRectF(mx, my, mw * 0.34, line), Qt::AlignLeft,
+                   QFontMetricsF(body).elidedText(m.name, Qt::ElideRight, mw * 0.33));
         p.drawText(QRectF(mx + mw * 0.34, my, mw * 0.2, line), Qt::AlignLeft, m.value);
-        p.drawText(QRectF(mx + mw * 0.54, my, mw * 0.24, line), Qt::AlignLeft, m.target);
-        if (m.met >= 0) {
-            p.setPen(m.met ? QColor(20, 120, 50) : penaltyColour.darker(120));
-            p.drawText(QRectF(mx + mw * 0.78, my, mw * 0.22, line), Qt::AlignLeft,
-                       m.met ? QStringLiteral("✔ met") : QStringLiteral("✘ not met"));
+        p.drawText(QRectF(mx + mw * 0.54, my, mw * 0.22, line), Qt::AlignLeft, m.target);
+        if (m.verdict != Verdict::None) {
+            p.setPen(m.verdict == Verdict::Met ? QColor(20, 120, 50) : penaltyColour.darker(120));
+            p.drawText(QRectF(mx + mw * 0.76, my, mw * 0.24, line), Qt::AlignLeft, verdictText(m.verdict));
             p.setPen(Qt::black);
         }
         my += line;
     }
-    y = std::max(fy, my) + line * 0.5;
+    y = std::max(fy, my) + line * 0.2;
+    // Paper has no hover text: what the two first-shock figures count from is said below them.
+    QFont note = body;
+    note.setItalic(true);
+    p.setFont(note);
+    p.drawText(QRectF(inner.left(), y, inner.width(), line), Qt::AlignLeft,
+               QFontMetricsF(note).elidedText(firstShockCountNote(), Qt::ElideRight, inner.width()));
+    p.setFont(body);
+    y += line * 1.3;
 
     // The timeline, then the penalties and the error list side by side.
     const double timelineHeight = inner.height() * 0.5;
     paintTimeline(p, QRectF(inner.left(), y, inner.width(), timelineHeight), c.events, print);
     y += timelineHeight + line * 0.5;
     const double half = inner.width() / 2 - line;
-    auto list = [&](double x, const QString& heading, const std::vector<QString>& lines) {
+    // An empty list says so, as the summary does.
+    auto list = [&](double x, const QString& heading, std::vector<QString> lines, const char* none) {
+        if (lines.empty())
+            lines.push_back(QString::fromUtf8(none));
         double ly = y;
         QFont bold = body;
         bold.setBold(true);
@@ -598,8 +687,8 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
             ly += line;
         }
     };
-    list(inner.left(), QStringLiteral("Penalties"), penaltyLines(c.events));
-    list(inner.left() + inner.width() / 2, QStringLiteral("Protocol Errors/Notes"), c.errors);
+    list(inner.left(), QStringLiteral("Penalties"), penaltyLines(c.events), noPenaltiesText);
+    list(inner.left() + inner.width() / 2, QStringLiteral("Protocol Errors/Notes"), c.errors, noErrorsText);
     p.restore();
 }
 

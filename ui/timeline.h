@@ -32,15 +32,26 @@ QString clockOf(long long ms, bool tenths = false);
 void paintTimeline(QPainter& painter, const QRectF& area, const std::vector<Event>& events, const QPalette& palette,
                    std::vector<TimelineHit>* hits = nullptr);
 
-// One line per measure: name, value, target and whether it was met.
+// One line per measure: name, value, target and whether it was met, with a hover text that says
+// what it counts from. The first shock is held against the protocol's own limit
+// (`firstShockLimitSeconds` after the 7th second, as its Speed of First Shock counts) and judged as
+// the protocol judged it. The last line, the shock to a patient not cleared, is shown only when
+// there was one.
 struct MeasureLine {
+    // The measure's name in scripts and the CSV ("timeToFirstShock"), the line's object name.
+    QString key;
     QString name;
     QString value;
     QString target; // empty without one
-    // 1 met, 0 not met, -1 no target or nothing to judge.
-    int met = -1;
+    Verdict verdict = Verdict::None;
+    QString hint;
+    bool shown = true;
 };
-std::vector<MeasureLine> measureLines(const Measures& measures);
+std::vector<MeasureLine> measureLines(const std::vector<Event>& events, int firstShockLimitSeconds);
+// "✔ met", "✘ not met", "✘ fatal"; empty for no verdict.
+QString verdictText(Verdict verdict);
+// What the Speed of First Shock counts from, beside the measures that count from the start click.
+QString firstShockCountNote();
 
 // The penalties as the list under the picture shows them: "1  0:42  Forgot to ... (-25)."
 std::vector<QString> penaltyLines(const std::vector<Event>& events);
@@ -64,7 +75,8 @@ private:
     std::vector<TimelineHit> hits_;
 };
 
-// What a saved debrief holds besides the events: the summary's fields and its error list.
+// What a saved debrief holds besides the events: the summary's fields and its error list, the
+// protocol profile and its first-shock limit.
 struct DebriefContent {
     QString mode;
     QString name;
@@ -72,12 +84,18 @@ struct DebriefContent {
     QString score;
     QString firstShock;
     QString elapsed;
+    QString protocol;
+    int firstShockLimitSeconds = 120;
     std::vector<QString> errors;
     std::vector<Event> events;
 };
 
-// The whole debrief on one page (landscape): the summary's fields, the measures with their
-// targets, the timeline, the penalties and the error list, in print colours.
+// What the lists say when they have nothing to list, on the summary and on the saved page alike.
+inline constexpr const char* noPenaltiesText = "No penalties.";
+inline constexpr const char* noErrorsText = "No protocol errors or notes.";
+
+// The whole debrief on one page (landscape): the summary's fields with the protocol, the measures
+// with their targets, the timeline, the penalties and the error list, in print colours.
 void paintDebriefPage(QPainter& painter, const QRectF& page, const DebriefContent& content);
 // Writes the page as a PNG picture or, for a name ending in ".pdf", one A4 landscape PDF page.
 // False (with `error` set) when the file cannot be written.

@@ -67,5 +67,9 @@ TEST(DebriefRow, FirstShockSecondsAndKindNames)
                                  {Millis(3), EventKind::Score, "Advice used (-50).", -50}};
     ASSERT_EQ(penalties(events).size(), 2u);
     EXPECT_EQ(penalties(events)[1].text, "Advice used (-50).");
-    EXPECT_EQ(debriefHeader().size(), 19u);
+    // The later columns come after the first ones, which stay where they were.
+    ASSERT_EQ(debriefHeader().size(), 23u);
+    EXPECT_EQ(debriefHeader()[18], "penalty texts");
+    EXPECT_EQ(debriefHeader()[19], "protocol");
+    EXPECT_EQ(debriefHeader()[22], "exam");
 }

@@ -189,3 +189,68 @@ TEST(Measures, ByName)
     EXPECT_FALSE(measureByName(m, "events"));
     EXPECT_EQ(measureNames().size(), 7u);
 }
+
+namespace {
+
+// A log with a score change: the protocol's points, as the score log gives them to the event log.
+void score(EventLog& log, long long ms, const std::string& reason, int points)
+{
+    log.addAt(Millis(ms), K::Score, reason, points);
+}
+
+} // namespace
+
+TEST(Verdicts, TheFirstShockIsJudgedAsTheProtocolJudgedIt)
+{
+    // In time: no penalty for it, whatever else cost points.
+    Log inTime;
+    inTime.at(0, K::Start).at(30000, K::Verdict, "shock advised").at(44000, K::Shock, "#1");
+    score(inTime.log, 44000, "Forgot to clear during analysis (-25).", -25);
+    EXPECT_EQ(firstShockVerdict(inTime.log.events()), Verdict::Met);
+    // Late: the protocol took its points, and the measure is not met.
+    Log late;
+    late.at(0, K::Start).at(130000, K::Verdict, "shock advised").at(144300, K::Shock, "#1");
+    score(late.log, 144300, "Slow delivery of first shock (-200). (02:17)", -200);
+    EXPECT_EQ(firstShockVerdict(late.log.events()), Verdict::NotMet);
+    // Given to a patient not cleared: fatal, never met, and its time kept.
+    Log fatal;
+    fatal.at(0, K::Start).at(5000, K::CprStart).at(110000, K::Verdict, "shock advised");
+    fatal.at(127100, K::Shock, "not cleared");
+    score(fatal.log, 127100, "FATAL ERROR: Forgot to clear before shocking -(250).", -250);
+    fatal.at(127100, K::End);
+    const Measures m = fatal.measures();
+    EXPECT_EQ(firstShockVerdict(fatal.log.events()), Verdict::Fatal);
+    EXPECT_EQ(m.timeToFirstShock, 127100);
+    EXPECT_EQ(m.fatalShock, 127100);
+    EXPECT_EQ(measureByName(m, "fatalShock"), 127100);
+    // The hands on the chest at the press: a pause of 0, but the shock was fatal.
+    EXPECT_EQ(m.preShockPause, 0);
+    EXPECT_EQ(preShockPauseVerdict(fatal.log.events(), m), Verdict::Fatal);
+    // No shock where one was advised is not met; where none ever was, there is nothing to judge.
+    Log missed;
+    missed.at(0, K::Start).at(30000, K::Verdict, "shock advised").at(90000, K::End);
+    EXPECT_EQ(firstShockVerdict(missed.log.events()), Verdict::NotMet);
+    Log noShock;
+    noShock.at(0, K::Start).at(30000, K::Verdict, "no shock advised").at(90000, K::End);
+    EXPECT_EQ(firstShockVerdict(noShock.log.events()), Verdict::None);
+    EXPECT_EQ(noShock.measures().fatalShock, -1);
+    EXPECT_STREQ(verdictName(Verdict::Fatal), "fatal");
+    EXPECT_STREQ(verdictName(Verdict::None), "");
+}
+
+TEST(Verdicts, APenaltyOfAnotherKindOrABonusLeavesTheFirstShockMet)
+{
+    Log l;
+    l.at(0, K::Start).at(10000, K::CprStart).at(20000, K::CprStop).at(25000, K::Shock, "#1");
+    score(l.log, 25000, "BONUS: 100 points - first shock under 30 sec (00:18).", 100);
+    l.at(90000, K::Shock, "#2");
+    score(l.log, 95000, "Slow delivery of the report (-200).", -200);
+    const Measures m = l.measures();
+    EXPECT_EQ(firstShockVerdict(l.log.events()), Verdict::Met);
+    EXPECT_EQ(preShockPauseVerdict(l.log.events(), m), Verdict::Met);
+    EXPECT_EQ(cprFractionVerdict(m), Verdict::NotMet);
+    // A fatal second shock leaves the first one's verdicts as they were; its own time is kept.
+    l.at(150000, K::Shock, "not cleared");
+    EXPECT_EQ(firstShockVerdict(l.log.events()), Verdict::Met);
+    EXPECT_EQ(l.measures().fatalShock, 150000);
+}

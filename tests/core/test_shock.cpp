@@ -137,6 +137,8 @@ TEST_F(Shock, TheFirstShockIsTimedFromSevenSecondsIntoTheScenario)
         } else {
             EXPECT_EQ(s().summary.Errors.lineCount(), 0u) << band.t;
         }
+        // The debrief tells the story the score tells: not met exactly where the protocol took points.
+        EXPECT_EQ(value("firstShockVerdict"), band.points == -200 ? "\"not met\"" : "\"met\"") << band.t;
     }
     // Only the first shock is timed.
     fresh();
@@ -144,6 +146,22 @@ TEST_F(Shock, TheFirstShockIsTimedFromSevenSecondsIntoTheScenario)
     run("set shockCount 1\nset nextStep 16\nset elapsedSeconds 20\ndo SHOCKButtonClick");
     EXPECT_EQ(value("shockTimesText"), "\"\"");
     EXPECT_EQ(value("score"), "0");
+}
+
+TEST_F(Shock, TheMeasureAndTheSpeedOfFirstShockAgreeAtTheLimit)
+{
+    // The scenario clock ticks each whole second from the start click; the protocol allows 2:00
+    // after its 7th second, so a shock in the 128th second of the scenario is late.
+    for (const auto& [at, late] : {std::pair{127999, false}, std::pair{128000, true}}) {
+        fresh();
+        armForShock();
+        wait(at);
+        run("set nextStep 16\ndo SHOCKButtonClick");
+        EXPECT_EQ(value("shockTimesText"), late ? "\"02:01\"" : "\"02:00\"") << at;
+        EXPECT_EQ(value("timeToFirstShock"), std::to_string(at));
+        EXPECT_EQ(value("score"), late ? "-200" : "0") << at;
+        EXPECT_EQ(value("firstShockVerdict"), late ? "\"not met\"" : "\"met\"") << at;
+    }
 }
 
 TEST_F(Shock, AShockAtTheAskedStepEarnsItsPointsAndCountsOnce)

@@ -12,8 +12,9 @@ import sys
 
 HEADER = ["date", "time", "mode", "name", "ID", "scenario kind", "patient", "score", "elapsed seconds",
           "first shock seconds", "timeToPowerOn", "timeToFirstAnalysis", "timeToFirstShock", "cprFraction",
-          "longestHandsOffPause", "preShockPause", "postShockPause", "penalties", "penalty texts"]
-MEASURES = HEADER[10:17]
+          "longestHandsOffPause", "preShockPause", "postShockPause", "penalties", "penalty texts",
+          "protocol", "first shock verdict", "fatalShock", "exam"]
+MEASURES = HEADER[10:17] + ["fatalShock"]
 PATIENT = "Your patient is a 62 y.o. male who was found unconscious."
 
 
@@ -63,6 +64,8 @@ def check(row, shown, expected):
         assert got[name] == shown[name], f"{name}: {got[name]} in the file, {shown[name]} shown"
     assert got["penalties"] == str(len(shown["penalties"])), (got["penalties"], shown["penalties"])
     assert got["penalty texts"] == " | ".join(shown["penalties"]), got["penalty texts"]
+    assert got["first shock verdict"] == shown["firstShockVerdict"].strip('"'), got["first shock verdict"]
+    assert "Protocol: " + got["protocol"] == shown["PROTOCOLlabel"].strip('"'), got["protocol"]
 
 
 def main():
@@ -72,27 +75,33 @@ def main():
     work.mkdir(parents=True)
     practice = run(sim, here / "csv_rows.sim", work)
     test = run(sim, here / "csv_test_mode.sim", work)
-    assert len(practice) == 2 and len(test) == 1, (len(practice), len(test))
+    assert len(practice) == 2 and len(test) == 2, (len(practice), len(test))
 
     prac = rows(work / "AEDPRAC.CSV")
     assert len(prac) == 2, prac
     name = 'Doe, "Pat" Zoë'
     check(prac[0], practice[0], {"date": "12/8/26", "time": "10:15:30 AM", "mode": "practice", "name": name,
                                  "ID": "ID,7", "scenario kind": "Adult", "patient": PATIENT,
-                                 "first shock seconds": "38"})
+                                 "first shock seconds": "38", "protocol": "Stacked shocks",
+                                 "first shock verdict": "met", "fatalShock": "-1", "exam": ""})
     check(prac[1], practice[1], {"date": "12/8/26", "time": "10:20:00 AM", "mode": "practice terminated",
                                  "name": name, "ID": "ID,7", "scenario kind": "Adult", "patient": PATIENT,
-                                 "first shock seconds": ""})
+                                 "first shock seconds": "", "protocol": "Single shock", "exam": ""})
     # The file holds the name quoted with its quotes doubled, as RFC 4180 has it.
     assert '"Doe, ""Pat"" Zoë","ID,7"' in (work / "AEDPRAC.CSV").read_text(encoding="utf-8")
 
     exam = rows(work / "AEDTEST.CSV")
-    assert len(exam) == 1, exam
+    assert len(exam) == 2, exam
     check(exam[0], test[0], {"date": "12/8/26", "time": "11:00:05 AM", "mode": "test", "name": "Ærøskøbing Ñandú",
-                             "ID": "", "scenario kind": "Adult", "patient": PATIENT, "first shock seconds": ""})
+                             "ID": "", "scenario kind": "Adult", "patient": PATIENT, "first shock seconds": "",
+                             "first shock verdict": "", "exam": "1 of 3"})
+    # A fatal shock: no shock counted, the time of the fatal one, never "met".
+    check(exam[1], test[1], {"mode": "test", "first shock seconds": "", "first shock verdict": "fatal",
+                             "exam": "2 of 3"})
+    assert int(dict(zip(HEADER, exam[1]))["fatalShock"]) > 0, exam[1]
     # The report files are still written beside them.
     assert (work / "AEDPRAC.TXT").exists() and (work / "AEDTEST.TXT").exists()
-    print("AEDPRAC.CSV and AEDTEST.CSV read back: 3 rows, every column as the scenarios showed it")
+    print("AEDPRAC.CSV and AEDTEST.CSV read back: 4 rows, every column as the scenarios showed it")
 
 
 if __name__ == "__main__":

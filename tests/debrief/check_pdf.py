@@ -6,6 +6,7 @@ import pathlib
 import shutil
 import subprocess
 import sys
+import unicodedata
 
 
 def main():
@@ -13,8 +14,8 @@ def main():
     shutil.rmtree(work, ignore_errors=True)
     work.mkdir(parents=True)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", DEFIB_KEEP_PICTURES=str(work))
-    subprocess.run([test_summary, "savesTheDebriefAsPngOrPdf"], env=env, check=True, capture_output=True,
-                   timeout=120)
+    subprocess.run([test_summary, "savesTheDebriefAsPngOrPdf", "emptyListsSaySoOnScreenAndOnThePage"], env=env,
+                   check=True, capture_output=True, timeout=120)
     pdf = work / "debrief.pdf"
     info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
     fields = dict(line.split(":", 1) for line in info.splitlines() if ":" in line)
@@ -30,7 +31,23 @@ def main():
     green = sum(1 for i in range(0, len(pixels) - 2, 3)
                 if pixels[i + 1] > pixels[i] + 60 and pixels[i + 1] > pixels[i + 2] + 40)
     assert green > 200, green
-    print(f"debrief.pdf: one A4 landscape page, rendered {width}x{height} with {green} green pixels of CPR")
+    # The page's words as a reader extracts them: the protocol in use, what the first-shock figures
+    # count from, and lists that say when they are empty instead of standing empty under a heading.
+    def words_of(path):
+        # NFKC undoes the ligatures ("ﬁ") a PDF may hold.
+        out = subprocess.run(["pdftotext", "-layout", str(path), "-"], check=True, capture_output=True, text=True)
+        return " ".join(unicodedata.normalize("NFKC", out.stdout).split())
+
+    text = words_of(pdf)
+    for words in ("Protocol Stacked shocks", "Speed of First Shock counts from 0:07", "Time to first shock",
+                  "within 2:07", "Penalties", "Protocol Errors/Notes"):
+        assert words in text, f"{words!r} not on the page: {text}"
+    empty = words_of(work / "debrief-empty.pdf")
+    for words in ("Protocol Single shock", "Penalties", "No penalties.", "Protocol Errors/Notes",
+                  "No protocol errors or notes."):
+        assert words in empty, f"{words!r} not on the empty page: {empty}"
+    print(f"debrief.pdf: one A4 landscape page, rendered {width}x{height} with {green} green pixels of CPR, "
+          f"naming its protocol; an empty debrief's lists say they are empty")
 
 
 if __name__ == "__main__":

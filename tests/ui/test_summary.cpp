@@ -72,6 +72,47 @@ struct Debrief : Fixture {
         if (sc.ui.FINALERRORPanel.visible)
             window->run("FinalErrorOKButtonClick");
     }
+    // A practice scenario played to its first shock: the ABCs set, CPR from 5 s, the trainer at
+    // `analyzeAt` ms, the shock 20 s after the Analyze press, cleared or not.
+    void playToFirstShock(int analyzeAt, bool cleared, bool singleShock = false)
+    {
+        Scenario& sc = s();
+        sc.options.setText(sc.options.OptTroubleOdds, "0");
+        sc.options.setChecked(sc.options.OPTAUTOANALYZE, false);
+        sc.options.setChecked(sc.options.OptSingleShock, singleShock);
+        sc.registration.NameEdit.setText("Pat Doe");
+        sc.registration.PracticeRadioButton.checked = true;
+        showRegistration(sc, true);
+        window->run("TUserNAMEFORM.OKButtonClick");
+        sc.state.scenarioKind = KindAdult;
+        sc.state.shocksToConvert = 1;
+        sc.state.rhythmState = RhythmShockable;
+        window->run("MainMSGDisplayClick");
+        for (const char* field :
+             {"responsivenessChecked", "airwayOpened", "breathingChecked", "ventilated", "circulationChecked"})
+            findField(sc.state, field)->assign("true");
+        wait(5000);
+        window->run("StartCPRMenuItemClick");
+        wait(analyzeAt - 10000);
+        window->run("StopCPRMenuItemClick");
+        window->run("PowerButtonClick");
+        dropPads();
+        wait(4000);
+        window->run("Clearbutton1Click");
+        wait(1000);
+        window->run("AnalyzeButtonClick");
+        wait(18500);
+        if (cleared)
+            window->run("Clearbutton1Click");
+        wait(1500);
+        window->run("SHOCKButtonClick");
+        if (sc.phase == ScenarioPhase::Running) {
+            wait(3000);
+            window->run("EndButtonClick");
+        }
+        if (sc.ui.FINALERRORPanel.visible)
+            window->run("FinalErrorOKButtonClick");
+    }
     void dropPads()
     {
         Scenario& sc = s();
@@ -146,6 +187,87 @@ private slots:
         auto* penalties = d.summary()->findChild<QListWidget*>(QStringLiteral("Penalties"));
         QCOMPARE(penalties->count(), 3);
         QCOMPARE(penalties->item(1)->text(), QStringLiteral("2.  1:42.5  Did not complete required steps (-300)."));
+    }
+
+    void aLateFirstShockIsNotMetWhereTheProtocolTookItsPoints()
+    {
+        Debrief d;
+        // Analyze at 2:04, the shock 20 s later: 2:24 from the start click, 02:17 by the protocol.
+        d.playToFirstShock(124000, true);
+        QVERIFY(d.shown(QStringLiteral("TForm2")));
+        QCOMPARE(d.summary()->findChild<QLineEdit*>(QStringLiteral("SHOCKTIMEEDIT"))->text(), QStringLiteral("02:17"));
+        QVERIFY(d.s().summary.Errors.text().find("Slow shock time > 2 min (-200). (02:17)") != std::string::npos);
+        QCOMPARE(d.measure("timeToFirstShock"), QStringLiteral("2:24.0 min"));
+        // The protocol's own limit, and the verdict the protocol gave.
+        QCOMPARE(d.measure("timeToFirstShockTarget"), QStringLiteral("within 2:07"));
+        QCOMPARE(d.measure("timeToFirstShockMet"), QStringLiteral("\u2718 not met"));
+        // Each figure says what it counts from.
+        const QString hint = d.summary()->findChild<QLineEdit*>(QStringLiteral("SHOCKTIMEEDIT"))->toolTip();
+        QVERIFY2(hint.contains(QStringLiteral("from 0:07")), qPrintable(hint));
+        QVERIFY(d.summary()
+                    ->findChild<QLabel*>(QStringLiteral("timeToFirstShock"))
+                    ->toolTip()
+                    .startsWith(QStringLiteral("From the start click")));
+        QVERIFY(d.summary()->findChild<QLabel*>(QStringLiteral("FirstShockNote"))->isVisible());
+        QVERIFY(!d.summary()->findChild<QLabel*>(QStringLiteral("fatalShock"))->isVisible());
+        // The protocol in use, on the summary and on the main window.
+        QCOMPARE(d.summary()->findChild<QLineEdit*>(QStringLiteral("PROTOCOLLABEL"))->text(),
+                 QStringLiteral("Stacked shocks"));
+        QCOMPARE(d.find<QLabel>(QStringLiteral("PROTOCOLlabel"))->text(), QStringLiteral("Protocol: Stacked shocks"));
+    }
+
+    void aFatalShockIsShownAsFatal()
+    {
+        Debrief d;
+        d.playToFirstShock(40000, false, true);
+        QVERIFY(d.shown(QStringLiteral("TForm2")));
+        QCOMPARE(d.summary()->findChild<QLineEdit*>(QStringLiteral("SHOCKTIMEEDIT"))->text(),
+                 QStringLiteral("No shocks delivered"));
+        QVERIFY(d.summary()
+                    ->findChild<QLineEdit*>(QStringLiteral("SHOCKTIMEEDIT"))
+                    ->toolTip()
+                    .contains(QStringLiteral("not cleared")));
+        QCOMPARE(d.measure("timeToFirstShockMet"), QStringLiteral("\u2718 fatal"));
+        QVERIFY(d.summary()->findChild<QLabel*>(QStringLiteral("fatalShock"))->isVisible());
+        QCOMPARE(d.measure("fatalShock"), QStringLiteral("1:00.0 min"));
+        QCOMPARE(d.measure("fatalShockMet"), QStringLiteral("\u2718 fatal"));
+        for (const char* name : {"timeToFirstShockMet", "preShockPauseMet", "fatalShockMet"})
+            QVERIFY2(!d.measure(name).contains(QStringLiteral("\u2714")), name);
+        // The timeline names it on hover.
+        ui::TimelineView* timeline = d.timeline();
+        timeline->grab();
+        QStringList told;
+        for (int y = 0; y < timeline->height(); y += 2)
+            for (int x = 0; x < timeline->width(); x += 2)
+                if (const QString text = timeline->hitText(QPointF(x, y)); !text.isEmpty() && !told.contains(text))
+                    told << text;
+        QVERIFY2(
+            told.join(QLatin1Char('\n')).contains(QStringLiteral("1:00.0  Fatal shock: the patient was not cleared")),
+            qPrintable(told.join(QLatin1Char('\n'))));
+        QCOMPARE(d.summary()->findChild<QLineEdit*>(QStringLiteral("PROTOCOLLABEL"))->text(),
+                 QStringLiteral("Single shock"));
+        QCOMPARE(d.find<QLabel>(QStringLiteral("PROTOCOLlabel"))->text(), QStringLiteral("Protocol: Single shock"));
+    }
+
+    void emptyListsSaySoOnScreenAndOnThePage()
+    {
+        Debrief d;
+        d.playTwoShocks();
+        // On screen: the penalties have lines; an empty error list says so.
+        d.s().summary.Errors.clear();
+        d.window->sync();
+        auto* errors = d.summary()->findChild<QListWidget*>(QStringLiteral("Errors"));
+        QCOMPARE(errors->count(), 1);
+        QCOMPARE(errors->item(0)->text(), QStringLiteral("No protocol errors or notes."));
+        // The page of a scenario without penalties or notes, as a PDF that check_pdf.py reads.
+        ui::DebriefContent content;
+        content.mode = QStringLiteral("PRACTICE");
+        content.protocol = QStringLiteral("Single shock");
+        content.events = {{Millis(0), EventKind::Start, {}, 0}, {Millis(30000), EventKind::End, {}, 0}};
+        const QString pdf = d.dir.filePath(QStringLiteral("debrief-empty.pdf"));
+        QString error;
+        QVERIFY(ui::saveDebrief(pdf, content, error));
+        keep(pdf);
     }
 
     void drawsTheTimelineAndTellsEachPenaltyOnHover()

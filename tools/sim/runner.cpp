@@ -226,6 +226,9 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
     // The measures of the debrief, from the event log as it stands.
     if (auto measure = measureByName(computeMeasures(s.events.events()), name))
         return std::to_string(*measure);
+    // The first shock as the debrief judges it: "met", "not met", "fatal" or "".
+    if (name == "firstShockVerdict")
+        return quoted(verdictName(firstShockVerdict(s.events.events())));
     // Where the main window's keyboard focus is.
     if (name == "activeControl")
         return quoted(s.ui.activeControl);
