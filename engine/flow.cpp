@@ -100,6 +100,12 @@ bool registerUser(Scenario& s, const std::string& typedName, const std::string& 
         s.platform.dialogs.message("Please enter an ID Number.", MessageKind::Warning);
         return false;
     }
+    // A new registration starts a new exam: one half done is left only when the trainee says so.
+    if (examUnderWay(s) && !leaveExam(s)) {
+        s.registration.window.visible = false;
+        s.registrationStartsScenario = false;
+        return false;
+    }
     if (testMode && !s.platform.dialogs.confirm("Are you sure you want the TEST mode? Click NO for practice."))
         testMode = false;
     ScenarioState& st = s.state;
@@ -300,6 +306,44 @@ void showSummary(Scenario& s)
     s.summary.activeControl = s.summary.MainMenu.name();
 }
 
+bool examUnderWay(const Scenario& s)
+{
+    const ScenarioState& st = s.state;
+    return !st.practiceMode && s.option(s.options.THREESCENARIOTEST) && st.examScenarioNumber >= 1
+        && st.examScenarioNumber < 3;
+}
+
+std::string leaveExamQuestion(const Scenario& s)
+{
+    return "Test scenario " + std::to_string(s.state.examScenarioNumber)
+        + " of 3 is done. Leave the test unfinished? It is recorded as abandoned.";
+}
+
+bool leaveExam(Scenario& s)
+{
+    if (!examUnderWay(s))
+        return true;
+    if (!s.platform.dialogs.confirm(leaveExamQuestion(s)))
+        return false;
+    recordAbandonedExam(s);
+    return true;
+}
+
+void recordAbandonedExam(Scenario& s)
+{
+    if (!examUnderWay(s))
+        return;
+    ScenarioState& st = s.state;
+    const std::string date = s.platform.wallClock.shortDate();
+    appendReport(s.options, s.platform.dialogs, false, abandonedLine(st.userName, st.userIdNumber, date),
+                 {"(Test abandoned after Test Scenario #" + std::to_string(st.examScenarioNumber) + ")"});
+    writeAbandonedExamRow(s);
+    // As after the third scenario, the program is back in practice mode.
+    st.examScenarioNumber = 0;
+    s.examTotal = 0;
+    setMode(s, true);
+}
+
 void FormClose(Scenario& s)
 {
     // The program is already ending: a second close must not record the scenario twice.
@@ -317,14 +361,18 @@ void FormClose(Scenario& s)
         appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
         writeDebriefRow(s, true);
     }
+    // The program ends in the middle of a three-scenario test: the test is abandoned.
+    recordAbandonedExam(s);
     s.ui.quitRequested = true;
 }
 
 bool FormCloseQuery(Scenario& s)
 {
-    if (s.ui.quitRequested || !scenarioOnScreen(s))
+    if (s.ui.quitRequested)
         return true;
-    return s.platform.dialogs.confirm(endAndQuitQuestion);
+    if (!scenarioOnScreen(s))
+        return !examUnderWay(s) || s.platform.dialogs.confirm(leaveExamQuestion(s));
+    return s.platform.dialogs.confirm(examUnderWay(s) ? endExamAndQuitQuestion : endAndQuitQuestion);
 }
 
 static ScoreboardView scoreboardView(Scenario& s)
@@ -376,7 +424,7 @@ void RepeatButtonClick(Scenario& s)
 
 void MainMenuClick(Scenario& s)
 {
-    if (!summaryInCharge(s))
+    if (!summaryInCharge(s) || !leaveExam(s))
         return;
     s.summary.window.visible = false;
     s.ui.MENU.visible = true;
@@ -394,7 +442,8 @@ void SCOREBOARDClick(Scenario& s)
 
 void QUITClick(Scenario& s)
 {
-    if (summaryInCharge(s))
+    // The answer is the trainee's leave: FormClose records the test as abandoned.
+    if (summaryInCharge(s) && (!examUnderWay(s) || s.platform.dialogs.confirm(leaveExamQuestion(s))))
         FormClose(s);
 }
 

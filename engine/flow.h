@@ -56,12 +56,27 @@ bool scenarioOnScreen(Scenario& s);
 // The summary window comes up with the focus on Main Menu.
 void showSummary(Scenario& s);
 
+// A test of three scenarios (THREESCENARIOTEST in test mode) with one or two of its scenarios
+// recorded: Main Menu, Quit, closing the window and a new registration ask before they leave it,
+// and a test left that way is recorded as abandoned (a line "Test abandoned" where a scenario's
+// line has its times, the line "(Test abandoned after Test Scenario #N)" in the detailed report,
+// and a row of its own in AEDTEST.CSV).
+bool examUnderWay(const Scenario& s);
+std::string leaveExamQuestion(const Scenario& s);
+// Asks the question; true (after recording the test as abandoned) when the trainee leaves the test,
+// and at once when no test is under way.
+bool leaveExam(Scenario& s);
+void recordAbandonedExam(Scenario& s);
+
 // The main window closes: a scenario still on screen is recorded as terminated; the program ends.
 void FormClose(Scenario& s);
 // Before the window closes by its frame: with a scenario on screen the trainee is asked
 // "End the scenario and quit?"; false keeps the window and the scenario.
 bool FormCloseQuery(Scenario& s);
 inline constexpr const char* endAndQuitQuestion = "End the scenario and quit?";
+// The same question in the middle of a three-scenario test.
+inline constexpr const char* endExamAndQuitQuestion
+    = "End the scenario and quit? The test is not finished: it is recorded as abandoned.";
 
 // The other windows' buttons, named as their window class has them.
 namespace TUserNAMEFORM {

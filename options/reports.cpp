@@ -61,6 +61,11 @@ std::string terminatedLine(const std::string& userName, const std::string& userI
     return lineStart(userName, userIdNumber, date) + "Scenario terminated";
 }
 
+std::string abandonedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date)
+{
+    return lineStart(userName, userIdNumber, date) + "Test abandoned";
+}
+
 bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, const std::string& line,
                   const std::vector<std::string>& errors)
 {

@@ -35,6 +35,9 @@ std::string reportLine(const std::string& userName, const std::string& userIdNum
                        const std::string& scoreText);
 // The line of a scenario that was on screen when the program was closed.
 std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date);
+// The line of a three-scenario test left before its end, in the same columns: "Test abandoned"
+// where a scenario's line has its times.
+std::string abandonedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date);
 
 // Appends `line` to the mode's summary file, and `line`, every line of `errors` and an empty line
 // to its detailed file. A file that cannot be written keeps what it held and is named in a

@@ -51,6 +51,8 @@ TEST(ReportLine, TerminatedLine)
 {
     EXPECT_EQ(terminatedLine("Pat Doe", "", "12/17/26"),
               "Pat Doe                          12/17/26  Scenario terminated");
+    // A test left before its end, in the same columns.
+    EXPECT_EQ(abandonedLine("Pat Doe", "42", "12/17/26"), "Pat Doe           42             12/17/26  Test abandoned");
 }
 
 TEST_F(ReportFolder, FirstPracticeScenarioCreatesBothFiles)

@@ -91,7 +91,7 @@ def main():
     assert '"Doe, ""Pat"" Zoë","ID,7"' in (work / "AEDPRAC.CSV").read_text(encoding="utf-8")
 
     exam = rows(work / "AEDTEST.CSV")
-    assert len(exam) == 2, exam
+    assert len(exam) == 3, exam
     check(exam[0], test[0], {"date": "12/8/26", "time": "11:00:05 AM", "mode": "test", "name": "Ærøskøbing Ñandú",
                              "ID": "", "scenario kind": "Adult", "patient": PATIENT, "first shock seconds": "",
                              "first shock verdict": "", "exam": "1 of 3"})
@@ -99,9 +99,15 @@ def main():
     check(exam[1], test[1], {"mode": "test", "first shock seconds": "", "first shock verdict": "fatal",
                              "exam": "2 of 3"})
     assert int(dict(zip(HEADER, exam[1]))["fatalShock"]) > 0, exam[1]
+    # The test left after its second scenario: a row of its own, the scenario's columns empty.
+    abandoned = dict(zip(HEADER, exam[2]))
+    assert len(exam[2]) == len(HEADER), exam[2]
+    assert abandoned["mode"] == "test abandoned" and abandoned["name"] == "Ærøskøbing Ñandú", abandoned
+    assert abandoned["exam"] == "abandoned after 2 of 3", abandoned
+    assert all(abandoned[column] == "" for column in HEADER[5:-1]), abandoned
     # The report files are still written beside them.
     assert (work / "AEDPRAC.TXT").exists() and (work / "AEDTEST.TXT").exists()
-    print("AEDPRAC.CSV and AEDTEST.CSV read back: 4 rows, every column as the scenarios showed it")
+    print("AEDPRAC.CSV and AEDTEST.CSV read back: 5 rows, every column as the scenarios showed it")
 
 
 if __name__ == "__main__":

@@ -280,6 +280,39 @@ private slots:
         QVERIFY(g.dialogs.questions.empty());
     }
 
+    void leavingATestHalfDoneAsksFirstAndRecordsIt()
+    {
+        // Test scenario 1 of three ended, its summary on screen.
+        Fixture f;
+        f.dialogs.answers.push_back(true);
+        registerUser(f.s(), "Sam", "7", true);
+        startNewScenario(f.s());
+        f.window->run("MainMSGDisplayClick");
+        f.window->run("EndButtonClick");
+        f.window->run("FinalErrorOKButtonClick");
+        QVERIFY(f.shown(QStringLiteral("TForm2")));
+        QCOMPARE(int(f.s().state.examScenarioNumber), 1);
+        // Main Menu, answered No: the summary and the test stay.
+        f.dialogs.answers.push_back(false);
+        auto* mainMenu = f.window->findChild<QPushButton*>(QStringLiteral("MainMenu"));
+        QTest::mouseClick(mainMenu, Qt::LeftButton);
+        QCOMPARE(f.dialogs.questions.back(), leaveExamQuestion(f.s()));
+        QVERIFY(f.shown(QStringLiteral("TForm2")));
+        // The main window's frame, answered No, then Yes: the test is recorded as abandoned once.
+        f.dialogs.answers.push_back(false);
+        QVERIFY(!f.window->close());
+        QVERIFY(f.window->isVisible());
+        f.dialogs.answers.push_back(true);
+        const std::size_t asked = f.dialogs.questions.size();
+        QVERIFY(f.window->close());
+        QCOMPARE(f.dialogs.questions.size(), asked + 1);
+        QFile report(f.dir.filePath(QStringLiteral("AEDTEST.TXT")));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QByteArray lines = report.readAll();
+        QCOMPARE(lines.count("Test abandoned"), 1);
+        QVERIFY(lines.endsWith("Test abandoned\r\n"));
+    }
+
     void theDebugWindowIsClosedToATest()
     {
         Ready f;
