@@ -173,6 +173,11 @@ void BUTTONSendClick(SendView view)
         view.dialogs.message(resultMessage(missing, sendReportFile, f.settings), MessageKind::Error);
         return;
     }
+    // Options that cannot be sent with are refused here, before any connection.
+    if (const SendResult refused = checkSettings(f.settings); refused.outcome != SendOutcome::Sent) {
+        view.dialogs.message(resultMessage(refused, sendReportFile, f.settings), MessageKind::Error);
+        return;
+    }
     f.sending = true;
     view.sendButton.enabled = false;
     const FtpSettings settings = f.settings;

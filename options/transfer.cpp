@@ -1,15 +1,21 @@
 #include "options/transfer.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cctype>
 #include <cstdio>
 #include <curl/curl.h>
 #include <filesystem>
 #include <mutex>
+#include <netinet/in.h>
 #include <openssl/evp.h>
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
+#include <sys/socket.h>
 #include <vector>
+
+#include "options/deadline.h"
+#include "options/sftpupload.h"
 
 namespace defib {
 
@@ -102,32 +108,6 @@ CURLcode prepareTls(CURL*, void* context, void*)
     return CURLE_OK;
 }
 
-std::string sshFingerprint(const char* key, std::size_t length)
-{
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned digestLength = 0;
-    if (!EVP_Digest(key, length, digest, &digestLength, EVP_sha256(), nullptr))
-        return {};
-    std::vector<unsigned char> base64(4 * ((digestLength + 2) / 3) + 1);
-    EVP_EncodeBlock(base64.data(), digest, static_cast<int>(digestLength));
-    std::string text(reinterpret_cast<char*>(base64.data()));
-    while (!text.empty() && text.back() == '=')
-        text.pop_back();
-    return "SHA256:" + text;
-}
-
-// An SSH host key is accepted only by its pinned fingerprint: there is no certificate store
-// for host keys, so the user confirms the fingerprint once, as with a self-signed certificate.
-int checkHostKey(void* data, int, const char* key, std::size_t length)
-{
-    auto* check = static_cast<TlsCheck*>(data);
-    check->seen = sshFingerprint(key, length);
-    if (!check->pinned.empty() && check->seen == check->pinned)
-        return CURLKHMATCH_OK;
-    check->rejected = true;
-    return CURLKHMATCH_MISMATCH;
-}
-
 struct Upload {
     std::FILE* file = nullptr;
     bool ascii = false;
@@ -166,13 +146,115 @@ std::size_t readPiece(char* buffer, std::size_t size, std::size_t count, void* d
     return n;
 }
 
-int watchProgress(void* data, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+// Server text for the "Details" of a message: printable ASCII only, cut short.
+std::string printable(const char* data, std::size_t size)
 {
-    return static_cast<TransferProgress*>(data)->cancel ? 1 : 0;
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (out.size() >= 200) {
+            out += "...";
+            break;
+        }
+        const char c = data[i];
+        if (c == '\r' || c == '\n')
+            continue;
+        out += c >= 0x20 && c < 0x7F ? c : '?';
+    }
+    return out;
 }
 
-SendOutcome outcomeOf(CURLcode code, const TlsCheck& check)
+// What one FTP transfer saw on its way, kept by the library's callbacks.
+struct FtpWatch {
+    CURL* curl = nullptr;
+    TransferProgress* progress = nullptr;
+    // Restarted by every sign of the server: a reply line, a TLS record, data it took.
+    Deadline silence;
+    long limit = 30000;
+    curl_off_t uploaded = 0;
+    bool timedOut = false;
+    // The server's last reply line ("451 Disk full").
+    std::string lastReply;
+    // The address a data connection came from that is not the server's.
+    std::string foreignPeer;
+};
+
+int watchProgress(void* data, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
 {
+    auto* watch = static_cast<FtpWatch*>(data);
+    if (watch->progress->cancel)
+        return 1;
+    if (uploaded > watch->uploaded) {
+        watch->uploaded = uploaded;
+        watch->silence.restart(watch->limit);
+    }
+    // Every step of the transfer has its own time-out in the library, but not every wait does
+    // (the TLS handshake of a data connection, a close): no wait outlasts a silence.
+    if (watch->silence.passed()) {
+        watch->timedOut = true;
+        return 1;
+    }
+    return 0;
+}
+
+int watchTraffic(CURL*, curl_infotype type, char* data, std::size_t size, void* context)
+{
+    auto* watch = static_cast<FtpWatch*>(context);
+    if (type == CURLINFO_HEADER_IN) {
+        watch->lastReply = printable(data, size);
+        watch->silence.restart(watch->limit);
+    } else if (type == CURLINFO_SSL_DATA_IN) {
+        watch->silence.restart(watch->limit);
+    }
+    return 0;
+}
+
+std::string addressText(const sockaddr_storage& address)
+{
+    char text[INET6_ADDRSTRLEN] = {};
+    if (address.ss_family == AF_INET) {
+        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in&>(address).sin_addr, text, sizeof text);
+    } else if (address.ss_family == AF_INET6) {
+        const in6_addr& six = reinterpret_cast<const sockaddr_in6&>(address).sin6_addr;
+        if (IN6_IS_ADDR_V4MAPPED(&six))
+            inet_ntop(AF_INET, &six.s6_addr[12], text, sizeof text);
+        else
+            inet_ntop(AF_INET6, &six, text, sizeof text);
+    }
+    return text;
+}
+
+std::string withoutMappedPrefix(std::string address)
+{
+    if (address.rfind("::ffff:", 0) == 0 && address.find('.') != std::string::npos)
+        address.erase(0, 7);
+    return address;
+}
+
+// In active mode the server connects to this computer for the file. The connection is taken
+// only from the address the commands go to; anyone else who finds the port gets nothing.
+int checkDataConnection(void* data, curl_socket_t sock, curlsocktype purpose)
+{
+    if (purpose != CURLSOCKTYPE_ACCEPT)
+        return CURL_SOCKOPT_OK;
+    auto* watch = static_cast<FtpWatch*>(data);
+    sockaddr_storage peer{};
+    socklen_t length = sizeof peer;
+    const std::string from
+        = getpeername(sock, reinterpret_cast<sockaddr*>(&peer), &length) == 0 ? addressText(peer) : std::string();
+    char* server = nullptr;
+    curl_easy_getinfo(watch->curl, CURLINFO_PRIMARY_IP, &server);
+    if (!from.empty() && server && from == withoutMappedPrefix(server))
+        return CURL_SOCKOPT_OK;
+    watch->foreignPeer = from.empty() ? "an unknown address" : from;
+    return CURL_SOCKOPT_ERROR;
+}
+
+SendOutcome outcomeOf(CURLcode code, const FtpWatch& watch, const TlsCheck& check, long lastReplyCode)
+{
+    if (!watch.foreignPeer.empty())
+        return SendOutcome::ForeignDataConnection;
+    if (watch.timedOut)
+        return SendOutcome::TimedOut;
     switch (code) {
     case CURLE_OK:
         return SendOutcome::Sent;
@@ -181,23 +263,93 @@ SendOutcome outcomeOf(CURLcode code, const TlsCheck& check)
     case CURLE_COULDNT_CONNECT:
         return SendOutcome::ConnectionRefused;
     case CURLE_LOGIN_DENIED:
+    case CURLE_AUTH_ERROR:
         return SendOutcome::LoginRefused;
-    case CURLE_REMOTE_ACCESS_DENIED:
     case CURLE_UPLOAD_FAILED:
+        // STOR refused: for want of room (452, 552) or for a passing fault (4xx), the folder
+        // is fine; otherwise (550, 553) the folder or the name is not to be written.
+        if (lastReplyCode == 552 || (lastReplyCode >= 400 && lastReplyCode < 500))
+            return SendOutcome::NotStored;
+        return SendOutcome::RemoteFolder;
+    case CURLE_REMOTE_ACCESS_DENIED:
     case CURLE_REMOTE_FILE_NOT_FOUND:
     case CURLE_QUOTE_ERROR:
         return SendOutcome::RemoteFolder;
     case CURLE_USE_SSL_FAILED:
         return SendOutcome::TlsNotOffered;
     case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CRL_BADFILE:
         return SendOutcome::CertificateNotTrusted;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CLIENTCERT:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_CERTPROBLEM:
+        return check.rejected ? SendOutcome::CertificateNotTrusted : SendOutcome::SecureConnectionFailed;
     case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_FTP_ACCEPT_TIMEOUT:
         return SendOutcome::TimedOut;
     case CURLE_ABORTED_BY_CALLBACK:
         return SendOutcome::Cancelled;
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_FTP_WEIRD_PASS_REPLY:
+    case CURLE_FTP_WEIRD_PASV_REPLY:
+    case CURLE_FTP_WEIRD_227_FORMAT:
+    case CURLE_BAD_CONTENT_ENCODING:
+        return SendOutcome::NotAServer;
+    case CURLE_FTP_ACCEPT_FAILED:
+    case CURLE_FTP_PORT_FAILED:
+    case CURLE_FTP_CANT_GET_HOST:
+    case CURLE_FTP_PRET_FAILED:
+        return SendOutcome::DataConnectionFailed;
+    case CURLE_PARTIAL_FILE:
+        // The final reply was no 226, or the connection ended before it came.
+        return lastReplyCode >= 400 ? SendOutcome::NotStored : SendOutcome::ConnectionLost;
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_SSL_SHUTDOWN_FAILED:
+        return SendOutcome::ConnectionLost;
+    case CURLE_REMOTE_DISK_FULL:
+    case CURLE_FILESIZE_EXCEEDED:
+    case CURLE_REMOTE_FILE_EXISTS:
+        return SendOutcome::NotStored;
+    case CURLE_READ_ERROR:
+        return SendOutcome::ReportUnreadable;
     default:
         return check.rejected ? SendOutcome::CertificateNotTrusted : SendOutcome::Failed;
     }
+}
+
+// The library's words for a failure, and the server's last reply where the server is the one
+// that failed.
+std::string failureDetail(CURLcode code, const char* error, const FtpWatch& watch, SendOutcome outcome)
+{
+    std::string detail = curl_easy_strerror(code);
+    // The library notes on every active-mode transfer that its listening socket has no peer
+    // address; that is no reason for anything.
+    const std::string said = error;
+    if (!said.empty() && said.rfind("sa_addr inet_ntop()", 0) != 0)
+        detail += ": " + printable(said.data(), said.size());
+    switch (outcome) {
+    case SendOutcome::NotStored:
+    case SendOutcome::NotAServer:
+    case SendOutcome::DataConnectionFailed:
+    case SendOutcome::ConnectionLost:
+    case SendOutcome::Failed:
+        if (!watch.lastReply.empty())
+            detail += ". The server's last reply: " + watch.lastReply;
+        break;
+    default:
+        break;
+    }
+    return detail;
 }
 
 void initialiseOnce()
@@ -253,36 +405,29 @@ std::string toNetworkText(const std::string& piece, bool& pendingCr)
     return out;
 }
 
-SendResult sendFile(const SendRequest& request, TransferProgress& progress)
+namespace {
+
+bool hasControlCharacter(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
+SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std::FILE* file, std::uint64_t size)
 {
     SendResult result;
     const FtpSettings& s = request.settings;
-    if (s.host.empty()) {
-        result.outcome = SendOutcome::NoHost;
-        return result;
-    }
-    if (portNumber(s) == 0) {
-        result.outcome = SendOutcome::BadPort;
-        return result;
-    }
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(request.localFile, ec);
     Upload upload;
-    upload.file = ec ? nullptr : std::fopen(request.localFile.c_str(), "rb");
-    if (!upload.file) {
-        result.outcome = SendOutcome::ReportMissing;
-        return result;
-    }
-    result.bytes = size;
-    progress.total = size;
-    progress.sent = 0;
+    upload.file = file;
     upload.progress = &progress;
-    upload.ascii = s.mode == TransferMode::Ascii && s.protocol != SendProtocol::Sftp;
+    upload.ascii = s.mode == TransferMode::Ascii;
 
     initialiseOnce();
-    CURL* curl = curl_easy_init();
+    FtpWatch watch;
+    CURL* curl = watch.silence.valid() ? curl_easy_init() : nullptr;
     if (!curl) {
-        std::fclose(upload.file);
         result.detail = "the network library could not start";
         return result;
     }
@@ -292,9 +437,13 @@ SendResult sendFile(const SendRequest& request, TransferProgress& progress)
     if (s.trustCertificate)
         check.pinned = s.fingerprint;
     const long timeout = request.timeoutSeconds;
+    watch.curl = curl;
+    watch.progress = &progress;
+    watch.limit = timeout * 1000;
+    watch.silence.restart(watch.limit);
 
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp,sftp");
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_USERNAME, s.user.c_str());
@@ -304,45 +453,102 @@ SendResult sendFile(const SendRequest& request, TransferProgress& progress)
     curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, watchProgress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &progress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
+    // The server's replies pass the watch (for its last words and as signs of life); nothing
+    // is printed.
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, watchTraffic);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &watch);
+    curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, checkDataConnection);
+    curl_easy_setopt(curl, CURLOPT_SOCKOPTDATA, &watch);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, timeout);
+    // Every reply, the final one after the data included, within the time-out.
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeout);
+    // In active mode, the server's connection back.
     curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeout * 1000);
     // A transfer that stands still for as long as a connection may take counts as timed out.
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeout);
     if (!upload.ascii)
         curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
-
-    if (s.protocol == SendProtocol::Sftp) {
-        curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES,
-                         static_cast<long>(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD | CURLSSH_AUTH_AGENT));
-        curl_easy_setopt(curl, CURLOPT_SSH_HOSTKEYFUNCTION, checkHostKey);
-        curl_easy_setopt(curl, CURLOPT_SSH_HOSTKEYDATA, &check);
-    } else {
-        curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, upload.ascii ? 1L : 0L);
-        curl_easy_setopt(curl, CURLOPT_FTPPORT, s.passive ? nullptr : "-");
-        curl_easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 1L);
-        if (s.protocol == SendProtocol::Ftps) {
-            curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
-            curl_easy_setopt(curl, CURLOPT_SSL_CTX_FUNCTION, prepareTls);
-            // A pinned certificate is trusted by its fingerprint alone; it need not name the host.
-            const bool pinned = !check.pinned.empty();
-            curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, pinned ? 0L : 1L);
-            curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, pinned ? 0L : 2L);
-        }
+    curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, upload.ascii ? 1L : 0L);
+    curl_easy_setopt(curl, CURLOPT_FTPPORT, s.passive ? nullptr : "-");
+    curl_easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 1L);
+    if (s.protocol == SendProtocol::Ftps) {
+        curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        curl_easy_setopt(curl, CURLOPT_SSL_CTX_FUNCTION, prepareTls);
+        // A pinned certificate is trusted by its fingerprint alone; it need not name the host.
+        const bool pinned = !check.pinned.empty();
+        curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, pinned ? 0L : 1L);
+        curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, pinned ? 0L : 2L);
     }
 
     activeCheck = &check;
     const CURLcode code = curl_easy_perform(curl);
     activeCheck = nullptr;
+    long lastReplyCode = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &lastReplyCode);
     curl_easy_cleanup(curl);
-    std::fclose(upload.file);
 
-    result.outcome = outcomeOf(code, check);
+    result.outcome = outcomeOf(code, watch, check, lastReplyCode);
     result.fingerprint = check.seen;
-    if (code != CURLE_OK)
-        result.detail = error[0] ? error : curl_easy_strerror(code);
+    if (result.outcome == SendOutcome::ForeignDataConnection)
+        result.detail = watch.foreignPeer;
+    else if (result.outcome == SendOutcome::TimedOut && code == CURLE_ABORTED_BY_CALLBACK)
+        result.detail = "no sign of the server for " + std::to_string(timeout) + " seconds";
+    else if (code != CURLE_OK)
+        result.detail = failureDetail(code, error, watch, result.outcome);
+    return result;
+}
+
+} // namespace
+
+SendResult checkSettings(const FtpSettings& s)
+{
+    SendResult result;
+    result.outcome = SendOutcome::Sent;
+    if (s.host.empty()) {
+        result.outcome = SendOutcome::NoHost;
+        return result;
+    }
+    if (portNumber(s) == 0) {
+        result.outcome = SendOutcome::BadPort;
+        return result;
+    }
+    const std::pair<const char*, const std::string*> fields[] = {{"Host", &s.host},
+                                                                 {"User", &s.user},
+                                                                 {"Password", &s.password},
+                                                                 {"Remote path", &s.remotePath},
+                                                                 {"Remote file", &s.remoteFile}};
+    for (const auto& [name, text] : fields) {
+        if (hasControlCharacter(*text)) {
+            result.outcome = SendOutcome::ControlCharacter;
+            result.field = name;
+            return result;
+        }
+    }
+    return result;
+}
+
+SendResult sendFile(const SendRequest& request, TransferProgress& progress)
+{
+    SendResult checked = checkSettings(request.settings);
+    if (checked.outcome != SendOutcome::Sent)
+        return checked;
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(request.localFile, ec);
+    std::FILE* file = ec ? nullptr : std::fopen(request.localFile.c_str(), "rb");
+    if (!file) {
+        checked.outcome = SendOutcome::ReportMissing;
+        return checked;
+    }
+    progress.total = size;
+    progress.sent = 0;
+    SendResult result = request.settings.protocol == SendProtocol::Sftp ? sendBySftp(request, progress, file)
+                                                                        : sendByFtp(request, progress, file, size);
+    std::fclose(file);
+    result.bytes = size;
+    result.sent = progress.sent;
     return result;
 }
 
@@ -353,15 +559,25 @@ std::string resultMessage(const SendResult& result, const std::string& fileName,
     const std::string folder = remoteFolder(s.remotePath);
     const std::string where = folder.empty() ? "the login folder" : "the folder \"" + folder + "\"";
     const bool ssh = s.protocol == SendProtocol::Sftp;
+    const std::string details = result.detail.empty() ? std::string() : "\n\nDetails: " + result.detail;
+    const std::string whatArrived = result.sent == 0
+        ? " Nothing was sent."
+        : " The copy on " + host + " may be missing or incomplete: send it again.";
     switch (result.outcome) {
     case SendOutcome::Sent:
         return fileName + " was sent to " + host + " (" + std::to_string(result.bytes) + " bytes).";
     case SendOutcome::ReportMissing:
         return fileName + " does not exist yet: it is written when a test scenario ends. Nothing was sent.";
+    case SendOutcome::ReportUnreadable:
+        return fileName + " could not be read to its end, so it was not sent whole." + whatArrived + details;
     case SendOutcome::NoHost:
         return "No FTP host is set. Enter the host on the SEND OPTIONS screen. Nothing was sent.";
     case SendOutcome::BadPort:
         return "The port \"" + s.port + "\" is not a port number (1 to 65535). Nothing was sent.";
+    case SendOutcome::ControlCharacter:
+        return "The " + result.field
+            + " field on the SEND OPTIONS screen holds a line break or another control character, which a server "
+              "could take for a command of its own. Type it again there. Nothing was sent.";
     case SendOutcome::HostNotFound:
         return "The host " + host
             + " could not be found. Check the host name on the SEND OPTIONS screen and the network connection. "
@@ -392,6 +608,35 @@ std::string resultMessage(const SendResult& result, const std::string& fileName,
                   "on the SEND OPTIONS screen and send again.";
         return text;
     }
+    case SendOutcome::SecureConnectionFailed:
+        return std::string("The secure connection (") + (ssh ? "SSH" : "TLS") + ") to " + host
+            + " could not be set up: the server and this program agree on no way of protecting it, or the "
+              "server broke it off. Ask the server's owner."
+            + whatArrived + details;
+    case SendOutcome::NotAServer:
+        return host + " does not answer on port " + port + " as an " + protocolText(s.protocol)
+            + " server does. Check the host, port and protocol on the SEND OPTIONS screen." + whatArrived + details;
+    case SendOutcome::DataConnectionFailed:
+        return s.passive ? host
+                + " took the login, but the connection for the file could not be opened (passive mode). "
+                  "Untick \"Passive mode\" on the SEND OPTIONS screen and send again, or ask the server's owner."
+                + whatArrived + details
+                         : host
+                + " took the login, but could not connect back to this computer for the file (active mode), "
+                  "which a firewall often prevents. Tick \"Passive mode\" on the SEND OPTIONS screen and send "
+                  "again."
+                + whatArrived + details;
+    case SendOutcome::ForeignDataConnection:
+        return "A connection for " + fileName + " came from " + result.detail + ", not from the server " + host
+            + ", so it was refused and nothing was sent. Someone on the network may be trying to catch the "
+              "report: tick \"Passive mode\" on the SEND OPTIONS screen, or send with FTPS or SFTP.";
+    case SendOutcome::NotStored:
+        return host + " reported that it could not store " + fileName
+            + " whole (its disk may be full, or the file may not be written there). Ask the server's owner."
+            + whatArrived + details;
+    case SendOutcome::ConnectionLost:
+        return host + " closed the connection before it confirmed that " + fileName + " arrived whole." + whatArrived
+            + details;
     case SendOutcome::TimedOut:
         return "The connection to " + host + " timed out: the server did not answer within 30 seconds. " + fileName
             + " may not have arrived whole.";
@@ -400,7 +645,10 @@ std::string resultMessage(const SendResult& result, const std::string& fileName,
     case SendOutcome::Failed:
         break;
     }
-    return fileName + " could not be sent to " + host + ": " + result.detail;
+    return fileName + " could not be sent to " + host
+        + " because of a fault this program has no plainer words for. Send it again; if it keeps failing, give "
+          "the details below to the server's owner."
+        + whatArrived + details;
 }
 
 } // namespace defib

@@ -20,17 +20,38 @@ struct TransferProgress {
     std::atomic<bool> cancel{false};
 };
 
+// A transfer is Sent only when the server confirmed every step it confirms: for FTP the final
+// reply after the data (226), for SFTP the status of every write and of the close.
 enum class SendOutcome {
     Sent,
     ReportMissing,
+    // The local file could not be read to its end.
+    ReportUnreadable,
     NoHost,
     BadPort,
+    // A field holds a line break or another control character (SendResult::field names it):
+    // refused before any connection, as a server could take it for a command of its own.
+    ControlCharacter,
     HostNotFound,
     ConnectionRefused,
     LoginRefused,
     RemoteFolder,
     TlsNotOffered,
     CertificateNotTrusted,
+    // The secure connection (TLS or SSH) could not be agreed on.
+    SecureConnectionFailed,
+    // What answered is no FTP or SSH server, or it broke the protocol.
+    NotAServer,
+    // FTP could not open the connection that carries the file.
+    DataConnectionFailed,
+    // In active mode a connection for the file came from another address than the server's;
+    // it got nothing (SendResult::detail holds the address).
+    ForeignDataConnection,
+    // The server said it could not store the file (a failed STOR or final reply, a failed
+    // SFTP write or close): the copy there may be missing or incomplete.
+    NotStored,
+    // The server closed the connection before it confirmed the file.
+    ConnectionLost,
     TimedOut,
     Cancelled,
     Failed
@@ -40,7 +61,8 @@ struct SendRequest {
     FtpSettings settings;
     // The file to send, with its folder.
     std::string localFile;
-    // How long connecting and every silence of the server may last.
+    // How long connecting and every silence of the server may last: a stall of any step (no
+    // reply, no data taken, no connection back in active mode) ends the transfer as TimedOut.
     int timeoutSeconds = 30;
 };
 
@@ -48,12 +70,22 @@ struct SendResult {
     SendOutcome outcome = SendOutcome::Failed;
     // The size of the local file.
     std::uint64_t bytes = 0;
+    // How much of it went out before the end (over SFTP: what the server confirmed).
+    std::uint64_t sent = 0;
     // The fingerprint of the server's certificate (SHA-256, "AB:CD:...") or SSH host key
     // ("SHA256:..."), when the connection got that far.
     std::string fingerprint;
-    // The library's own words, for failures without a plainer explanation.
+    // What the server or the network library said (printable ASCII, cut short), for the
+    // "Details" of a message.
     std::string detail;
+    // The field a ControlCharacter outcome is about, as the SEND OPTIONS screen names it
+    // ("User").
+    std::string field;
 };
+
+// The result when the options cannot be sent with at all (no host, no port number, a control
+// character in a field), found before any connection; outcome Sent when they can be.
+SendResult checkSettings(const FtpSettings& settings);
 
 // The address the file goes to: the remote path is taken below the login folder, each part
 // escaped ("ftp://host:21/reports/Aedtest.txt", "sftp://host:22/~/reports/Aedtest.txt").

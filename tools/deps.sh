@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
-    libcurl4-openssl-dev libssl-dev file
+    libcurl4-openssl-dev libssh2-1-dev libssl-dev file
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core xvfb xauth
 )
