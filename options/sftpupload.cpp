@@ -544,6 +544,7 @@ bool upload(Upload& u, SendResult& result)
     });
     if (code != stepDone)
         return fails(u, result, code, true);
+    result.started = true;
 
     if (!writeFile(u, result))
         return false;

@@ -115,6 +115,8 @@ struct Upload {
     std::string converted;
     std::size_t convertedAt = 0;
     TransferProgress* progress = nullptr;
+    // The local file could not be read to its end.
+    bool unreadable = false;
 };
 
 std::size_t readPiece(char* buffer, std::size_t size, std::size_t count, void* data)
@@ -123,14 +125,23 @@ std::size_t readPiece(char* buffer, std::size_t size, std::size_t count, void* d
     if (upload->progress->cancel)
         return CURL_READFUNC_ABORT;
     const std::size_t room = size * count;
+    // A file that cannot be read on is no end of the file: the transfer stops unconfirmed.
     if (!upload->ascii) {
         const std::size_t got = std::fread(buffer, 1, room, upload->file);
+        if (got == 0 && std::ferror(upload->file)) {
+            upload->unreadable = true;
+            return CURL_READFUNC_ABORT;
+        }
         upload->progress->sent += got;
         return got;
     }
     if (upload->convertedAt == upload->converted.size()) {
         std::string piece(room / 2 > 0 ? room / 2 : 1, '\0');
         piece.resize(std::fread(piece.data(), 1, piece.size(), upload->file));
+        if (piece.empty() && std::ferror(upload->file)) {
+            upload->unreadable = true;
+            return CURL_READFUNC_ABORT;
+        }
         upload->progress->sent += piece.size();
         if (piece.empty() && upload->pendingCr) {
             upload->converted = "\r\n";
@@ -163,6 +174,11 @@ std::string printable(const char* data, std::size_t size)
     return out;
 }
 
+// How long the goodbye to a server may take once the transfer has ended.
+constexpr long goodbyeMilliseconds = 2000;
+// An FTP reply is a few lines; a server that says more at once is no FTP server.
+constexpr std::size_t longestReply = 64 * 1024;
+
 // What one FTP transfer saw on its way, kept by the library's callbacks.
 struct FtpWatch {
     CURL* curl = nullptr;
@@ -172,8 +188,15 @@ struct FtpWatch {
     long limit = 30000;
     curl_off_t uploaded = 0;
     bool timedOut = false;
-    // The server's last reply line ("451 Disk full").
+    // The server was asked to write the file (STOR).
+    bool stored = false;
+    // After the transfer: the goodbye (QUIT) waits briefly, whatever its answer.
+    bool leaving = false;
+    // The server's last reply line ("451 Disk full") and the bytes of its reply so far.
     std::string lastReply;
+    std::size_t replyBytes = 0;
+    // The code of the last reply before the goodbye.
+    long replyCode = 0;
     // The address a data connection came from that is not the server's.
     std::string foreignPeer;
 };
@@ -181,6 +204,8 @@ struct FtpWatch {
 int watchProgress(void* data, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
 {
     auto* watch = static_cast<FtpWatch*>(data);
+    if (watch->leaving)
+        return watch->silence.passed() ? 1 : 0;
     if (watch->progress->cancel)
         return 1;
     if (uploaded > watch->uploaded) {
@@ -200,8 +225,25 @@ int watchTraffic(CURL*, curl_infotype type, char* data, std::size_t size, void* 
 {
     auto* watch = static_cast<FtpWatch*>(context);
     if (type == CURLINFO_HEADER_IN) {
-        watch->lastReply = printable(data, size);
         watch->silence.restart(watch->limit);
+        if (watch->leaving)
+            return 0;
+        watch->lastReply = printable(data, size);
+        watch->replyBytes += size;
+        if (size >= 4 && std::isdigit(static_cast<unsigned char>(data[0]))
+            && std::isdigit(static_cast<unsigned char>(data[1])) && std::isdigit(static_cast<unsigned char>(data[2]))
+            && (data[3] == ' ' || data[3] == '-'))
+            watch->replyCode = (data[0] - '0') * 100 + (data[1] - '0') * 10 + (data[2] - '0');
+    } else if (type == CURLINFO_HEADER_OUT) {
+        const std::string command(data, std::min<std::size_t>(size, 5));
+        watch->replyBytes = 0;
+        if (command == "STOR ")
+            watch->stored = true;
+        // The transfer is over when the library says goodbye, confirmed or not.
+        if (command.rfind("QUIT", 0) == 0 && !watch->leaving) {
+            watch->leaving = true;
+            watch->silence.restart(goodbyeMilliseconds);
+        }
     } else if (type == CURLINFO_SSL_DATA_IN) {
         watch->silence.restart(watch->limit);
     }
@@ -249,15 +291,18 @@ int checkDataConnection(void* data, curl_socket_t sock, curlsocktype purpose)
     return CURL_SOCKOPT_ERROR;
 }
 
-SendOutcome outcomeOf(CURLcode code, const FtpWatch& watch, const TlsCheck& check, long lastReplyCode)
+SendOutcome outcomeOf(CURLcode code, const FtpWatch& watch, const TlsCheck& check)
 {
+    const long lastReplyCode = watch.replyCode;
     if (!watch.foreignPeer.empty())
         return SendOutcome::ForeignDataConnection;
+    if (code == CURLE_OK)
+        return SendOutcome::Sent;
     if (watch.timedOut)
         return SendOutcome::TimedOut;
+    if (code == CURLE_RECV_ERROR && watch.replyBytes > longestReply)
+        return SendOutcome::NotAServer;
     switch (code) {
-    case CURLE_OK:
-        return SendOutcome::Sent;
     case CURLE_COULDNT_RESOLVE_HOST:
         return SendOutcome::HostNotFound;
     case CURLE_COULDNT_CONNECT:
@@ -311,6 +356,8 @@ SendOutcome outcomeOf(CURLcode code, const FtpWatch& watch, const TlsCheck& chec
     case CURLE_PARTIAL_FILE:
         // The final reply was no 226, or the connection ended before it came.
         return lastReplyCode >= 400 ? SendOutcome::NotStored : SendOutcome::ConnectionLost;
+    case CURLE_OK:
+        return SendOutcome::Sent;
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
@@ -446,6 +493,8 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    // The connection ends with the transfer, and its goodbye is bounded by the watch.
+    curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(curl, CURLOPT_USERNAME, s.user.c_str());
     curl_easy_setopt(curl, CURLOPT_PASSWORD, s.password.c_str());
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
@@ -486,12 +535,11 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
     activeCheck = &check;
     const CURLcode code = curl_easy_perform(curl);
     activeCheck = nullptr;
-    long lastReplyCode = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &lastReplyCode);
     curl_easy_cleanup(curl);
 
-    result.outcome = outcomeOf(code, watch, check, lastReplyCode);
+    result.outcome = upload.unreadable ? SendOutcome::ReportUnreadable : outcomeOf(code, watch, check);
     result.fingerprint = check.seen;
+    result.started = watch.stored;
     if (result.outcome == SendOutcome::ForeignDataConnection)
         result.detail = watch.foreignPeer;
     else if (result.outcome == SendOutcome::TimedOut && code == CURLE_ABORTED_BY_CALLBACK)
@@ -548,7 +596,6 @@ SendResult sendFile(const SendRequest& request, TransferProgress& progress)
                                                                         : sendByFtp(request, progress, file, size);
     std::fclose(file);
     result.bytes = size;
-    result.sent = progress.sent;
     return result;
 }
 
@@ -560,7 +607,7 @@ std::string resultMessage(const SendResult& result, const std::string& fileName,
     const std::string where = folder.empty() ? "the login folder" : "the folder \"" + folder + "\"";
     const bool ssh = s.protocol == SendProtocol::Sftp;
     const std::string details = result.detail.empty() ? std::string() : "\n\nDetails: " + result.detail;
-    const std::string whatArrived = result.sent == 0
+    const std::string whatArrived = !result.started
         ? " Nothing was sent."
         : " The copy on " + host + " may be missing or incomplete: send it again.";
     switch (result.outcome) {

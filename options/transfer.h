@@ -70,8 +70,9 @@ struct SendResult {
     SendOutcome outcome = SendOutcome::Failed;
     // The size of the local file.
     std::uint64_t bytes = 0;
-    // How much of it went out before the end (over SFTP: what the server confirmed).
-    std::uint64_t sent = 0;
+    // The server was asked to write the remote file (FTP STOR, SFTP open): a failure after it
+    // may leave a copy there that is missing or incomplete.
+    bool started = false;
     // The fingerprint of the server's certificate (SHA-256, "AB:CD:...") or SSH host key
     // ("SHA256:..."), when the connection got that far.
     std::string fingerprint;

@@ -14,7 +14,9 @@ A script names the servers it needs and what must arrive in its header:
   # absent: missing/Aedtest.txt
 In the script and in CASE.out, @FTP_PORT@, @FTPS_PORT@, @SFTP_PORT@, @SLOWFTP_PORT@,
 @REFUSED_PORT@, @SILENT_PORT@, @SSH_USER@, @FTPS_FINGERPRINT@ and @SFTP_FINGERPRINT@ stand for this run's
-values."""
+values. The hostile servers (servers: hostile, hostilesftp; see hostile.py and hostile_sftp.py)
+add @HOSTILE_MODE_PORT@ for each of their modes and @HOSTILESFTP_PORT@ with
+@HOSTILESFTP_FINGERPRINT@. A run fails when a stranger caught any part of an upload."""
 
 import argparse
 import contextlib
@@ -26,6 +28,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import hostile  # noqa: E402
 import servers  # noqa: E402
 
 SCRIPT_TIMEOUT = 100
@@ -58,12 +61,22 @@ def started(kinds, work):
             cert, key, fingerprint = servers.make_certificate(work)
             values["@FTPS_PORT@"] = str(stack.enter_context(servers.ftp_server(root, tls=(cert, key))))
             values["@FTPS_FINGERPRINT@"] = fingerprint
-        if "sftp" in kinds:
-            port, agent, user, fingerprint = stack.enter_context(servers.sftp_server(work, root))
-            values["@SFTP_PORT@"] = str(port)
+        for kind in ("sftp", "hostilesftp"):
+            if kind not in kinds:
+                continue
+            if "SSH_AUTH_SOCK" in env:
+                raise RuntimeError("one run holds one ssh server")
+            subsystem = None
+            if kind == "hostilesftp":
+                subsystem = f"{sys.executable} {os.path.join(os.path.dirname(os.path.abspath(__file__)), 'hostile_sftp.py')} {root}"
+            port, agent, user, fingerprint = stack.enter_context(servers.sftp_server(work, root, subsystem))
+            values[f"@{kind.upper()}_PORT@"] = str(port)
             values["@SSH_USER@"] = user
-            values["@SFTP_FINGERPRINT@"] = fingerprint
+            values[f"@{kind.upper()}_FINGERPRINT@"] = fingerprint
             env["SSH_AUTH_SOCK"] = agent
+        if "hostile" in kinds:
+            for mode, port in stack.enter_context(hostile.hostile_servers(work)).items():
+                values[f"@HOSTILE_{mode.upper()}_PORT@"] = str(port)
         if "silent" in kinds:
             values["@SILENT_PORT@"] = str(stack.enter_context(servers.silent_server()))
         if "refused" in kinds:
@@ -149,6 +162,7 @@ def run_case(args):
                                                        name + ".out", "actual"))
             return 1
     problems = check_arrivals(script, program, os.path.join(args.work, "server"))
+    problems += [f"a stranger caught part of an upload ({name})" for name in hostile.stolen(args.work)]
     for problem in problems:
         print(problem)
     return 1 if problems else 0
@@ -161,7 +175,11 @@ def run_program(args):
         command = [os.path.abspath(args.command[0])] + args.command[1:]
         result = subprocess.run(command, timeout=SCRIPT_TIMEOUT, env=dict(os.environ, **env),
                                 cwd=args.work)
-    return result.returncode
+    # The servers have stopped: whatever a stranger caught is on disk.
+    caught = hostile.stolen(args.work)
+    for name in caught:
+        print(f"a stranger caught part of an upload ({name})")
+    return result.returncode or (1 if caught else 0)
 
 
 def main():

@@ -156,11 +156,12 @@ def _wait_for_banner(port, process, seconds=15):
 
 
 @contextlib.contextmanager
-def sftp_server(folder, root):
+def sftp_server(folder, root, subsystem=None):
     """sshd on a high loopback port with its own host key and configuration, never the system's
     service. It lets in the user running the test, by a throw-away key held in an ssh-agent of
-    the test's own, into `root` as the login folder. Yields (port, agent socket, user, host key
-    fingerprint as "SHA256:...")."""
+    the test's own, into `root` as the login folder. `subsystem` is a command that speaks SFTP
+    instead of sshd's own. Yields (port, agent socket, user, host key fingerprint as
+    "SHA256:...")."""
     sshd = shutil.which("sshd", path="/usr/sbin:/usr/bin") or "/usr/sbin/sshd"
     state = os.path.join(folder, "ssh")
     os.makedirs(state, exist_ok=True)
@@ -201,12 +202,13 @@ UsePAM no
 StrictModes no
 PermitRootLogin prohibit-password
 AllowUsers {getpass.getuser()}
-Subsystem sftp internal-sftp -d {root}
-ForceCommand internal-sftp -d {root}
 LogLevel ERROR
 """)
-            server = subprocess.Popen([sshd, "-D", "-e", "-f", config], stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.PIPE)
+                f.write(f"Subsystem sftp {subsystem}\n" if subsystem else
+                        f"Subsystem sftp internal-sftp -d {root}\nForceCommand internal-sftp -d {root}\n")
+            # Its complaints go to a file: a pipe nobody reads would stop it once full.
+            with open(os.path.join(state, "sshd.log"), "ab") as log:
+                server = subprocess.Popen([sshd, "-D", "-e", "-f", config], stdout=subprocess.DEVNULL, stderr=log)
             if _wait_for_banner(port, server):
                 break
             server.kill()
