@@ -540,9 +540,8 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
     result.outcome = upload.unreadable ? SendOutcome::ReportUnreadable : outcomeOf(code, watch, check);
     result.fingerprint = check.seen;
     result.started = watch.stored;
-    if (result.outcome == SendOutcome::ForeignDataConnection)
-        result.detail = watch.foreignPeer;
-    else if (result.outcome == SendOutcome::TimedOut && code == CURLE_ABORTED_BY_CALLBACK)
+    result.foreignAddress = watch.foreignPeer;
+    if (result.outcome == SendOutcome::TimedOut && code == CURLE_ABORTED_BY_CALLBACK)
         result.detail = "no sign of the server for " + std::to_string(timeout) + " seconds";
     else if (code != CURLE_OK)
         result.detail = failureDetail(code, error, watch, result.outcome);
@@ -674,7 +673,7 @@ std::string resultMessage(const SendResult& result, const std::string& fileName,
                   "again."
                 + whatArrived + details;
     case SendOutcome::ForeignDataConnection:
-        return "A connection for " + fileName + " came from " + result.detail + ", not from the server " + host
+        return "A connection for " + fileName + " came from " + result.foreignAddress + ", not from the server " + host
             + ", so it was refused and nothing was sent. Someone on the network may be trying to catch the "
               "report: tick \"Passive mode\" on the SEND OPTIONS screen, or send with FTPS or SFTP.";
     case SendOutcome::NotStored:
@@ -693,9 +692,9 @@ std::string resultMessage(const SendResult& result, const std::string& fileName,
         break;
     }
     return fileName + " could not be sent to " + host
-        + " because of a fault this program has no plainer words for. Send it again; if it keeps failing, give "
-          "the details below to the server's owner."
-        + whatArrived + details;
+        + " because of a fault this program has no plainer words for. Send it again; if it keeps failing, ask the "
+          "server's owner"
+        + (details.empty() ? "." : ", with the details below.") + whatArrived + details;
 }
 
 } // namespace defib

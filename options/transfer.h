@@ -44,8 +44,8 @@ enum class SendOutcome {
     NotAServer,
     // FTP could not open the connection that carries the file.
     DataConnectionFailed,
-    // In active mode a connection for the file came from another address than the server's;
-    // it got nothing (SendResult::detail holds the address).
+    // In active mode a connection for the file came from another address than the server's
+    // (SendResult::foreignAddress); it got nothing.
     ForeignDataConnection,
     // The server said it could not store the file (a failed STOR or final reply, a failed
     // SFTP write or close): the copy there may be missing or incomplete.
@@ -79,6 +79,8 @@ struct SendResult {
     // What the server or the network library said (printable ASCII, cut short), for the
     // "Details" of a message.
     std::string detail;
+    // Where the refused data connection of a ForeignDataConnection came from ("127.0.0.2").
+    std::string foreignAddress;
     // The field a ControlCharacter outcome is about, as the SEND OPTIONS screen names it
     // ("User").
     std::string field;

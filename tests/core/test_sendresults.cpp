@@ -1,7 +1,11 @@
-// A send refuses options that a server could take for commands of its own (a pasted line break
-// in the user name or password) before any connection: a listening socket of the test's own on
-// 127.0.0.1 stands in for the server and must see no one come.
+// What a send tells the user. It refuses options that a server could take for commands of its own
+// (a pasted line break in the user name or password) before any connection: a listening socket
+// of the test's own on 127.0.0.1 stands in for the server and must see no one come. Every outcome
+// has words of its own; what a library or a server said comes only after them, as Details.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include <netinet/in.h>
 #include <poll.h>
@@ -114,6 +118,32 @@ TEST(SendRefusal, TheUploadRefusesThemWhoeverAsksForIt)
     s.user = "Jürgen Ωmega";
     s.password = "pässwörd";
     EXPECT_EQ(checkSettings(s).outcome, SendOutcome::Sent);
+}
+
+TEST(SendMessages, EveryOutcomeHasItsOwnWordsAndKeepsTheLibrarysForTheDetails)
+{
+    FtpSettings s;
+    s.host = "127.0.0.1";
+    s.passive = false;
+    std::vector<std::string> seen;
+    for (int i = 0; i <= static_cast<int>(SendOutcome::Failed); ++i) {
+        SendResult result;
+        result.outcome = static_cast<SendOutcome>(i);
+        result.detail = "ssh error (0/-9)";
+        result.field = "User";
+        result.foreignAddress = "127.0.0.2";
+        const std::string message = resultMessage(result, "AEDTEST.TXT", s);
+        SCOPED_TRACE(message);
+        const std::size_t details = message.find("\n\nDetails: ");
+        const std::string words = message.substr(0, details);
+        EXPECT_EQ(words.find("ssh error"), std::string::npos);
+        if (details != std::string::npos) {
+            EXPECT_EQ(message.substr(details), "\n\nDetails: ssh error (0/-9)");
+        }
+        EXPECT_TRUE(words.size() > 40 && words.back() == '.');
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), words), 0);
+        seen.push_back(words);
+    }
 }
 
 } // namespace
