@@ -532,7 +532,10 @@ bool upload(Upload& u, SendResult& result)
     if (code != stepDone)
         return fails(u, result, code);
     // What the server's SFTP program says on its error output is no part of the answers.
-    libssh2_channel_handle_extended_data2(libssh2_sftp_get_channel(u.sftp), LIBSSH2_CHANNEL_EXTENDED_DATA_IGNORE);
+    drive(u, [&] {
+        return libssh2_channel_handle_extended_data2(libssh2_sftp_get_channel(u.sftp),
+                                                     LIBSSH2_CHANNEL_EXTENDED_DATA_IGNORE);
+    });
 
     const std::string path = sftpPath(s);
     u.deadline.restart(u.limit);
@@ -552,8 +555,6 @@ bool upload(Upload& u, SendResult& result)
     // The close is the server's word that the file is stored whole.
     u.deadline.restart(u.limit);
     code = drive(u, [&] { return libssh2_sftp_close_handle(u.handle); });
-    if (code != LIBSSH2_ERROR_EAGAIN && code > stepTimedOut)
-        u.handle = nullptr;
     if (code != 0)
         return fails(u, result, code);
     result.outcome = SendOutcome::Sent;
