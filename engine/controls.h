@@ -11,9 +11,11 @@ namespace defib {
 // X(name, visible, enabled) at program start.
 // On the Options pages (PageControl1): only the active page of TabSheet1..3 is visible; the
 // PASSWORDBUTTON is checked while the password shows in clear; OpenDialog1's text is the report
-// file chosen last. The send buttons Button1 ("Send Options") and BUTTONSend ("Send") are hidden
-// until Shape3 shows them. PROTOCOLlabel names the protocol profile of the scenario (of the options
-// before the first), as does the summary's PROTOCOLLABEL for the scenario it sums up.
+// file chosen last. The send buttons Button1 ("Send Options") and BUTTONSend ("Send") are shown
+// on the Report Options page; BUTTONSend and File > Send Test Report... (SendTestReport) can be
+// used once there is an AEDTEST.TXT to send. Shape2 and Shape3 are not drawn; their handlers
+// still hide and show the two buttons. PROTOCOLlabel names the protocol profile of the scenario
+// (of the options before the first), as does the summary's PROTOCOLLABEL for the scenario it sums up.
 #define DEFIB_MAIN_CONTROLS(X)                                                                                         \
     X(MENU, true, true)                                                                                                \
     X(MenuStart, true, true)                                                                                           \
@@ -46,10 +48,11 @@ namespace defib {
     X(PRINTBUTTON, true, true)                                                                                         \
     X(DATAOK, true, true)                                                                                              \
     X(ButtonCANCEL3, false, true)                                                                                      \
-    X(Button1, false, true)                                                                                            \
-    X(BUTTONSend, false, true)                                                                                         \
-    X(Shape2, true, true)                                                                                              \
-    X(Shape3, true, true)                                                                                              \
+    X(Button1, true, true)                                                                                             \
+    X(BUTTONSend, true, false)                                                                                         \
+    X(SendTestReport, true, false)                                                                                     \
+    X(Shape2, false, true)                                                                                             \
+    X(Shape3, false, true)                                                                                             \
     X(OpenDialog1, false, true)                                                                                        \
     X(Pause, true, false)                                                                                              \
     X(Advice, true, false)                                                                                             \

@@ -20,12 +20,14 @@ ReportViewerView reportViewerView(Scenario& s)
 
 SendView sendView(Scenario& s)
 {
-    return {s.sendWindow, s.ui.BUTTONSend, s.platform.dialogs, s.options.programDirectory};
+    return {s.sendWindow,        s.ui.BUTTONSend,  s.platform.dialogs,   s.options.programDirectory,
+            s.ui.SendTestReport, s.state.userName, s.state.userIdNumber, s.platform.wallClock};
 }
 
 void enterOptions(Scenario& s)
 {
     enterOptions(pagesView(s));
+    showSendState(sendView(s));
 }
 
 static void registerSpinButtons(Scenario& s, Handlers& h)
@@ -42,6 +44,8 @@ void registerPagesHandlers(Scenario& s, Handlers& h)
     s.ui.REPORTMEMO.setLines(reportIdleText());
 
     h["enterOptions"] = [&s] { enterOptions(s); };
+    // The main window's File menu opening: Send Test Report... is looked at.
+    h["FileMenuClick"] = [&s] { showSendState(sendView(s)); };
     h["ProgramOKClick"] = [&s] { ProgramOKClick(pagesView(s)); };
     h["DATAOKClick"] = [&s] { ProgramOKClick(pagesView(s)); };
     h["ProtocolOKClick"] = [&s] { ProtocolOKClick(pagesView(s)); };
@@ -49,7 +53,10 @@ void registerPagesHandlers(Scenario& s, Handlers& h)
     h["PASSWORDBUTTONClick"] = [&s] { PASSWORDBUTTONClick(pagesView(s)); };
     h["FormKeyDown"] = [&s] { FormKeyDown(pagesView(s)); };
     for (const char* page : {programPage, protocolPage, reportPage})
-        h[std::string(page) + "Show"] = [&s, page] { showPage(pagesView(s), page); };
+        h[std::string(page) + "Show"] = [&s, page] {
+            showPage(pagesView(s), page);
+            showSendState(sendView(s));
+        };
     registerSpinButtons(s, h);
 
     h["OKBtnClick"] = [&s] { OKBtnClick(pagesView(s)); };
@@ -68,6 +75,7 @@ void registerPagesHandlers(Scenario& s, Handlers& h)
 
     h["Button1Click"] = [&s] { Button1Click(sendView(s)); };
     h["BUTTONSendClick"] = [&s] { BUTTONSendClick(sendView(s)); };
+    h["SendTestReportClick"] = h["BUTTONSendClick"];
     h["TFTPform.OKClick"] = [&s] { FTPOKClick(sendView(s)); };
     h["TFTPform.CancelClick"] = [&s] { FTPCancelClick(sendView(s)); };
     h["TFTPform.FTPProtocolChange"] = [&s] { FTPProtocolChange(sendView(s)); };

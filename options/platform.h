@@ -43,12 +43,30 @@ public:
     virtual bool ask(const std::string& question, std::string& answer) = 0;
 };
 
+// A date and time of day as numbers: year 2026, month 1..12, hour 0..23.
+struct CalendarTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    bool operator==(const CalendarTime&) const = default;
+};
+
+// Reads the short date and long time of the United States ("12/7/26", "9:15:30 AM"); a part that
+// cannot be read stays 0.
+CalendarTime calendarFromUsForms(const std::string& shortDate, const std::string& longTime);
+
 // The wall clock in the user's formats: the short date ("12/7/26") and the long time ("9:15:30 AM").
 class WallClock {
 public:
     virtual ~WallClock() = default;
     virtual std::string shortDate() = 0;
     virtual std::string longTime() = 0;
+    // The same moment as numbers, for names made of the date and time. A clock whose forms are
+    // not those of the United States says it itself.
+    virtual CalendarTime now() { return calendarFromUsForms(shortDate(), longTime()); }
 };
 
 struct Platform {

@@ -1,19 +1,25 @@
 #include "options/sendform.h"
 
+#include <cstdio>
+
+#include "options/optionfile.h"
+#include "options/remotename.h"
 #include "options/textfile.h"
 
 namespace defib {
 
-void BlockingUploader::start(const SendRequest& request, std::function<void(const SendResult&)> finished)
+void BlockingUploader::start(const ReportSendRequest& request, std::function<void(const ReportSendResult&)> finished)
 {
     TransferProgress progress;
-    finished(sendFile(request, progress));
+    finished(sendReport(request, progress));
 }
 
 namespace {
 
 constexpr const char* damagedMessage = "OPTION4.INI is damaged: the send options that could not be read were set to "
                                        "their defaults. Check them under Send Options.";
+constexpr const char* damagedExtrasMessage = "OPTION5.INI is damaged: the send options that could not be read were "
+                                             "set to their defaults. Check them under Send Options.";
 constexpr const char* badPortMessage = "The port must be a number from 1 to 65535, or empty for the protocol's own.";
 
 void ensureLoaded(SendView view)
@@ -23,11 +29,41 @@ void ensureLoaded(SendView view)
         return;
     f.loaded = true;
     SettingsRead read = loadSettings(view.programDirectory);
+    const ExtrasRead extras = loadExtras(view.programDirectory);
     f.settings = read.settings;
+    f.extras = extras.extras;
+    f.settings.remoteFile = remoteNameInForce(read.settings.remoteFile, f.extras);
     if (!read.problem.empty())
         view.dialogs.message(read.problem, MessageKind::Error);
     else if (read.damaged)
         view.dialogs.message(damagedMessage, MessageKind::Warning);
+    if (!extras.problem.empty())
+        view.dialogs.message(optionFileProblem(sendExtrasFile, extras.problem, "default send"), MessageKind::Error);
+    else if (extras.damaged)
+        view.dialogs.message(damagedExtrasMessage, MessageKind::Warning);
+}
+
+// Both files of the send options, OPTION5.INI first: when OPTION4.INI then cannot be written,
+// OPTION5.INI is put back as it was, so that a failed save changes nothing.
+bool saveBoth(SendView view, const FtpSettings& typed, const SendExtras& extras, std::string& error)
+{
+    const OptionFileRead before = readOptionFile(view.programDirectory, sendExtrasFile);
+    const bool existed = before.found || !before.problem.empty();
+    if (!saveExtras(view.programDirectory, extras, error)) {
+        error = std::string(sendExtrasFile) + ": " + error;
+        return false;
+    }
+    FtpSettings kept = typed;
+    kept.remoteFile = option4RemoteFile(typed.remoteFile);
+    if (saveSettings(view.programDirectory, kept, error))
+        return true;
+    error = std::string(sendOptionsFile) + ": " + error;
+    std::string ignored;
+    if (before.found)
+        writeOptionFile(view.programDirectory, sendExtrasFile, before.lines, ignored);
+    else if (!existed)
+        std::remove(joinPath(view.programDirectory, sendExtrasFile).c_str());
+    return false;
 }
 
 // The fingerprint the trust check box stands for: one the server showed on the last attempt
@@ -109,6 +145,7 @@ void Button1Click(SendView view)
     const std::string fingerprint = fingerprintToTrust(f, trusted);
     f.FTPTrustCertificate.checked = trusted;
     showTrust(f, fingerprint);
+    f.FTPSendDetailed.checked = f.extras.sendDetailed;
     f.window.visible = true;
 }
 
@@ -121,15 +158,22 @@ void FTPOKClick(SendView view)
         return;
     }
     if (typed.remoteFile.empty())
-        typed.remoteFile = FtpSettings().remoteFile;
+        typed.remoteFile = defaultRemoteNamePattern;
     std::string error;
-    if (!saveSettings(view.programDirectory, typed, error)) {
-        view.dialogs.message(std::string("The send options could not be saved in ") + sendOptionsFile + ": " + error
-                                 + ". Nothing was changed.",
+    if (isNamePattern(typed.remoteFile) && !checkNamePattern(typed.remoteFile, error)) {
+        view.dialogs.message(error, MessageKind::Error);
+        return;
+    }
+    SendExtras extras;
+    extras.remoteName = typed.remoteFile;
+    extras.sendDetailed = f.FTPSendDetailed.checked;
+    if (!saveBoth(view, typed, extras, error)) {
+        view.dialogs.message("The send options could not be saved in " + error + ". Nothing was changed.",
                              MessageKind::Error);
         return;
     }
     f.settings = typed;
+    f.extras = extras;
     f.loaded = true;
     f.window.visible = false;
 }
@@ -156,6 +200,27 @@ void FTPRememberPasswordClick(SendView view)
     showPasswordNote(view.form);
 }
 
+std::string remoteNameToSend(SendView view)
+{
+    ensureLoaded(view);
+    const std::string& name = view.form.settings.remoteFile;
+    std::string error;
+    // A name from an older OPTION4.INI that only looks like a pattern is used as it is.
+    if (!isNamePattern(name) || !checkNamePattern(name, error))
+        return name.empty() ? std::string(oldRemoteFileName) : name;
+    const std::string newest = lastReportLine(joinPath(view.programDirectory, sendReportFile));
+    return remoteNameFor(name, ownerOfLine(newest, view.userName, view.userIdNumber), view.wallClock.now());
+}
+
+void showSendState(SendView view)
+{
+    SendWindow& f = view.form;
+    const bool report = fileExists(joinPath(view.programDirectory, sendReportFile));
+    view.sendButton.enabled = report && !f.sending;
+    view.menuItem.enabled = view.sendButton.enabled;
+    f.hint = f.sending ? sendingHint : report ? sendReadyHint : nothingToSendHint;
+}
+
 void BUTTONSendClick(SendView view)
 {
     SendWindow& f = view.form;
@@ -164,13 +229,15 @@ void BUTTONSendClick(SendView view)
     if (!view.dialogs.confirm(sendQuestion))
         return;
     ensureLoaded(view);
-    SendRequest request;
-    request.settings = f.settings;
-    request.localFile = joinPath(view.programDirectory, sendReportFile);
-    if (!fileExists(request.localFile)) {
+    ReportSendRequest request;
+    SendRequest& summary = request.summary;
+    summary.settings = f.settings;
+    summary.localFile = joinPath(view.programDirectory, sendReportFile);
+    if (!fileExists(summary.localFile)) {
         SendResult missing;
         missing.outcome = SendOutcome::ReportMissing;
         view.dialogs.message(resultMessage(missing, sendReportFile, f.settings), MessageKind::Error);
+        showSendState(view);
         return;
     }
     // Options that cannot be sent with are refused here, before any connection.
@@ -178,20 +245,31 @@ void BUTTONSendClick(SendView view)
         view.dialogs.message(resultMessage(refused, sendReportFile, f.settings), MessageKind::Error);
         return;
     }
+    summary.settings.remoteFile = remoteNameToSend(view);
+    summary.keepExisting = true;
+    const std::string detailed = joinPath(view.programDirectory, detailedReportFile);
+    if (f.extras.sendDetailed && fileExists(detailed))
+        request.detailedFile = detailed;
     f.sending = true;
-    view.sendButton.enabled = false;
-    const FtpSettings settings = f.settings;
+    showSendState(view);
+    const std::string shownName = f.settings.remoteFile;
+    const FtpSettings settings = summary.settings;
     BlockingUploader blocking;
     Uploader& uploader = f.uploader ? *f.uploader : blocking;
-    uploader.start(request, [view, settings](const SendResult& result) {
+    uploader.start(request, [view, shownName, settings](const ReportSendResult& result) {
         SendWindow& form = view.form;
         form.sending = false;
-        view.sendButton.enabled = true;
-        if (!result.fingerprint.empty()) {
-            form.seenFingerprint = result.fingerprint;
+        showSendState(view);
+        const std::string& fingerprint
+            = result.summary.fingerprint.empty() ? result.detailed.fingerprint : result.summary.fingerprint;
+        if (!fingerprint.empty()) {
+            form.seenFingerprint = fingerprint;
             form.seenHost = settings.host;
         }
-        view.dialogs.message(resultMessage(result, sendReportFile, settings), kindOf(result.outcome));
+        const MessageKind kind = result.summary.outcome != SendOutcome::Sent ? kindOf(result.summary.outcome)
+            : reportSentWhole(result)                                        ? MessageKind::Information
+                                                                             : MessageKind::Warning;
+        view.dialogs.message(reportResultMessage(result, shownName, settings), kind);
     });
 }
 
@@ -207,7 +285,8 @@ bool setSendField(SendView view, const std::string& field, const std::string& va
         error = "the send window has no field " + field;
         return false;
     }
-    if (control == &f.FTPPassive || control == &f.FTPRememberPassword || control == &f.FTPTrustCertificate) {
+    if (control == &f.FTPPassive || control == &f.FTPRememberPassword || control == &f.FTPTrustCertificate
+        || control == &f.FTPSendDetailed) {
         if (value != "T" && value != "F") {
             error = field + " takes T or F, not " + value;
             return false;

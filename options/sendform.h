@@ -7,11 +7,14 @@
 #include "options/control.h"
 #include "options/ftpsettings.h"
 #include "options/platform.h"
+#include "options/reportsend.h"
+#include "options/sendextras.h"
 #include "options/transfer.h"
 
 namespace defib {
 
-// The file send window (TFTPform) behind "Send Options", and "Send" on the Report Options page.
+// The file send window (TFTPform) behind "Send Options", and "Send" on the Report Options page
+// and File > Send Test Report... of the main window.
 
 inline constexpr const char* sendReportFile = "AEDTEST.TXT";
 inline constexpr const char* sendQuestion
@@ -20,19 +23,24 @@ inline constexpr const char* sendQuestion
 inline constexpr const char* rememberedPasswordNote
     = "The password is kept in OPTION4.INI, readable only by your user account.";
 inline constexpr const char* sessionPasswordNote = "The password is kept only until the program is closed.";
+// What Send and File > Send Test Report... say when the pointer rests on them.
+inline constexpr const char* sendReadyHint = "Sends the test report (AEDTEST.TXT) to the instructor's server";
+inline constexpr const char* nothingToSendHint
+    = "Nothing to send yet: AEDTEST.TXT is written when a test scenario ends.";
+inline constexpr const char* sendingHint = "The test report is being sent.";
 
 // Runs an upload and calls `finished` with its result once it has ended: the window on a worker
 // thread with a progress dialog (finished then comes on the window's thread), the runner at once.
 class Uploader {
 public:
     virtual ~Uploader() = default;
-    virtual void start(const SendRequest& request, std::function<void(const SendResult&)> finished) = 0;
+    virtual void start(const ReportSendRequest& request, std::function<void(const ReportSendResult&)> finished) = 0;
 };
 
 // Sends in the caller's thread and returns when the transfer has ended.
 class BlockingUploader : public Uploader {
 public:
-    void start(const SendRequest& request, std::function<void(const SendResult&)> finished) override;
+    void start(const ReportSendRequest& request, std::function<void(const ReportSendResult&)> finished) override;
 };
 
 #define DEFIB_SEND_CONTROLS(X)                                                                                         \
@@ -49,6 +57,7 @@ public:
     X(FTPPasswordNote, true, true)                                                                                     \
     X(FTPTrustCertificate, true, false)                                                                                \
     X(FTPFingerprint, true, true)                                                                                      \
+    X(FTPSendDetailed, true, true)                                                                                     \
     X(OK, true, true)                                                                                                  \
     X(Cancel, true, true)
 
@@ -64,9 +73,12 @@ struct SendWindow {
 #undef DEFIB_VISIT_SEND_CONTROL
     }
 
-    // The options as saved; read from the file when first needed. Its password is the one typed
+    // The options as saved; read from the files when first needed. Its password is the one typed
     // last, kept until the program closes, and written to the file only when it is remembered.
+    // Its remote file is the name or pattern in force (see remoteNameInForce).
     FtpSettings settings;
+    // The options of OPTION5.INI.
+    SendExtras extras;
     bool loaded = false;
     // The fingerprint the server showed on the last attempt, and its host: what "Trust this
     // server's certificate" pins.
@@ -74,6 +86,9 @@ struct SendWindow {
     std::string seenHost;
     // True while an upload runs: Send waits for it to end.
     bool sending = false;
+    // What Send and the menu's Send Test Report... say of themselves: why they cannot be used,
+    // or what they do.
+    std::string hint;
     // The window's uploader; without one, Send blocks until the transfer has ended.
     Uploader* uploader = nullptr;
 };
@@ -84,6 +99,13 @@ struct SendView {
     Dialogs& dialogs;
     // The folder of the option files, where AEDTEST.TXT is written too.
     const std::string& programDirectory;
+    // File > Send Test Report... of the main window.
+    Control& menuItem;
+    // The trainee registered last, whose result is usually the newest line of AEDTEST.TXT.
+    const std::string& userName;
+    const std::string& userIdNumber;
+    // The date and time a remote name is made with.
+    WallClock& wallClock;
 };
 
 // "Send Options" (Button1): the window, filled with the saved options.
@@ -96,8 +118,17 @@ void FTPCancelClick(SendView view);
 void FTPProtocolChange(SendView view);
 // Ticking "Remember password" says where the password will be kept.
 void FTPRememberPasswordClick(SendView view);
-// "Send" (BUTTONSend): the question, then the upload of AEDTEST.TXT; the result as a message.
+// "Send" (BUTTONSend) and File > Send Test Report...: the question, then the upload of
+// AEDTEST.TXT under the name in force (a pattern filled in with the newest result's trainee and
+// the date and time) and of AEDTEST2.TXT beside it when it is to go along; nothing on the server
+// is replaced. The result as a message.
 void BUTTONSendClick(SendView view);
+// Send and the menu item can be used while there is an AEDTEST.TXT and no send runs; `hint`
+// says why not otherwise. Looked at when the Report Options page or the File menu opens and when
+// a send has ended.
+void showSendState(SendView view);
+// The name the summary goes under: the fixed name in force, or the pattern filled in.
+std::string remoteNameToSend(SendView view);
 
 // Sets a field of the window by name the way a user would ("FTPPassive" "T", "FTPMode"
 // "Binary"): false with `error` set when the name or the value does not fit.

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "options/deadline.h"
+#include "options/remotename.h"
 
 namespace defib {
 
@@ -494,6 +495,25 @@ bool writeFile(Upload& u, SendResult& result)
     }
 }
 
+// After an exclusive open failed with `code`: whether `path` is there already on the server.
+bool nameTaken(Upload& u, int code, const std::string& path)
+{
+    if (code != LIBSSH2_ERROR_SFTP_PROTOCOL)
+        return false;
+    const unsigned long status = libssh2_sftp_last_error(u.sftp);
+    if (status == LIBSSH2_FX_FILE_ALREADY_EXISTS)
+        return true;
+    if (status != LIBSSH2_FX_FAILURE && status != LIBSSH2_FX_PERMISSION_DENIED)
+        return false;
+    LIBSSH2_SFTP_ATTRIBUTES attributes;
+    u.deadline.restart(u.limit);
+    return drive(u, [&] {
+               return libssh2_sftp_stat_ex(u.sftp, path.c_str(), static_cast<unsigned>(path.size()),
+                                           LIBSSH2_SFTP_LSTAT, &attributes);
+           })
+        == 0;
+}
+
 bool upload(Upload& u, SendResult& result)
 {
     const FtpSettings& s = u.request.settings;
@@ -537,16 +557,40 @@ bool upload(Upload& u, SendResult& result)
                                                      LIBSSH2_CHANNEL_EXTENDED_DATA_IGNORE);
     });
 
-    const std::string path = sftpPath(s);
-    u.deadline.restart(u.limit);
-    code = drive(u, [&] {
-        u.handle = libssh2_sftp_open_ex(u.sftp, path.c_str(), static_cast<unsigned>(path.size()),
-                                        LIBSSH2_FXF_WRITE | LIBSSH2_FXF_CREAT | LIBSSH2_FXF_TRUNC, 0644,
-                                        LIBSSH2_SFTP_OPENFILE);
-        return u.handle ? stepDone : libssh2_session_last_errno(u.session);
-    });
-    if (code != stepDone)
-        return fails(u, result, code, true);
+    // Nothing on the server is replaced when the request says so: the file is made exclusively,
+    // which the server refuses for a name that is there, and a taken name gets the next number.
+    // The server's own refusal decides, so two sends to one name at one moment cannot both win.
+    const bool keep = u.request.keepExisting;
+    const std::string wanted = s.remoteFile.empty() ? FtpSettings().remoteFile : s.remoteFile;
+    for (int number = 1;; ++number) {
+        FtpSettings at = s;
+        at.remoteFile = numberedName(wanted, number);
+        const std::string path = sftpPath(at);
+        const unsigned long flags
+            = LIBSSH2_FXF_WRITE | LIBSSH2_FXF_CREAT | (keep ? LIBSSH2_FXF_EXCL : LIBSSH2_FXF_TRUNC);
+        u.deadline.restart(u.limit);
+        code = drive(u, [&] {
+            u.handle = libssh2_sftp_open_ex(u.sftp, path.c_str(), static_cast<unsigned>(path.size()), flags, 0644,
+                                            LIBSSH2_SFTP_OPENFILE);
+            return u.handle ? stepDone : libssh2_session_last_errno(u.session);
+        });
+        if (code == stepDone) {
+            result.remoteName = at.remoteFile;
+            break;
+        }
+        if (!keep)
+            return fails(u, result, code, true);
+        // Servers of the older protocol answer an exclusive open of a name that is there with a
+        // plain failure: a look at the name tells a taken name from a real refusal.
+        std::string detail;
+        const SendOutcome outcome = outcomeOf(u, code, true, detail);
+        if (!nameTaken(u, code, path))
+            return fails(result, outcome, detail);
+        if (number == mostNumberedNames)
+            return fails(result, SendOutcome::NotStored,
+                         "every name from " + wanted + " to " + numberedName(wanted, mostNumberedNames)
+                             + " is taken on the server");
+    }
     result.started = true;
 
     if (!writeFile(u, result))

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "options/deadline.h"
+#include "options/remoteplace.h"
 #include "options/sftpupload.h"
 
 namespace defib {
@@ -533,8 +534,15 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
     }
 
     activeCheck = &check;
-    const CURLcode code = curl_easy_perform(curl);
+    RemoteClaim claim;
+    CURLcode code = request.keepExisting ? claimFreeName(curl, s, claim, error) : CURLE_OK;
+    if (code == CURLE_OK)
+        code = curl_easy_perform(curl);
+    claim.release();
     activeCheck = nullptr;
+    result.remoteName = request.keepExisting ? claim.name
+        : s.remoteFile.empty()               ? FtpSettings().remoteFile
+                                             : s.remoteFile;
     curl_easy_cleanup(curl);
 
     result.outcome = upload.unreadable ? SendOutcome::ReportUnreadable : outcomeOf(code, watch, check);

@@ -18,6 +18,8 @@ struct TransferProgress {
     std::atomic<std::uint64_t> total{0};
     // Set by the watcher; the upload stops at its next step.
     std::atomic<bool> cancel{false};
+    // Which file of a send of several travels: 0 for the first.
+    std::atomic<int> file{0};
 };
 
 // A transfer is Sent only when the server confirmed every step it confirms: for FTP the final
@@ -64,6 +66,8 @@ struct SendRequest {
     // How long connecting and every silence of the server may last: a stall of any step (no
     // reply, no data taken, no connection back in active mode) ends the transfer as TimedOut.
     int timeoutSeconds = 30;
+    // Nothing on the server is replaced: a name that is taken gets a number (options/remoteplace.h).
+    bool keepExisting = false;
 };
 
 struct SendResult {
@@ -84,6 +88,8 @@ struct SendResult {
     // The field a ControlCharacter outcome is about, as the SEND OPTIONS screen names it
     // ("User").
     std::string field;
+    // The name the file was stored under.
+    std::string remoteName;
 };
 
 // The result when the options cannot be sent with at all (no host, no port number, a control

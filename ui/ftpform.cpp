@@ -52,9 +52,12 @@ TFTPform::TFTPform(TForm1& main)
     SendWindow& f = main_.scenario().sendWindow;
 
     auto* layout = new QVBoxLayout(this);
+    // Never squeezed below what its rows need, whatever the screen.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->setContentsMargins(20, 16, 20, 14);
     layout->setSpacing(10);
-    layout->addWidget(hintLabel(QStringLiteral("Where \"Send\" puts AEDTEST.TXT: the instructor's server."), this));
+    layout->addWidget(
+        hintLabel(QStringLiteral("Where \"Send\" puts the test report (AEDTEST.TXT): the instructor's server."), this));
     auto* form = new QFormLayout;
     form->setHorizontalSpacing(14);
     form->setVerticalSpacing(8);
@@ -82,7 +85,19 @@ TFTPform::TFTPform(TForm1& main)
     QLineEdit* path = edit(f.FTPRemotePath, this);
     path->setPlaceholderText(QStringLiteral("the login folder"));
     form->addRow(QStringLiteral("Remote p&ath:"), path);
-    form->addRow(QStringLiteral("Remote &file:"), edit(f.FTPRemoteFile, this));
+    QLineEdit* remoteFile = edit(f.FTPRemoteFile, this);
+    remoteFile->setPlaceholderText(QString::fromLatin1(defaultRemoteNamePattern));
+    form->addRow(QStringLiteral("Remote &file:"), remoteFile);
+    // Lines of their own rather than wrapped, so that the form gives them their whole height.
+    QLabel* patternNote = hintLabel(QStringLiteral("{name} and {id}: the trainee of the newest result\n"
+                                                   "{date} and {time}: the day and time of the send\n"
+                                                   "A name the server has gets _2, _3, ...: nothing is replaced."),
+                                    this);
+    patternNote->setObjectName(QStringLiteral("FTPRemoteFileNote"));
+    patternNote->setWordWrap(false);
+    form->addRow(QString(), patternNote);
+    form->addRow(QString(),
+                 check(f.FTPSendDetailed, QStringLiteral("Send the &detailed report (AEDTEST2.TXT) with it"), this));
     form->addRow(
         QStringLiteral("Transfer &mode:"),
         choice(f.FTPMode, {QStringLiteral("Default"), QStringLiteral("ASCII"), QStringLiteral("Binary")}, this));
@@ -215,16 +230,16 @@ ThreadUploader::~ThreadUploader()
     }
 }
 
-void ThreadUploader::start(const SendRequest& request, std::function<void(const SendResult&)> finished)
+void ThreadUploader::start(const ReportSendRequest& request, std::function<void(const ReportSendResult&)> finished)
 {
     if (worker_.joinable())
         return;
     run_ = std::make_shared<Run>();
     finished_ = std::move(finished);
-    host_ = QString::fromStdString(request.settings.host);
+    host_ = QString::fromStdString(request.summary.settings.host);
     std::shared_ptr<Run> run = run_;
     worker_ = std::thread([run, request] {
-        run->result = sendFile(request, run->progress);
+        run->result = sendReport(request, run->progress);
         run->done = true;
     });
     dialog_ = new QProgressDialog(&main_);
@@ -255,8 +270,10 @@ void ThreadUploader::poll()
     const std::uint64_t total = run_->progress.total;
     if (dialog_ && !run_->progress.cancel && sent > 0) {
         const QLocale locale;
-        dialog_->setLabelText(QStringLiteral("Sending AEDTEST.TXT to %1\n%2 of %3 bytes sent")
-                                  .arg(host_, locale.toString(static_cast<qulonglong>(sent)),
+        const QString file
+            = run_->progress.file == 0 ? QStringLiteral("AEDTEST.TXT") : QString::fromLatin1(detailedReportFile);
+        dialog_->setLabelText(QStringLiteral("Sending %1 to %2\n%3 of %4 bytes sent")
+                                  .arg(file, host_, locale.toString(static_cast<qulonglong>(sent)),
                                        locale.toString(static_cast<qulonglong>(total))));
         dialog_->setValue(total ? static_cast<int>(sent * 1000 / total) : 0);
     }
@@ -267,7 +284,7 @@ void ThreadUploader::poll()
     if (dialog_)
         dialog_->deleteLater();
     dialog_.clear();
-    const SendResult result = run_->result;
+    const ReportSendResult result = run_->result;
     auto finished = std::move(finished_);
     finished_ = nullptr;
     finished(result);

@@ -49,21 +49,21 @@ class ThreadUploader : public QObject, public Uploader {
 public:
     explicit ThreadUploader(TForm1& main);
     ~ThreadUploader() override;
-    void start(const SendRequest& request, std::function<void(const SendResult&)> finished) override;
+    void start(const ReportSendRequest& request, std::function<void(const ReportSendResult&)> finished) override;
     QProgressDialog* progressDialog() const { return dialog_; }
 
 private:
     struct Run {
         TransferProgress progress;
         std::atomic<bool> done{false};
-        SendResult result;
+        ReportSendResult result;
     };
     void poll();
 
     TForm1& main_;
     std::shared_ptr<Run> run_;
     std::thread worker_;
-    std::function<void(const SendResult&)> finished_;
+    std::function<void(const ReportSendResult&)> finished_;
     QString host_;
     QPointer<QProgressDialog> dialog_;
     QTimer timer_;

@@ -189,6 +189,19 @@ void TForm1::buildMenus()
     });
     debugAction_->setObjectName(QStringLiteral("DebugWindow"));
     file->addSeparator();
+    // Sending the test report, with a hover text that says why when there is nothing to send.
+    QAction* send = file->addAction(QStringLiteral("Send &Test Report..."), this, [this] {
+        if (scenario().ui.SendTestReport.enabled)
+            run("SendTestReportClick");
+    });
+    send->setObjectName(QStringLiteral("SendTestReport"));
+    file->setToolTipsVisible(true);
+    connect(file, &QMenu::aboutToShow, this, [this] { run("FileMenuClick"); });
+    syncers_.push_back([send, this] {
+        send->setEnabled(scenario().ui.SendTestReport.enabled);
+        send->setToolTip(QString::fromStdString(scenario().sendWindow.hint));
+    });
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("Exit"));
     // The trainer and the pads from the keyboard: the same handlers as the mouse reaches.

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -117,26 +116,6 @@ SpinButtons::SpinButtons(const QString& name, QWidget* parent)
     }
     up_->setStyleSheet(QStringLiteral("QToolButton { border-top-right-radius: 4px; }"));
     down_->setStyleSheet(QStringLiteral("QToolButton { border-top: none; border-bottom-right-radius: 4px; }"));
-}
-
-Shape::Shape(const QString& name, const QColor& colour, QWidget* parent)
-    : QWidget(parent)
-    , colour_(colour)
-{
-    setObjectName(name);
-}
-
-void Shape::mousePressEvent(QMouseEvent* event)
-{
-    if (onPress)
-        onPress();
-    event->accept();
-}
-
-void Shape::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), colour_);
 }
 
 OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
@@ -484,24 +463,11 @@ QWidget* OptionsPages::buildReportPage()
     MainWindow& ui = s.ui;
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("TabSheet3"));
+    // The page starts at the same margin as the other two: no bar or patch at its left edge
+    // (Shape2 and Shape3 are not drawn, and the send buttons are always there).
     auto* outer = new QHBoxLayout(page);
-    outer->setContentsMargins(0, 0, 28, 20);
+    outer->setContentsMargins(28, 0, 28, 20);
     outer->setSpacing(0);
-
-    // The left edge: a black bar, and below it a patch in the page colour.
-    auto* edge = new QVBoxLayout;
-    edge->setContentsMargins(0, 48, 0, 20);
-    edge->setSpacing(0);
-    auto* bar = new Shape(QStringLiteral("Shape2"), QColor(0, 0, 0), page);
-    bar->setFixedWidth(8);
-    bar->onPress = [this] { window_.run("Shape2MouseDown"); };
-    auto* patch = new Shape(QStringLiteral("Shape3"), QColor(0xE9, 0xED, 0xF1), page);
-    patch->setFixedSize(8, 40);
-    patch->onPress = [this] { window_.run("Shape3MouseDown"); };
-    edge->addWidget(bar, 1);
-    edge->addWidget(patch);
-    outer->addLayout(edge);
-    outer->addSpacing(20);
 
     auto* viewer = new QVBoxLayout;
     viewer->setContentsMargins(0, 22, 0, 0);
@@ -548,10 +514,21 @@ QWidget* OptionsPages::buildReportPage()
     side->addWidget(font);
     side->addWidget(print);
     side->addSpacing(16);
+    auto* sendCaption = new QLabel(QStringLiteral("Test report"), page);
+    sendCaption->setObjectName(QStringLiteral("SendCaption"));
+    sendCaption->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
+    side->addWidget(sendCaption);
     QPushButton* sendOptions = button(ui.Button1, QStringLiteral("Send Options"), "Button1Click", page);
-    sendOptions->setToolTip(QStringLiteral("Where Send puts the test report"));
+    sendOptions->setToolTip(QStringLiteral("Where Send puts the test report: the instructor's server and the file "
+                                           "names"));
     QPushButton* send = button(ui.BUTTONSend, QStringLiteral("Send"), "BUTTONSendClick", page);
-    send->setToolTip(QStringLiteral("Sends AEDTEST.TXT to the instructor's server"));
+    // Said also while the button cannot be used: why.
+    const SendWindow& sendModel = s.sendWindow;
+    syncers_.push_back([send, &sendModel] {
+        const QString hint = QString::fromStdString(sendModel.hint);
+        if (send->toolTip() != hint)
+            send->setToolTip(hint);
+    });
     side->addWidget(sendOptions);
     side->addWidget(send);
     side->addStretch();

@@ -44,21 +44,6 @@ private:
     QToolButton* down_;
 };
 
-// A shape that answers a mouse press, as the report page's left edge does.
-class Shape : public QWidget {
-    Q_OBJECT
-public:
-    Shape(const QString& name, const QColor& colour, QWidget* parent);
-    std::function<void()> onPress;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QColor colour_;
-};
-
 class OptionsPages : public QTabWidget {
     Q_OBJECT
 public:

@@ -77,4 +77,12 @@ std::string LocaleWallClock::longTime()
     return userLocale().toString(QTime::currentTime(), format.trimmed()).toStdString();
 }
 
+CalendarTime LocaleWallClock::now()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
 } // namespace defib::ui

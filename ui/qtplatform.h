@@ -36,6 +36,7 @@ class LocaleWallClock : public WallClock {
 public:
     std::string shortDate() override;
     std::string longTime() override;
+    CalendarTime now() override;
 };
 
 } // namespace defib::ui

@@ -154,13 +154,13 @@ TEST(SendText, AsciiModeSendsEveryLineEndAsCrLf)
 TEST(SendWindow, OpensWithTheDefaultsAndSavesOnlyOnOk)
 {
     Sim sim;
-    sim.run("do Shape3MouseDown\n"
-            "do Button1Click\n"
+    sim.run("do Button1Click\n"
             "expect TFTPform.visible true\n"
             "expect TFTPform.FTPHost \"\"\n"
             "expect TFTPform.FTPUser anonymous\n"
             "expect TFTPform.FTPPassword anonymous\n"
-            "expect TFTPform.FTPRemoteFile Aedtest.txt\n"
+            "expect TFTPform.FTPRemoteFile {name}_{id}_{date}_{time}.txt\n"
+            "expect TFTPform.FTPSendDetailed.checked true\n"
             "expect TFTPform.FTPMode Default\n"
             "expect TFTPform.FTPProtocol FTP\n"
             "expect TFTPform.FTPPassive.checked true\n"
@@ -171,6 +171,7 @@ TEST(SendWindow, OpensWithTheDefaultsAndSavesOnlyOnOk)
             "do Button1Click\n"
             "expect TFTPform.FTPHost \"\"\n");
     EXPECT_FALSE(sim.dir().exists(sendOptionsFile));
+    EXPECT_FALSE(sim.dir().exists(sendExtrasFile));
     sim.run("set TFTPform.FTPHost 10.0.0.7\n"
             "set TFTPform.FTPPassword typed\n"
             "set TFTPform.FTPMode ASCII\n"

@@ -8,21 +8,26 @@
       Runs a test program with the servers' ports and folders in its environment.
 
 A script names the servers it needs and what must arrive in its header:
-  # servers: ftp ftps sftp refused
+  # servers: ftp ftps sftp refused nosizeftp
   # arrives: reports/bin.txt binary        (equal to AEDTEST.TXT byte for byte)
   # arrives: ascii.txt ascii               (AEDTEST.TXT with its line ends as the server's)
-  # absent: missing/Aedtest.txt
-In the script and in CASE.out, @FTP_PORT@, @FTPS_PORT@, @SFTP_PORT@, @SLOWFTP_PORT@,
-@REFUSED_PORT@, @SILENT_PORT@, @SSH_USER@, @FTPS_FINGERPRINT@ and @SFTP_FINGERPRINT@ stand for this run's
-values. The hostile servers (servers: hostile, hostilesftp; see hostile.py and hostile_sftp.py)
-add @HOSTILE_MODE_PORT@ for each of their modes and @HOSTILESFTP_PORT@ with
-@HOSTILESFTP_FINGERPRINT@. A run fails when a stranger caught any part of an upload."""
+  # arrives: reports/x_details.txt binary AEDTEST2.TXT    (equal to that file of the program)
+  # absent: missing/Aedtest.txt            (no file or folder of that name)
+  # unchanged: reports/class.txt           (still as CASE.server/ gave it)
+Files the server holds before the script runs go in CASE.server/. A name with blanks is written
+in quotes. In the script and in CASE.out, @FTP_PORT@, @FTPS_PORT@, @SFTP_PORT@, @SLOWFTP_PORT@,
+@NOSIZEFTP_PORT@, @REFUSED_PORT@, @SILENT_PORT@, @SSH_USER@, @FTPS_FINGERPRINT@ and
+@SFTP_FINGERPRINT@ stand for this run's values. The hostile servers (servers: hostile, hostilesftp;
+see hostile.py and hostile_sftp.py) add @HOSTILE_MODE_PORT@ for each of their modes and
+@HOSTILESFTP_PORT@ with @HOSTILESFTP_FINGERPRINT@. A run fails when a stranger caught any part of
+an upload."""
 
 import argparse
 import contextlib
 import difflib
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -39,7 +44,7 @@ def header(script, key):
     for line in script.splitlines():
         match = re.match(r"#\s*" + key + r":\s*(.*)", line)
         if match:
-            values.append(match.group(1).split())
+            values.append(shlex.split(match.group(1)))
     return values
 
 
@@ -57,6 +62,8 @@ def started(kinds, work):
             values["@FTP_PORT@"] = str(stack.enter_context(servers.ftp_server(root)))
         if "slowftp" in kinds:
             values["@SLOWFTP_PORT@"] = str(stack.enter_context(servers.ftp_server(root, read_limit=256 * 1024)))
+        if "nosizeftp" in kinds:
+            values["@NOSIZEFTP_PORT@"] = str(stack.enter_context(servers.ftp_server(root, no_size=True)))
         if "ftps" in kinds:
             cert, key, fingerprint = servers.make_certificate(work)
             values["@FTPS_PORT@"] = str(stack.enter_context(servers.ftp_server(root, tls=(cert, key))))
@@ -105,10 +112,12 @@ def ascii_copy(data):
     return re.sub(rb"\r\n|\r|\n", b"\n", data)
 
 
-def check_arrivals(script, program, root):
+def check_arrivals(script, program, root, server_given):
     problems = []
-    for name, mode in header(script, "arrives"):
-        with open(os.path.join(program, "AEDTEST.TXT"), "rb") as f:
+    for fields in header(script, "arrives"):
+        name, mode = fields[:2]
+        local = fields[2] if len(fields) > 2 else "AEDTEST.TXT"
+        with open(os.path.join(program, local), "rb") as f:
             sent = f.read()
         path = os.path.join(root, name)
         if not os.path.exists(path):
@@ -121,8 +130,18 @@ def check_arrivals(script, program, root):
         if got not in wanted:
             problems.append(f"{name} arrived as {len(got)} bytes, not the {len(wanted[0])} bytes expected ({mode})")
     for (name,) in header(script, "absent"):
-        if os.path.exists(os.path.join(root, name)):
+        if os.path.lexists(os.path.join(root, name)):
             problems.append(f"{name} arrived, but should not have")
+    for (name,) in header(script, "unchanged"):
+        with open(os.path.join(server_given, name), "rb") as f:
+            given = f.read()
+        path = os.path.join(root, name)
+        if not os.path.exists(path):
+            problems.append(f"{name} is gone from the server")
+            continue
+        with open(path, "rb") as f:
+            if f.read() != given:
+                problems.append(f"{name} was changed on the server")
     return problems
 
 
@@ -139,7 +158,10 @@ def run_case(args):
     with open(case) as f:
         script = f.read()
     kinds = [kind for line in header(script, "servers") for kind in line]
+    server_given = os.path.join(folder, name + ".server")
     with started(kinds, args.work) as (values, env):
+        if os.path.isdir(server_given):
+            shutil.copytree(server_given, os.path.join(args.work, "server"), dirs_exist_ok=True)
         concrete = script
         for placeholder, value in values.items():
             concrete = concrete.replace(placeholder, value)
@@ -161,7 +183,7 @@ def run_case(args):
             sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), output.splitlines(True),
                                                        name + ".out", "actual"))
             return 1
-    problems = check_arrivals(script, program, os.path.join(args.work, "server"))
+    problems = check_arrivals(script, program, os.path.join(args.work, "server"), server_given)
     problems += [f"a stranger caught part of an upload ({name})" for name in hostile.stolen(args.work)]
     for problem in problems:
         print(problem)

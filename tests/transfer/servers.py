@@ -38,9 +38,10 @@ def _handshake_first(dtp):
 
 
 @contextlib.contextmanager
-def ftp_server(root, tls=None, read_limit=None):
+def ftp_server(root, tls=None, read_limit=None, no_size=False):
     """pyftpdlib on 127.0.0.1 with one account whose login folder is `root`. `tls` is a pair of
-    certificate and key files; `read_limit` throttles uploads to that many bytes a second."""
+    certificate and key files; `read_limit` throttles uploads to that many bytes a second;
+    `no_size` makes a server that does not know the SIZE command, as some older ones do not."""
     from pyftpdlib.authorizers import DummyAuthorizer
     from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_DTPHandler, TLS_FTPHandler
     from pyftpdlib.ioloop import IOLoop
@@ -57,11 +58,17 @@ def ftp_server(root, tls=None, read_limit=None):
     readonly = os.path.join(root, "readonly")
     os.makedirs(readonly, exist_ok=True)
     authorizer.override_perm(USER, readonly, perm="elr", recursive=True)
+    # A folder the account may list and write files into, but not make folders in.
+    dropbox = os.path.join(root, "dropbox")
+    os.makedirs(dropbox, exist_ok=True)
+    authorizer.override_perm(USER, dropbox, perm="elrw", recursive=True)
     base = TLS_FTPHandler if tls else FTPHandler
     handler = type("Handler", (base,), {})
     handler.authorizer = authorizer
     handler.banner = "Defibrio test server ready."
     handler.timeout = 60
+    if no_size:
+        handler.proto_cmds = {name: info for name, info in base.proto_cmds.items() if name != "SIZE"}
     if tls:
         handler.certfile, handler.keyfile = tls
         handler.dtp_handler = type("HandshakeFirstDTP", (TLS_DTPHandler,), {"readable": _handshake_first})

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressDialog>
 #include <sys/stat.h>
 
@@ -27,7 +28,6 @@ struct SendPage : Fixture {
     {
         QVERIFY(click(QStringLiteral("OPTIONSMainMENU")));
         window->run("TabSheet3Show");
-        QTest::mouseClick(find(QStringLiteral("Shape3")), Qt::LeftButton);
         pages = find<ui::OptionsPages>(QStringLiteral("PageControl1"));
         form = pages->sendForm();
     }
@@ -59,6 +59,9 @@ struct SendPage : Fixture {
             block += line;
         for (qint64 written = 0; written < bytes; written += block.size())
             file.write(block.left(static_cast<int>(std::min<qint64>(block.size(), bytes - written))));
+        file.close();
+        // The page looks again whether there is a report to send, as when it is opened.
+        window->run("TabSheet3Show");
     }
     QString remote(const QString& name) const { return env("DEFIB_TEST_SERVER_ROOT") + QLatin1Char('/') + name; }
 
@@ -78,14 +81,18 @@ private slots:
         QVERIFY(p.form->isVisible());
         QCOMPARE(p.field<QLineEdit>(QStringLiteral("FTPUser"))->text(), QStringLiteral("anonymous"));
         QCOMPARE(p.field<QLineEdit>(QStringLiteral("FTPPassword"))->echoMode(), QLineEdit::Password);
-        QCOMPARE(p.field<QLineEdit>(QStringLiteral("FTPRemoteFile"))->text(), QStringLiteral("Aedtest.txt"));
+        QCOMPARE(p.field<QLineEdit>(QStringLiteral("FTPRemoteFile"))->text(),
+                 QStringLiteral("{name}_{id}_{date}_{time}.txt"));
+        QVERIFY(p.field<QCheckBox>(QStringLiteral("FTPSendDetailed"))->isChecked());
         QCOMPARE(p.field<QComboBox>(QStringLiteral("FTPProtocol"))->currentText(), QStringLiteral("FTP"));
         QVERIFY(p.field<QCheckBox>(QStringLiteral("FTPPassive"))->isChecked());
         QVERIFY(!p.field<QCheckBox>(QStringLiteral("FTPTrustCertificate"))->isEnabled());
         QTest::keyClicks(p.field<QLineEdit>(QStringLiteral("FTPPort")), QStringLiteral("21"));
         p.field<QComboBox>(QStringLiteral("FTPProtocol"))->setCurrentText(QStringLiteral("SFTP"));
         QCOMPARE(p.field<QLineEdit>(QStringLiteral("FTPPort"))->text(), QStringLiteral("22"));
-        QTest::mouseClick(p.field<QCheckBox>(QStringLiteral("FTPRememberPassword")), Qt::LeftButton);
+        // On the box itself: the row is wider than the box and its caption.
+        auto* remember = p.field<QCheckBox>(QStringLiteral("FTPRememberPassword"));
+        QTest::mouseClick(remember, Qt::LeftButton, {}, QPoint(8, remember->height() / 2));
         QCOMPARE(p.field<QLabel>(QStringLiteral("FTPPasswordNote"))->text(),
                  QString::fromLatin1(rememberedPasswordNote));
         QTest::mouseClick(p.field<QPushButton>(QStringLiteral("OK")), Qt::LeftButton);
@@ -114,6 +121,50 @@ private slots:
         QCOMPARE(QFileInfo(p.remote(QStringLiteral("window.txt"))).size(), qint64(300 * 1024));
         QVERIFY(p.find(QStringLiteral("BUTTONSend"))->isEnabled());
         QTRY_VERIFY(!p.window->findChild<QProgressDialog*>(QStringLiteral("TFTPformProgress")));
+    }
+
+    void theMenuSendsBothReportsUnderNamesOfTheirOwnAndNeverReplacesOne()
+    {
+        SendPage p;
+        // Whole lines: the newest result is Pat Trainee's.
+        const qint64 size = 63 * 1000;
+        p.writeReport(size);
+        {
+            QFile detailed(p.dir.filePath(QStringLiteral("AEDTEST2.TXT")));
+            QVERIFY(detailed.open(QIODevice::WriteOnly));
+            detailed.write("Pat Trainee       4711          12/8/26   03:12  01:05    450\r\n"
+                           "Pulse checked after the shock.\r\n\r\n");
+        }
+        const qint64 detailedSize = QFileInfo(p.dir.filePath(QStringLiteral("AEDTEST2.TXT"))).size();
+        // The remote file left empty: the pattern, filled in with the newest result's trainee and
+        // the date and time.
+        p.fill(env("DEFIB_TEST_FTP_PORT"), QString());
+        QVERIFY(p.click(QStringLiteral("DATAOK")));
+        auto* menu = p.find<QMenu>(QStringLiteral("FileMenu"));
+        const QString stem = QStringLiteral("Pat_Trainee_4711_2026-12-08_094100");
+        for (const QString& suffix : {QString(), QStringLiteral("_2")}) {
+            menu->popup(p.window->mapToGlobal(QPoint(20, 20)));
+            menu->hide();
+            p.dialogs.messages.clear();
+            p.dialogs.answers.push_back(true);
+            QVERIFY(p.trigger(QStringLiteral("SendTestReport")));
+            QTRY_COMPARE_WITH_TIMEOUT(p.dialogs.messages.size(), std::size_t(1), 30000);
+            const QString message = QString::fromStdString(p.dialogs.messages[0]);
+            QVERIFY2(message.startsWith(QStringLiteral("AEDTEST.TXT was sent to 127.0.0.1 as ") + stem + suffix
+                                        + QStringLiteral(".txt (%1 bytes).").arg(size)),
+                     qPrintable(message));
+            QVERIFY2(message.endsWith(QStringLiteral("AEDTEST2.TXT, the detailed report, went with it as ") + stem
+                                      + suffix + QStringLiteral("_details.txt (%1 bytes).").arg(detailedSize)),
+                     qPrintable(message));
+            QCOMPARE(QFileInfo(p.remote(stem + suffix + QStringLiteral(".txt"))).size(), size);
+            QCOMPARE(QFileInfo(p.remote(stem + suffix + QStringLiteral("_details.txt"))).size(), detailedSize);
+            QTRY_VERIFY(p.window->findChild<QAction*>(QStringLiteral("SendTestReport"))->isEnabled());
+        }
+        // The first send's files are as they arrived, and no claim is left on the server.
+        QCOMPARE(QFileInfo(p.remote(stem + QStringLiteral(".txt"))).size(), size);
+        QCOMPARE(QDir(env("DEFIB_TEST_SERVER_ROOT"))
+                     .entryList(QStringList{QStringLiteral("*.lock")}, QDir::Dirs | QDir::Hidden),
+                 QStringList());
     }
 
     void cancelStopsALargeFileInTheMiddle()

@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include "options/reportviewer.h"
+#include "options/sendform.h"
 #include "ui/optionspages.h"
 #include "ui/qtreport.h"
 #include "uitest.h"
@@ -325,18 +327,76 @@ private slots:
         QCOMPARE(fresh, pages - 1);
     }
 
-    void theShapesShowAndHideTheSendButtons()
+    void theSendButtonsAreOnThePageWithNothingDrawnAtItsEdge()
     {
         ReportPage p;
         QWidget* sendOptions = p.find(QStringLiteral("Button1"));
-        QWidget* send = p.find(QStringLiteral("BUTTONSend"));
-        QVERIFY(!sendOptions->isVisible() && !send->isVisible());
-        QVERIFY(!p.find(QStringLiteral("ButtonCANCEL3"))->isVisible());
-        QTest::mouseClick(p.find(QStringLiteral("Shape3")), Qt::LeftButton);
+        auto* send = p.find<QPushButton>(QStringLiteral("BUTTONSend"));
         QVERIFY(sendOptions->isVisible() && send->isVisible());
         QVERIFY(send->isEnabled());
-        QTest::mouseClick(p.find(QStringLiteral("Shape2")), Qt::LeftButton);
-        QVERIFY(!sendOptions->isVisible() && !send->isVisible());
+        QCOMPARE(send->toolTip(), QString::fromLatin1(sendReadyHint));
+        QVERIFY(!p.find(QStringLiteral("ButtonCANCEL3"))->isVisible());
+        // No bar and no patch at the left edge: the viewer starts at the margin of the other pages,
+        // and the strip before it is the page's own colour at every scale.
+        QVERIFY(!p.window->findChild<QWidget*>(QStringLiteral("Shape2")));
+        QVERIFY(!p.window->findChild<QWidget*>(QStringLiteral("Shape3")));
+        QWidget* page = p.find(QStringLiteral("TabSheet3"));
+        const int viewerLeft = p.memo->mapTo(page, QPoint(0, 0)).x();
+        QCOMPARE(viewerLeft, 28);
+        for (qreal ratio : {1.0, 1.25, 2.0}) {
+            QPixmap shot(page->size() * ratio);
+            shot.setDevicePixelRatio(ratio);
+            page->render(&shot);
+            const QImage image = shot.toImage();
+            int dark = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < int(viewerLeft * ratio) - 1; ++x)
+                    dark += qGray(image.pixel(x, y)) < 160;
+            QCOMPARE(dark, 0);
+        }
+    }
+
+    void sendAndTheMenuItemWaitForAReportAndSayWhy()
+    {
+        Fixture f;
+        QVERIFY(f.click(QStringLiteral("OPTIONSMainMENU")));
+        f.window->run("TabSheet3Show");
+        auto* send = f.find<QPushButton>(QStringLiteral("BUTTONSend"));
+        QVERIFY(send->isVisible() && !send->isEnabled());
+        QCOMPARE(send->toolTip(), QString::fromLatin1(nothingToSendHint));
+        auto* menu = f.find<QMenu>(QStringLiteral("FileMenu"));
+        auto* item = f.window->findChild<QAction*>(QStringLiteral("SendTestReport"));
+        QVERIFY(menu && item && menu->toolTipsVisible());
+        QCOMPARE(item->text(), QStringLiteral("Send &Test Report..."));
+        menu->popup(f.window->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(menu->isVisible());
+        QVERIFY(!item->isEnabled());
+        QCOMPARE(item->toolTip(), QString::fromLatin1(nothingToSendHint));
+        // The hover text shows over the greyed item itself.
+        const QPoint over = menu->actionGeometry(item).center();
+        QHelpEvent hover(QEvent::ToolTip, over, menu->mapToGlobal(over));
+        QApplication::sendEvent(menu, &hover);
+        QTRY_COMPARE(QToolTip::text(), QString::fromLatin1(nothingToSendHint));
+        menu->hide();
+        QVERIFY(!f.trigger(QStringLiteral("SendTestReport")));
+        QVERIFY(f.dialogs.questions.empty());
+
+        // A test scenario ended: the report is there, and the menu sees it when it opens.
+        QFile report(f.dir.filePath(QStringLiteral("AEDTEST.TXT")));
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write(QByteArray(line1) + "\r\n");
+        report.close();
+        menu->popup(f.window->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(item->isEnabled());
+        QCOMPARE(item->toolTip(), QString::fromLatin1(sendReadyHint));
+        menu->hide();
+        f.dialogs.answers.push_back(false);
+        QVERIFY(f.trigger(QStringLiteral("SendTestReport")));
+        QCOMPARE(f.dialogs.questions, std::vector<std::string>{sendQuestion});
+        // The page, shown again, sees it too.
+        f.window->run("TabSheet3Show");
+        QVERIFY(send->isEnabled());
+        QCOMPARE(send->toolTip(), QString::fromLatin1(sendReadyHint));
     }
 
     void okLeavesThePagesAsProgramOKDoes()
