@@ -22,6 +22,14 @@ struct Listing {
     bool tooLarge = false;
 };
 
+// The server refused a question (SIZE, the folder's listing) as a command it does not serve, as
+// against a connection that failed.
+bool refusedQuestion(CURLcode code)
+{
+    return code == CURLE_FTP_COULDNT_RETR_FILE || code == CURLE_REMOTE_ACCESS_DENIED
+        || code == CURLE_FTP_COULDNT_USE_REST;
+}
+
 std::size_t discard(char*, std::size_t size, std::size_t count, void*)
 {
     return size * count;
@@ -120,19 +128,24 @@ public:
             present = false;
             return CURLE_OK;
         }
-        if (code != CURLE_OK)
+        if (code != CURLE_OK && !refusedQuestion(code))
             return code;
         curl_off_t length = -1;
-        curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+        if (code == CURLE_OK)
+            curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
         if (length >= 0)
             return CURLE_OK;
         // The server did not answer SIZE: its listing of the folder says.
-        if (!listed_) {
+        if (!listed_ && !unlisted_) {
             const CURLcode listed = list();
-            if (listed != CURLE_OK)
+            if (refusedQuestion(listed))
+                unlisted_ = true;
+            else if (listed != CURLE_OK)
                 return listed;
         }
-        present = names_.count(name) > 0;
+        // A server that answers neither question cannot be asked: the file goes under the name,
+        // as every send did before names were looked up.
+        present = listed_ && names_.count(name) > 0;
         return CURLE_OK;
     }
 
@@ -169,6 +182,7 @@ private:
     std::string folder_;
     char error_[CURL_ERROR_SIZE];
     bool listed_ = false;
+    bool unlisted_ = false;
     std::set<std::string> names_;
 };
 

@@ -243,6 +243,7 @@ void BUTTONSendClick(SendView view)
     // Options that cannot be sent with are refused here, before any connection.
     if (const SendResult refused = checkSettings(f.settings); refused.outcome != SendOutcome::Sent) {
         view.dialogs.message(resultMessage(refused, sendReportFile, f.settings), MessageKind::Error);
+        showSendState(view);
         return;
     }
     summary.settings.remoteFile = remoteNameToSend(view);

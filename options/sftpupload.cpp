@@ -507,10 +507,11 @@ bool nameTaken(Upload& u, int code, const std::string& path)
         return false;
     LIBSSH2_SFTP_ATTRIBUTES attributes;
     u.deadline.restart(u.limit);
-    return drive(u, [&] {
-               return libssh2_sftp_stat_ex(u.sftp, path.c_str(), static_cast<unsigned>(path.size()),
-                                           LIBSSH2_SFTP_LSTAT, &attributes);
-           })
+    return drive(u,
+                 [&] {
+                     return libssh2_sftp_stat_ex(u.sftp, path.c_str(), static_cast<unsigned>(path.size()),
+                                                 LIBSSH2_SFTP_LSTAT, &attributes);
+                 })
         == 0;
 }
 

@@ -536,14 +536,17 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
     activeCheck = &check;
     RemoteClaim claim;
     CURLcode code = request.keepExisting ? claimFreeName(curl, s, claim, error) : CURLE_OK;
+    if (code == CURLE_OK && request.keepExisting) {
+        // The questions went over a connection of their own through the same callbacks, their
+        // goodbye included: the upload is watched afresh.
+        watch.leaving = false;
+        watch.lastReply.clear();
+        watch.replyBytes = 0;
+        watch.replyCode = 0;
+        watch.silence.restart(watch.limit);
+    }
     if (code == CURLE_OK)
         code = curl_easy_perform(curl);
-    claim.release();
-    activeCheck = nullptr;
-    result.remoteName = request.keepExisting ? claim.name
-        : s.remoteFile.empty()               ? FtpSettings().remoteFile
-                                             : s.remoteFile;
-    curl_easy_cleanup(curl);
 
     result.outcome = upload.unreadable ? SendOutcome::ReportUnreadable : outcomeOf(code, watch, check);
     result.fingerprint = check.seen;
@@ -553,6 +556,14 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
         result.detail = "no sign of the server for " + std::to_string(timeout) + " seconds";
     else if (code != CURLE_OK)
         result.detail = failureDetail(code, error, watch, result.outcome);
+    // The claim is given back on a connection made like the upload's, whose replies are no part
+    // of the upload's result: that is read before it.
+    claim.release();
+    activeCheck = nullptr;
+    result.remoteName = request.keepExisting ? claim.name
+        : s.remoteFile.empty()               ? FtpSettings().remoteFile
+                                             : s.remoteFile;
+    curl_easy_cleanup(curl);
     return result;
 }
 

@@ -133,8 +133,10 @@ TEST(SendExtrasFile, TheLinesReadBackAndDamageKeepsTheDefaults)
     TempDir dir;
     EXPECT_EQ(loadExtras(dir.path()).extras, SendExtras());
     EXPECT_FALSE(loadExtras(dir.path()).damaged);
+    // A folder in its place is named in a message, and the defaults stand in.
     std::filesystem::create_directory(dir.file(sendExtrasFile));
-    EXPECT_TRUE(loadExtras(dir.path()).damaged);
+    EXPECT_FALSE(loadExtras(dir.path()).problem.empty());
+    EXPECT_EQ(loadExtras(dir.path()).extras, SendExtras());
 }
 
 TEST(SendExtrasFile, AnOwnNameInOption4StaysInForceAndAPatternLeavesTheOldName)
@@ -261,6 +263,7 @@ TEST(SendState, SendAndTheMenuItemWaitForAReportAndSayWhy)
             "wait 2000\n"
             "do EndButtonClick\n"
             "do FinalErrorOKButtonClick\n"
+            "answer yes\n"
             "do TForm2.MainMenuClick\n"
             "do FileMenuClick\n");
     ASSERT_TRUE(sim.dir().exists("AEDTEST.TXT"));

@@ -21,7 +21,6 @@ struct SendOptions : Fixture {
     {
         QVERIFY(click(QStringLiteral("OPTIONSMainMENU")));
         window->run("TabSheet3Show");
-        QTest::mouseClick(find(QStringLiteral("Shape3")), Qt::LeftButton);
         form = find<ui::OptionsPages>(QStringLiteral("PageControl1"))->sendForm();
         QVERIFY(click(QStringLiteral("Button1")));
         QVERIFY(form->isVisible());
