@@ -25,6 +25,9 @@ public:
     // The metronome's tick, which sounds over the prompts rather than cutting them off; false when
     // it cannot be played. An output with one voice plays it as a prompt.
     virtual bool playBeat(const std::string& path) { return play(path); }
+    // The metronome has stopped (the hands came off, Pause, the end): its ticks' own output may
+    // close until the next playBeat.
+    virtual void stopBeats() { }
     // After a play that failed: true when the sound output itself cannot play (no sound device,
     // the sound server refuses), false when only the file is missing or damaged.
     virtual bool outputFailed() const { return false; }

@@ -69,6 +69,8 @@ void metronomeSwitched(Scenario& s, bool on)
     // The first click comes with the hands; the timer gives the next ones.
     if (on)
         click(s);
+    else
+        s.platform.sound.stopBeats();
 }
 
 void METRONOMETimerTimer(Scenario& s)

@@ -10,18 +10,10 @@
 #include <optional>
 
 #include "options/platform.h"
+#include "ui/metronomesound.h"
+#include "ui/wave.h"
 
 namespace defib::ui {
-
-// The samples of a PCM .WAV file and their format.
-struct Wave {
-    QAudioFormat format;
-    QByteArray samples;
-};
-
-// Reads an uncompressed PCM .WAV file (8, 16 or 32 bits, any rate and channel count). Nothing for
-// a file that is missing, damaged or of another kind: such a prompt cannot be played.
-std::optional<Wave> readWave(const QString& path);
 
 // The voice prompts through the system's sound output. A prompt is read from its file when it is
 // played (a few ms from the disk cache), so no prompt is held in memory before it is needed; the
@@ -38,22 +30,19 @@ public:
     void prepare();
     bool play(const std::string& path) override;
     void stop() override;
-    // The metronome's tick on a stream of its own, so that a prompt goes on under it. The tick is
-    // read once and kept: it is a few kB and plays twice a second.
+    // The metronome's tick on a stream of its own, so that a prompt goes on under it; the stream
+    // stays open from the first tick until stopBeats().
     bool playBeat(const std::string& path) override;
+    void stopBeats() override;
     bool outputFailed() const override { return outputFailed_; }
 
 private:
     void stateChanged(QAudio::State state);
-    void beatStateChanged(QAudio::State state);
 
     std::unique_ptr<QAudioSink> sink_;
     QByteArray samples_;
     QBuffer buffer_;
-    std::unique_ptr<QAudioSink> beatSink_;
-    QString beatPath_;
-    Wave beat_;
-    QBuffer beatBuffer_;
+    MetronomeSound metronome_;
     bool outputFailed_ = false;
 };
 

@@ -145,7 +145,10 @@ public:
         return path.ends_with(metronomeClick) && clickPlays;
     }
     void stop() override { }
+    void stopBeats() override { beatStops.push_back(clock_.now().count()); }
     std::vector<long long> beats;
+    // When the ticks' output was told it may close.
+    std::vector<long long> beatStops;
     bool clickPlays = true;
 
 private:
@@ -215,9 +218,12 @@ TEST_F(Metronome, ClicksFromTheHandsOnAt110AMinute)
     EXPECT_EQ(sound.beats.size(), 111u);
     EXPECT_EQ(sound.beats.back(), 61000);
     EXPECT_EQ(sound.beats[1], 1545);
+    EXPECT_TRUE(sound.beatStops.empty());
     trainer.run("StopCPRMenuItemClick");
     clock.advance(Millis(5000));
     EXPECT_EQ(sound.beats.size(), 111u);
+    // The output of the ticks closes with the hands off, not between two ticks.
+    EXPECT_EQ(sound.beatStops, (std::vector<long long>{61000}));
 }
 
 TEST_F(Metronome, PauseStopsItAndResumingStartsItAgain)
@@ -226,6 +232,7 @@ TEST_F(Metronome, PauseStopsItAndResumingStartsItAgain)
     clock.advance(Millis(1000));
     const std::size_t before = sound.beats.size();
     trainer.run("PauseClick");
+    EXPECT_EQ(sound.beatStops, (std::vector<long long>{1000}));
     clock.advance(Millis(10000));
     EXPECT_EQ(sound.beats.size(), before);
     trainer.run("PauseClick");
@@ -233,6 +240,7 @@ TEST_F(Metronome, PauseStopsItAndResumingStartsItAgain)
     EXPECT_TRUE(patient(s).timers.METRONOMETimer.enabled());
     trainer.run("EndButtonClick");
     EXPECT_FALSE(patient(s).timers.METRONOMETimer.enabled());
+    EXPECT_EQ(sound.beatStops.size(), 2u);
 }
 
 TEST_F(Metronome, AMissingClickIsToldOnceAndCprGoesOn)

@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include "ui/metronomesound.h"
 #include "ui/sound.h"
 
 using namespace defib;
@@ -108,7 +109,68 @@ private slots:
         QVERIFY(!player.playBeat(write("damagedbeat.wav", "RIFF").toStdString()));
     }
 
+    // The metronome's stream: silence, with the tick laid in where each beat asks, however the
+    // output cuts the stream into pieces, so the ticks keep the spacing of their beats.
+    void theTicksLieInTheStreamWhereTheirBeatsPutThem()
+    {
+        ui::BeatStream stream(tick(QAudioFormat::Int16, {1000, 2000, 3000}));
+        QVERIFY(stream.bytesAvailable() > 0);
+        stream.beat(4);
+        stream.beat(9);
+        // Read in pieces of 5, 3 and 6 frames: 14 frames of 2 bytes.
+        QByteArray read = stream.read(10);
+        read += stream.read(6);
+        read += stream.read(12);
+        QCOMPARE(frames(read), (QList<qint16>{0, 0, 0, 0, 1000, 2000, 3000, 0, 0, 1000, 2000, 3000, 0, 0}));
+        QCOMPARE(stream.framesRead(), 14);
+        // A beat asked for in frames already gone sounds at the next one; a beat while a tick
+        // sounds cuts it off.
+        stream.beat(2);
+        stream.beat(16);
+        QCOMPARE(frames(stream.read(12)), (QList<qint16>{1000, 2000, 1000, 2000, 3000, 0}));
+        // The stream goes on with silence: the output never runs dry.
+        QCOMPARE(frames(stream.read(8)), (QList<qint16>{0, 0, 0, 0}));
+    }
+
+    void unsignedSamplesAreSilentAtTheirMiddle()
+    {
+        ui::BeatStream stream(tick(QAudioFormat::UInt8, {}, QByteArray::fromHex("ff10")));
+        stream.beat(1);
+        QCOMPARE(stream.read(4), QByteArray::fromHex("80ff1080"));
+    }
+
+    void beatsLaidByTheirTimeKeepTheTimersSpacing()
+    {
+        // 545 and 546 ms at 22050 frames a second, 125 ms ahead of the moment of asking.
+        QCOMPARE(ui::beatFrame(0, 125, 22050), 2756);
+        QCOMPARE(ui::beatFrame(545, 125, 22050) - ui::beatFrame(0, 125, 22050), 12018);
+        QCOMPARE(ui::beatFrame(6000, 125, 22050) - ui::beatFrame(0, 125, 22050), 132300);
+    }
+
 private:
+    static ui::Wave tick(QAudioFormat::SampleFormat kind, const QList<qint16>& values, QByteArray bytes = {})
+    {
+        ui::Wave wave;
+        wave.format.setSampleFormat(kind);
+        wave.format.setChannelCount(1);
+        wave.format.setSampleRate(22050);
+        for (qint16 value : values) {
+            QByteArray two(2, '\0');
+            qToLittleEndian(value, two.data());
+            bytes += two;
+        }
+        wave.samples = bytes;
+        return wave;
+    }
+
+    static QList<qint16> frames(const QByteArray& bytes)
+    {
+        QList<qint16> values;
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+            values << qFromLittleEndian<qint16>(bytes.constData() + i);
+        return values;
+    }
+
     QString write(const char* name, const QByteArray& bytes)
     {
         const QString path = dir.filePath(QString::fromLatin1(name));

@@ -16,6 +16,9 @@
 //   prompt-bare    a preloaded sound effect played by a bare window: from the call to the sound
 //   prompt         the first prompt of a scenario: from "CONNECT ELECTRODES" on the display to
 //                  its sound coming out
+//   metronome      the CPR metronome with audio on: the ticks that come out in the first 30 s
+//                  from the first, their spacing by the output's own frames, and how long after
+//                  the hands went on the first came out
 // "scenario scaled" and "timeline scaled" run with the window made 1.25 times its size, the picture
 // area scaled with it.
 // The prompt modes listen to the source "listen", which tools/perf.sh's own sound server makes of
@@ -30,11 +33,13 @@
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 #include "ui/mainwindow.h"
 
@@ -191,6 +196,97 @@ private:
     QIODevice* input_ = nullptr;
     int rate_ = 48000;
 };
+
+// Counts the ticks that come out of the sound output: a tick begins with a sample above the
+// threshold after at least 150 ms of quiet. Their times are counted in the frames of the
+// output's monitor, so their spacing is what a listener hears.
+class TickListener : public QObject {
+public:
+    QElapsedTimer clock;
+    // When the hands went on the chest, on `clock`.
+    double handsOnAt = -1;
+    // The first tick, on `clock`.
+    double firstTickAt = -1;
+    std::vector<qint64> onsets;
+
+    bool start()
+    {
+        clock.start();
+        QAudioDevice monitor;
+        for (const QAudioDevice& device : QMediaDevices::audioInputs())
+            if (device.id() == "listen")
+                monitor = device;
+        if (monitor.isNull())
+            return false;
+        format_.setSampleRate(48000);
+        format_.setChannelCount(1);
+        format_.setSampleFormat(QAudioFormat::Int16);
+        source_ = new QAudioSource(monitor, format_, this);
+        source_->setBufferSize(format_.bytesForDuration(5000));
+        input_ = source_->start();
+        if (!input_)
+            return false;
+        connect(input_, &QIODevice::readyRead, this, &TickListener::read);
+        return true;
+    }
+    int rate() const { return format_.sampleRate(); }
+
+private:
+    void read()
+    {
+        const double now = clock.nsecsElapsed() / 1e6;
+        const QByteArray data = input_->readAll();
+        const auto* samples = reinterpret_cast<const qint16*>(data.constData());
+        const qsizetype count = data.size() / 2;
+        const qint64 quiet = rate() * 150 / 1000;
+        for (qsizetype i = 0; i < count; ++i, ++frame_) {
+            if (std::abs(samples[i]) <= 64)
+                continue;
+            if (handsOnAt >= 0 && frame_ - lastLoud_ > quiet) {
+                onsets.push_back(frame_);
+                if (firstTickAt < 0)
+                    firstTickAt = now - 1000.0 * static_cast<double>(count - i) / rate();
+            }
+            lastLoud_ = frame_;
+        }
+    }
+
+    QAudioFormat format_;
+    QAudioSource* source_ = nullptr;
+    QIODevice* input_ = nullptr;
+    qint64 frame_ = 0;
+    qint64 lastLoud_ = -1000000;
+};
+
+void reportTicks(const TickListener& listener)
+{
+    const double rate = listener.rate();
+    std::vector<double> at;
+    for (qint64 onset : listener.onsets)
+        at.push_back(1000.0 * static_cast<double>(onset - listener.onsets.front()) / rate);
+    std::size_t ticks = 0;
+    while (ticks < at.size() && at[ticks] < 30000.0)
+        ++ticks;
+    if (ticks < 2) {
+        std::printf("metronome: %zu ticks in 30 s of CPR (no sound device?)\n", ticks);
+        return;
+    }
+    double shortest = 1e9;
+    double longest = 0;
+    int off = 0;
+    for (std::size_t i = 1; i < ticks; ++i) {
+        const double gap = at[i] - at[i - 1];
+        shortest = std::min(shortest, gap);
+        longest = std::max(longest, gap);
+        // 545 or 546 ms by the timer: eleven ticks in 6 s.
+        if (gap < 6000.0 / 11 - 10 || gap > 6000.0 / 11 + 10)
+            ++off;
+    }
+    std::printf("metronome: %zu ticks in 30 s of CPR, spacing %.1f ms mean, %.1f to %.1f ms, %d off by more than "
+                "10 ms; first tick %.1f ms after the hands\n",
+                ticks, at[ticks - 1] / static_cast<double>(ticks - 1), shortest, longest, off,
+                listener.firstTickAt - listener.handsOnAt);
+}
 
 class PromptWatch : public ControlObserver {
 public:
@@ -501,8 +597,32 @@ int main(int argc, char** argv)
         });
         return QApplication::exec();
     }
+    if (mode == "metronome") {
+        // The hands go on once the sound output is open, stay on for 31 s and come off.
+        ui::TForm1 window(QDir::currentPath());
+        window.show();
+        TickListener listener;
+        if (!listener.start()) {
+            std::printf("metronome: no sound device to listen to\n");
+            return 0;
+        }
+        Scenario& s = window.scenario();
+        QTimer::singleShot(1500, &window, [&window, &s, &listener] {
+            s.options.setChecked(s.options.OptMetronome, true);
+            startScenario(window);
+            listener.handsOnAt = listener.clock.nsecsElapsed() / 1e6;
+            window.run("StartCPRMenuItemClick");
+        });
+        QTimer::singleShot(1500 + 31000, &window, [&window] { window.run("StopCPRMenuItemClick"); });
+        QTimer::singleShot(1500 + 32000, &window, [&listener] {
+            reportTicks(listener);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+        return QApplication::exec();
+    }
     std::fprintf(stderr,
                  "usage: defibrio-perf startup-bare|startup|idle-bare|idle|scenario|timeline-bare|timeline|"
-                 "summary-bare|summary|prompt-bare|prompt\n");
+                 "summary-bare|summary|prompt-bare|prompt|metronome\n");
     return 2;
 }
