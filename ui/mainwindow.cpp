@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,7 +13,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
-#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,9 +25,11 @@
 #include "engine/flow.h"
 #include "engine/layout.h"
 #include "patient/abcs.h"
+#include "ui/geometry.h"
 #include "ui/optionspages.h"
 #include "ui/qtreport.h"
 #include "ui/secondary.h"
+#include "ui/settings.h"
 #include "ui/stage.h"
 #include "ui/sync.h"
 
@@ -90,7 +92,7 @@ QString scenarioTime(int seconds)
 } // namespace
 
 TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget* parent)
-    : TForm1(ProgramFolders{programDirectory, programDirectory}, services, parent)
+    : TForm1(ProgramFolders{programDirectory, programDirectory, false, programDirectory}, services, parent)
 {
 }
 
@@ -109,6 +111,9 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     trainer_ = std::make_unique<Trainer>(platform_, *clock_);
     Scenario& s = scenario();
     s.options.programDirectory = folders.files.toStdString();
+    // The window's place, and Qt's own file dialog history, go with the program's settings.
+    settingsFile_ = settingsFile(folders);
+    keepQtSettingsIn(QFileInfo(settingsFile_).absolutePath());
     files_ = services.files;
     if (!files_) {
         ownFiles_ = std::make_unique<QtFileDialog>(this, folders.files);
@@ -316,8 +321,7 @@ void TForm1::restoreWindowGeometry()
 {
     if (!remembersGeometry_)
         return;
-    QSettings settings;
-    if (restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray()))
+    if (restorePlace(*this, openSettings(settingsFile_)->value(QStringLiteral("window/geometry")).toByteArray()))
         return;
     // The first start: the size of the design where it fits, else the screen's available area.
     if (QScreen* screen = this->screen()) {
@@ -335,8 +339,7 @@ void TForm1::saveWindowGeometry()
 {
     if (!remembersGeometry_)
         return;
-    QSettings settings;
-    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    openSettings(settingsFile_)->setValue(QStringLiteral("window/geometry"), saveGeometry());
 }
 
 Picture* TForm1::picture(Control& control, const QString& name, bool followsGeometry, Control* shownWith)
@@ -1058,6 +1061,9 @@ void TForm1::afterFirstPaint()
         return;
     painted_ = true;
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    // Shown, with the frame the desktop gave it: wholly on the screen.
+    if (remembersGeometry_)
+        keepOnScreen(*this);
     if (opensSound_)
         ownSound_.prepare();
 }

@@ -34,7 +34,8 @@ struct WindowServices {
     WallClock* wallClock = nullptr;
     // Time that moves only when told (tests and screenshots); the window's own clock otherwise.
     VirtualClock* virtualClock = nullptr;
-    // The window's size and place are kept between runs (QSettings); tests leave them alone.
+    // The window's size and place are kept between runs (ui/settings.h), fitted to the screen it
+    // opens on (ui/geometry.h); tests leave them alone.
     bool remembersGeometry = true;
     // Where Save Debrief asks for a file name; the platform's save dialog otherwise.
     FileDialog* files = nullptr;
@@ -143,6 +144,8 @@ private:
     int joltStep_ = 0;
     int shownShocks_ = 0;
     bool remembersGeometry_ = true;
+    // Where the window's place is kept between runs (ui/settings.h).
+    QString settingsFile_;
     std::vector<Binding> bindings_;
     std::vector<std::function<void()>> syncers_;
     QPlainTextEdit* messages_ = nullptr;

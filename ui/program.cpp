@@ -13,6 +13,7 @@ namespace {
 
 void describeApplication()
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Defibrio"));
     QCoreApplication::setApplicationName(QStringLiteral("Defibrio"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DEFIB_VERSION));
 }

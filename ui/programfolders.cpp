@@ -21,14 +21,17 @@ QString installedPromptFolder()
     return QStringLiteral(DEFIB_INSTALLED_PROMPTS);
 }
 
-ProgramFolders locateProgramFolders(const QString& programFolder, const QString& dataFolder)
+ProgramFolders locateProgramFolders(const QString& programFolder, const QString& dataFolder,
+                                    const QString& configFolder)
 {
     const QDir program(programFolder);
     const QString shared = QDir::cleanPath(program.absoluteFilePath(installedPromptFolder()));
     if (!holdsPrompts(program) && QFileInfo(shared).isDir())
-        return {shared, dataFolder, true};
+        return {shared, dataFolder, true, configFolder};
     const QString beside = program.absolutePath();
-    return {beside, canWriteIn(beside) ? beside : dataFolder, false};
+    if (canWriteIn(beside))
+        return {beside, beside, false, beside};
+    return {beside, dataFolder, false, configFolder};
 }
 
 ProgramFolders prepareProgramFolders(const QString& programFolder)
@@ -40,7 +43,16 @@ ProgramFolders prepareProgramFolders(const QString& programFolder)
 
 QString userDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named here, not by the organisation and application names, so that it stays where the
+    // first versions made it.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Defibrio"));
+}
+
+QString userConfigFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("defibrio"));
 }
 
 bool canWriteIn(const QString& folder)

@@ -142,9 +142,14 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Defibrio"));
         qputenv("HOME", home_.path().toLocal8Bit());
         qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
-    void init() { QDir(dataFolder()).removeRecursively(); }
+    void init()
+    {
+        QDir(dataFolder()).removeRecursively();
+        QDir(home_.filePath(QStringLiteral(".config"))).removeRecursively();
+    }
 
     void anInstalledProgramKeepsItsFilesInTheUsersDataFolder()
     {
@@ -171,6 +176,16 @@ private slots:
             QVERIFY(QFile::exists(dataFolder() + QStringLiteral("/OPTION2.INI")));
             QVERIFY(program.aboutText().contains(QDir::toNativeSeparators(dataFolder())));
             QCOMPARE(program.openDialogFolder(), dataFolder());
+            // The window's place goes to the configuration folder named for the program, and the
+            // file dialog's history with it.
+            program.window.run("ButtonCANCEL1Click");
+            // The scenario under way is ended as terminated.
+            program.dialogs.answers.push_back(true);
+            QVERIFY(program.window.close());
+            QVERIFY(QFile::exists(home_.filePath(QStringLiteral(".config/defibrio/defibrio.conf"))));
+            QVERIFY(QFile::exists(home_.filePath(QStringLiteral(".config/defibrio/QtProject.conf"))));
+            QVERIFY(!QFile::exists(home_.filePath(QStringLiteral(".config/QtProject.conf"))));
+            QVERIFY(!QFileInfo::exists(home_.filePath(QStringLiteral(".config/Unknown Organization"))));
         }
         // Nothing was written into the install tree, even where it is writable (as for root).
         QCOMPARE(snapshot(root_), before);
@@ -204,6 +219,11 @@ private slots:
         QVERIFY(!QFileInfo::exists(dataFolder()));
         QVERIFY(program.aboutText().contains(QDir::toNativeSeparators(stick.path())));
         QCOMPARE(program.openDialogFolder(), stick.path());
+        // Its settings stay beside it too.
+        program.window.run("ButtonCANCEL1Click");
+        QVERIFY(program.window.close());
+        QVERIFY(QFile::exists(stick.filePath(QStringLiteral("DEFIBRIO.INI"))));
+        QVERIFY(!QFileInfo::exists(home_.filePath(QStringLiteral(".config/defibrio"))));
     }
 
     void aCopyInAFolderItMayNotWriteKeepsItsFilesInTheDataFolder()
