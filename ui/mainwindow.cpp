@@ -925,7 +925,25 @@ void TForm1::buildOverlays()
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, [this] { run("FinalErrorOKButtonClick"); });
     bind(panel, ui.FINALERRORPanel);
-    syncers_.push_back([list, &ui] { syncList(list, ui.finalMSGdisplay.lines()); });
+    // The keyboard is on OK while the panel is up: Return, Enter, Escape and Space close it, and Tab
+    // does not take the keyboard away from it to the score log behind.
+    list->setFocusPolicy(Qt::NoFocus);
+    auto* keys = new KeyFilter(ok);
+    keys->onKey = [this](int key) {
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            return true;
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape && key != Qt::Key_Space)
+            return false;
+        run("FinalErrorOKButtonClick");
+        return true;
+    };
+    ok->installEventFilter(keys);
+    syncers_.push_back([list, ok, &ui, shown = false]() mutable {
+        syncList(list, ui.finalMSGdisplay.lines());
+        if (ui.FINALERRORPanel.visible && !shown)
+            ok->setFocus(Qt::OtherFocusReason);
+        shown = ui.FINALERRORPanel.visible;
+    });
 
     // The main menu lies over the whole window until a scenario starts.
     auto* menu = new Backdrop(QColor(0x1F, 0x3B, 0x57), QColor(0x0F, 0x22, 0x33), canvas_);
@@ -1102,6 +1120,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
+    // With the Final Errors up, Return, Enter and Escape close it wherever the keyboard is.
+    const int key = event->key();
+    if (scenario().ui.FINALERRORPanel.visible
+        && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+        run("FinalErrorOKButtonClick");
+        return;
+    }
     // A key that reaches the window itself moves the focus to the OK button of the page in view,
     // or to Start on the main menu.
     keyboardInput_ = true;

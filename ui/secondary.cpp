@@ -257,6 +257,10 @@ void SecondaryWindows::buildSummary()
         QObject::connect(button, &QPushButton::clicked, summary_, [this, h] { main_.run(h); });
         if (control == &model.RepeatButton)
             repeat_ = button;
+        // Quit ends the program: Tab does not stop on it, where the keys that went on from the
+        // Final Errors (Tab, Space) would press it unawares; Alt+Q and a click still reach it.
+        if (control == &model.QUIT)
+            button->setFocusPolicy(Qt::ClickFocus);
     }
     auto* save = new QPushButton(QStringLiteral("&Save Debrief..."), summary_);
     save->setObjectName(QStringLiteral("SaveDebrief"));

@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
@@ -290,6 +291,13 @@ void DropZone::paintEvent(QPaintEvent*)
     painter.setPen(QPen(QColor(40, 120, 220, 200), 2, Qt::DashLine));
     painter.setBrush(QColor(40, 120, 220, 40));
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && onKey && onKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog, const QString& okName, const QString& cancelName)

@@ -123,6 +123,19 @@ private:
     bool over_ = false;
 };
 
+// Keys pressed in a widget, first offered to `onKey`: true takes the key, false lets it go on.
+class KeyFilter : public QObject {
+public:
+    explicit KeyFilter(QObject* parent)
+        : QObject(parent)
+    {
+    }
+    std::function<bool(int key)> onKey;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // The OK and Cancel buttons that end a dialog, at the right of a row added to `layout`; OK is the
 // default button.
 struct DialogButtons {
