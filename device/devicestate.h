@@ -87,6 +87,9 @@ struct PadState {
     bool dragged = false;
     // On the patient's side zone, where PadSMALL stands for it.
     bool atSide = false;
+    // Let go on the chest outside both zones: it lies where it was dropped, marked as misplaced,
+    // until a zone takes it (picked up and let go elsewhere, it comes back there).
+    bool onTorso = false;
 };
 
 // The trainer AED's own record; the scenario state keeps what the protocol reads (power pressed,

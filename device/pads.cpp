@@ -1,5 +1,7 @@
 #include "device/pads.h"
 
+#include <tuple>
+
 #include "device/device.h"
 #include "device/display.h"
 #include "engine/layout.h"
@@ -41,6 +43,18 @@ Control& pictureInUse(Scenario& s)
 {
     Control* pictures[4] = {&s.ui.Patient1, &s.ui.Patient2, &s.ui.Patient3, &s.ui.Patient4};
     return *pictures[s.state.body()];
+}
+
+// A zone holds one pad: the upper right one while its cable is drawn, the side one while its cable
+// is, a pad come loose in an electrode trouble included.
+bool upperZoneFree(const Scenario& s)
+{
+    return !s.ui.CABLEWHITE.visible;
+}
+
+bool sideZoneFree(const Scenario& s)
+{
+    return !s.ui.CABLERED.visible;
 }
 
 // A child under the minimum age or weight gets no AED unless the protocol lets it monitor one.
@@ -88,6 +102,7 @@ void endDrag(Scenario& s, Control& pad)
 void attach(Scenario& s, Control& pad)
 {
     padState(s, pad).dragged = false;
+    padState(s, pad).onTorso = false;
     pad.enabled = false;
     attachedFlag(s, pad) = true;
 }
@@ -119,6 +134,34 @@ void padPlaced(Scenario& s)
 bool padCarried(Scenario& s, const Control& pad)
 {
     return padState(s, pad).dragged;
+}
+
+void showPadPlaces(Scenario& s)
+{
+    MainWindow& ui = s.ui;
+    const DeviceState& dev = device(s).state;
+    const bool carried = dev.white.dragged || dev.red.dragged;
+    ui.PADWhiteZone.checked = carried && upperZoneFree(s);
+    ui.PADRedZONE.checked = carried && sideZoneFree(s);
+    for (auto [pad, mark, state] : {std::tuple{&ui.PADWHITE, &ui.PADWHITEMisplaced, &dev.white},
+                                    std::tuple{&ui.PADRED, &ui.PADREDMisplaced, &dev.red}}) {
+        mark->visible = state->onTorso && pad->visible;
+        mark->left = pad->left;
+        mark->top = pad->top;
+        mark->width = pad->width;
+        mark->height = pad->height;
+    }
+}
+
+std::string wherePadBelongs(Scenario& s, const Control& pad)
+{
+    if (!upperZoneFree(s) && !sideZoneFree(s))
+        return {};
+    const bool white = isWhite(s, pad);
+    // Its own zone while that is free, the other one otherwise.
+    const bool upper = white ? upperZoneFree(s) : !sideZoneFree(s);
+    return std::string("The ") + (white ? "white" : "red") + " electrode belongs "
+        + (upper ? "on the upper right chest, below the collarbone." : "on the patient's left side, below the armpit.");
 }
 
 void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const std::string& record)
@@ -208,14 +251,19 @@ void PATIENTTorsoZONEDragDrop(Scenario& s)
     if (!s.ui.PATIENTTorsoZONE.enabled || !pad)
         return;
     ScenarioState& st = s.state;
+    const bool over = scenarioOver(s);
     penalize(s, 100, incorrectLocation, "Incorrect electrode placement (-100).");
+    // Below the penalty, where the pad goes instead.
+    if (const std::string where = wherePadBelongs(s, *pad); !over && !where.empty())
+        s.ui.MainMSGDisplay.addLine(where);
     st.dropPointX = s.dropX;
     st.dropPointY = s.dropY;
-    // Left where it was let go, and free to be dragged again.
+    // Left where it was let go, marked as misplaced, and free to be dragged again.
     pad->left = st.dropPointX;
     pad->top = st.dropPointY;
     pad->visible = true;
     padState(s, *pad).dragged = false;
+    padState(s, *pad).onTorso = true;
 }
 
 void PADRedZONEMouseDown(Scenario& s)
@@ -232,13 +280,20 @@ void CABLEREDMouseDown(Scenario& s)
 
 void registerPadHandlers(Scenario& s, Handlers& h)
 {
-    h["PADWHITEStartDrag"] = [&s] { PADWHITEStartDrag(s); };
-    h["PADWHITEEndDrag"] = [&s] { PADWHITEEndDrag(s); };
-    h["PADREDStartDrag"] = [&s] { PADREDStartDrag(s); };
-    h["PADREDEndDrag"] = [&s] { PADREDEndDrag(s); };
-    h["PADWhiteZoneDragDrop"] = [&s] { PADWhiteZoneDragDrop(s); };
-    h["PADRedZONEDragDrop"] = [&s] { PADRedZONEDragDrop(s); };
-    h["PATIENTTorsoZONEDragDrop"] = [&s] { PATIENTTorsoZONEDragDrop(s); };
+    // After each of them the window's view of the pads' places follows the records.
+    auto placing = [&s](void (*handler)(Scenario&)) {
+        return [&s, handler] {
+            handler(s);
+            showPadPlaces(s);
+        };
+    };
+    h["PADWHITEStartDrag"] = placing(PADWHITEStartDrag);
+    h["PADWHITEEndDrag"] = placing(PADWHITEEndDrag);
+    h["PADREDStartDrag"] = placing(PADREDStartDrag);
+    h["PADREDEndDrag"] = placing(PADREDEndDrag);
+    h["PADWhiteZoneDragDrop"] = placing(PADWhiteZoneDragDrop);
+    h["PADRedZONEDragDrop"] = placing(PADRedZONEDragDrop);
+    h["PATIENTTorsoZONEDragDrop"] = placing(PATIENTTorsoZONEDragDrop);
     h["PADRedZONEMouseDown"] = [&s] { PADRedZONEMouseDown(s); };
     h["CABLEREDMouseDown"] = [&s] { CABLEREDMouseDown(s); };
 }

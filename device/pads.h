@@ -21,6 +21,13 @@ void PATIENTTorsoZONEDragDrop(Scenario& s);
 void PADRedZONEMouseDown(Scenario& s);
 void CABLEREDMouseDown(Scenario& s);
 
+// Writes the view of the pads' places from the records: the zones lit while a pad is carried,
+// the marks on a pad that lies in a wrong place. Every pad handler ends with it.
+void showPadPlaces(Scenario& s);
+// Where a pad dropped in a wrong place belongs: its own zone, or the other one when its own is
+// taken ("The white electrode belongs on the upper right chest, below the collarbone.").
+std::string wherePadBelongs(Scenario& s, const Control& pad);
+
 inline constexpr const char* incorrectLocation = "Incorrect location. Try again (-100).";
 inline constexpr const char* attachOtherElectrode = "Attach the other electrode.";
 

@@ -16,6 +16,9 @@ namespace defib {
 // used once there is an AEDTEST.TXT to send. Shape2 and Shape3 are not drawn; their handlers
 // still hide and show the two buttons. PROTOCOLlabel names the protocol profile of the scenario
 // (of the options before the first), as does the summary's PROTOCOLLABEL for the scenario it sums up.
+// The pads' places: PADWhiteZone and PADRedZONE are checked while a pad is carried and the zone
+// would take it (the window lights them); PADWHITEMisplaced and PADREDMisplaced are the marks on a
+// pad that lies on the chest outside both zones, over the pad's own place.
 #define DEFIB_MAIN_CONTROLS(X)                                                                                         \
     X(MENU, true, true)                                                                                                \
     X(MenuStart, true, true)                                                                                           \
@@ -76,6 +79,8 @@ namespace defib {
     X(CABLEWHITE, false, true)                                                                                         \
     X(CABLERED, false, true)                                                                                           \
     X(PadSMALL, false, false)                                                                                          \
+    X(PADWHITEMisplaced, false, false)                                                                                 \
+    X(PADREDMisplaced, false, false)                                                                                   \
     X(AED, true, true)                                                                                                 \
     X(aed2, false, true)                                                                                               \
     X(PowerButton, true, false)                                                                                        \

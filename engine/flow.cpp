@@ -209,9 +209,11 @@ static void resetControls(Scenario& s)
     ui.PADRED.top = redPadTray.top;
     ui.PADRED.width = redPadTray.width;
     ui.PADRED.height = redPadTray.height;
-    for (Control* control : {&ui.CABLEWHITE, &ui.CABLERED, &ui.PadSMALL})
+    for (Control* control : {&ui.CABLEWHITE, &ui.CABLERED, &ui.PadSMALL, &ui.PADWHITEMisplaced, &ui.PADREDMisplaced})
         control->visible = false;
     ui.PadSMALL.enabled = false;
+    ui.PADWhiteZone.checked = false;
+    ui.PADRedZONE.checked = false;
 
     for (Control* picture : {&ui.SHAKE, &ui.SHOUT, &ui.AIRWAY, &ui.BreathingCheck, &ui.BVM, &ui.BVMHAND, &ui.FACEMASK,
                              &ui.FACEMASKBLOW, &ui.CPRHAND, &ui.CPRHAND2, &ui.PULSEHAND, &ui.BPCUFF, &ui.BPCUFFSMALL})

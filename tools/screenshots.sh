@@ -11,5 +11,9 @@ xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-options-screenshots" "$out
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-debrief-screenshots" "$out" 12-debrief
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2800x1800x24" "$bin/defibrio-debrief-screenshots" "$out" 13-debrief-200
 xvfb-run -a -s "-screen 0 1400x900x24" "$bin/defibrio-debrief-screenshots" "$out" 14-debrief-dark --dark
+# The pads' drop zones and the Options pages over the menu at 100 %, 125 % and 200 %.
+xvfb-run -a -s "-screen 0 1280x720x24" "$bin/defibrio-places-screenshots" "$out" 15-places-100
+QT_SCALE_FACTOR=1.25 xvfb-run -a -s "-screen 0 1366x768x24" "$bin/defibrio-places-screenshots" "$out" 16-places-125
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3840x2160x24" "$bin/defibrio-places-screenshots" "$out" 17-places-200
 # The send window against servers of its own on 127.0.0.1, with a window manager for the frames.
 xvfb-run -a -s "-screen 0 1400x900x24" bash -c "(openbox >/dev/null 2>&1 &) ; sleep 1; /usr/bin/python3 \"$root/tests/transfer/run_transfer.py\" --servers ftp,slowftp,refused --work \"$out/send-work\" -- \"$bin/defibrio-send-screenshots\" \"$out\""

@@ -379,9 +379,14 @@ void TForm1::buildPatient()
         auto* z = new DropZone(stage_);
         z->setObjectName(QString::fromStdString(control.name()));
         z->highlight = name != "PATIENTTorsoZONE";
-        // The drop lands where the mouse let go, in the design coordinates of the core.
-        z->onDrop = [this, name](QPoint at) { dropOn(name, stage_->toDesign(at)); };
+        // The drop lands where the mouse let go, in the design coordinates of the core; on the
+        // torso the pad stays where it was seen, its corner where the dragged picture's was.
+        z->onDrop = [this, name](QPoint at) {
+            dropOn(name, stage_->toDesign(name == "PATIENTTorsoZONE" ? at - dragHotSpot_ : at));
+        };
         bind(z, control, true);
+        // Every zone that takes the pad being carried is lit for the whole drag.
+        syncers_.push_back([z, &control] { z->setOffered(control.checked); });
         return z;
     };
     zone(ui.PATIENTTorsoZONE, "PATIENTTorsoZONE");
@@ -555,6 +560,19 @@ void TForm1::buildPads()
             startPadDrag(pad, *control, name);
         };
     }
+    // Over each pad, the mark of a wrong place.
+    for (Control* control : {&ui.PADWHITEMisplaced, &ui.PADREDMisplaced}) {
+        auto* mark = new PadMark(stage_);
+        mark->setObjectName(QString::fromStdString(control->name()));
+        bind(mark, *control);
+        syncers_.push_back([this, mark, control] {
+            const int reach = PadMark::reach;
+            mark->setDesignWidth(control->width + 2 * reach);
+            place(mark,
+                  QRect(control->left - reach, control->top - reach, control->width + 2 * reach,
+                        control->height + 2 * reach));
+        });
+    }
 }
 
 void TForm1::startPadDrag(Picture* pad, Control& control, const std::string& name)
@@ -572,6 +590,7 @@ void TForm1::startPadDrag(Picture* pad, Control& control, const std::string& nam
         drag->setMimeData(data);
         drag->setPixmap(image);
         drag->setHotSpot(dragStart_);
+        dragHotSpot_ = dragStart_;
         drag->exec(Qt::MoveAction);
     }
     run(name + "EndDrag");

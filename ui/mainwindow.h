@@ -158,6 +158,8 @@ private:
     QAction* adviceAction_ = nullptr;
     QAction* historyAction_ = nullptr;
     QPoint dragStart_;
+    // Where the pad being dragged was taken hold of, in its picture.
+    QPoint dragHotSpot_;
     bool dragging_ = false;
     bool syncing_ = false;
     bool opensSound_ = false;

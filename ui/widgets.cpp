@@ -282,15 +282,70 @@ void DropZone::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
 }
 
+void DropZone::setOffered(bool offered)
+{
+    if (offered == offered_)
+        return;
+    offered_ = offered;
+    update();
+}
+
 void DropZone::paintEvent(QPaintEvent*)
 {
-    if (!over_ || !highlight)
+    if (!highlight || (!over_ && !offered_))
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 120, 220, 200), 2, Qt::DashLine));
-    painter.setBrush(QColor(40, 120, 220, 40));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    // Under the pad: filled and drawn through; offered: a dashed outline on a light fill, plain
+    // to see against the skin and the mat at every scale.
+    const qreal pen = std::max<qreal>(2.0, width() / 14.0);
+    if (over_) {
+        painter.setPen(QPen(QColor(21, 101, 192), pen));
+        painter.setBrush(QColor(33, 150, 243, 120));
+    } else {
+        painter.setPen(QPen(QColor(21, 101, 192, 230), pen, Qt::DashLine));
+        painter.setBrush(QColor(255, 255, 255, 110));
+    }
+    painter.drawRoundedRect(frame, 6, 6);
+    // A cross-hair at the middle: the spot to aim the pad at.
+    const QPointF middle = frame.center();
+    const qreal arm = std::min(frame.width(), frame.height()) / 5.0;
+    painter.setPen(QPen(QColor(21, 101, 192), pen * 0.75));
+    painter.drawLine(middle - QPointF(arm, 0), middle + QPointF(arm, 0));
+    painter.drawLine(middle - QPointF(0, arm), middle + QPointF(0, arm));
+}
+
+PadMark::PadMark(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAccessibleName(QStringLiteral("Electrode in a wrong place"));
+}
+
+void PadMark::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The widget reaches `reach` design pixels beyond the pad on every side, scaled with it.
+    const qreal scale = static_cast<qreal>(width()) / std::max(designWidth_, 1);
+    const qreal margin = reach * scale;
+    const QRectF pad = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
+    const QColor red(0xD3, 0x2F, 0x2F);
+    painter.setPen(QPen(red, std::max<qreal>(2.0, 2.5 * scale), Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(pad.adjusted(-margin / 2, -margin / 2, margin / 2, margin / 2), 5, 5);
+    // The badge at the top right corner: a red disc with a white cross.
+    const qreal radius = margin * 1.1;
+    const QPointF centre(rect().right() - radius - 0.5, rect().top() + radius + 0.5);
+    painter.setPen(QPen(Qt::white, std::max<qreal>(1.0, scale)));
+    painter.setBrush(red);
+    painter.drawEllipse(centre, radius, radius);
+    const qreal arm = radius * 0.45;
+    painter.setPen(QPen(Qt::white, std::max<qreal>(1.5, 2.0 * scale), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre + QPointF(-arm, -arm), centre + QPointF(arm, arm));
+    painter.drawLine(centre + QPointF(-arm, arm), centre + QPointF(arm, -arm));
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)

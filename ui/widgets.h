@@ -111,6 +111,9 @@ public:
     std::function<void(QMouseEvent*)> onPress;
     // Shown while a pad is dragged over the zone, to guide the trainee's hand.
     bool highlight = false;
+    // Lit for the whole drag: the zone takes the pad being carried (its control is checked).
+    void setOffered(bool offered);
+    bool offered() const { return offered_; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -121,6 +124,26 @@ protected:
 
 private:
     bool over_ = false;
+    bool offered_ = false;
+};
+
+// The mark on a pad that lies on the chest outside the zones: a red ring around it and a badge
+// with a cross, so that a pad in a wrong place never looks placed. It takes no clicks: the pad
+// below it can be picked up again.
+class PadMark : public QWidget {
+    Q_OBJECT
+public:
+    explicit PadMark(QWidget* parent);
+    // How far the ring and the badge reach beyond the pad, in design pixels.
+    static constexpr int reach = 7;
+    // The mark's width in design pixels (the pad's and twice the reach), for its scale.
+    void setDesignWidth(int width) { designWidth_ = width; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int designWidth_ = 1;
 };
 
 // Keys pressed in a widget, first offered to `onKey`: true takes the key, false lets it go on.

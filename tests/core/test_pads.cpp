@@ -114,3 +114,74 @@ TEST(LooseElectrode, APressOnTheZoneOrCableActsOnlyDuringAnElectrodeTrouble)
         EXPECT_EQ(sim.value("bottomPadAttached"), "true") << press;
     }
 }
+
+// While a pad is carried, every zone that would take it is lit; a zone that holds a pad is not.
+TEST(PadPlaces, TheFreeZonesAreOfferedForTheWholeDrag)
+{
+    Assessed sim;
+    EXPECT_EQ(sim.value("PADWhiteZone.checked"), "false");
+    sim.run("do PADWHITEStartDrag");
+    EXPECT_EQ(sim.value("PADWhiteZone.checked"), "true");
+    EXPECT_EQ(sim.value("PADRedZONE.checked"), "true");
+    sim.run("do PADWhiteZoneDragDrop\ndo PADWHITEEndDrag");
+    EXPECT_EQ(sim.value("PADWhiteZone.checked"), "false");
+    EXPECT_EQ(sim.value("PADRedZONE.checked"), "false");
+    sim.run("do PADREDStartDrag");
+    EXPECT_EQ(sim.value("PADWhiteZone.checked"), "false");
+    EXPECT_EQ(sim.value("PADRedZONE.checked"), "true");
+    // Let go anywhere else, the drag is over and nothing is lit.
+    sim.run("do PADREDEndDrag");
+    EXPECT_EQ(sim.value("PADRedZONE.checked"), "false");
+}
+
+// A pad let go on the chest outside the zones stays where it was dropped, marked, and the message
+// says where it belongs; the score is as before. A zone that takes it later removes the mark.
+TEST(PadPlaces, APadInAWrongPlaceIsMarkedAndToldWhereItBelongs)
+{
+    Assessed sim;
+    sim.run("drag PADWHITE PATIENTTorsoZONE");
+    EXPECT_EQ(sim.value("score"), "-100");
+    EXPECT_EQ(sim.value("MainMSGDisplay"),
+              q("Incorrect location. Try again (-100).\\nThe white electrode belongs on the "
+                "upper right chest, below the collarbone."));
+    EXPECT_EQ(sim.value("Errors"), q("Incorrect electrode placement (-100)."));
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.visible"), "true");
+    EXPECT_EQ(sim.number("PADWHITEMisplaced.left"), sim.number("PADWHITE.left"));
+    EXPECT_EQ(sim.number("PADWHITEMisplaced.top"), sim.number("PADWHITE.top"));
+    EXPECT_EQ(sim.number("PADWHITEMisplaced.width"), sim.number("PADWHITE.width"));
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.enabled"), "false");
+    EXPECT_EQ(sim.value("PADREDMisplaced.visible"), "false");
+    // Picked up again, the mark goes with the pad; let go nowhere, it comes back with the pad.
+    sim.run("do PADWHITEStartDrag");
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.visible"), "false");
+    sim.run("do PADWHITEEndDrag");
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.visible"), "true");
+    sim.run("drag PADWHITE PADWhiteZone");
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.visible"), "false");
+    EXPECT_EQ(sim.value("topPadAttached"), "true");
+}
+
+TEST(PadPlaces, WithItsOwnZoneTakenAPadBelongsInTheOther)
+{
+    Assessed sim;
+    sim.run("drag PADRED PADWhiteZone\ndrag PADWHITE PATIENTTorsoZONE");
+    EXPECT_EQ(sim.value("MainMSGDisplay"),
+              q("Incorrect location. Try again (-100).\\nThe white electrode belongs on the patient's left side, below "
+                "the armpit."));
+    Assessed red;
+    red.run("drag PADRED PATIENTTorsoZONE");
+    EXPECT_EQ(red.value("MainMSGDisplay"),
+              q("Incorrect location. Try again (-100).\\nThe red electrode belongs on the patient's left side, below "
+                "the armpit."));
+}
+
+TEST(PadPlaces, ANewScenarioClearsTheMarks)
+{
+    Assessed sim;
+    sim.run("drag PADWHITE PATIENTTorsoZONE\ndo PADREDStartDrag");
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.visible"), "true");
+    sim.run("repeat");
+    EXPECT_EQ(sim.value("PADWHITEMisplaced.visible"), "false");
+    EXPECT_EQ(sim.value("PADWhiteZone.checked"), "false");
+    EXPECT_EQ(sim.value("PADRedZONE.checked"), "false");
+}

@@ -408,6 +408,43 @@ private slots:
             QVERIFY(stage->scale() > 1.3);
     }
 
+    // While a pad is carried both free zones are lit, drawn on screen; a pad let go 15 px below
+    // the upper right zone lies where it was let go with the mark of a wrong place over it.
+    void aPadInAWrongPlaceLooksWrong()
+    {
+        Ready f;
+        f.start();
+        Scenario& sc = f.s();
+        for (bool* done : {&sc.state.responsivenessChecked, &sc.state.airwayOpened, &sc.state.breathingChecked,
+                           &sc.state.ventilated, &sc.state.circulationChecked, &sc.state.cprPerformed})
+            *done = true;
+        auto* upper = f.find<ui::DropZone>(QStringLiteral("PADWhiteZone"));
+        auto* side = f.find<ui::DropZone>(QStringLiteral("PADRedZONE"));
+        QVERIFY(!upper->offered() && !side->offered());
+        f.window->run("PADWHITEStartDrag");
+        QVERIFY(upper->offered() && side->offered());
+        // Drawn: the middle of the zone is no longer see-through.
+        QVERIFY(upper->grab().toImage().pixelColor(upper->width() / 2, upper->height() / 2).alpha() > 0);
+        f.window->run("PADWHITEEndDrag");
+        QVERIFY(!upper->offered());
+
+        const QPoint below(upper->x() + upper->width() / 2, upper->geometry().bottom() + 15);
+        QWidget* torso = f.find(QStringLiteral("PATIENTTorsoZONE"));
+        f.dropPad(QStringLiteral("PADWHITE"), QStringLiteral("PATIENTTorsoZONE"),
+                  torso->mapFrom(torso->parentWidget(), below));
+        QCOMPARE(f.s().state.score, -100);
+        QVERIFY(!f.s().state.topPadAttached);
+        QWidget* pad = f.find(QStringLiteral("PADWHITE"));
+        QWidget* mark = f.find(QStringLiteral("PADWHITEMisplaced"));
+        QVERIFY(pad->isVisible() && mark->isVisible());
+        QVERIFY(mark->geometry().contains(pad->geometry()));
+        QVERIFY(f.messages()->toPlainText().contains(QStringLiteral("belongs on the upper right chest")));
+        // Placed after all, it looks placed.
+        f.dropPad(QStringLiteral("PADWHITE"), QStringLiteral("PADWhiteZone"));
+        QVERIFY(f.s().state.topPadAttached);
+        QVERIFY(!mark->isVisible());
+    }
+
     void aPadDroppedAtAScaledSizeLandsInItsZone()
     {
         for (QSize size : {QSize(1000, 560), QSize(1900, 1020)}) {

@@ -1,0 +1,79 @@
+// defibrio-places-screenshots OUTDIR [PREFIX]: the pads' drop zones as a trainee meets them and the
+// Options pages over the main menu, at whatever scale the window runs (QT_SCALE_FACTOR):
+//   PREFIX-pages     the Program Options page over the main menu, its tab bar on top
+//   PREFIX-carried   the white pad picked up: every zone it may go to lit
+//   PREFIX-wrong     the white pad let go 15 px below the upper right zone: left where it was
+//                    dropped, marked, and the message saying where it belongs
+//   PREFIX-placed    both pads in their zones
+// The window is sized to the screen, less a frame and a panel, as on the trainee's desktop.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "fakes.h"
+#include "ui/mainwindow.h"
+
+using namespace defib;
+using namespace defib::screenshots;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: defibrio-places-screenshots OUTDIR [PREFIX]\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    const QString prefix = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("places");
+    QTemporaryDir programDirectory;
+    LinearRandom random(7);
+    RecordingSound sound;
+    PrintedDialogs dialogs(true, "60");
+    FixedWallClock wallClock;
+    VirtualClock clock;
+    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window.resize((screen.size() - QSize(16, 48 + 32)).expandedTo(window.minimumSizeHint()));
+    window.show();
+    Scenario& s = window.scenario();
+    s.options.setText(s.options.OptTroubleOdds, "0");
+    s.options.setChecked(s.options.OPTOneShockScenario, true);
+
+    window.run("OPTIONSMainMENUClick");
+    save(&window, out, prefix + QStringLiteral("-pages"));
+    window.run("ButtonCANCEL1Click");
+
+    window.run("MenuStartClick");
+    s.registration.NameEdit.setText("Pat Trainee");
+    s.registration.PracticeRadioButton.checked = true;
+    window.run("TUserNAMEFORM.OKButtonClick");
+    window.run("MainMSGDisplayClick");
+    window.run("AllABCsmenuItemClick");
+    window.advance(Millis(15000));
+    window.run("PowerButtonClick");
+    window.advance(Millis(2500));
+
+    window.run("PADWHITEStartDrag");
+    save(&window, out, prefix + QStringLiteral("-carried"));
+    const Control& zone = s.ui.PADWhiteZone;
+    s.dropX = zone.left + zone.width / 2;
+    s.dropY = zone.top + zone.height + 15;
+    window.run("PATIENTTorsoZONEDragDrop");
+    window.run("PADWHITEEndDrag");
+    save(&window, out, prefix + QStringLiteral("-wrong"));
+
+    for (auto [pad, target, drop] : {std::tuple{"PADWHITE", &s.ui.PADWhiteZone, "PADWhiteZoneDragDrop"},
+                                     std::tuple{"PADRED", &s.ui.PADRedZONE, "PADRedZONEDragDrop"}}) {
+        s.dropX = target->left + target->width / 2;
+        s.dropY = target->top + target->height / 2;
+        window.run(std::string(pad) + "StartDrag");
+        window.run(drop);
+        window.run(std::string(pad) + "EndDrag");
+    }
+    window.advance(Millis(1000));
+    save(&window, out, prefix + QStringLiteral("-placed"));
+    return 0;
+}
