@@ -172,6 +172,15 @@ bool OptionsPages::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+void OptionsPages::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0x1F, 0x3B, 0x57));
+    }
+    QTabWidget::paintEvent(event);
+}
+
 void OptionsPages::change(const std::function<void()>& edit)
 {
     if (syncing_)

@@ -59,6 +59,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The pages cover the main menu whole: the strip beside the tabs is drawn too, so that the
+    // menu's logo never shows through it.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* buildProgramPage();

@@ -256,6 +256,20 @@ private slots:
         QVERIFY(f.s().options.optionsDirty);
     }
 
+    // Nothing of the main menu shows through the pages: the strip beside the tabs is drawn in
+    // the tab bar's colour (the menu's logo once showed there at 125 %).
+    void thePagesCoverTheMenuWhole()
+    {
+        Fixture f;
+        QTabWidget* pages = openPages(f);
+        QVERIFY(pages);
+        const QImage drawn = pages->grab().toImage();
+        const int beside = pages->tabBar()->geometry().right() + 20;
+        QVERIFY(beside < drawn.width());
+        for (int y : {2, pages->tabBar()->height() / 2, pages->tabBar()->height() - 2})
+            QCOMPARE(drawn.pixelColor(beside, y), QColor(0x1F, 0x3B, 0x57));
+    }
+
     void theActivePageIsKeptAndItsOKTakesTheFocus()
     {
         Fixture f;
