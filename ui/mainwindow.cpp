@@ -823,8 +823,8 @@ void TForm1::buildActionRow()
 
     cprMenu_ = new QMenu(this);
     cprMenu_->setObjectName(QStringLiteral("CPRMenu"));
-    QAction* start = menuItem(cprMenu_, ui.StartCPRMenuItem, QStringLiteral("Start CPR"));
-    QAction* stop = menuItem(cprMenu_, ui.StopCPRMenuItem, QStringLiteral("Stop CPR"));
+    QAction* start = menuItem(cprMenu_, ui.StartCPRMenuItem, QStringLiteral("&Start CPR"));
+    QAction* stop = menuItem(cprMenu_, ui.StopCPRMenuItem, QStringLiteral("S&top CPR"));
     syncers_.push_back([start, stop, &ui] {
         start->setEnabled(ui.StartCPRMenuItem.enabled);
         stop->setEnabled(ui.StopCPRMenuItem.enabled);
@@ -869,9 +869,9 @@ void TForm1::buildActionRow()
 
     troubleMenu_ = new QMenu(this);
     troubleMenu_->setObjectName(QStringLiteral("TROUBLESHOOTMenu"));
-    for (auto [control, caption] : {std::pair{&ui.TroubleElectrodeMenuItem, QStringLiteral("Re-attach Electrode")},
-                                    std::pair{&ui.TroubleBatteryMenuItem, QStringLiteral("Replace Battery")},
-                                    std::pair{&ui.TroubleMOTIONMenuItem, QStringLiteral("Stop Motion")}})
+    for (auto [control, caption] : {std::pair{&ui.TroubleElectrodeMenuItem, QStringLiteral("Re-&attach Electrode")},
+                                    std::pair{&ui.TroubleBatteryMenuItem, QStringLiteral("Replace &Battery")},
+                                    std::pair{&ui.TroubleMOTIONMenuItem, QStringLiteral("Stop &Motion")}})
         menuItem(troubleMenu_, *control, caption);
     QPushButton* trouble = actionButton(ui.TROUBLEShootButton, QStringLiteral("&Troubleshoot"),
                                         QStringLiteral("Electrode, battery and motion problems of the trainer"), 4);

@@ -221,6 +221,28 @@ private slots:
         QVERIFY(!g.window->findChild<QAction*>(QStringLiteral("PatientHistory"))->shortcut().isEmpty());
     }
 
+    // Every item of the action buttons' menus has a letter of its own to choose it with.
+    void everyMenuItemHasAKeyboardLetter()
+    {
+        Ready f;
+        for (const char* name : {"CPRMenu", "ABCsMenu", "TROUBLESHOOTMenu"}) {
+            auto* menu = f.find<QMenu>(QString::fromLatin1(name));
+            QVERIFY(menu);
+            QSet<QChar> letters;
+            for (QAction* action : menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QString text = action->text();
+                const qsizetype amp = text.indexOf(QLatin1Char('&'));
+                QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+                const QChar letter = text.at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(text));
+                letters.insert(letter);
+            }
+        }
+        QCOMPARE(f.find<QMenu>(QStringLiteral("TROUBLESHOOTMenu"))->actions().size(), 3);
+    }
+
     // The ring is read from the button as drawn: inside its thin border, the ring's blue or the face.
     void theFocusRingShowsOnlyWhereTheKeyboardBroughtTheFocus()
     {
