@@ -17,6 +17,7 @@ Options::Options(Dialogs& dialogs)
     setProgramDefaults();
     setProtocolDefaults();
     setMoreProtocolDefaults();
+    followProtocolProfile();
     optionsDirty = false;
 }
 
@@ -82,8 +83,28 @@ void Options::clicked(Control& control)
         AGECLICK();
     else if (&control == &Weight)
         WeightClick();
+    else if (&control == &OptSingleShock)
+        OptSingleShockClick();
     else
         optionsDirty = true;
+}
+
+void Options::OptSingleShockClick()
+{
+    followProtocolProfile();
+    optionsDirty = true;
+}
+
+void Options::followProtocolProfile()
+{
+    const bool single = OptSingleShock.checked;
+    for (Control* stacked : stackedOnly())
+        stacked->enabled = !single;
+}
+
+std::vector<Control*> Options::stackedOnly()
+{
+    return {&OptCPR2Length, &OptCPR3Length, &OptCPR4Length, &OptPulseAfter3rdShock, &OptPulseAfterCPR};
 }
 
 void Options::OPTAUTOANALYZEClick()

@@ -120,6 +120,13 @@ public:
 
     void OPTAUTOANALYZEClick();
     void OPTTWOBUTTONAEDClick();
+    // Single Shock ticked: the options that only the stacked-shock profile reads are disabled on
+    // the page (and kept as they are), whether the tick came from the user, a load or the defaults.
+    void OptSingleShockClick();
+    void followProtocolProfile();
+    // The options only the stacked-shock profile reads: the CPR periods after the first and later
+    // "NO SHOCK ADVISED" and after three stacked shocks, and the two pulse checks of a series.
+    std::vector<Control*> stackedOnly();
     void AGECLICK();
     void WeightClick();
 

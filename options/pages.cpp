@@ -178,6 +178,9 @@ int upLimit(const Options& options, const SpinButton& spin)
 void spinUpClick(Options& options, const SpinButton& spin)
 {
     Control& option = options.*spin.option;
+    // The option of the profile not in use is disabled, its spin button with it.
+    if (!option.enabled)
+        return;
     const int value = parseNumber(option.text());
     if (value <= upLimit(options, spin))
         options.setText(option, std::to_string(value + spin.step));
@@ -186,6 +189,8 @@ void spinUpClick(Options& options, const SpinButton& spin)
 void spinDownClick(Options& options, const SpinButton& spin)
 {
     Control& option = options.*spin.option;
+    if (!option.enabled)
+        return;
     const int value = parseNumber(option.text());
     if (value >= spin.downWhileAtLeast)
         options.setText(option, std::to_string(value - spin.step));

@@ -42,6 +42,7 @@ const QString pagesStyle = QStringLiteral(
     "QLineEdit { font-size: 14px; font-weight: 400; padding: 3px 6px; border: 1px solid #AAB6C2; border-radius: 4px;"
     " background: #FFFFFF; color: #14324F; }"
     "QLineEdit:read-only { background: #F4F6F8; }"
+    "QCheckBox:disabled, QLabel:disabled, QLineEdit:disabled { color: #9AA7B4; }"
     "QLineEdit:focus { border: 2px solid #2D6CB0; }"
     "QPushButton { font-size: 13px; font-weight: 600; color: #14324F; background: #FFFFFF; min-width: 92px;"
     " min-height: 30px; padding: 0 12px; border: 1px solid #8DA0B3; border-radius: 6px; }"
@@ -199,6 +200,7 @@ QCheckBox* OptionsPages::flag(Control& option, const QString& caption, QWidget* 
     syncers_.push_back([box, &option] {
         if (box->isChecked() != option.checked)
             box->setChecked(option.checked);
+        box->setEnabled(option.enabled);
     });
     parent->layout()->addWidget(box);
     return box;
@@ -226,7 +228,10 @@ QWidget* OptionsPages::number(Control& option, const char* spinButton, QWidget* 
     edit->onStep = step;
     connect(spin->up(), &QToolButton::clicked, this, [step] { step(true); });
     connect(spin->down(), &QToolButton::clicked, this, [step] { step(false); });
-    syncers_.push_back([edit, &option] { syncText(edit, option); });
+    syncers_.push_back([row, edit, &option] {
+        syncText(edit, option);
+        row->setEnabled(option.enabled);
+    });
     return row;
 }
 
@@ -369,6 +374,8 @@ QWidget* OptionsPages::buildProtocolPage()
               label->setObjectName(QString::fromStdString(option.name()) + QStringLiteral("Label"));
               QWidget* field = number(option, spin, parent);
               label->setBuddy(field->findChild<QLineEdit*>(QString::fromStdString(option.name())));
+              // Greyed with its field when the option belongs to the other profile.
+              syncers_.push_back([label, &option] { label->setEnabled(option.enabled); });
               rows->addWidget(label, row, 0);
               rows->addWidget(field, row, 1);
           };

@@ -140,3 +140,32 @@ TEST(Option3Pages, TheNewOptionsAreTrackedLikeEveryOther)
     sim.run("do enterOptions\noption OptMetronome T\ndo ButtonCANCEL1Click");
     EXPECT_EQ(sim.value("OptMetronome"), "false");
 }
+
+TEST(Option3Pages, SingleShockDisablesTheOptionsOnlyStackedShocksRead)
+{
+    Sim sim;
+    const char* stacked[]
+        = {"OptCPR2Length", "OptCPR3Length", "OptCPR4Length", "OptPulseAfter3rdShock", "OptPulseAfterCPR"};
+    auto enabled = [&](const char* name) { return sim.value(std::string(name) + ".enabled"); };
+    for (const char* name : stacked)
+        EXPECT_EQ(enabled(name), "true") << name;
+    sim.run("option OptSingleShock T");
+    for (const char* name : stacked)
+        EXPECT_EQ(enabled(name), "false") << name;
+    // What both profiles read stays as it was.
+    for (const char* name : {"OptCPR1Length", "OptCPRSingleLength", "OptVoice", "OptHypoShocks", "OPTBPCHECK"})
+        EXPECT_EQ(enabled(name), "true") << name;
+    // A disabled option's spin button does nothing; its value is kept and saved as it is.
+    sim.run("do SpinButton2UpClick\ndo SpinButton4DownClick");
+    EXPECT_EQ(sim.value("OptCPR2Length"), "\"60\"");
+    EXPECT_EQ(sim.value("OptCPR4Length"), "\"60\"");
+    sim.run("do saveOptions");
+    EXPECT_EQ(sim.dir().read("OPTION2.INI"), "3\r\nT\r\n8\r\n0\r\n60\r\n60\r\n60\r\nF\r\nT\r\nF\r\nF\r\nF\r\n");
+    // The defaults are stacked shocks again; a load of a single-shock file disables them once more.
+    sim.run("do PROTOCOLDefaultButtonClick");
+    EXPECT_EQ(enabled("OptCPR3Length"), "true");
+    sim.run("do loadOptions");
+    EXPECT_EQ(enabled("OptCPR3Length"), "false");
+    sim.run("option OptSingleShock F");
+    EXPECT_EQ(enabled("OptPulseAfterCPR"), "true");
+}

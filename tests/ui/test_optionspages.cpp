@@ -270,6 +270,34 @@ private slots:
             QCOMPARE(drawn.pixelColor(beside, y), QColor(0x1F, 0x3B, 0x57));
     }
 
+    // Single Shock ticked greys out what only stacked shocks read, at once, and unticked brings
+    // it back; the values stay.
+    void singleShockDisablesTheStackedProfilesOptionsLive()
+    {
+        Fixture f;
+        QVERIFY(openPages(f));
+        f.window->run("TabSheet2Show");
+        auto* single = f.find<QCheckBox>(QStringLiteral("OptSingleShock"));
+        const QStringList stacked{QStringLiteral("OptCPR2Length"),    QStringLiteral("OptCPR3Length"),
+                                  QStringLiteral("OptCPR4Length"),    QStringLiteral("OptPulseAfter3rdShock"),
+                                  QStringLiteral("OptPulseAfterCPR"), QStringLiteral("SpinButton2Up"),
+                                  QStringLiteral("SpinButton4Down"),  QStringLiteral("OptCPR3LengthLabel")};
+        const QStringList shared{QStringLiteral("OptCPR1Length"), QStringLiteral("OptCPRSingleLength"),
+                                 QStringLiteral("OptVoice"), QStringLiteral("SpinButton12Up")};
+        for (const QString& name : stacked + shared)
+            QVERIFY2(f.find(name)->isEnabled(), qPrintable(name));
+        toggle(single);
+        QVERIFY(f.s().options.OptSingleShock.checked);
+        for (const QString& name : stacked)
+            QVERIFY2(!f.find(name)->isEnabled(), qPrintable(name));
+        for (const QString& name : shared)
+            QVERIFY2(f.find(name)->isEnabled(), qPrintable(name));
+        QCOMPARE(f.find<QLineEdit>(QStringLiteral("OptCPR2Length"))->text(), QStringLiteral("60"));
+        toggle(single);
+        for (const QString& name : stacked)
+            QVERIFY2(f.find(name)->isEnabled(), qPrintable(name));
+    }
+
     void theActivePageIsKeptAndItsOKTakesTheFocus()
     {
         Fixture f;
