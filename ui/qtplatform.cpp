@@ -64,9 +64,32 @@ static QLocale userLocale()
     return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
 }
 
+QString columnDate(const QLocale& locale, QDate date)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // A four-digit year takes the room of the others: two digits, as most short forms have it.
+    format.replace(QLatin1String("yyyy"), QLatin1String("yy"));
+    QString text = locale.toString(date, format);
+    // Then the blanks between the parts ("26. 12. 9."), then the leading zeros of day and month.
+    if (text.size() > dateColumns)
+        text.remove(QLatin1Char(' '));
+    if (text.size() > dateColumns) {
+        format.replace(QLatin1String("dd"), QLatin1String("d")).replace(QLatin1String("MM"), QLatin1String("M"));
+        text = locale.toString(date, format).remove(QLatin1Char(' '));
+    }
+    text.truncate(dateColumns);
+    // The scoreboard shows a date of 6 to 8 characters only.
+    return text.rightJustified(6);
+}
+
 std::string LocaleWallClock::shortDate()
 {
-    return userLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return columnDate(userLocale(), QDate::currentDate()).toStdString();
+}
+
+std::string LocaleWallClock::isoDate()
+{
+    return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
 std::string LocaleWallClock::longTime()

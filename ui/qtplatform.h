@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QLocale>
 #include <QWidget>
 
 #include "options/platform.h"
@@ -31,12 +33,22 @@ private:
     QWidget* parent_ = nullptr;
 };
 
+// The date columns of the report files and the scoreboard: eight characters.
+inline constexpr int dateColumns = 8;
+
+// A date in the locale's short form, fitted to the date columns: a four-digit year shortened to
+// two, then the blanks and leading zeros left out where the form is still too long, and padded
+// in front to the six characters the scoreboard needs at least. "12/7/26" in the United States,
+// "07.12.26" in Germany, "07/12/26" in Britain, "26-12-07" in Sweden, "26.12.7." in Korea.
+QString columnDate(const QLocale& locale, QDate date);
+
 // The user's locale: "12/7/26" and "9:15:30 AM" in the United States.
 class LocaleWallClock : public WallClock {
 public:
     std::string shortDate() override;
     std::string longTime() override;
     CalendarTime now() override;
+    std::string isoDate() override;
 };
 
 } // namespace defib::ui

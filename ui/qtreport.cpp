@@ -253,9 +253,11 @@ bool QtFileDialog::save(const std::string& filter, std::string& fileName)
         kinds << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
     dialog.setNameFilters(kinds);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setDirectory(startFolder_);
+    // A name with its folder opens the dialog in that folder.
+    const QFileInfo offered(QString::fromStdString(fileName));
+    dialog.setDirectory(!fileName.empty() && offered.isAbsolute() ? offered.absolutePath() : startFolder_);
     if (!fileName.empty())
-        dialog.selectFile(QString::fromStdString(fileName));
+        dialog.selectFile(offered.fileName());
     // The kind chosen gives the name its ending when the trainee typed none.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& kind) {
         const qsizetype star = kind.indexOf(QLatin1String("*."));

@@ -16,6 +16,7 @@
 #include <QValidator>
 
 #include "engine/measures.h"
+#include "ui/filenames.h"
 #include "ui/mainwindow.h"
 #include "ui/sync.h"
 #include "ui/timeline.h"
@@ -310,7 +311,11 @@ void SecondaryWindows::saveDebrief()
 {
     Scenario& s = main_.scenario();
     const SummaryWindow& sum = s.summary;
-    std::string fileName = "Debrief.png";
+    // In the folder of the program's files, named for the trainee and the day.
+    std::string fileName = QDir(QString::fromStdString(s.options.programDirectory))
+                               .filePath(debriefFileName(QString::fromStdString(sum.NAMEEDIT.text()),
+                                                         QString::fromStdString(s.platform.wallClock.isoDate())))
+                               .toStdString();
     if (!main_.files().save("PNG picture|*.png|PDF document|*.pdf", fileName))
         return;
     DebriefContent content;
