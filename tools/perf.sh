@@ -117,7 +117,8 @@ spacing=$(echo "$metronome" | grep -oE '[0-9.]+ ms mean' | awk '{print $1}')
 spread=$(echo "$metronome" | grep -oE '[0-9.]+ to [0-9.]+ ms' | awk '{print $1 "-" $3}')
 off_beat=$(echo "$metronome" | grep -oE '[0-9]+ off by' | awk '{print $1}')
 row "metronome: ticks out in 30 s of CPR" "goal 55" "${ticks:--}" "-"
-row "metronome: tick spacing, mean (shortest-longest)" "545 +- 10 ms" "${spacing:--} (${spread:--}) ms" "-"
+row "metronome: tick spacing, mean" "545.5 ms" "${spacing:--} ms" "-"
+row "metronome: tick spacing, shortest to longest" "535-555 ms" "${spread:--} ms" "-"
 row "metronome: ticks off by more than 10 ms" "goal 0" "${off_beat:--}" "-"
 row "metronome: sound streams opened in its run" "goal 1" "$streams" "-"
 echo

@@ -108,6 +108,10 @@ bool MetronomeSound::beat(const QString& path)
     }
     if (!tick_)
         return false;
+    // A stream the sound service has closed (it went away, the output failed) opens again, and
+    // says so when it cannot.
+    if (sink_ && (sink_->state() == QAudio::StoppedState || sink_->error() != QAudio::NoError))
+        stop();
     if (!sink_ && !openStream())
         return false;
     const double now = clock_.nsecsElapsed() / 1e6;
