@@ -1,6 +1,8 @@
 // defibrio-places-screenshots OUTDIR [PREFIX]: the pads' drop zones as a trainee meets them and the
 // Options pages over the main menu, at whatever scale the window runs (QT_SCALE_FACTOR):
 //   PREFIX-pages     the Program Options page over the main menu, its tab bar on top
+//   PREFIX-single    the Protocol Options page with Single Shock ticked: the stacked profile's
+//                    own options greyed out
 //   PREFIX-carried   the white pad picked up: every zone it may go to lit
 //   PREFIX-wrong     the white pad let go 15 px below the upper right zone: left where it was
 //                    dropped, marked, and the message saying where it belongs
@@ -44,7 +46,13 @@ int main(int argc, char** argv)
 
     window.run("OPTIONSMainMENUClick");
     save(&window, out, prefix + QStringLiteral("-pages"));
+    window.run("TabSheet2Show");
+    s.options.setChecked(s.options.OptSingleShock, true);
+    window.sync();
+    save(&window, out, prefix + QStringLiteral("-single"));
     window.run("ButtonCANCEL1Click");
+    s.options.setText(s.options.OptTroubleOdds, "0");
+    s.options.setChecked(s.options.OPTOneShockScenario, true);
 
     window.run("MenuStartClick");
     s.registration.NameEdit.setText("Pat Trainee");
