@@ -615,15 +615,7 @@ void TForm1::buildSidePanel()
     QLabel* mode = makeLabel(side_, QStringLiteral("MODElabel"), QString());
     mode->setStyleSheet(QStringLiteral("color: #27557F; font-size: 15px; font-weight: 700;"));
     syncers_.push_back([mode, &ui] { syncText(mode, ui.MODElabel); });
-    // The protocol profile in use, under the mode.
-    QLabel* protocol = makeLabel(side_, QStringLiteral("PROTOCOLlabel"), QString());
-    protocol->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 11px;"));
-    syncers_.push_back([protocol, &ui] { syncText(protocol, ui.PROTOCOLlabel); });
-    auto* modeAndProtocol = new QVBoxLayout;
-    modeAndProtocol->setSpacing(0);
-    modeAndProtocol->addWidget(mode);
-    modeAndProtocol->addWidget(protocol);
-    header->addLayout(modeAndProtocol);
+    header->addWidget(mode);
     header->addStretch();
     QLabel* scoreCaption = makeLabel(side_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"));
     scoreCaption->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 13px;"));
@@ -644,6 +636,12 @@ void TForm1::buildSidePanel()
     });
     header->addWidget(score);
     column->addLayout(header);
+    // The protocol profile in use, on a line of its own under the mode: beside the score it was cut
+    // short at 125 %.
+    QLabel* protocol = makeLabel(side_, QStringLiteral("PROTOCOLlabel"), QString());
+    protocol->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 11px;"));
+    syncers_.push_back([protocol, &ui] { syncText(protocol, ui.PROTOCOLlabel); });
+    column->addWidget(protocol);
 
     column->addWidget(caption(side_, QStringLiteral("MessagesCaption"), QStringLiteral("Messages")));
     messages_ = new QPlainTextEdit(side_);
