@@ -1,6 +1,7 @@
 #include "options/platform.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace defib {
 
@@ -50,6 +51,16 @@ CalendarTime calendarFromUsForms(const std::string& shortDate, const std::string
         t.second = time.size() >= 3 ? time[2] : 0;
     }
     return t;
+}
+
+std::string WallClock::isoDate()
+{
+    const CalendarTime t = now();
+    if (t.year == 0)
+        return {};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year, t.month, t.day);
+    return text;
 }
 
 } // namespace defib

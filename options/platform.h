@@ -70,8 +70,8 @@ public:
     // The same moment as numbers, for names made of the date and time. A clock whose forms are
     // not those of the United States says it itself.
     virtual CalendarTime now() { return calendarFromUsForms(shortDate(), longTime()); }
-    // Today as "2026-12-07", for the names of files; empty where a clock does not say.
-    virtual std::string isoDate() { return {}; }
+    // Today as "2026-12-07", for the names of files; empty where the clock's date cannot be read.
+    std::string isoDate();
 };
 
 struct Platform {

@@ -87,11 +87,6 @@ std::string LocaleWallClock::shortDate()
     return columnDate(userLocale(), QDate::currentDate()).toStdString();
 }
 
-std::string LocaleWallClock::isoDate()
-{
-    return QDate::currentDate().toString(Qt::ISODate).toStdString();
-}
-
 std::string LocaleWallClock::longTime()
 {
     // The long time form without the time zone.

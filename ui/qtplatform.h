@@ -48,7 +48,6 @@ public:
     std::string shortDate() override;
     std::string longTime() override;
     CalendarTime now() override;
-    std::string isoDate() override;
 };
 
 } // namespace defib::ui

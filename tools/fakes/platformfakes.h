@@ -17,7 +17,6 @@ class FixedWallClock : public WallClock {
 public:
     std::string shortDate() override { return "12/8/26"; }
     std::string longTime() override { return "9:41:00 AM"; }
-    std::string isoDate() override { return "2026-12-08"; }
 };
 
 // Keeps the file name of every prompt asked for and plays none of them.

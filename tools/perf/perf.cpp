@@ -138,6 +138,27 @@ public:
     }
 };
 
+constexpr int monitorRate = 48000;
+
+// The monitor of the private sound server's output ("listen"), read as 48 kHz 16-bit mono in
+// small fragments, so that sound is seen within a few ms of leaving the program; null without it.
+QIODevice* openMonitor(QObject* owner)
+{
+    QAudioDevice monitor;
+    for (const QAudioDevice& device : QMediaDevices::audioInputs())
+        if (device.id() == "listen")
+            monitor = device;
+    if (monitor.isNull())
+        return nullptr;
+    QAudioFormat format;
+    format.setSampleRate(monitorRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    auto* source = new QAudioSource(monitor, format, owner);
+    source->setBufferSize(format.bytesForDuration(5000));
+    return source->start();
+}
+
 // Listens to the monitor of the sound output and tells when sound first comes out after `armed`.
 class SoundListener : public QObject {
 public:
@@ -148,23 +169,9 @@ public:
     bool start()
     {
         clock.start();
-        QAudioDevice monitor;
-        for (const QAudioDevice& device : QMediaDevices::audioInputs())
-            if (device.id() == "listen")
-                monitor = device;
-        if (monitor.isNull())
-            return false;
-        QAudioFormat format;
-        format.setSampleRate(48000);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        source_ = new QAudioSource(monitor, format, this);
-        // Small fragments: the sound is seen within a few ms of leaving the program.
-        source_->setBufferSize(format.bytesForDuration(5000));
-        input_ = source_->start();
+        input_ = openMonitor(this);
         if (!input_)
             return false;
-        rate_ = format.sampleRate();
         connect(input_, &QIODevice::readyRead, this, &SoundListener::read);
         return true;
     }
@@ -181,7 +188,7 @@ private:
         for (qsizetype i = 0; i < count; ++i) {
             if (std::abs(samples[i]) > 64) {
                 // The sample came out this long before the chunk that holds it was read.
-                const double at = now - 1000.0 * static_cast<double>(count - i) / rate_;
+                const double at = now - 1000.0 * static_cast<double>(count - i) / monitorRate;
                 if (at >= armedAt) {
                     auto done = std::move(onSound);
                     onSound = nullptr;
@@ -192,9 +199,7 @@ private:
         }
     }
 
-    QAudioSource* source_ = nullptr;
     QIODevice* input_ = nullptr;
-    int rate_ = 48000;
 };
 
 // Counts the ticks that come out of the sound output: a tick begins with a sample above the
@@ -212,24 +217,13 @@ public:
     bool start()
     {
         clock.start();
-        QAudioDevice monitor;
-        for (const QAudioDevice& device : QMediaDevices::audioInputs())
-            if (device.id() == "listen")
-                monitor = device;
-        if (monitor.isNull())
-            return false;
-        format_.setSampleRate(48000);
-        format_.setChannelCount(1);
-        format_.setSampleFormat(QAudioFormat::Int16);
-        source_ = new QAudioSource(monitor, format_, this);
-        source_->setBufferSize(format_.bytesForDuration(5000));
-        input_ = source_->start();
+        input_ = openMonitor(this);
         if (!input_)
             return false;
         connect(input_, &QIODevice::readyRead, this, &TickListener::read);
         return true;
     }
-    int rate() const { return format_.sampleRate(); }
+    int rate() const { return monitorRate; }
 
 private:
     void read()
@@ -251,8 +245,6 @@ private:
         }
     }
 
-    QAudioFormat format_;
-    QAudioSource* source_ = nullptr;
     QIODevice* input_ = nullptr;
     qint64 frame_ = 0;
     qint64 lastLoud_ = -1000000;
