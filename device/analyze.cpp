@@ -77,7 +77,9 @@ bool refusedPatient(Scenario& s)
     return false;
 }
 
-// The trouble event of a scenario, drawn at its first or second analysis: at most one.
+} // namespace
+
+// The trouble event of a drawn patient, drawn at its first or second analysis: at most one.
 void drawTrouble(Scenario& s)
 {
     ScenarioState& st = s.state;
@@ -100,28 +102,37 @@ void drawTrouble(Scenario& s)
         switch (random.random(3)) {
         case 0:
             if (electrode) {
-                st.pendingTrouble = TroubleElectrode;
+                injectTrouble(s, TroubleElectrode);
                 return;
             }
             break;
         case 1:
             if (battery) {
-                st.pendingTrouble = TroubleBattery;
+                injectTrouble(s, TroubleBattery);
                 return;
             }
             break;
         default:
             if (motion) {
-                st.pendingTrouble = TroubleMotion;
-                st.analyzeDuringTrouble = true;
-                // The analysis runs on and motion detection catches it.
-                device(s).timers.STANDCLEARTIMER.setInterval(1500);
+                injectTrouble(s, TroubleMotion);
                 return;
             }
             break;
         }
     }
 }
+
+void injectTrouble(Scenario& s, Trouble trouble)
+{
+    s.state.pendingTrouble = trouble;
+    if (trouble != TroubleMotion)
+        return;
+    s.state.analyzeDuringTrouble = true;
+    // The analysis runs on and motion detection catches it.
+    device(s).timers.STANDCLEARTIMER.setInterval(1500);
+}
+
+namespace {
 
 // The pad at the side zone comes loose; the record keeps where PadSMALL stood, so that
 // re-attaching puts it back.
@@ -242,7 +253,7 @@ void analyzeNow(Scenario& s)
     resetDeviceSequence(s);
     if (refusedPatient(s))
         return;
-    drawTrouble(s);
+    s.source->analysisStarting(s);
     if (st.pendingTrouble == TroubleElectrode) {
         looseElectrode(s);
         return;
@@ -369,6 +380,8 @@ void adviseShock(Scenario& s)
     device(s).state.clearCounted = false;
 }
 
+} // namespace
+
 // A patient of kind 4 is not shockable at first but turns shockable: maybe at the first analysis
 // after a shock, surely at the second.
 void changeRhythmOfKind4(Scenario& s)
@@ -381,8 +394,6 @@ void changeRhythmOfKind4(Scenario& s)
     if (st.rhythmState == RhythmNoShock && st.analyzeSinceShock > 1)
         st.rhythmState = RhythmShockable;
 }
-
-} // namespace
 
 void stackedNoShockAdvised(Scenario& s)
 {
@@ -414,7 +425,7 @@ void ENDAnalyzeTimerTimer(Scenario& s)
         adviseShock(s);
     device(s).timers.ENDAnalyzeTimer.stop();
     recordAction(s);
-    changeRhythmOfKind4(s);
+    s.source->verdictGiven(s);
     if (s.ui.MainMSGDisplay.text() != forgotClearDuringAnalysis)
         s.ui.MainMSGDisplay.clear();
 }

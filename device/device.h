@@ -29,7 +29,8 @@
     X(AEDCountDownTIMER, 1000, 29)                                                                                     \
     X(PUSHANALYZEafterCPRTIMER, 2000, 30)                                                                              \
     X(STARTCPRSingleTimer, 2000, 31)                                                                                   \
-    X(STOPCPRTimer, 2000, 32)
+    X(STOPCPRTimer, 2000, 32)                                                                                          \
+    X(FRAMETimer, 1000, 33)
 
 namespace defib {
 
@@ -116,6 +117,14 @@ void stackedCountdownEnded(Scenario& s);
 std::unique_ptr<Protocol> makeStackedProtocol();
 std::unique_ptr<Protocol> makeSingleShockProtocol();
 void bindSingleShockTimers(Scenario& s);
+
+// What happens to a drawn patient: the trouble of an analysis, the rhythm of a patient of kind 4
+// after a verdict, and the rhythm after a shock.
+void drawTrouble(Scenario& s);
+void changeRhythmOfKind4(Scenario& s);
+void convertRhythm(Scenario& s);
+// A trouble for the analysis that is starting, whoever decided it: the draw, a scenario's frame.
+void injectTrouble(Scenario& s, Trouble trouble);
 
 // Troubleshooting.
 void TroubleElectrodeMenuItemClick(Scenario& s);

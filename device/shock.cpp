@@ -209,8 +209,7 @@ void SHOCKButtonClick(Scenario& s)
     dev.clearCounted = false;
 }
 
-namespace {
-
+// The rhythm of a drawn patient after a shock.
 void convertRhythm(Scenario& s)
 {
     ScenarioState& st = s.state;
@@ -232,8 +231,6 @@ void convertRhythm(Scenario& s)
     }
 }
 
-} // namespace
-
 void SHOCKTimerTimer(Scenario& s)
 {
     ScenarioState& st = s.state;
@@ -241,7 +238,7 @@ void SHOCKTimerTimer(Scenario& s)
     setScreen(s, Screen::Blank);
     s.ui.NumShockLabel.setText("#" + std::to_string(st.shockCount));
     t.SHOCKTimer.stop();
-    convertRhythm(s);
+    s.source->shockDelivered(s);
     s.protocol().shockCounted(s);
 }
 

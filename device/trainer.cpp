@@ -1,6 +1,7 @@
 #include "device/trainer.h"
 
 #include "device/device.h"
+#include "device/scenariosources.h"
 
 #include "engine/flow.h"
 #include "engine/pageshandlers.h"
@@ -68,6 +69,8 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     s.device = std::make_unique<Device>(s);
     s.stackedProtocol = makeStackedProtocol();
     s.singleShockProtocol = makeSingleShockProtocol();
+    s.makeSource = makeScenarioSource;
+    s.source = makeScenarioSource(nullptr);
     s.chooseProtocol();
     bindEngineTimers(s);
     bindVitalsTimers(s);
@@ -79,6 +82,7 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     bindPromptTimers(s);
     bindTroubleTimers(s);
     bindSingleShockTimers(s);
+    bindFrameTimers(s);
     // The CPR hands are followed whichever handler or timer put them on the chest or lifted them.
     s.scheduler.afterFire = [&s] { followCprHands(s); };
     registerEngineHandlers(s, handlers_);
@@ -105,6 +109,7 @@ Trainer::Trainer(Platform& platform, Clock& clock)
             tick();
             // The hands are followed first, so a penalty for lifting them is logged at this tick.
             followCprHands(s);
+            s.source->follow(s);
             watchEvents(s);
         };
     }
@@ -133,6 +138,7 @@ bool Trainer::run(const std::string& name)
             logEvent(scenario_, EventKind::Action, name);
         found->second();
         followCprHands(scenario_);
+        scenario_.source->follow(scenario_);
         watchEvents(scenario_);
         return true;
     }

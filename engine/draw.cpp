@@ -109,6 +109,22 @@ static const char* const childHistories[] = {
 // Step points by shocks to convert: without auto analysis, with it.
 static const int stepPointTable[6][2] = {{45, 55}, {60, 70}, {50, 60}, {45, 55}, {35, 45}, {35, 45}};
 
+int stepPointsFor(Scenario& s, int kind, int shocks)
+{
+    Options& o = s.options;
+    const bool autoAnalyze = s.option(o.OPTAUTOANALYZE);
+    int points = stepPointTable[shocks < 6 ? shocks : 5][autoAnalyze ? 1 : 0];
+    if (kind == KindMoreShocks)
+        points -= 10;
+    if (s.option(o.OptVoice) && kind != KindMoreShocks)
+        points -= 5;
+    if (kind == KindUnderageChild)
+        points = s.option(o.OPTPEDSMONITOR) ? 95 : 135;
+    if (kind == KindHypothermic)
+        points = autoAnalyze ? 55 : 45;
+    return points;
+}
+
 void drawScenario(Scenario& s)
 {
     RandomSource& random = s.platform.random;
@@ -160,17 +176,8 @@ void drawScenario(Scenario& s)
     if (kind == KindChild || kind == KindUnderageChild)
         st.patientBody = 3;
 
-    const bool autoAnalyze = s.option(o.OPTAUTOANALYZE);
-    int points = stepPointTable[st.shocksToConvert < 6 ? st.shocksToConvert : 5][autoAnalyze ? 1 : 0];
-    if (kind == KindMoreShocks)
-        points -= 10;
-    if (s.option(o.OptVoice) && kind != KindMoreShocks)
-        points -= 5;
-    if (kind == KindUnderageChild)
-        points = s.option(o.OPTPEDSMONITOR) ? 95 : 135;
-    if (kind == KindHypothermic)
-        points = autoAnalyze ? 55 : 45;
-    st.stepPoints = static_cast<u8>(points);
+    st.stepPoints = static_cast<u8>(stepPointsFor(s, kind, st.shocksToConvert));
+    st.scenarioTitle.clear();
 
     std::string history = "Your patient is a " + ageText(s);
     if (st.patientBody < 3)

@@ -43,6 +43,8 @@ const char* eventKindName(EventKind kind)
         return "trouble";
     case EventKind::TimeOut:
         return "timeout";
+    case EventKind::Frame:
+        return "frame";
     case EventKind::End:
         return "end";
     }

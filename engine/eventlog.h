@@ -29,6 +29,7 @@ enum class EventKind {
     Trouble, // a trouble of the trainer shows ("electrode", "motion", "battery") or is "fixed"
     TimeOut, // a time limit is passed: the text the trainee is shown
     End, // the scenario is evaluated, or "terminated" when the program closes over it
+    Frame, // a scenario of frames moves on to its next frame, by index: "1 pulse"
 };
 
 // The name `show events` prints and scripts use ("cprStart").

@@ -265,13 +265,20 @@ void startScenario(Scenario& s)
         s.patient->reset();
     if (s.device)
         s.device->reset();
+    if (s.source)
+        s.source->scenarioStarted(s);
     lockControls(s);
     s.ui.MainMSGDisplay.setText("Click here to start.");
 }
 
 void startNewScenario(Scenario& s)
 {
-    drawScenario(s);
+    if (s.makeSource)
+        s.source = s.makeSource(s.chosenScenario);
+    if (s.source)
+        s.source->drawPatient(s);
+    else
+        drawScenario(s);
     startScenario(s);
 }
 

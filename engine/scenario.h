@@ -12,6 +12,7 @@
 #include "engine/eventwatch.h"
 #include "engine/patientpart.h"
 #include "engine/protocol.h"
+#include "engine/scenariosource.h"
 #include "engine/state.h"
 #include "engine/timerlist.h"
 #include "engine/timers.h"
@@ -72,10 +73,20 @@ public:
     std::unique_ptr<Protocol> singleShockProtocol;
     const Protocol* activeProtocol = nullptr;
     const Protocol& protocol() const { return *activeProtocol; }
+    // A scenario of frames may name its protocol; otherwise the option decides.
     void chooseProtocol()
     {
-        activeProtocol = option(options.OptSingleShock) ? singleShockProtocol.get() : stackedProtocol.get();
+        const ScenarioSpec* played = source ? source->spec() : nullptr;
+        const bool single = played && played->protocol != SpecProtocol::Options
+            ? played->protocol == SpecProtocol::SingleShock
+            : option(options.OptSingleShock);
+        activeProtocol = single ? singleShockProtocol.get() : stackedProtocol.get();
     }
+    // The scenario the next new patient plays (none: a drawn one), the source that answers what
+    // happens to the patient of the scenario under way, and how the trainer makes it.
+    std::shared_ptr<const ScenarioSpec> chosenScenario;
+    std::unique_ptr<ScenarioSource> source;
+    ScenarioSourceMaker makeSource;
 
     // Controls by name: the main window's plainly ("AEDDISPLAY1"), the others' as
     // "TForm2.SCOREEDIT"; the summary's list is also "Errors". Option controls are found too.

@@ -18,6 +18,7 @@ void ScenarioState::resetForStart()
     patientBody = kept.patientBody;
     stepPoints = kept.stepPoints;
     patientHistory = kept.patientHistory;
+    scenarioTitle = kept.scenarioTitle;
     rhythmState = shocksToConvert > 0 ? RhythmShockable : RhythmNoShock;
 }
 

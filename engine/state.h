@@ -17,6 +17,9 @@ using i32 = std::int32_t;
 // was charged, and how many periods came before the scenario's last required analysis; the
 // CPR hands as last seen, so that their going on and coming off is noticed once; and whether the
 // analysis under way found the CPR hands on the chest (a safety error of the single-shock protocol).
+// Then the scenario of frames: its title (empty for a drawn patient), the frame under way (0 the
+// first), the shocks and verdicts in it, whether its trouble has come, and its start in scenario
+// milliseconds.
 #define DEFIB_STATE_FIELDS(X)                                                                                          \
     X(std::string, lastAction, "")                                                                                     \
     X(std::string, previousAction, "")                                                                                 \
@@ -90,7 +93,13 @@ using i32 = std::int32_t;
     X(bool, earlyStopCharged, false)                                                                                   \
     X(u8, cprPeriodsBeforeLastAnalysis, 0)                                                                             \
     X(bool, cprHandsOn, false)                                                                                         \
-    X(bool, handsOnInAnalysis, false)
+    X(bool, handsOnInAnalysis, false)                                                                                  \
+    X(std::string, scenarioTitle, "")                                                                                  \
+    X(i32, frame, 0)                                                                                                   \
+    X(i32, frameShocks, 0)                                                                                             \
+    X(i32, frameAnalyses, 0)                                                                                           \
+    X(bool, frameTroubleDone, false)                                                                                   \
+    X(i32, frameStartMs, 0)
 
 // Values of nextStep, the next correct step that Advice shows.
 enum Step : u8 {

@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
-    libcurl4-openssl-dev libssh2-1-dev libssl-dev file
+    libcurl4-openssl-dev libssh2-1-dev libssl-dev nlohmann-json3-dev file
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core xvfb xauth
 )
@@ -18,7 +18,7 @@ test_packages=(
     clang libclang-rt-14-dev
     python3-pyftpdlib python3-openssl openssh-server openssh-client
     desktop-file-utils appstream lintian dpkg-dev
-    poppler-utils
+    poppler-utils python3-jsonschema
 )
 
 perf_packages=(pulseaudio)

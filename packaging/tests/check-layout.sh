@@ -22,6 +22,10 @@ for sound in "$source"/assets/sounds/*; do
     expected+=("share/defibrio/sounds/$(basename "$sound")")
     cmp -s "$sound" "share/defibrio/sounds/$(basename "$sound")" || fail "prompt $(basename "$sound") differs"
 done
+for scenario in "$source"/scenarios/*.json; do
+    expected+=("share/defibrio/scenarios/$(basename "$scenario")")
+    cmp -s "$scenario" "share/defibrio/scenarios/$(basename "$scenario")" || fail "scenario $(basename "$scenario") differs"
+done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -o -type l | sed 's|^\./||' | sort) \
     || fail "the installed files differ from the list above (< expected, > installed)"
 

@@ -13,6 +13,7 @@
 #include "engine/flow.h"
 #include "engine/measures.h"
 #include "engine/pageshandlers.h"
+#include "engine/scenariofile.h"
 #include "options/textfile.h"
 #include "patient/patient.h"
 #include "sim/format.h"
@@ -479,8 +480,27 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
     if (command == "new") {
         if (!need(0))
             return false;
-        drawScenario(s);
-        startScenario(s);
+        startNewScenario(s);
+        return true;
+    }
+    if (command == "scenario") {
+        // The next new patient plays a scenario file (or is drawn again: "random").
+        if (!need(1))
+            return false;
+        if (words[1] == "random") {
+            s.chosenScenario.reset();
+            return true;
+        }
+        std::string path = words[1];
+        if (path.front() != '/') {
+            path = s.options.path(words[1]);
+            if (!nameTaken(path) && !scenarioFolder_.empty() && words[1].find('/') == std::string::npos)
+                path = joinPath(scenarioFolder_, words[1]);
+        }
+        ScenarioRead read = readScenarioFile(path);
+        if (!read.spec)
+            return fail(lineNumber, read.error);
+        s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.spec));
         return true;
     }
     if (command == "repeat") {

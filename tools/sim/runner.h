@@ -28,6 +28,8 @@ public:
     Scenario& scenario() { return trainer_->scenario(); }
     VirtualClock& clock() { return clock_; }
     bool expectFailed() const { return expectFailed_; }
+    // Where `scenario NAME` looks for a name not found in the program directory: the pack.
+    void setScenarioFolder(const std::string& folder) { scenarioFolder_ = folder; }
 
     // The value of NAME as `show` prints it, or nothing when there is no such name.
     std::optional<std::string> valueOf(const std::string& name);
@@ -54,6 +56,7 @@ private:
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
     bool expectFailed_ = false;
+    std::string scenarioFolder_;
     std::vector<const Control*> printedTexts_;
     std::vector<const Control*> printedLists_;
     std::vector<const Control*> leds_;

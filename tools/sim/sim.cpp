@@ -13,6 +13,14 @@ int main(int argc, char** argv)
         return 2;
     }
     defib::sim::Runner runner(std::cout, std::cerr, std::filesystem::current_path().string());
+    // The scenario pack lies beside the program in the build tree, under share/ when installed.
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    for (const auto& folder : {program / "scenarios", program.parent_path() / "share/defibrio/scenarios"})
+        if (std::filesystem::is_directory(folder, ec)) {
+            runner.setScenarioFolder(folder.string());
+            break;
+        }
     if (argc == 2) {
         std::ifstream script(argv[1]);
         if (!script) {

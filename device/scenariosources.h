@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/scenario.h"
+
+namespace defib {
+
+// The source of a scenario: the draw of a patient without a spec, its frames with one.
+std::unique_ptr<ScenarioSource> makeScenarioSource(std::shared_ptr<const ScenarioSpec> spec);
+
+// A frame's time has come: the scenario of frames moves on (FRAMETimer).
+void FRAMETimerTimer(Scenario& s);
+void bindFrameTimers(Scenario& s);
+
+} // namespace defib
