@@ -85,6 +85,12 @@ public:
     // The scenario the next new patient plays (none: a drawn one), the source that answers what
     // happens to the patient of the scenario under way, and how the trainer makes it.
     std::shared_ptr<const ScenarioSpec> chosenScenario;
+    // The file it was read from (empty for a drawn patient).
+    std::string chosenScenarioFile;
+    // The scenario pack that comes with the program, and the folder of the instructor's own
+    // scenarios (scenarios/ in the folder of the written files).
+    std::string scenarioPack;
+    std::string ownScenarios;
     std::unique_ptr<ScenarioSource> source;
     ScenarioSourceMaker makeSource;
 

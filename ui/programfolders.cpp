@@ -27,11 +27,12 @@ ProgramFolders locateProgramFolders(const QString& programFolder, const QString&
     const QDir program(programFolder);
     const QString shared = QDir::cleanPath(program.absoluteFilePath(installedPromptFolder()));
     if (!holdsPrompts(program) && QFileInfo(shared).isDir())
-        return {shared, dataFolder, true, configFolder};
+        return {shared, dataFolder, true, configFolder, QDir::cleanPath(shared + QStringLiteral("/../scenarios"))};
     const QString beside = program.absolutePath();
+    const QString pack = program.absoluteFilePath(QStringLiteral("scenarios"));
     if (canWriteIn(beside))
-        return {beside, beside, false, beside};
-    return {beside, dataFolder, false, configFolder};
+        return {beside, beside, false, beside, pack};
+    return {beside, dataFolder, false, configFolder, pack};
 }
 
 ProgramFolders prepareProgramFolders(const QString& programFolder)

@@ -15,6 +15,8 @@ struct ProgramFolders {
     // The program's own settings (ui/settings.h): beside a portable copy, in the user's
     // configuration folder otherwise; the files' folder when empty.
     QString settings;
+    // The scenario pack: beside the program, or in the shared data folder once installed.
+    QString scenarios;
 };
 
 // The user's configuration folder for the program (~/.config/defibrio).

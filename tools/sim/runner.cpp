@@ -101,6 +101,7 @@ Runner::Runner(std::ostream& out, std::ostream& err, const std::string& programD
     Scenario& s = trainer_->scenario();
     clock_.attach(s.scheduler);
     s.options.programDirectory = programDirectory;
+    s.ownScenarios = joinPath(programDirectory, "scenarios");
     // Only what a trainee sees or hears is printed: those controls alone are watched.
     for (const char* name : {"AEDDISPLAY0", "AEDDISPLAY1", "MainMSGDisplay", "SCORELabel", "NumShockLabel", "Steps"})
         watch(s, name, printedTexts_);
@@ -489,6 +490,7 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
             return false;
         if (words[1] == "random") {
             s.chosenScenario.reset();
+            s.chosenScenarioFile.clear();
             return true;
         }
         std::string path = words[1];
@@ -501,6 +503,7 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
         if (!read.spec)
             return fail(lineNumber, read.error);
         s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.spec));
+        s.chosenScenarioFile = path;
         return true;
     }
     if (command == "repeat") {

@@ -29,7 +29,11 @@ public:
     VirtualClock& clock() { return clock_; }
     bool expectFailed() const { return expectFailed_; }
     // Where `scenario NAME` looks for a name not found in the program directory: the pack.
-    void setScenarioFolder(const std::string& folder) { scenarioFolder_ = folder; }
+    void setScenarioFolder(const std::string& folder)
+    {
+        scenarioFolder_ = folder;
+        scenario().scenarioPack = folder;
+    }
 
     // The value of NAME as `show` prints it, or nothing when there is no such name.
     std::optional<std::string> valueOf(const std::string& name);
