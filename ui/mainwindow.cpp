@@ -92,7 +92,9 @@ QString scenarioTime(int seconds)
 } // namespace
 
 TForm1::TForm1(const QString& programDirectory, WindowServices services, QWidget* parent)
-    : TForm1(ProgramFolders{programDirectory, programDirectory, false, programDirectory}, services, parent)
+    : TForm1(ProgramFolders{programDirectory, programDirectory, false, programDirectory,
+                            programDirectory + QStringLiteral("/scenarios")},
+             services, parent)
 {
 }
 

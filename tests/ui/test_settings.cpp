@@ -144,7 +144,7 @@ private slots:
         // The main window sends them to its settings' folder.
         QTemporaryDir other;
         {
-            Program program(ui::ProgramFolders{other.path(), other.path(), false, other.path()});
+            Program program(ui::ProgramFolders{other.path(), other.path(), false, other.path(), other.path()});
             QFileDialog dialog(&program.window);
             dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         }
