@@ -93,7 +93,11 @@ private:
     void buildPads();
     void buildSidePanel();
     void buildActionRow();
+    // The scenario-over banner, the prompt's words, the shock's effects, the Final Errors panel
+    // and the main menu, one over the other in that order.
     void buildOverlays();
+    void buildFinalErrors();
+    void buildMainMenu();
     void buildOptionsPages();
     // What waits for the first paint: the window icon and the sound output.
     void afterFirstPaint();
@@ -105,6 +109,8 @@ private:
     // A menu item named after its control that runs the control's Click handler.
     QAction* menuItem(QMenu* menu, const Control& control, const QString& caption);
     void popup(QMenu* menu, QWidget* button);
+    // A press on the button runs `handler`, then opens `menu` (when there is one) under the button.
+    void runOnClick(QPushButton* button, const std::string& handler, QMenu* menu = nullptr);
     void place(QWidget* widget, const QRect& design);
     void buildShockEffects();
     void syncShockEffects();
