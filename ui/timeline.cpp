@@ -12,6 +12,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 
 namespace defib::ui {
@@ -164,210 +165,263 @@ int tickStep(double pixelsPerSecond, double labelWidth)
     return 1800;
 }
 
-} // namespace
+// What every part of the picture is drawn with: the painter and its colours, the line height of
+// its font, the plot with its lanes and time scale, and where the hover areas go.
+struct TimelinePaint {
+    QPainter& p;
+    const std::vector<Event>& events;
+    const QPalette& palette;
+    std::vector<TimelineHit>* hits;
+    QColor ink;
+    QColor faint;
+    QFontMetricsF fm;
+    double line;
+    Millis end;
+    double labelWidth = 0;
+    QRectF plot{};
+    Scale scale{};
+    double unit = 0;
+    // Lanes, top to bottom: the trainee, the trainer (display and charge), CPR, the score.
+    QRectF trainee{};
+    QRectF trainer{};
+    QRectF cpr{};
+    QRectF score{};
 
-void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& events, const QPalette& palette,
-                   std::vector<TimelineHit>* hits)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor ink = palette.color(QPalette::WindowText);
-    const QColor faint = withAlpha(ink, 60);
-    p.fillRect(area, palette.color(QPalette::Base));
-    const QFontMetricsF fm(p.font());
-    const double line = fm.height();
-    auto hit = [&](const QRectF& r, const QString& text) {
+    void hit(const QRectF& r, const QString& text) const
+    {
         if (hits)
             hits->push_back({r, text});
-    };
+    }
+};
 
-    const Millis end = events.empty() ? Millis{0} : events.back().at;
-    const double labelWidth
+// Lays the plot and its lanes out in `area`; false when it is too small to draw in.
+bool layOut(TimelinePaint& t, const QRectF& area)
+{
+    const QFontMetricsF& fm = t.fm;
+    const double line = t.line;
+    t.labelWidth
         = std::max({fm.horizontalAdvance(QStringLiteral("Trainee")), fm.horizontalAdvance(QStringLiteral("Trainer")),
                     fm.horizontalAdvance(QStringLiteral("Score"))})
         + line * 0.8;
     const double axisHeight = line * 1.5;
-    const QRectF plot(area.left() + labelWidth, area.top() + line * 0.3, area.width() - labelWidth - line * 0.8,
-                      area.height() - axisHeight - line * 0.3);
-    if (plot.width() < 10 || plot.height() < 10) {
-        p.restore();
-        return;
-    }
-    const Scale scale{plot.left(), plot.width(), std::max(1000.0, static_cast<double>(end.count()))};
+    t.plot = QRectF(area.left() + t.labelWidth, area.top() + line * 0.3, area.width() - t.labelWidth - line * 0.8,
+                    area.height() - axisHeight - line * 0.3);
+    const QRectF& plot = t.plot;
+    if (plot.width() < 10 || plot.height() < 10)
+        return false;
+    t.scale = Scale{plot.left(), plot.width(), std::max(1000.0, static_cast<double>(t.end.count()))};
+    t.unit = plot.height() / 7.0;
+    t.trainee = QRectF(plot.left(), plot.top(), plot.width(), t.unit * 1.6);
+    t.trainer = QRectF(plot.left(), t.trainee.bottom(), plot.width(), t.unit * 1.8);
+    t.cpr = QRectF(plot.left(), t.trainer.bottom(), plot.width(), t.unit * 1.1);
+    t.score = QRectF(plot.left(), t.cpr.bottom(), plot.width(), plot.bottom() - t.cpr.bottom());
+    return true;
+}
 
-    // Lanes, top to bottom: the trainee, the trainer (display and charge), CPR, the score.
-    const double unit = plot.height() / 7.0;
-    const QRectF trainee(plot.left(), plot.top(), plot.width(), unit * 1.6);
-    const QRectF trainer(plot.left(), trainee.bottom(), plot.width(), unit * 1.8);
-    const QRectF cpr(plot.left(), trainer.bottom(), plot.width(), unit * 1.1);
-    const QRectF score(plot.left(), cpr.bottom(), plot.width(), plot.bottom() - cpr.bottom());
-
-    p.setPen(ink);
-    for (auto [lane, name] : {std::pair{trainee, "Trainee"}, std::pair{trainer, "Trainer"}, std::pair{cpr, "CPR"},
-                              std::pair{score, "Score"}}) {
-        p.drawText(QRectF(area.left() + line * 0.3, lane.top(), labelWidth, lane.height()),
+// The lanes' names on the left and a faint line under each.
+void drawLanes(TimelinePaint& t, const QRectF& area)
+{
+    QPainter& p = t.p;
+    p.setPen(t.ink);
+    for (auto [lane, name] : {std::pair{t.trainee, "Trainee"}, std::pair{t.trainer, "Trainer"}, std::pair{t.cpr, "CPR"},
+                              std::pair{t.score, "Score"}}) {
+        p.drawText(QRectF(area.left() + t.line * 0.3, lane.top(), t.labelWidth, lane.height()),
                    Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(name));
-        p.setPen(QPen(faint, 1));
-        p.drawLine(QPointF(plot.left(), lane.bottom()), QPointF(plot.right(), lane.bottom()));
-        p.setPen(ink);
+        p.setPen(QPen(t.faint, 1));
+        p.drawLine(QPointF(t.plot.left(), lane.bottom()), QPointF(t.plot.right(), lane.bottom()));
+        p.setPen(t.ink);
     }
+}
 
-    // Time axis with a tick every few seconds, so that its labels never touch.
-    const double perSecond = plot.width() * 1000.0 / scale.total;
-    const int step = tickStep(perSecond, fm.horizontalAdvance(QStringLiteral("00:00")));
-    for (int second = 0; second * 1000.0 <= scale.total; second += step) {
-        const double x = scale.x(Millis(second * 1000LL));
-        p.setPen(QPen(faint, 1, Qt::DotLine));
+// Time axis with a tick every few seconds, so that its labels never touch.
+void drawTimeAxis(TimelinePaint& t)
+{
+    QPainter& p = t.p;
+    const QRectF& plot = t.plot;
+    const double perSecond = plot.width() * 1000.0 / t.scale.total;
+    const int step = tickStep(perSecond, t.fm.horizontalAdvance(QStringLiteral("00:00")));
+    for (int second = 0; second * 1000.0 <= t.scale.total; second += step) {
+        const double x = t.scale.x(Millis(second * 1000LL));
+        p.setPen(QPen(t.faint, 1, Qt::DotLine));
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        p.setPen(ink);
-        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line * 0.3));
+        p.setPen(t.ink);
+        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + t.line * 0.3));
         const QString label = clockOf(second * 1000LL);
-        const double w = fm.horizontalAdvance(label);
-        p.drawText(QRectF(std::min(x - w / 2, plot.right() - w), plot.bottom() + line * 0.3, w + 2, line),
+        const double w = t.fm.horizontalAdvance(label);
+        p.drawText(QRectF(std::min(x - w / 2, plot.right() - w), plot.bottom() + t.line * 0.3, w + 2, t.line),
                    Qt::AlignLeft | Qt::AlignTop, label);
     }
+}
 
-    // CPR: the hands on the chest shaded, the hands-off gaps after the first CPR start hatched.
-    const Millis judged = judgedUntil(events);
-    const std::vector<Span> spans = cprSpans(events, end);
-    const QRectF cprBar = cpr.adjusted(0, cpr.height() * 0.15, 0, -cpr.height() * 0.15);
-    if (!spans.empty()) {
-        Millis off = spans.front().from;
-        auto gap = [&](Millis from, Millis to) {
-            if (to <= from)
-                return;
-            const QRectF r(scale.x(from), cprBar.top(), scale.x(to) - scale.x(from), cprBar.height());
-            p.fillRect(r, QBrush(withAlpha(armedColour, 150), Qt::BDiagPattern));
-            const QString seconds = secondsOf((to - from).count());
-            if (fm.horizontalAdvance(seconds) + 4 < r.width()) {
-                p.setPen(ink);
-                p.drawText(r, Qt::AlignCenter, seconds);
-            }
-            hit(r,
-                QStringLiteral("Hands off the chest for %1 (%2 to %3)")
-                    .arg(secondsOf((to - from).count()), clockOf(from.count(), true), clockOf(to.count(), true)));
-        };
-        for (const Span& span : spans) {
-            gap(off, std::min(span.from, judged));
-            const QRectF r(scale.x(span.from), cprBar.top(), std::max(1.0, scale.x(span.to) - scale.x(span.from)),
-                           cprBar.height());
-            p.fillRect(r, withAlpha(cprColour, 200));
-            hit(r,
-                QStringLiteral("CPR %1 to %2").arg(clockOf(span.from.count(), true), clockOf(span.to.count(), true)));
-            off = span.to;
-        }
-        gap(off, judged);
+// A hands-off gap of the CPR lane, hatched, with its length where it fits.
+void drawHandsOff(TimelinePaint& t, const QRectF& cprBar, Millis from, Millis to)
+{
+    if (to <= from)
+        return;
+    const QRectF r(t.scale.x(from), cprBar.top(), t.scale.x(to) - t.scale.x(from), cprBar.height());
+    t.p.fillRect(r, QBrush(withAlpha(armedColour, 150), Qt::BDiagPattern));
+    const QString seconds = secondsOf((to - from).count());
+    if (t.fm.horizontalAdvance(seconds) + 4 < r.width()) {
+        t.p.setPen(t.ink);
+        t.p.drawText(r, Qt::AlignCenter, seconds);
     }
+    t.hit(r,
+          QStringLiteral("Hands off the chest for %1 (%2 to %3)")
+              .arg(secondsOf((to - from).count()), clockOf(from.count(), true), clockOf(to.count(), true)));
+}
 
-    // The trainer: its lower display line as spans, its prompts as ticks along the top, the charge
-    // below.
+// CPR: the hands on the chest shaded, the hands-off gaps after the first CPR start hatched.
+void drawCpr(TimelinePaint& t)
+{
+    const Millis judged = judgedUntil(t.events);
+    const std::vector<Span> spans = cprSpans(t.events, t.end);
+    const QRectF cprBar = t.cpr.adjusted(0, t.cpr.height() * 0.15, 0, -t.cpr.height() * 0.15);
+    if (spans.empty())
+        return;
+    Millis off = spans.front().from;
+    for (const Span& span : spans) {
+        drawHandsOff(t, cprBar, off, std::min(span.from, judged));
+        const QRectF r(t.scale.x(span.from), cprBar.top(), std::max(1.0, t.scale.x(span.to) - t.scale.x(span.from)),
+                       cprBar.height());
+        t.p.fillRect(r, withAlpha(cprColour, 200));
+        t.hit(r, QStringLiteral("CPR %1 to %2").arg(clockOf(span.from.count(), true), clockOf(span.to.count(), true)));
+        off = span.to;
+    }
+    drawHandsOff(t, cprBar, off, judged);
+}
+
+// The trainer: its lower display line as spans, its prompts as ticks along the top, the charge
+// below.
+void drawTrainer(TimelinePaint& t)
+{
+    QPainter& p = t.p;
+    const QRectF& trainer = t.trainer;
     const QRectF screenRow(trainer.left(), trainer.top() + trainer.height() * 0.18, trainer.width(),
                            trainer.height() * 0.45);
     const QRectF chargeRow(trainer.left(), screenRow.bottom() + trainer.height() * 0.06, trainer.width(),
                            trainer.height() * 0.25);
     bool shade = false;
-    for (const Stretch& s : stretches(events, EventKind::Screen, end)) {
+    for (const Stretch& s : stretches(t.events, EventKind::Screen, t.end)) {
         if (s.text.trimmed().isEmpty())
             continue;
-        const QRectF r(scale.x(s.from), screenRow.top(), std::max(1.0, scale.x(s.to) - scale.x(s.from)),
+        const QRectF r(t.scale.x(s.from), screenRow.top(), std::max(1.0, t.scale.x(s.to) - t.scale.x(s.from)),
                        screenRow.height());
-        p.fillRect(r, withAlpha(palette.color(QPalette::Highlight), shade ? 70 : 120));
+        p.fillRect(r, withAlpha(t.palette.color(QPalette::Highlight), shade ? 70 : 120));
         shade = !shade;
-        if (fm.horizontalAdvance(s.text) + 4 < r.width()) {
-            p.setPen(ink);
+        if (t.fm.horizontalAdvance(s.text) + 4 < r.width()) {
+            p.setPen(t.ink);
             p.drawText(r, Qt::AlignCenter, s.text);
         }
-        hit(r, QStringLiteral("%1  %2").arg(clockOf(s.from.count(), true), s.text));
+        t.hit(r, QStringLiteral("%1  %2").arg(clockOf(s.from.count(), true), s.text));
     }
-    for (const Stretch& s : stretches(events, EventKind::Charge, end)) {
+    for (const Stretch& s : stretches(t.events, EventKind::Charge, t.end)) {
         if (s.text == QLatin1String("none"))
             continue;
         const bool armed = s.text == QLatin1String("armed");
-        const QRectF r(scale.x(s.from), chargeRow.top(), std::max(1.0, scale.x(s.to) - scale.x(s.from)),
+        const QRectF r(t.scale.x(s.from), chargeRow.top(), std::max(1.0, t.scale.x(s.to) - t.scale.x(s.from)),
                        chargeRow.height());
         p.fillRect(r, armed ? withAlpha(armedColour, 210) : QBrush(chargingColour, Qt::Dense3Pattern));
-        hit(r,
-            QStringLiteral("%1 %2 to %3")
-                .arg(armed ? QStringLiteral("Armed") : QStringLiteral("Charging"), clockOf(s.from.count(), true),
-                     clockOf(s.to.count(), true)));
+        t.hit(r,
+              QStringLiteral("%1 %2 to %3")
+                  .arg(armed ? QStringLiteral("Armed") : QStringLiteral("Charging"), clockOf(s.from.count(), true),
+                       clockOf(s.to.count(), true)));
     }
-    p.setPen(QPen(ink, 1));
-    for (const Event& e : events) {
+    p.setPen(QPen(t.ink, 1));
+    for (const Event& e : t.events) {
         if (e.kind != EventKind::Prompt)
             continue;
-        const double x = scale.x(e.at);
+        const double x = t.scale.x(e.at);
         p.drawLine(QPointF(x, trainer.top() + 1), QPointF(x, screenRow.top() - 1));
     }
+}
 
-    // The trainee's actions: a tick and a word, on two rows so that neighbours rarely collide; a
-    // word with no room is left to the hover.
+// The trainee's actions: a tick and a word, on two rows so that neighbours rarely collide; a word
+// with no room is left to the hover.
+void drawActions(TimelinePaint& t)
+{
+    QPainter& p = t.p;
+    const QRectF& trainee = t.trainee;
     double rowEnd[2] = {-1e9, -1e9};
     int row = 0;
-    for (const Event& e : events) {
+    for (const Event& e : t.events) {
         if (e.kind != EventKind::Action)
             continue;
         const QString label = actionLabel(e.text);
         if (label.isEmpty())
             continue;
-        const double x = scale.x(e.at);
-        p.setPen(QPen(ink, 1.5));
-        p.drawLine(QPointF(x, trainee.bottom() - unit * 0.35), QPointF(x, trainee.bottom()));
-        const double w = fm.horizontalAdvance(label);
-        const double top = trainee.top() + (row == 0 ? 0 : line);
+        const double x = t.scale.x(e.at);
+        p.setPen(QPen(t.ink, 1.5));
+        p.drawLine(QPointF(x, trainee.bottom() - t.unit * 0.35), QPointF(x, trainee.bottom()));
+        const double w = t.fm.horizontalAdvance(label);
+        const double top = trainee.top() + (row == 0 ? 0 : t.line);
         // Centred on its tick, but kept inside the picture.
-        const double left = std::clamp(x - w / 2, plot.left() + 1, plot.right() - w - 1);
+        const double left = std::clamp(x - w / 2, t.plot.left() + 1, t.plot.right() - w - 1);
         if (left > rowEnd[row] + 3) {
-            p.setPen(ink);
-            p.drawText(QRectF(left, top, w + 1, line), Qt::AlignCenter, label);
+            p.setPen(t.ink);
+            p.drawText(QRectF(left, top, w + 1, t.line), Qt::AlignCenter, label);
             rowEnd[row] = left + w;
         }
-        hit(QRectF(x - 4, trainee.top(), 8, trainee.height()),
-            QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true), label));
+        t.hit(QRectF(x - 4, trainee.top(), 8, trainee.height()),
+              QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true), label));
         row = 1 - row;
     }
+}
 
-    // The score as a line, each penalty a numbered red triangle on it.
+// Where a penalty lies on the score line, and its event.
+using PenaltyPoint = std::pair<QPointF, const Event*>;
+
+// The score as a line from 0 between the lowest and the highest score reached, its highest
+// written at the top; the penalties are where the line drops by one. `markerSize` is left free
+// above the line for the penalties' markers.
+std::vector<PenaltyPoint> drawScoreLine(TimelinePaint& t, double markerSize)
+{
+    QPainter& p = t.p;
     int lowest = 0;
     int highest = 0;
     int running = 0;
-    for (const Event& e : events) {
+    for (const Event& e : t.events) {
         if (e.kind != EventKind::Score)
             continue;
         running += e.amount;
         lowest = std::min(lowest, running);
         highest = std::max(highest, running);
     }
-    const double markerSize = std::min(line * 1.3, score.height() * 0.4);
-    const QRectF scorePlot = score.adjusted(0, markerSize + 2, 0, -line * 0.3);
+    const QRectF scorePlot = t.score.adjusted(0, markerSize + 2, 0, -t.line * 0.3);
     auto yOf = [&](int value) {
         const double range = std::max(1, highest - lowest);
         return scorePlot.bottom() - (value - lowest) / range * scorePlot.height();
     };
-    p.setPen(QPen(faint, 1, Qt::DashLine));
-    p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
-    p.setPen(ink);
-    p.drawText(QRectF(plot.left() + 2, scorePlot.top() - markerSize, 200, line), Qt::AlignLeft | Qt::AlignTop,
+    p.setPen(QPen(t.faint, 1, Qt::DashLine));
+    p.drawLine(QPointF(t.plot.left(), yOf(0)), QPointF(t.plot.right(), yOf(0)));
+    p.setPen(t.ink);
+    p.drawText(QRectF(t.plot.left() + 2, scorePlot.top() - markerSize, 200, t.line), Qt::AlignLeft | Qt::AlignTop,
                QString::number(highest));
     QPolygonF curve;
     running = 0;
-    curve << QPointF(scale.x(Millis{0}), yOf(0));
-    std::vector<std::pair<QPointF, const Event*>> penalties;
-    for (const Event& e : events) {
+    curve << QPointF(t.scale.x(Millis{0}), yOf(0));
+    std::vector<PenaltyPoint> penalties;
+    for (const Event& e : t.events) {
         if (e.kind != EventKind::Score)
             continue;
-        const double x = scale.x(e.at);
+        const double x = t.scale.x(e.at);
         curve << QPointF(x, yOf(running));
         running += e.amount;
         curve << QPointF(x, yOf(running));
         if (e.amount < 0)
             penalties.emplace_back(QPointF(x, yOf(running)), &e);
     }
-    curve << QPointF(scale.x(end), yOf(running));
-    p.setPen(QPen(palette.color(QPalette::Link), 2));
+    curve << QPointF(t.scale.x(t.end), yOf(running));
+    p.setPen(QPen(t.palette.color(QPalette::Link), 2));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(curve);
-    // The markers stand in a row along the top of the lane, each over its moment and joined to
-    // the line by a thin stem; markers of one moment stand side by side.
+    return penalties;
+}
+
+// The markers stand in a row along the top of the lane, each over its moment and joined to the
+// line by a thin stem; markers of one moment stand side by side.
+void drawPenaltyMarkers(TimelinePaint& t, const std::vector<PenaltyPoint>& penalties, double markerSize)
+{
+    const QRectF& plot = t.plot;
     std::vector<double> xs;
     for (const auto& penalty : penalties) {
         double x = std::max(penalty.first.x(), plot.left() + markerSize / 2);
@@ -382,66 +436,123 @@ void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& ev
     }
     for (std::size_t i = 0; i < penalties.size(); ++i) {
         const auto& [at, e] = penalties[i];
-        const QPointF tip(xs[i], score.top() + markerSize + 1);
-        p.setPen(QPen(penaltyColour, 1, Qt::DotLine));
-        p.drawLine(QPointF(tip.x(), tip.y()), at);
-        drawPenaltyMarker(p, tip, markerSize, static_cast<int>(i + 1), ink);
-        hit(QRectF(tip.x() - markerSize / 2, tip.y() - markerSize, markerSize, markerSize),
-            QStringLiteral("%1.  %2  %3")
-                .arg(static_cast<int>(i + 1))
-                .arg(clockOf(e->at.count(), true), QString::fromStdString(e->text)));
+        const QPointF tip(xs[i], t.score.top() + markerSize + 1);
+        t.p.setPen(QPen(penaltyColour, 1, Qt::DotLine));
+        t.p.drawLine(QPointF(tip.x(), tip.y()), at);
+        drawPenaltyMarker(t.p, tip, markerSize, static_cast<int>(i + 1), t.ink);
+        t.hit(QRectF(tip.x() - markerSize / 2, tip.y() - markerSize, markerSize, markerSize),
+              QStringLiteral("%1.  %2  %3")
+                  .arg(static_cast<int>(i + 1))
+                  .arg(clockOf(e->at.count(), true), QString::fromStdString(e->text)));
     }
+}
 
-    // Shocks as bolts over the trainer and CPR lanes; the conversion, a time-out and the pauses as
-    // marks across the picture.
-    for (const Event& e : events) {
-        const double x = scale.x(e.at);
-        if (e.kind == EventKind::Shock) {
-            // The shock to a patient not cleared is red, and says so: it ended the scenario.
-            const bool fatal = e.text == notClearedShock;
-            const QColor fill = fatal ? penaltyColour : boltColour;
-            p.setPen(QPen(withAlpha(fill.darker(140), 200), 1.5, Qt::DashLine));
-            p.drawLine(QPointF(x, trainer.top()), QPointF(x, cpr.bottom()));
-            const double h = std::min(trainer.height() * 0.9, line * 2.0);
-            drawBolt(p, QPointF(x, trainer.top() + (trainer.height() - h) / 2), h, ink, fill);
-            if (fatal) {
-                const QString word = QStringLiteral("fatal");
-                const double w = fm.horizontalAdvance(word) + 2;
-                const double left = x + h / 3 + w > plot.right() ? x - h / 3 - w : x + h / 3;
-                p.setPen(penaltyColour);
-                p.drawText(QRectF(left, trainer.top(), w, line), Qt::AlignLeft, word);
-            }
-            hit(QRectF(x - h / 3, trainer.top(), h * 2 / 3, trainer.height()),
-                fatal
-                    ? QStringLiteral("%1  Fatal shock: the patient was not cleared").arg(clockOf(e.at.count(), true))
-                    : QStringLiteral("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
-        } else if (e.kind == EventKind::Convert || e.kind == EventKind::TimeOut) {
-            const bool convert = e.kind == EventKind::Convert;
-            p.setPen(QPen(convert ? cprColour : armedColour, 2, Qt::DashDotLine));
-            p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-            const QString word = convert ? QStringLiteral("pulse") : QStringLiteral("time-out");
-            p.setPen(ink);
-            const double w = fm.horizontalAdvance(word) + 2;
-            // Beside the line, on its left where the picture ends.
-            const double left = x + 3 + w > plot.right() ? x - 3 - w : x + 3;
-            p.drawText(QRectF(left, plot.bottom() - line * 1.1, w, line), Qt::AlignLeft, word);
-            hit(QRectF(x - 4, plot.top(), 8, plot.height()),
-                QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true),
-                                             convert ? QStringLiteral("The rhythm converts: the patient has a pulse")
-                                                     : QString::fromStdString(e.text)));
-        } else if (e.kind == EventKind::Pause) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(ink);
-            const double h = line * 0.6;
-            p.drawRect(QRectF(x - h * 0.35, plot.bottom() - h - 2, h * 0.25, h));
-            p.drawRect(QRectF(x + h * 0.1, plot.bottom() - h - 2, h * 0.25, h));
-            hit(QRectF(x - h, plot.bottom() - h - 2, 2 * h, h),
-                QStringLiteral("%1  Paused").arg(clockOf(e.at.count())));
-        }
+// The score as a line, each penalty a numbered red triangle on it.
+void drawScore(TimelinePaint& t)
+{
+    const double markerSize = std::min(t.line * 1.3, t.score.height() * 0.4);
+    drawPenaltyMarkers(t, drawScoreLine(t, markerSize), markerSize);
+}
+
+// A shock as a bolt over the trainer and CPR lanes. The shock to a patient not cleared is red,
+// and says so: it ended the scenario.
+void drawShock(TimelinePaint& t, const Event& e, double x)
+{
+    QPainter& p = t.p;
+    const QRectF& trainer = t.trainer;
+    const bool fatal = e.text == notClearedShock;
+    const QColor fill = fatal ? penaltyColour : boltColour;
+    p.setPen(QPen(withAlpha(fill.darker(140), 200), 1.5, Qt::DashLine));
+    p.drawLine(QPointF(x, trainer.top()), QPointF(x, t.cpr.bottom()));
+    const double h = std::min(trainer.height() * 0.9, t.line * 2.0);
+    drawBolt(p, QPointF(x, trainer.top() + (trainer.height() - h) / 2), h, t.ink, fill);
+    if (fatal) {
+        const QString word = QStringLiteral("fatal");
+        const double w = t.fm.horizontalAdvance(word) + 2;
+        const double left = x + h / 3 + w > t.plot.right() ? x - h / 3 - w : x + h / 3;
+        p.setPen(penaltyColour);
+        p.drawText(QRectF(left, trainer.top(), w, t.line), Qt::AlignLeft, word);
     }
+    t.hit(QRectF(x - h / 3, trainer.top(), h * 2 / 3, trainer.height()),
+          fatal ? QStringLiteral("%1  Fatal shock: the patient was not cleared").arg(clockOf(e.at.count(), true))
+                : QStringLiteral("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
+}
+
+// The conversion or a time-out as a line across the picture with its word beside it.
+void drawOutcome(TimelinePaint& t, const Event& e, double x)
+{
+    QPainter& p = t.p;
+    const QRectF& plot = t.plot;
+    const bool convert = e.kind == EventKind::Convert;
+    p.setPen(QPen(convert ? cprColour : armedColour, 2, Qt::DashDotLine));
+    p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    const QString word = convert ? QStringLiteral("pulse") : QStringLiteral("time-out");
+    p.setPen(t.ink);
+    const double w = t.fm.horizontalAdvance(word) + 2;
+    // Beside the line, on its left where the picture ends.
+    const double left = x + 3 + w > plot.right() ? x - 3 - w : x + 3;
+    p.drawText(QRectF(left, plot.bottom() - t.line * 1.1, w, t.line), Qt::AlignLeft, word);
+    t.hit(QRectF(x - 4, plot.top(), 8, plot.height()),
+          QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true),
+                                       convert ? QStringLiteral("The rhythm converts: the patient has a pulse")
+                                               : QString::fromStdString(e.text)));
+}
+
+// A pause as the two bars of a pause sign at the foot of the picture.
+void drawPause(TimelinePaint& t, const Event& e, double x)
+{
+    QPainter& p = t.p;
+    const QRectF& plot = t.plot;
+    p.setPen(Qt::NoPen);
+    p.setBrush(t.ink);
+    const double h = t.line * 0.6;
+    p.drawRect(QRectF(x - h * 0.35, plot.bottom() - h - 2, h * 0.25, h));
+    p.drawRect(QRectF(x + h * 0.1, plot.bottom() - h - 2, h * 0.25, h));
+    t.hit(QRectF(x - h, plot.bottom() - h - 2, 2 * h, h), QStringLiteral("%1  Paused").arg(clockOf(e.at.count())));
+}
+
+// Shocks as bolts over the trainer and CPR lanes; the conversion, a time-out and the pauses as
+// marks across the picture.
+void drawMoments(TimelinePaint& t)
+{
+    for (const Event& e : t.events) {
+        const double x = t.scale.x(e.at);
+        if (e.kind == EventKind::Shock)
+            drawShock(t, e, x);
+        else if (e.kind == EventKind::Convert || e.kind == EventKind::TimeOut)
+            drawOutcome(t, e, x);
+        else if (e.kind == EventKind::Pause)
+            drawPause(t, e, x);
+    }
+}
+
+} // namespace
+
+void paintTimeline(QPainter& p, const QRectF& area, const std::vector<Event>& events, const QPalette& palette,
+                   std::vector<TimelineHit>* hits)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor ink = palette.color(QPalette::WindowText);
+    p.fillRect(area, palette.color(QPalette::Base));
+    const QFontMetricsF fm(p.font());
+    TimelinePaint t{p,    events,      palette,
+                    hits, ink,         withAlpha(ink, 60),
+                    fm,   fm.height(), events.empty() ? Millis{0} : events.back().at};
+    if (!layOut(t, area)) {
+        p.restore();
+        return;
+    }
+    drawLanes(t, area);
+    drawTimeAxis(t);
+    drawCpr(t);
+    drawTrainer(t);
+    drawActions(t);
+    drawScore(t);
+    drawMoments(t);
     p.setPen(QPen(ink, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(plot);
+    p.drawRect(t.plot);
     p.restore();
 }
 
@@ -692,32 +803,40 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
     p.restore();
 }
 
+namespace {
+
+// Writes the file under a name of its own beside it ("NAME.part") and renames that over the file
+// at the end, so that a failure leaves no half page. `write` writes to the name it is given.
+bool writeThenRename(const QString& fileName, QString& error, const std::function<bool(const QString&)>& write)
+{
+    const QString partial = fileName + QStringLiteral(".part");
+    if (write(partial)) {
+        QFile::remove(fileName);
+        if (QFile::rename(partial, fileName))
+            return true;
+    }
+    QFile::remove(partial);
+    error = QStringLiteral("the file cannot be written there");
+    return false;
+}
+
+} // namespace
+
 bool saveDebrief(const QString& fileName, const DebriefContent& content, QString& error)
 {
     if (fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        // Written next to the file and renamed over it at the end, so a failure leaves no half page.
-        const QString partial = fileName + QStringLiteral(".part");
-        {
+        return writeThenRename(fileName, error, [&content](const QString& partial) {
             QPdfWriter pdf(partial);
             pdf.setTitle(QStringLiteral("Defibrio debrief"));
             pdf.setResolution(150);
             pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
             QPainter painter;
-            if (!painter.begin(&pdf)) {
-                error = QStringLiteral("the file cannot be written there");
-                QFile::remove(partial);
+            if (!painter.begin(&pdf))
                 return false;
-            }
             paintDebriefPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(150).size()), content);
             painter.end();
-        }
-        QFile::remove(fileName);
-        if (!QFile::rename(partial, fileName)) {
-            QFile::remove(partial);
-            error = QStringLiteral("the file cannot be written there");
-            return false;
-        }
-        return true;
+            return true;
+        });
     }
     // A4 landscape at 150 dots per inch.
     QImage image(1754, 1240, QImage::Format_RGB32);
@@ -726,19 +845,7 @@ bool saveDebrief(const QString& fileName, const DebriefContent& content, QString
         QPainter painter(&image);
         paintDebriefPage(painter, QRectF(image.rect()), content);
     }
-    const QString partial = fileName + QStringLiteral(".part");
-    if (!image.save(partial, "PNG")) {
-        QFile::remove(partial);
-        error = QStringLiteral("the file cannot be written there");
-        return false;
-    }
-    QFile::remove(fileName);
-    if (!QFile::rename(partial, fileName)) {
-        QFile::remove(partial);
-        error = QStringLiteral("the file cannot be written there");
-        return false;
-    }
-    return true;
+    return writeThenRename(fileName, error, [&image](const QString& partial) { return image.save(partial, "PNG"); });
 }
 
 } // namespace defib::ui
