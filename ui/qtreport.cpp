@@ -187,6 +187,30 @@ void LineView::keyPressEvent(QKeyEvent* event)
     }
 }
 
+namespace {
+
+// A name with its folder opens the dialog in that folder, any other in `startFolder`; the name
+// is offered as the file.
+void startAt(QFileDialog& dialog, const std::string& fileName, const QString& startFolder)
+{
+    const QFileInfo offered(QString::fromStdString(fileName));
+    dialog.setDirectory(!fileName.empty() && offered.isAbsolute() ? offered.absolutePath() : startFolder);
+    if (!fileName.empty())
+        dialog.selectFile(offered.fileName());
+}
+
+// Shows the dialog (through `runDialog` when set); the file chosen becomes `fileName`.
+bool chosenFile(QFileDialog& dialog, const std::function<bool(QFileDialog&)>& runDialog, std::string& fileName)
+{
+    const bool accepted = runDialog ? runDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+} // namespace
+
 QtFileDialog::QtFileDialog(QWidget* parent, QString startFolder)
     : parent_(parent)
     , startFolder_(std::move(startFolder))
@@ -203,20 +227,8 @@ bool QtFileDialog::open(const std::string& filter, std::string& fileName)
     // Qt's own dialog matches the filter regardless of case, so that "aedtest.txt" shows beside
     // "AEDTEST.TXT"; native dialogs on Linux match patterns case for case.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    const QFileInfo last(QString::fromStdString(fileName));
-    if (!fileName.empty() && last.isAbsolute()) {
-        dialog.setDirectory(last.absolutePath());
-        dialog.selectFile(last.fileName());
-    } else {
-        dialog.setDirectory(startFolder_);
-        if (!fileName.empty())
-            dialog.selectFile(last.fileName());
-    }
-    const bool accepted = runDialog ? runDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    if (!accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    fileName = dialog.selectedFiles().constFirst().toStdString();
-    return true;
+    startAt(dialog, fileName, startFolder_);
+    return chosenFile(dialog, runDialog, fileName);
 }
 
 QtFontDialog::QtFontDialog(QWidget* parent)
@@ -253,11 +265,7 @@ bool QtFileDialog::save(const std::string& filter, std::string& fileName)
         kinds << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
     dialog.setNameFilters(kinds);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    // A name with its folder opens the dialog in that folder.
-    const QFileInfo offered(QString::fromStdString(fileName));
-    dialog.setDirectory(!fileName.empty() && offered.isAbsolute() ? offered.absolutePath() : startFolder_);
-    if (!fileName.empty())
-        dialog.selectFile(offered.fileName());
+    startAt(dialog, fileName, startFolder_);
     // The kind chosen gives the name its ending when the trainee typed none.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& kind) {
         const qsizetype star = kind.indexOf(QLatin1String("*."));
@@ -270,11 +278,7 @@ bool QtFileDialog::save(const std::string& filter, std::string& fileName)
         if (star >= 0)
             dialog.setDefaultSuffix(first.mid(star + 2).chopped(1));
     }
-    const bool accepted = runDialog ? runDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    if (!accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    fileName = dialog.selectedFiles().constFirst().toStdString();
-    return true;
+    return chosenFile(dialog, runDialog, fileName);
 }
 
 QtPrinter::QtPrinter(QWidget* parent)
