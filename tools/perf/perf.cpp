@@ -41,6 +41,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "../screenshots/play.h"
 #include "ui/mainwindow.h"
 
 using namespace defib;
@@ -314,10 +315,7 @@ void startScenario(ui::TForm1& window)
     Scenario& s = window.scenario();
     s.options.setText(s.options.OptTroubleOdds, "0");
     s.options.setChecked(s.options.OPTOneShockScenario, true);
-    window.run("MenuStartClick");
-    s.registration.NameEdit.setText("Perf");
-    s.registration.PracticeRadioButton.checked = true;
-    window.run("TUserNAMEFORM.OKButtonClick");
+    play::registerPractice(window, "Perf");
     window.run("MainMSGDisplayClick");
 }
 
@@ -334,10 +332,7 @@ void playTwentyMinutes(ui::TForm1& window, VirtualClock& clock)
 {
     Scenario& s = window.scenario();
     s.options.setText(s.options.OptTroubleOdds, "0");
-    window.run("MenuStartClick");
-    s.registration.NameEdit.setText("Perf");
-    s.registration.PracticeRadioButton.checked = true;
-    window.run("TUserNAMEFORM.OKButtonClick");
+    play::registerPractice(window, "Perf");
     s.state.scenarioKind = KindMoreShocks;
     s.state.shocksToConvert = 5;
     s.state.rhythmState = RhythmShockable;
@@ -345,14 +340,7 @@ void playTwentyMinutes(ui::TForm1& window, VirtualClock& clock)
     window.run("AllABCsmenuItemClick");
     window.advance(Millis(15000));
     window.run("PowerButtonClick");
-    for (auto [pad, zone, drop] : {std::tuple{"PADWHITE", &s.ui.PADWhiteZone, "PADWhiteZoneDragDrop"},
-                                   std::tuple{"PADRED", &s.ui.PADRedZONE, "PADRedZONEDragDrop"}}) {
-        s.dropX = zone->left + zone->width / 2;
-        s.dropY = zone->top + zone->height / 2;
-        window.run(std::string(pad) + "StartDrag");
-        window.run(drop);
-        window.run(std::string(pad) + "EndDrag");
-    }
+    play::placePads(window);
     const Millis end = clock.now() + Millis(20 * 60 * 1000);
     int cycle = 0;
     while (clock.now() < end) {

@@ -18,6 +18,7 @@
 
 #include "engine/flow.h"
 #include "fakes.h"
+#include "play.h"
 #include "ui/mainwindow.h"
 
 using namespace defib;
@@ -100,22 +101,15 @@ int main(int argc, char** argv)
     }
     QDir().mkpath(out);
     QTemporaryDir programDirectory;
-    LinearRandom random(3);
-    RecordingSound sound;
-    PrintedDialogs dialogs(true, "60");
-    FixedWallClock wallClock;
-    VirtualClock clock;
+    FakeMachine machine(3, true, "60");
     NamedFile files;
-    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false, &files});
+    ui::TForm1 window(programDirectory.path(), machine.services(&files));
     window.show();
     Scenario& s = window.scenario();
     s.options.setText(s.options.OptTroubleOdds, "0");
     s.options.setChecked(s.options.OPTAUTOANALYZE, false);
     s.options.setChecked(s.options.OptSingleShock, single);
-    window.run("MenuStartClick");
-    s.registration.NameEdit.setText("Pat Trainee");
-    s.registration.PracticeRadioButton.checked = true;
-    window.run("TUserNAMEFORM.OKButtonClick");
+    play::registerPractice(window, "Pat Trainee");
     s.state.scenarioKind = KindAdult;
     s.state.shocksToConvert = 2;
     s.state.rhythmState = RhythmShockable;
@@ -127,14 +121,7 @@ int main(int argc, char** argv)
     window.advance(Millis(late ? 102500 : 30000));
     window.run("PowerButtonClick");
     window.advance(Millis(2500));
-    for (auto [pad, zone, drop] : {std::tuple{"PADWHITE", &s.ui.PADWhiteZone, "PADWhiteZoneDragDrop"},
-                                   std::tuple{"PADRED", &s.ui.PADRedZONE, "PADRedZONEDragDrop"}}) {
-        s.dropX = zone->left + zone->width / 2;
-        s.dropY = zone->top + zone->height / 2;
-        window.run(std::string(pad) + "StartDrag");
-        window.run(drop);
-        window.run(std::string(pad) + "EndDrag");
-    }
+    play::placePads(window);
     window.advance(Millis(2000));
     window.run("StopCPRMenuItemClick");
     window.advance(Millis(2000));

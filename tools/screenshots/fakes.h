@@ -1,8 +1,8 @@
 #pragma once
 
 // What the screenshot tools give the window instead of the machine: printed dialogs with fixed
-// answers, and the shared fixed date and time and silent sound; and the saving of a window's
-// picture.
+// answers, and the shared fixed date and time and silent sound, together with draws from a fixed
+// seed and a virtual clock; and the saving of a window's picture.
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +13,7 @@
 
 #include "fakes/platformfakes.h"
 #include "options/platform.h"
+#include "ui/mainwindow.h"
 
 namespace defib::screenshots {
 
@@ -45,6 +46,27 @@ private:
 
 using fakes::FixedWallClock;
 using fakes::RecordingSound;
+
+// The machine a screenshot tool's window runs on: draws from a fixed seed, the sound recorded, the
+// dialogs printed with fixed answers, the fixed date and time, and a virtual clock.
+struct FakeMachine {
+    FakeMachine(unsigned seed, bool confirmAnswer, std::optional<std::string> typed)
+        : random(seed)
+        , dialogs(confirmAnswer, std::move(typed))
+    {
+    }
+    // The window's services: its place is not kept, and Save Debrief asks `files` when given.
+    ui::WindowServices services(FileDialog* files = nullptr)
+    {
+        return {&random, &sound, &dialogs, &wallClock, &clock, false, files};
+    }
+
+    LinearRandom random;
+    RecordingSound sound;
+    PrintedDialogs dialogs;
+    FixedWallClock wallClock;
+    VirtualClock clock;
+};
 
 // The folder the pictures go to, made when missing: the one argument of `program`. Empty after
 // printing the usage when the arguments are not that.

@@ -81,12 +81,8 @@ int main(int argc, char** argv)
     // The prompts are there, so audio is on as on a trainer's machine.
     std::string error;
     writeLinesAtomic(joinPath(programDirectory.path().toStdString(), "MOTION.WAV"), {}, error);
-    LinearRandom random(7);
-    RecordingSound sound;
-    PrintedDialogs dialogs(false, std::nullopt);
-    FixedWallClock wallClock;
-    VirtualClock clock;
-    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
+    FakeMachine machine(7, false, std::nullopt);
+    ui::TForm1 window(programDirectory.path(), machine.services());
     window.show();
     Scenario& s = window.scenario();
 

@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "fakes.h"
+#include "play.h"
 #include "ui/mainwindow.h"
 
 using namespace defib;
@@ -31,12 +32,8 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     const QString prefix = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("places");
     QTemporaryDir programDirectory;
-    LinearRandom random(7);
-    RecordingSound sound;
-    PrintedDialogs dialogs(true, "60");
-    FixedWallClock wallClock;
-    VirtualClock clock;
-    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
+    FakeMachine machine(7, true, "60");
+    ui::TForm1 window(programDirectory.path(), machine.services());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     window.resize((screen.size() - QSize(16, 48 + 32)).expandedTo(window.minimumSizeHint()));
     window.show();
@@ -54,10 +51,7 @@ int main(int argc, char** argv)
     s.options.setText(s.options.OptTroubleOdds, "0");
     s.options.setChecked(s.options.OPTOneShockScenario, true);
 
-    window.run("MenuStartClick");
-    s.registration.NameEdit.setText("Pat Trainee");
-    s.registration.PracticeRadioButton.checked = true;
-    window.run("TUserNAMEFORM.OKButtonClick");
+    play::registerPractice(window, "Pat Trainee");
     window.run("MainMSGDisplayClick");
     window.run("AllABCsmenuItemClick");
     window.advance(Millis(15000));
@@ -73,14 +67,7 @@ int main(int argc, char** argv)
     window.run("PADWHITEEndDrag");
     save(&window, out, prefix + QStringLiteral("-wrong"));
 
-    for (auto [pad, target, drop] : {std::tuple{"PADWHITE", &s.ui.PADWhiteZone, "PADWhiteZoneDragDrop"},
-                                     std::tuple{"PADRED", &s.ui.PADRedZONE, "PADRedZONEDragDrop"}}) {
-        s.dropX = target->left + target->width / 2;
-        s.dropY = target->top + target->height / 2;
-        window.run(std::string(pad) + "StartDrag");
-        window.run(drop);
-        window.run(std::string(pad) + "EndDrag");
-    }
+    play::placePads(window);
     window.advance(Millis(1000));
     save(&window, out, prefix + QStringLiteral("-placed"));
     return 0;

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "fakes.h"
+#include "play.h"
 #include "ui/mainwindow.h"
 #include "ui/secondary.h"
 
@@ -28,12 +29,8 @@ int main(int argc, char** argv)
     if (out.isEmpty())
         return 2;
     QTemporaryDir programDirectory;
-    LinearRandom random(7);
-    RecordingSound sound;
-    PrintedDialogs dialogs(true, "60");
-    FixedWallClock wallClock;
-    VirtualClock clock;
-    ui::TForm1 window(programDirectory.path(), {&random, &sound, &dialogs, &wallClock, &clock, false});
+    FakeMachine machine(7, true, "60");
+    ui::TForm1 window(programDirectory.path(), machine.services());
     window.show();
     Scenario& s = window.scenario();
     s.options.setText(s.options.OptTroubleOdds, "0");
@@ -63,15 +60,7 @@ int main(int argc, char** argv)
     window.run("StopCPRMenuItemClick");
     window.run("PowerButtonClick");
     window.advance(Millis(2500));
-    auto drop = [&](const char* pad, Control& zone, const std::string& handler) {
-        s.dropX = zone.left + zone.width / 2;
-        s.dropY = zone.top + zone.height / 2;
-        window.run(std::string(pad) + "StartDrag");
-        window.run(handler);
-        window.run(std::string(pad) + "EndDrag");
-    };
-    drop("PADWHITE", s.ui.PADWhiteZone, "PADWhiteZoneDragDrop");
-    drop("PADRED", s.ui.PADRedZONE, "PADRedZONEDragDrop");
+    play::placePads(window);
     window.advance(Millis(1600));
     save(&window, out, QStringLiteral("06-push-analyze"));
     window.run("Clearbutton1Click");
