@@ -3,7 +3,10 @@
 // options between scenarios. After every step the records are checked; the first broken rule
 // stops the run with the seed and the step, so that the same command replays it.
 //
-//     defibrio-monkey [--seed N] [--steps N] [--dir FOLDER] [--trace]
+//     defibrio-monkey [--seed N] [--steps N] [--dir FOLDER] [--scenarios FOLDER] [--trace]
+//
+// With the scenario pack (beside the program, or --scenarios) the trainee also chooses a scenario
+// of the pack or the random patient again at some registrations.
 
 #include <sys/stat.h>
 
@@ -26,6 +29,7 @@
 #include "device/trainer.h"
 #include "engine/flow.h"
 #include "engine/measures.h"
+#include "engine/scenariofile.h"
 #include "engine/timers.h"
 #include "options/pages.h"
 #include "options/scoreboard.h"
@@ -144,13 +148,18 @@ struct FileWatch {
 
 class Monkey {
 public:
-    Monkey(std::uint64_t seed, std::string folder, bool trace)
+    Monkey(std::uint64_t seed, std::string folder, bool trace, const std::string& scenarios)
         : seed_(seed)
         , dice_(seed)
         , platforms_(dice_)
         , folder_(std::move(folder))
         , trace_(trace)
     {
+        for (const std::string& file : scenarioFilesIn(scenarios)) {
+            ScenarioRead read = readScenarioFile(file);
+            if (read.spec)
+                pack_.push_back(std::make_shared<const ScenarioSpec>(std::move(*read.spec)));
+        }
         // Prompts are present, so audio stays on.
         std::ofstream(folder_ + "/MOTION.WAV") << "RIFF";
         for (const char* name : {"AEDPRAC.TXT", "AEDPRAC2.TXT", "AEDTEST.TXT", "AEDTEST2.TXT"})
@@ -501,6 +510,14 @@ private:
         w.IDEdit.setText(id);
         w.PracticeRadioButton.checked = !test;
         w.TestRadioButton.checked = test;
+        if (!pack_.empty() && dice_.chance(35)) {
+            Scenario& s = scenario();
+            s.chosenScenario = dice_.pick(pack_);
+            log("scenario " + s.chosenScenario->title);
+        } else if (!pack_.empty() && dice_.chance(30)) {
+            scenario().chosenScenario.reset();
+            log("scenario random");
+        }
         log("register (" + std::to_string(name.size()) + " bytes) " + (test ? "test" : "practice"));
         program_->trainer.run("TUserNAMEFORM.OKButtonClick");
     }
@@ -745,6 +762,7 @@ private:
     Dice dice_;
     Platforms platforms_;
     std::string folder_;
+    std::vector<std::shared_ptr<const ScenarioSpec>> pack_;
     bool trace_;
     std::unique_ptr<Program> program_;
     std::vector<FileWatch> reports_;
@@ -766,12 +784,22 @@ int main(int argc, char** argv)
     std::uint64_t seed = 1;
     long steps = 200000;
     std::string folder;
+    std::string scenarios;
     bool trace = false;
+    {
+        // The pack that lies beside the program in the build tree.
+        std::error_code ec;
+        const auto beside = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "scenarios";
+        if (std::filesystem::is_directory(beside, ec))
+            scenarios = beside.string();
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--seed" || arg == "--steps" || arg == "--dir") && i + 1 < argc) {
+        if ((arg == "--seed" || arg == "--steps" || arg == "--dir" || arg == "--scenarios") && i + 1 < argc) {
             const std::string value = argv[++i];
-            if (arg == "--seed")
+            if (arg == "--scenarios")
+                scenarios = value;
+            else if (arg == "--seed")
                 seed = std::strtoull(value.c_str(), nullptr, 10);
             else if (arg == "--steps")
                 steps = std::strtol(value.c_str(), nullptr, 10);
@@ -780,7 +808,8 @@ int main(int argc, char** argv)
         } else if (arg == "--trace") {
             trace = true;
         } else {
-            std::cerr << "usage: defibrio-monkey [--seed N] [--steps N] [--dir FOLDER] [--trace]\n";
+            std::cerr
+                << "usage: defibrio-monkey [--seed N] [--steps N] [--dir FOLDER] [--scenarios FOLDER] [--trace]\n";
             return 2;
         }
     }
@@ -796,7 +825,7 @@ int main(int argc, char** argv)
     std::cout << "monkey: seed " << seed << ", " << steps << " steps, in " << folder << std::endl;
     bool held = false;
     {
-        Monkey monkey(seed, folder, trace);
+        Monkey monkey(seed, folder, trace, scenarios);
         held = monkey.run(steps);
     }
     if (ownFolder && held) {
