@@ -36,8 +36,8 @@ public:
 
     void onlyKnown(const Json& object, const std::string& where, std::initializer_list<const char*> known)
     {
-        for (const auto& [key, value] : object.items()) {
-            (void)value;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string& key = it.key();
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
                 problem(join(where, key), "is no field of a scenario file here (a misspelt name?)");
         }

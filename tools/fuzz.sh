@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the readers of the option files, the send options, the scoreboard and the report viewer,
-# and the append to the instructor's CSV file, with libFuzzer.
+# Fuzzes the readers of the option files, the send options, the scoreboard, the report viewer and
+# the scenario files, and the append to the instructor's CSV file, with libFuzzer.
 #   tools/fuzz.sh [SECONDS]     builds the targets with clang, AddressSanitizer and UBSan into
 #                               build-fuzz/ and runs each for SECONDS (30) from the checked-in seeds
 #   tools/fuzz.sh --coverage    replays the corpus grown there through a build with clang's source
@@ -13,7 +13,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing skipped: clang++ is not installed (tools/deps.sh --test installs it)."
     exit 0
 fi
-targets=(options sendoptions scoreboard reportviewer debriefcsv)
+targets=(options sendoptions scoreboard reportviewer debriefcsv scenariofile)
 # The targets write their files into a fresh folder for every input: in memory where there is one.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
@@ -38,7 +38,7 @@ if [ "${1:-}" = "--coverage" ]; then
     llvm-profdata-14 merge -sparse build-fuzz-coverage/*.profraw -o build-fuzz-coverage/fuzz.profdata
     echo "Line coverage of the readers by the corpus (lines, missed, covered):"
     llvm-cov-14 report -instr-profile=build-fuzz-coverage/fuzz.profdata "${objects[@]:1}" 2>/dev/null |
-        awk '/options\/(options|optionfile|ftpsettings|scoreboard|reportviewer|reports|debriefcsv|textfile|utf8)\.cpp/ { print "  " $1, $8, $9, $10 }'
+        awk '/(options|engine)\/(options|optionfile|ftpsettings|scoreboard|reportviewer|reports|debriefcsv|textfile|utf8|scenariofile)\.cpp/ { print "  " $1, $8, $9, $10 }'
     exit 0
 fi
 
