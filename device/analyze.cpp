@@ -42,13 +42,9 @@ void resetDeviceSequence(Scenario& s)
                          &t.STANDCLEARAnalyzeTIMER, &t.STANDCLEARShockTimer, &t.STARTCPRTimer, &t.STARTCPRSingleTimer,
                          &t.STOPCPRTimer})
         timer->stop();
+    device(s).state.chargeChain = false;
     device(s).state.shockNotGiven = false;
     s.state.timelyPulseChecks = 0;
-}
-
-bool bothPadsAttached(const ScenarioState& st)
-{
-    return st.topPadAttached && st.bottomPadAttached;
 }
 
 // The refusals that cost points and end the press. True when the press was refused.
@@ -206,8 +202,7 @@ bool finalAnalysis(Scenario& s)
 void checkClearedBeforeAnalysis(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (st.patientCleared || s.option(s.options.OPTTWOBUTTONAED) || s.timers.SCENOVERLabelFLASHTimer.enabled()
-        || st.analyzeStarted)
+    if (st.patientCleared || s.option(s.options.OPTTWOBUTTONAED) || st.overAnnounced || st.analyzeStarted)
         return;
     const std::string& previous = st.previousAction;
     // With auto analysis the device analyses on by itself after a shock, a report or CPR.
@@ -375,6 +370,7 @@ void adviseShock(Scenario& s)
     prompt(s, "shockadv.wav");
     setAnalyzeLed(s, false);
     device(s).timers.CHARGETimer.restart(3000);
+    device(s).state.chargeChain = true;
     s.state.shockAdvised = true;
     setStep(device(s).timers.IFNOPULSETimer, device(s).steps.ifNoPulse, IfNoPulseStep::FirstAfterVerdict);
     device(s).state.clearCounted = false;

@@ -22,8 +22,17 @@ void Device::suspend()
 
 bool Device::charging() const
 {
-    const DeviceTimers& t = timers;
-    return t.CHARGETimer.enabled() || t.STANDCLEARShockTimer.enabled() || t.PUSHTOSHOCKTimer.enabled();
+    return state.chargeChain && !s_.state.paused && !scenarioOver(s_);
+}
+
+bool charging(Scenario& s)
+{
+    return device(s).chargeState() == ChargeState::Charging;
+}
+
+bool armed(Scenario& s)
+{
+    return device(s).chargeState() == ChargeState::Armed;
 }
 
 ChargeState Device::chargeState() const

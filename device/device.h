@@ -59,6 +59,7 @@ public:
     void suspend() override;
     bool charging() const override;
     ChargeState chargeState() const override;
+    bool opened() const override { return state.opened; }
     bool reportsMotion() const override { return state.reportsMotion(); }
     void pulseCheckStarted() override;
 
@@ -80,6 +81,12 @@ template <class Step> void startStep(Timer& timer, Step& current, Step step)
     setStep(timer, current, step);
     timer.start();
 }
+
+// The advised shock as the Shock button meets it (Device::chargeState): charging for it, a press
+// refused (it still says "SHOCK ADVISED" or its charging sound is the last prompt); or armed, a
+// press delivers it.
+bool charging(Scenario& s);
+bool armed(Scenario& s);
 
 // The trainer AED's handlers that other parts of the device call.
 

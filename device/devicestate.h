@@ -95,6 +95,9 @@ struct PadState {
 // The trainer AED's own record; the scenario state keeps what the protocol reads (power pressed,
 // pads attached, shock advised, the pending trouble, the countdown).
 struct DeviceState {
+    // Opened by its power button (the open trainer, aed2, is shown): from then on its second power
+    // button answers whenever the controls do.
+    bool opened = false;
     // The power light is on: from the end of the 150 ms after the press until the battery is out.
     bool powerLight = false;
     bool analyzeLed = false;
@@ -104,10 +107,18 @@ struct DeviceState {
     bool chargeSounding = false;
     // Clear has been counted for this analysis or shock; the analysis start and the shock reset it.
     bool clearCounted = false;
+    // The charge chain of an advised shock runs: from "SHOCK ADVISED" through charging and the
+    // held charge's prompts until the shock, the disarm or the next analysis stops it (Pause holds
+    // it, the time-out and the end stop it).
+    bool chargeChain = false;
     // The advised shock was never given: the device disarmed.
     bool shockNotGiven = false;
     PadState white;
     PadState red;
+    // A zone holds one pad: the upper right one from the first pad let go there (CABLEWHITE is
+    // drawn), the side one likewise (CABLERED), a pad come loose in an electrode trouble included.
+    bool upperZoneTaken = false;
+    bool sideZoneTaken = false;
     // Where PadSMALL stood before its pad came loose, so re-attaching puts it back.
     int looseLeft = 0;
     int looseTop = 0;

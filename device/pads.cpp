@@ -47,14 +47,14 @@ Control& pictureInUse(Scenario& s)
 
 // A zone holds one pad: the upper right one while its cable is drawn, the side one while its cable
 // is, a pad come loose in an electrode trouble included.
-bool upperZoneFree(const Scenario& s)
+bool upperZoneFree(Scenario& s)
 {
-    return !s.ui.CABLEWHITE.visible;
+    return !device(s).state.upperZoneTaken;
 }
 
-bool sideZoneFree(const Scenario& s)
+bool sideZoneFree(Scenario& s)
 {
-    return !s.ui.CABLERED.visible;
+    return !device(s).state.sideZoneTaken;
 }
 
 // A child under the minimum age or weight gets no AED unless the protocol lets it monitor one.
@@ -70,11 +70,12 @@ bool refuseUnderageChild(Scenario& s)
 
 void startDrag(Scenario& s, Control& pad, const char* action)
 {
-    // A pad in place, one that is not to be seen, or any pad while the controls are locked
-    // cannot be picked up.
-    if (!pad.enabled || !pad.visible)
-        return;
+    // A pad in place, one already carried or lying at the side zone, or any pad while the controls
+    // are locked cannot be picked up.
     ScenarioState& st = s.state;
+    const PadState& place = padState(s, pad);
+    if (st.controlsLocked || attachedFlag(s, pad) || place.dragged || place.atSide)
+        return;
     if (refuseUnderageChild(s)) {
         padState(s, pad).dragged = false;
         return;
@@ -114,7 +115,7 @@ void padPlaced(Scenario& s)
     addScore(s, st.stepPoints);
     showScore(s);
     recordAction(s);
-    if (!st.topPadAttached || !st.bottomPadAttached) {
+    if (!bothPadsAttached(st)) {
         s.ui.MainMSGDisplay.setText(attachOtherElectrode);
         return;
     }
@@ -211,7 +212,7 @@ void PADWhiteZoneDragDrop(Scenario& s)
     MainWindow& ui = s.ui;
     Control* pad = draggedPad(s);
     // A zone holds one pad; a refused drag brings none.
-    if (ui.CABLEWHITE.visible || !pad)
+    if (!upperZoneFree(s) || !pad)
         return;
     const PadFit& fit = padFits[s.state.body()];
     const Control& picture = pictureInUse(s);
@@ -222,6 +223,7 @@ void PADWhiteZoneDragDrop(Scenario& s)
     pad->visible = true;
     ui.CABLEWHITE.top = pad->top + pad->height - 6;
     ui.CABLEWHITE.left = pad->left + pad->width / 2 - 2;
+    device(s).state.upperZoneTaken = true;
     ui.CABLEWHITE.visible = true;
     padState(s, *pad).atSide = false;
     attach(s, *pad);
@@ -232,11 +234,12 @@ void PADRedZONEDragDrop(Scenario& s)
 {
     MainWindow& ui = s.ui;
     Control* pad = draggedPad(s);
-    if (ui.CABLERED.visible || !pad)
+    if (!sideZoneFree(s) || !pad)
         return;
     // At the side the pad is seen edge-on: PadSMALL stands for it.
     ui.CABLERED.top = ui.PadSMALL.top + ui.PadSMALL.height / 2 + 3;
     ui.CABLERED.left = ui.PadSMALL.left - 5;
+    device(s).state.sideZoneTaken = true;
     ui.CABLERED.visible = true;
     padState(s, *pad).atSide = true;
     pad->visible = false;
@@ -248,7 +251,9 @@ void PADRedZONEDragDrop(Scenario& s)
 void PATIENTTorsoZONEDragDrop(Scenario& s)
 {
     Control* pad = draggedPad(s);
-    if (!s.ui.PATIENTTorsoZONE.enabled || !pad)
+    // The torso takes no pad while the controls are locked (a pad is carried only when neither is on
+    // both zones).
+    if (s.state.controlsLocked || !pad)
         return;
     ScenarioState& st = s.state;
     const bool over = scenarioOver(s);

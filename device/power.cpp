@@ -21,6 +21,7 @@ static void openDevice(Scenario& s)
         ui.AnalyzeButton.visible = false;
         ui.AnalyzeLED.visible = false;
     }
+    device(s).state.opened = true;
     ui.aed2.visible = true;
     ui.AED.visible = false;
     ui.PowerLight.visible = true;
@@ -79,7 +80,7 @@ void POWERTimerTimer(Scenario& s)
 {
     ScenarioState& st = s.state;
     setDisplay0(s, "");
-    const bool padsOn = st.topPadAttached && st.bottomPadAttached;
+    const bool padsOn = bothPadsAttached(st);
     if (padsOn) {
         startStep(device(s).timers.PUSHANALYZETimer, device(s).steps.pushAnalyze, PushAnalyzeStep::AfterSetup);
         if (st.analyzeDuringTrouble)

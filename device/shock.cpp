@@ -55,12 +55,6 @@ void PUSHTOSHOCKTimerTimer(Scenario& s)
     t.DISARMTimer.start();
 }
 
-bool shockArmed(Scenario& s)
-{
-    return device(s).timers.FLASHLEDtimer.enabled() && device(s).steps.flashing == FlashingLed::Shock
-        && s.state.shockAdvised;
-}
-
 void FLASHLEDtimerTimer(Scenario& s)
 {
     const Device& dev = device(s);
@@ -80,6 +74,7 @@ void DISARMTimerTimer(Scenario& s)
     setScreen(s, Screen::ChargeRemoved);
     t.STANDCLEARShockTimer.stop();
     t.PUSHTOSHOCKTimer.stop();
+    dev.state.chargeChain = false;
     startStep(t.PUSHANALYZETimer, dev.steps.pushAnalyze, PushAnalyzeStep::AfterDisarm);
     t.FLASHLEDtimer.stop();
     setShockLed(s, false);
@@ -88,18 +83,6 @@ void DISARMTimerTimer(Scenario& s)
     penalize(s, 200, "Did not shock after Shock Advised (-200).", "Did not shock after Shock Advised (-200).");
     s.state.nextStep = StepClearBeforeAnalysis;
     dev.state.shockNotGiven = true;
-}
-
-std::string firstShockTimeText(int t, int elapsedSeconds)
-{
-    if (t < 10)
-        return "00:0" + std::to_string(t);
-    if (elapsedSeconds < 60)
-        return "00:" + std::to_string(t);
-    const int minutes = t / 60;
-    const int seconds = t % 60;
-    // Ten minutes and more have two digits of their own.
-    return (minutes < 10 ? "0" : "") + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds);
 }
 
 namespace {
@@ -113,6 +96,7 @@ void missedClear(Scenario& s)
     showScore(s);
     device(s).timers.PUSHTOSHOCKTimer.stop();
     device(s).timers.STANDCLEARShockTimer.stop();
+    device(s).state.chargeChain = false;
     s.platform.dialogs.message(missedClearText, MessageKind::Error);
     s.state.lastAction = "MISSEDCLEAR";
     evaluateScenario(s);
@@ -125,9 +109,9 @@ void scoreFirstShock(Scenario& s)
     ScenarioState& st = s.state;
     const int t = st.elapsedSeconds - firstShockCountsFromSecond;
     const int limit = s.protocol().firstShockLimitSeconds();
-    const std::string text = firstShockTimeText(t, st.elapsedSeconds);
+    st.firstShockSecond = st.elapsedSeconds;
+    const std::string text = shockTimesText(st);
     s.summary.SHOCKTIMEEDIT.setText(text);
-    st.shockTimesText = text;
     auto bonus = [&](int points, const std::string& under) {
         const std::string message
             = "BONUS: " + std::to_string(points) + " points - first shock under " + under + " sec (" + text + ").";
@@ -161,14 +145,13 @@ void SHOCKButtonClick(Scenario& s)
     MainWindow& ui = s.ui;
     DeviceTimers& t = device(s).timers;
     DeviceState& dev = device(s).state;
-    if (!dev.powerLight || !st.shockAdvised)
-        return;
-    // A press while the trainer charges (still saying "SHOCK ADVISED", or the charging sound the
-    // last prompt) is ignored; only the caption says why.
-    if (dev.screen == Screen::ShockAdvised || dev.chargeSounding) {
+    // A press while the trainer charges is ignored; only the caption says why.
+    if (charging(s)) {
         s.caption = chargingCaption;
         return;
     }
+    if (!armed(s))
+        return;
     prompt(s, "click.wav");
     if (!audioOn(s))
         ui.MainMSGDisplay.setText("Shock delivered.");
@@ -192,6 +175,7 @@ void SHOCKButtonClick(Scenario& s)
     }
     t.PUSHTOSHOCKTimer.stop();
     t.STANDCLEARShockTimer.stop();
+    dev.chargeChain = false;
     t.CHECKFORPULSETimer.setInterval(3000);
     if (st.shockCount == 0)
         scoreFirstShock(s);

@@ -17,13 +17,6 @@ void DISARMTimerTimer(Scenario& s);
 // One second after a shock: the shock counter, the conversion and the next prompt.
 void SHOCKTimerTimer(Scenario& s);
 
-// The trainer is armed: from the first "PUSH TO SHOCK" until the shock or the disarm the Shock
-// LED flashes (FLASHLEDtimer at 600).
-bool shockArmed(Scenario& s);
-
-// The time of the first shock as the summary shows it (MM:SS), t seconds after the first 7.
-std::string firstShockTimeText(int t, int elapsedSeconds);
-
 inline constexpr const char* missedClearText
     = "You forgot to clear before shocking. Select OK and try another scenario.";
 

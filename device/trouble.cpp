@@ -18,9 +18,8 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     if (st.pendingTrouble != TroubleElectrode) {
-        ui.MainMSGDisplay.setText(st.topPadAttached && st.bottomPadAttached
-                                      ? "Both electrodes are attached. No action taken."
-                                      : "Attach electrodes.");
+        ui.MainMSGDisplay.setText(bothPadsAttached(st) ? "Both electrodes are attached. No action taken."
+                                                       : "Attach electrodes.");
         return;
     }
     // The loose pad is the one at the side zone; PadSMALL goes back where it stood.

@@ -76,9 +76,9 @@ std::vector<std::string> debriefRow(Scenario& s, const std::string& date, const 
     if (terminated)
         mode += " terminated";
     std::string firstShock;
-    if (st.shockCount > 0)
-        if (const int seconds = secondsOf(st.shockTimesText); seconds >= 0)
-            firstShock = std::to_string(seconds);
+    if (const int t = st.firstShockSecond - firstShockCountsFromSecond;
+        st.shockCount > 0 && !st.recordedWithoutShock && st.firstShockSecond >= 0 && t >= 0)
+        firstShock = std::to_string(t);
     std::vector<std::string> row = {date,
                                     time,
                                     mode,

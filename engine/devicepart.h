@@ -17,10 +17,13 @@ public:
     virtual void reset() = 0;
     // Pause, called while the timers still run: the CPR countdown keeps its seconds left.
     virtual void suspend() = 0;
-    // Charging for an advised shock or waiting for its button to be pressed.
+    // The charge chain of an advised shock runs on: charging for it or waiting for its button to be
+    // pressed, the scenario neither paused nor over.
     virtual bool charging() const = 0;
     // For the event log: charging, or holding a charge the Shock button delivers.
     virtual ChargeState chargeState() const = 0;
+    // Opened by its power button: the open trainer (aed2) is shown, with its second power button.
+    virtual bool opened() const = 0;
     // Saying "MOTION DETECTED" or "STOP MOTION".
     virtual bool reportsMotion() const = 0;
     // A hand on the patient for a pulse check: an analysis under way notices it 1.5 s on.

@@ -57,7 +57,7 @@ EventWatch look(const Scenario& s)
     w.analyzeLed = lit(s.ui.AnalyzeLED);
     w.shockLed = lit(s.ui.ShockLED);
     w.handsOn = s.ui.CPRHAND.visible || s.ui.CPRHAND2.visible;
-    w.paused = s.ui.Pause.checked;
+    w.paused = s.state.paused;
     w.powerOn = st.aedPowerOn;
     w.shockAdvised = st.shockAdvised;
     w.restored = st.rhythmState == RhythmRestored;

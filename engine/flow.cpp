@@ -45,6 +45,7 @@ void setMode(Scenario& s, bool practiceMode)
     s.state.practiceMode = practiceMode;
     s.ui.MODElabel.setText(practiceMode ? "Practice" : "Test");
     s.summary.MODELABEL.setText(practiceMode ? "PRACTICE" : "TEST");
+    s.summaryHeadingStale = false;
     s.registration.PracticeRadioButton.checked = practiceMode;
     s.registration.TestRadioButton.checked = !practiceMode;
 }
@@ -252,9 +253,10 @@ void startScenario(Scenario& s)
     s.eventWatch = EventWatch{};
     s.caption.clear();
     // The summary that ended a test kept its heading; the next scenario is headed by its own mode.
-    const char* heading = s.state.practiceMode ? "PRACTICE" : "TEST";
-    if (s.summary.MODELABEL.text() != heading)
-        s.summary.MODELABEL.setText(heading);
+    if (s.summaryHeadingStale) {
+        s.summaryHeadingStale = false;
+        s.summary.MODELABEL.setText(s.state.practiceMode ? "PRACTICE" : "TEST");
+    }
     for (Timer* timer : s.scheduler.timers()) {
         timer->pausedWhileRunning = false;
         timer->tag = 0;
@@ -284,8 +286,8 @@ void startNewScenario(Scenario& s)
 
 bool scenarioWaitingForStart(Scenario& s)
 {
-    return !s.ui.MENU.visible && s.state.elapsedSeconds == 0 && !s.timers.ELAPSEDSecTIMER.enabled()
-        && !s.ui.Pause.checked && !s.ui.CPRButton.enabled && !s.summary.window.visible && !s.ui.FINALERRORPanel.visible;
+    return !s.ui.MENU.visible && s.state.elapsedSeconds == 0 && !s.timers.ELAPSEDSecTIMER.enabled() && !s.state.paused
+        && s.state.controlsLocked && !s.summary.window.visible && !s.ui.FINALERRORPanel.visible;
 }
 
 bool scenarioOnScreen(Scenario& s)
@@ -425,7 +427,7 @@ void NextClick(Scenario& s)
 void RepeatButtonClick(Scenario& s)
 {
     // A test scenario cannot be repeated: the button is disabled then.
-    if (!summaryInCharge(s) || !s.summary.RepeatButton.enabled)
+    if (!summaryInCharge(s) || !s.state.repeatAllowed)
         return;
     s.summary.window.visible = false;
     startScenario(s);

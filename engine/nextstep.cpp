@@ -55,15 +55,15 @@ static u8 beforeFirstAnalysis(Scenario& s)
     const std::string& previous = st.previousAction;
     const bool fromSetup = previous == "Power" || previous == "Electrode1"
         || (previous == "Voice" && !(st.voiceReportCount > 1 && voice));
-    if (st.patientCleared || !st.aedPowerOn || !st.topPadAttached || !st.bottomPadAttached
-        || st.scenarioKind == KindUnderageChild || !fromSetup) {
+    if (st.patientCleared || !st.aedPowerOn || !bothPadsAttached(st) || st.scenarioKind == KindUnderageChild
+        || !fromSetup) {
         if (st.lastAction == "Clear" && st.patientCleared && st.scenarioKind != KindUnderageChild)
             return StepAnalyze;
         if (st.scenarioKind != KindUnderageChild)
             return StepClearBeforeAnalysis;
         if (!oneHandOn(s))
             return StepCpr;
-        if (st.abcsDone() && st.cprPerformed && st.aedPowerOn && st.topPadAttached && st.bottomPadAttached)
+        if (st.abcsDone() && st.cprPerformed && st.aedPowerOn && bothPadsAttached(st))
             return StepEndScenario;
         return StepCpr;
     }
@@ -124,6 +124,17 @@ static bool noShockProtocolDone(const ScenarioState& st)
     return st.analyzeStarted && st.shocksToConvert == 0;
 }
 
+// A hypothermic patient has had every shock it may have: CPR goes on (handsOn: the hands the
+// protocol asks for are on the chest), then the reports, then the end.
+static u8 hypothermicEnding(Scenario& s, bool handsOn)
+{
+    if (!handsOn)
+        return StepCpr;
+    if (s.state.lastAction != "Voice" && voiceMissing(s))
+        return StepVoice;
+    return StepEndScenario;
+}
+
 u8 stackedStepAfterAnalysis(Scenario& s)
 {
     const ScenarioState& st = s.state;
@@ -135,11 +146,7 @@ u8 stackedStepAfterAnalysis(Scenario& s)
             return StepCpr;
         if (st.lastAction == "CPR" && voice)
             return StepVoice;
-        if (!twoHandsOn(s))
-            return StepCpr;
-        if (st.lastAction != "Voice" && voiceMissing(s))
-            return StepVoice;
-        return StepEndScenario;
+        return hypothermicEnding(s, twoHandsOn(s));
     }
     if (u8 step; shockOrMotionStep(s, step))
         return step;
@@ -175,13 +182,8 @@ u8 singleShockStepAfterAnalysis(Scenario& s)
     const ScenarioState& st = s.state;
     const bool handsOn = oneHandOn(s) || twoHandsOn(s);
     // Every shock a hypothermic patient may have has been given: CPR goes on, with the reports.
-    if (hypothermicLimitReached(s)) {
-        if (!handsOn)
-            return StepCpr;
-        if (st.lastAction != "Voice" && voiceMissing(s))
-            return StepVoice;
-        return StepEndScenario;
-    }
+    if (hypothermicLimitReached(s))
+        return hypothermicEnding(s, handsOn);
     if (u8 step; shockOrMotionStep(s, step))
         return step;
 

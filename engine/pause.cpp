@@ -6,7 +6,8 @@ namespace defib {
 
 void PauseClick(Scenario& s)
 {
-    if (!s.ui.Pause.checked) {
+    if (!s.state.paused) {
+        s.state.paused = true;
         s.ui.Pause.checked = true;
         lockControls(s);
         s.ui.Advice.enabled = false;
@@ -17,6 +18,7 @@ void PauseClick(Scenario& s)
     }
     s.timers.ELAPSEDSecTIMER.start();
     unlockControls(s);
+    s.state.paused = false;
     s.ui.Pause.checked = false;
     s.ui.Advice.enabled = true;
     s.ui.PatientHistory.enabled = true;

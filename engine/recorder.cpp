@@ -1,6 +1,7 @@
 #include "engine/recorder.h"
 
 #include "engine/nextstep.h"
+#include "engine/scenarioclock.h"
 #include "engine/score.h"
 
 namespace defib {
@@ -16,7 +17,7 @@ static void timeOut(Scenario& s, const char* text)
     for (Timer* timer : s.scheduler.timers())
         if (timer != &s.timers.ELAPSEDSecTIMER)
             timer->stop();
-    s.timers.SCENOVERLabelFLASHTimer.start();
+    announceScenarioOver(s);
 }
 
 void recordAction(Scenario& s)
@@ -24,7 +25,7 @@ void recordAction(Scenario& s)
     ScenarioState& st = s.state;
     if (st.timedOut) {
         s.ui.MainMSGDisplay.setText(tooLongToTreat);
-        s.timers.SCENOVERLabelFLASHTimer.start();
+        announceScenarioOver(s);
         return;
     }
     if (!st.lastAction.empty() && !st.adviceMode) {
@@ -33,7 +34,7 @@ void recordAction(Scenario& s)
         showScore(s);
     }
     // Advice costs 50 for each action it is asked for, but nothing once the scenario is over.
-    if (!st.lastAction.empty() && st.adviceMode && !s.timers.SCENOVERLabelFLASHTimer.enabled()) {
+    if (!st.lastAction.empty() && st.adviceMode && !st.overAnnounced) {
         ++st.adviceUseCount;
         addScore(s, -50, adviceUsedText);
         showScore(s);
@@ -46,7 +47,7 @@ void recordAction(Scenario& s)
         timeOut(s, tooLongToStart);
         return;
     }
-    if (st.elapsedSeconds == 0 && !s.ui.CPRButton.enabled) {
+    if (st.elapsedSeconds == 0 && st.controlsLocked) {
         s.ui.MainMSGDisplay.setLine(2, ">> CLICK HERE TO START. <<");
         st.adviceMode = false;
         return;

@@ -134,6 +134,9 @@ public:
     bool metronomeClickFailed = false;
     // The scores of the test scenarios so far, added up for the summary that ends the test.
     int examTotal = 0;
+    // The summary's heading is not the mode's: before the first registration, and on the summary
+    // that ended a test ("TEST" while the mode is back to practice). The next start heads it.
+    bool summaryHeadingStale = true;
     // Audio is on: the option is checked and the sound output has not failed.
     bool audioOn() const { return option(options.SOUNDCheckBox) && !soundOutputFailed; }
 

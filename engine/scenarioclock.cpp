@@ -30,6 +30,12 @@ void SCENOVERLabelFLASHTimerTimer(Scenario& s)
     s.ui.SCENOVERLabel.visible = !s.ui.SCENOVERLabel.visible;
 }
 
+void announceScenarioOver(Scenario& s)
+{
+    s.state.overAnnounced = true;
+    s.timers.SCENOVERLabelFLASHTimer.start();
+}
+
 void bindEngineTimers(Scenario& s)
 {
     s.timers.ELAPSEDSecTIMER.onTimer = [&s] { ELAPSEDSecTIMERTimer(s); };

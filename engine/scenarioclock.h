@@ -14,5 +14,8 @@ std::string clockText(const std::string& longTime);
 void ELAPSEDSecTIMERTimer(Scenario& s);
 void SCENOVERLabelFLASHTimerTimer(Scenario& s);
 void bindEngineTimers(Scenario& s);
+// The scenario is announced over (timed out, or the treatment complete): the label flashes from
+// now on, and the record says so.
+void announceScenarioOver(Scenario& s);
 
 } // namespace defib

@@ -1,5 +1,7 @@
 #include "engine/state.h"
 
+#include "engine/measures.h"
+
 #include <iterator>
 
 namespace defib {
@@ -18,6 +20,7 @@ void ScenarioState::resetForStart()
     patientBody = kept.patientBody;
     stepPoints = kept.stepPoints;
     patientHistory = kept.patientHistory;
+    repeatAllowed = kept.repeatAllowed;
     scenarioTitle = kept.scenarioTitle;
     rhythmState = shocksToConvert > 0 ? RhythmShockable : RhythmNoShock;
 }
@@ -54,6 +57,27 @@ constexpr StepTexts stepTexts[] = {
     {"Keep up CPR until the trainer says STOP CPR.", "Keep up CPR"},
 };
 } // namespace
+
+std::string firstShockTimeText(int t)
+{
+    if (t < 10)
+        return "00:0" + std::to_string(t);
+    if (t < 60)
+        return "00:" + std::to_string(t);
+    const int minutes = t / 60;
+    const int seconds = t % 60;
+    // Ten minutes and more have two digits of their own.
+    return (minutes < 10 ? "0" : "") + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds);
+}
+
+std::string shockTimesText(const ScenarioState& st)
+{
+    if (st.recordedWithoutShock)
+        return "NO SHOCKS";
+    if (st.firstShockSecond < 0)
+        return "";
+    return firstShockTimeText(st.firstShockSecond - firstShockCountsFromSecond);
+}
 
 const char* adviceText(u8 step)
 {

@@ -17,6 +17,11 @@ using i32 = std::int32_t;
 // was charged, and how many periods came before the scenario's last required analysis; the
 // CPR hands as last seen, so that their going on and coming off is noticed once; and whether the
 // analysis under way found the CPR hands on the chest (a safety error of the single-shock protocol).
+// Then Pause holding the scenario; the trainee's controls locked (before the start click, during
+// Pause, once evaluated); the flashing "scenario over" announced (by the time-out or a complete
+// treatment); the scenario second of the first shock (-1 before it); whether the records were
+// written without a shock ("NO SHOCKS"); and whether the summary lets the scenario be repeated
+// (kept over a start: the summary of the scenario before decides it).
 // Then the scenario of frames: its title (empty for a drawn patient), the frame under way (0 the
 // first), the shocks and verdicts in it, whether its trouble has come, and its start in scenario
 // milliseconds.
@@ -77,7 +82,6 @@ using i32 = std::int32_t;
     X(i32, dropPointX, 0)                                                                                              \
     X(i32, dropPointY, 0)                                                                                              \
     X(std::string, lastSoundFile, "CLICK.WAV")                                                                         \
-    X(std::string, shockTimesText, "")                                                                                 \
     X(std::string, elapsedTimeText, "")                                                                                \
     X(std::string, scoreText, "")                                                                                      \
     X(std::string, reportLine, "")                                                                                     \
@@ -94,6 +98,12 @@ using i32 = std::int32_t;
     X(u8, cprPeriodsBeforeLastAnalysis, 0)                                                                             \
     X(bool, cprHandsOn, false)                                                                                         \
     X(bool, handsOnInAnalysis, false)                                                                                  \
+    X(bool, paused, false)                                                                                             \
+    X(bool, controlsLocked, true)                                                                                      \
+    X(bool, overAnnounced, false)                                                                                      \
+    X(i32, firstShockSecond, -1)                                                                                       \
+    X(bool, recordedWithoutShock, false)                                                                               \
+    X(bool, repeatAllowed, true)                                                                                       \
     X(std::string, scenarioTitle, "")                                                                                  \
     X(i32, frame, 0)                                                                                                   \
     X(i32, frameShocks, 0)                                                                                             \
@@ -169,6 +179,12 @@ struct ScenarioState {
     }
 };
 
+// Both electrode pads are on the patient.
+inline bool bothPadsAttached(const ScenarioState& st)
+{
+    return st.topPadAttached && st.bottomPadAttached;
+}
+
 // The step a pending trouble asks for, if one is pending.
 inline bool troubleStep(const ScenarioState& st, u8& step)
 {
@@ -186,6 +202,12 @@ inline bool troubleStep(const ScenarioState& st, u8& step)
         return false;
     }
 }
+
+// The time of the first shock as the summary shows it (MM:SS), t seconds after the first 7.
+std::string firstShockTimeText(int t);
+// The shock time of the summary and the report line: the first shock's, "NO SHOCKS" once the
+// records were written without one, empty before.
+std::string shockTimesText(const ScenarioState& st);
 
 const char* adviceText(u8 step);
 const char* stepShortName(u8 step);

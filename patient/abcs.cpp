@@ -135,26 +135,21 @@ void ABCsBreathingMenuItemClick(Scenario& s)
     stepTail(s);
     stopCpr(s);
     patient(s).timers.BREATHINGTimer.setInterval(2000);
+    patient(s).state.checkingBreathing = true;
     s.ui.BreathingCheck.visible = true;
     patient(s).timers.BREATHINGTimer.start();
-}
-
-// The scenario-over label flashes, so its visibility alone depends on the moment of the blink;
-// the flashing itself says that the scenario is over.
-static bool scenarioOverShown(const Scenario& s)
-{
-    return s.ui.SCENOVERLabel.visible || s.timers.SCENOVERLabelFLASHTimer.enabled();
 }
 
 void BREATHINGTimerTimer(Scenario& s)
 {
     MainWindow& ui = s.ui;
-    if (ui.BreathingCheck.visible) {
+    if (patient(s).state.checkingBreathing) {
+        patient(s).state.checkingBreathing = false;
         ui.BreathingCheck.visible = false;
         ui.ABCsBreathingMenuItem.checked = true;
         const std::string finding = "Respiratory rate is " + std::to_string(s.state.breathingRate) + ".";
         // Once the scenario is over its closing line stays below the finding.
-        if (scenarioOverShown(s))
+        if (s.state.overAnnounced)
             ui.MainMSGDisplay.setLine(0, finding);
         else
             ui.MainMSGDisplay.setText(finding);

@@ -79,7 +79,7 @@ bool childCareIncomplete(Scenario& s)
     const ScenarioState& st = s.state;
     if (!st.abcsDone() || !st.cprPerformed)
         return true;
-    return s.option(s.options.OPTPEDSMONITOR) && (!st.aedPowerOn || !st.bottomPadAttached || !st.topPadAttached);
+    return s.option(s.options.OPTPEDSMONITOR) && (!st.aedPowerOn || !bothPadsAttached(st));
 }
 
 // A missed clear is fatal and spares the trainee every final penalty but the ventilation; a time-out
@@ -125,7 +125,7 @@ void applyFinalPenalties(Scenario& s)
 void addBonusAndAdviceNote(Scenario& s)
 {
     ScenarioState& st = s.state;
-    const bool padsIfMonitored = !s.option(s.options.OPTPEDSMONITOR) || (st.topPadAttached && st.bottomPadAttached);
+    const bool padsIfMonitored = !s.option(s.options.OPTPEDSMONITOR) || bothPadsAttached(st);
     if (st.handsOnStarted && st.cprPerformed && !st.underageAttempted && st.scenarioKind == KindUnderageChild
         && padsIfMonitored) {
         const char* bonus = "Bonus for following pediatric age limit protocol (+200).";
@@ -150,7 +150,7 @@ void fillSummary(Scenario& s)
     s.summary.SCOREEDIT.setText(st.scoreText);
     // Without a shock the field keeps "No shocks delivered"; the records carry "NO SHOCKS".
     if (st.shockCount > 0)
-        s.summary.SHOCKTIMEEDIT.setText(st.shockTimesText);
+        s.summary.SHOCKTIMEEDIT.setText(shockTimesText(st));
     s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
     s.summary.PROTOCOLLABEL.setText(s.protocol().name());
 }
@@ -161,13 +161,15 @@ void writeRecords(Scenario& s)
     ScenarioState& st = s.state;
     const std::string date = s.platform.wallClock.shortDate();
     st.registrationDate = date;
-    st.reportLine = reportLine(st.userName, st.userIdNumber, date, st.elapsedTimeText, st.shockTimesText, st.scoreText);
+    st.reportLine
+        = reportLine(st.userName, st.userIdNumber, date, st.elapsedTimeText, shockTimesText(st), st.scoreText);
     appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
     // The log takes in the final penalties and the end before the instructor's row is made from it.
     watchEvents(s);
     writeDebriefRow(s, false);
     // A test scenario cannot be repeated.
-    s.summary.RepeatButton.enabled = st.practiceMode;
+    st.repeatAllowed = st.practiceMode;
+    s.summary.RepeatButton.enabled = st.repeatAllowed;
 
     if (st.practiceMode) {
         updateScoreboard(s.options, s.platform.dialogs, s.scoreboardWindow.Memo1, st.userName, date, st.scoreText);
@@ -178,15 +180,16 @@ void writeRecords(Scenario& s)
     s.summary.Errors.addLine("(Test Scenario #" + std::to_string(st.examScenarioNumber) + ")");
     if (!s.option(s.options.THREESCENARIOTEST))
         return;
+    // Repeat is allowed again once the test is over.
+    st.repeatAllowed = st.examScenarioNumber >= 3;
+    s.summary.RepeatButton.enabled = st.repeatAllowed;
     if (st.examScenarioNumber >= 3) {
-        s.summary.RepeatButton.enabled = true;
         setMode(s, true);
         // The summary that ends the test is still the test's, with the total of its scenarios.
         s.summary.MODELABEL.setText("TEST");
+        s.summaryHeadingStale = true;
         s.summary.Errors.addLine("(End of Test)");
         s.summary.Errors.addLine("(Test total: " + std::to_string(s.examTotal) + ")");
-    } else {
-        s.summary.RepeatButton.enabled = false;
     }
 }
 
@@ -204,7 +207,7 @@ void evaluateScenario(Scenario& s)
     s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
     if (st.shockCount == 0) {
         s.summary.SHOCKTIMEEDIT.setText("No shocks delivered");
-        st.shockTimesText = "NO SHOCKS";
+        st.recordedWithoutShock = true;
     }
     s.ui.MainMSGDisplay.clear();
 

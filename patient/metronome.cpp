@@ -46,13 +46,13 @@ void click(Scenario& s)
 
 void startMetronome(Scenario& s)
 {
-    if (!s.option(s.options.OptMetronome) || !s.audioOn() || s.metronomeClickFailed || s.ui.Pause.checked
+    if (!s.option(s.options.OptMetronome) || !s.audioOn() || s.metronomeClickFailed || s.state.paused
         || s.phase != ScenarioPhase::Running || scenarioOver(s))
         return;
     Timer& timer = metronome(s);
     if (timer.enabled())
         return;
-    timer.tag = 0;
+    patient(s).state.metronomeBeat = 0;
     timer.setInterval(beatInterval(0));
     timer.start();
 }
@@ -76,8 +76,9 @@ void metronomeSwitched(Scenario& s, bool on)
 void METRONOMETimerTimer(Scenario& s)
 {
     Timer& timer = metronome(s);
-    timer.tag = (timer.tag + 1) % 11;
-    timer.setInterval(beatInterval(timer.tag));
+    int& beat = patient(s).state.metronomeBeat;
+    beat = (beat + 1) % 11;
+    timer.setInterval(beatInterval(beat));
     click(s);
 }
 

@@ -11,6 +11,8 @@ void Patient::reset()
 {
     // The hands keep their stroke from one scenario to the next, as they keep their place.
     state.shakes = 0;
+    state.checkingBreathing = false;
+    state.metronomeBeat = 0;
     // The window hid the pictures: no CPR is under way.
     state.oneHandOn = false;
     state.twoHandsOn = false;

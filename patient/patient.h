@@ -35,6 +35,10 @@ struct PatientState {
     // the shaking holds the count and shows 1 until it ends.
     int shakes = 0;
     int shakesBeforePause = 0;
+    // The breathing check is under way (BreathingCheck shows it) until its finding.
+    bool checkingBreathing = false;
+    // The metronome's click in its round of eleven, which sets the spacing of the next one.
+    int metronomeBeat = 0;
 };
 
 struct PatientTimers {

@@ -1,6 +1,7 @@
 #include "patient/rules.h"
 
 #include "engine/recorder.h"
+#include "engine/scenarioclock.h"
 #include "engine/score.h"
 
 namespace defib {
@@ -90,8 +91,7 @@ bool scenarioComplete(Scenario& s)
     const bool monitored = s.option(s.options.OPTPEDSMONITOR);
     switch (st.scenarioKind) {
     case KindUnderageChild:
-        return st.abcsDone() && st.cprPerformed
-            && (!monitored || (st.aedPowerOn && st.topPadAttached && st.bottomPadAttached && voiceDone));
+        return st.abcsDone() && st.cprPerformed && (!monitored || (st.aedPowerOn && bothPadsAttached(st) && voiceDone));
     case KindHypothermic:
         return st.shockCount == st.shocksToConvert && (st.lastAction == "CPR" || st.lastAction == "Voice") && voiceDone;
     default:
@@ -107,9 +107,9 @@ bool scenarioComplete(Scenario& s)
 void checkScenarioOver(Scenario& s)
 {
     // Announced once: the flashing label already runs when the scenario was found over before.
-    if (s.timers.SCENOVERLabelFLASHTimer.enabled() || !scenarioComplete(s))
+    if (s.state.overAnnounced || !scenarioComplete(s))
         return;
-    s.timers.SCENOVERLabelFLASHTimer.start();
+    announceScenarioOver(s);
     const bool nonShockable = s.state.shocksToConvert == 0 && s.state.scenarioKind != KindUnderageChild
         && s.state.scenarioKind != KindHypothermic;
     if (nonShockable && s.ui.MainMSGDisplay.line(0) == scenarioIsOver)

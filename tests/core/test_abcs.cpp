@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/scenarioclock.h"
 #include "patient/abcs.h"
 #include "patient/patient.h"
 #include "trainee_fixture.h"
@@ -29,7 +30,7 @@ TEST(Breathing, OnceTheScenarioIsOverOnlyTheFirstLineIsReplaced)
 {
     Trainee sim;
     sim.run("set MainMSGDisplay \"old finding\\nScenario is over. Select END SCENARIO.\"");
-    sim.s().timers.SCENOVERLabelFLASHTimer.start();
+    announceScenarioOver(sim.s());
     // Whichever moment of its blink the label is in.
     sim.run("set SCENOVERLabel.visible false\nset rhythmState 3\nset PULSEHAND.tag 1\nset breathingRate 12\n"
             "do ABCsBreathingMenuItemClick\nwait 2000");

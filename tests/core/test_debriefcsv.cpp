@@ -56,6 +56,26 @@ TEST_F(DebriefFolder, AFileThatCannotBeWrittenIsNamedAndKeptAsItWas)
     EXPECT_EQ(dir.read("AEDTEST.CSV"), "h\r\nold\r\n");
 }
 
+TEST(ShockTimes, TheTextIsMadeFromTheSecondOfTheFirstShockAndReadsBackToIt)
+{
+    ScenarioState st;
+    EXPECT_EQ(shockTimesText(st), "");
+    // Counted from the 7th second, with the bands of the summary's text.
+    for (auto [second, text] : {std::pair{7, "00:00"},
+                                {16, "00:09"},
+                                {17, "00:10"},
+                                {66, "00:59"},
+                                {67, "01:00"},
+                                {616, "10:09"},
+                                {6007, "100:00"}}) {
+        st.firstShockSecond = second;
+        EXPECT_EQ(shockTimesText(st), text) << second;
+        EXPECT_EQ(secondsOf(text) + 7, second) << text;
+    }
+    st.recordedWithoutShock = true;
+    EXPECT_EQ(shockTimesText(st), "NO SHOCKS");
+}
+
 TEST(DebriefRow, FirstShockSecondsAndKindNames)
 {
     EXPECT_EQ(secondsOf("00:58"), 58);

@@ -69,11 +69,29 @@ TEST_F(Feedback, TheCaptionFollowsThePromptsWithOrWithoutAudio)
         EXPECT_EQ(s().caption, chargingCaption) << audio;
         EXPECT_EQ(value("score"), "0") << audio;
         EXPECT_EQ(value("shockCount"), "0") << audio;
-        EXPECT_FALSE(shockArmed(s())) << audio;
+        EXPECT_FALSE(armed(s())) << audio;
         wait(8500);
         EXPECT_EQ(s().caption, "[warning tones] Push to shock.") << audio;
-        EXPECT_TRUE(shockArmed(s())) << audio;
+        EXPECT_TRUE(armed(s())) << audio;
     }
+}
+
+TEST_F(Feedback, PauseHoldsTheChargeChainAndTheDisarmEndsIt)
+{
+    fresh();
+    run("set patientCleared true\ndo AnalyzeButtonClick\nwait 9500");
+    EXPECT_TRUE(charging(s()));
+    EXPECT_TRUE(s().device->charging());
+    run("do PauseClick");
+    EXPECT_TRUE(charging(s()));
+    EXPECT_FALSE(s().device->charging());
+    run("do PauseClick\nwait 12000");
+    EXPECT_TRUE(armed(s()));
+    EXPECT_TRUE(s().device->charging());
+    // 13 s after the first "PUSH TO SHOCK" the trainer disarms.
+    wait(14000);
+    EXPECT_FALSE(armed(s()));
+    EXPECT_FALSE(s().device->charging());
 }
 
 TEST(PromptCaption, EveryPromptFileHasItsWords)

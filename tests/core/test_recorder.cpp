@@ -48,7 +48,7 @@ TEST(Advice, IsFreeOnceTheScenarioIsOver)
 {
     Started sim;
     sim.run("set lastAction Pulse\ndo recordAction");
-    sim.s().timers.SCENOVERLabelFLASHTimer.start();
+    announceScenarioOver(sim.s());
     sim.run("do AdviceClick");
     EXPECT_EQ(sim.value("score"), "0");
     EXPECT_EQ(sim.value("adviceUseCount"), "0");

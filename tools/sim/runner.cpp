@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "device/device.h"
+#include "engine/debrief.h"
 #include "engine/draw.h"
 #include "engine/flow.h"
 #include "engine/measures.h"
@@ -219,6 +220,9 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
     Scenario& s = scenario();
     if (const RecordMark* mark = findMark(name))
         return std::to_string(mark->get(s));
+    // The shock time of the summary, formatted from the second of the first shock it keeps.
+    if (name == "shockTimesText")
+        return quoted(shockTimesText(s.state));
     if (auto field = findField(s.state, name))
         return field->type == FieldRef::Type::Text ? quoted(field->format()) : field->format();
     if (name == "optionsDirty")
@@ -328,6 +332,17 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
         if (!isNumber(value))
             return fail(lineNumber, name + " takes a whole number, not " + value);
         mark->set(s, parseNumber(value));
+        return true;
+    }
+    // An older script's shock time ("00:44", "NO SHOCKS") is the second of the first shock it
+    // stands for.
+    if (name == "shockTimesText") {
+        ScenarioState& st = s.state;
+        const int t = secondsOf(value);
+        if (value != "NO SHOCKS" && !value.empty() && t < 0)
+            return fail(lineNumber, "bad value for " + name + ": " + value);
+        st.recordedWithoutShock = value == "NO SHOCKS";
+        st.firstShockSecond = t < 0 ? -1 : t + firstShockCountsFromSecond;
         return true;
     }
     if (auto field = findField(s.state, name)) {
