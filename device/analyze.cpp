@@ -232,10 +232,9 @@ int troubleDieFaces(int oddsPercent)
 
 bool motionPresent(Scenario& s)
 {
-    const MainWindow& ui = s.ui;
     const PatientState& patientNow = patient(s).state;
-    return s.state.pendingTrouble == TroubleMotion || ui.BVM.visible || ui.BVMHAND.visible || patientNow.twoHandsOn
-        || patientNow.oneHandOn || ui.PULSEHAND.visible || ui.SHAKE.visible || ui.SHOUT.visible;
+    return s.state.pendingTrouble == TroubleMotion || patientNow.bagOn || patientNow.twoHandsOn || patientNow.oneHandOn
+        || patientNow.pulseHandOn || patientNow.shaking;
 }
 
 void analyzeNow(Scenario& s)

@@ -40,8 +40,10 @@ void handsOff(Scenario& s)
     patient(s).timers.CPRTimer.stop();
     patient(s).timers.VENTILATION1Timer.stop();
     patient(s).timers.VENTILATION2Timer.stop();
-    for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.FACEMASK, &ui.SHAKE, &ui.SHOUT})
-        picture->visible = false;
+    setBag(s, false);
+    setMaskBlowing(s, false);
+    ui.FACEMASK.visible = false;
+    setShaking(s, false);
     liftCprHands(s);
 }
 

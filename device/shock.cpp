@@ -55,6 +55,12 @@ void PUSHTOSHOCKTimerTimer(Scenario& s)
     t.DISARMTimer.start();
 }
 
+bool shockArmed(Scenario& s)
+{
+    return device(s).timers.FLASHLEDtimer.enabled() && device(s).steps.flashing == FlashingLed::Shock
+        && s.state.shockAdvised;
+}
+
 void FLASHLEDtimerTimer(Scenario& s)
 {
     const Device& dev = device(s);

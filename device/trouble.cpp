@@ -86,8 +86,9 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
 {
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
-    for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW, &ui.PULSEHAND})
-        picture->visible = false;
+    setBag(s, false);
+    setMaskBlowing(s, false);
+    setPulseHand(s, false);
     liftCprHands(s);
     StopCPRMenuItemClick(s);
     ui.MainMSGDisplay.setText("All patient motion has stopped.");

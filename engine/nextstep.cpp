@@ -11,6 +11,10 @@ static bool twoHandsOn(Scenario& s)
 {
     return s.patient && s.patient->twoHandsOnChest();
 }
+static bool pulseHandOn(Scenario& s)
+{
+    return s.patient && s.patient->pulseHandOn();
+}
 
 bool cprHandsShown(Scenario& s)
 {
@@ -81,7 +85,7 @@ static bool shockOrMotionStep(Scenario& s, u8& step)
         step = StepShock;
     else if (st.lastAction == "Analyze" && st.shockAdvised)
         step = StepClearBeforeShock;
-    else if (s.device->reportsMotion() && (oneHandOn(s) || twoHandsOn(s) || s.ui.PULSEHAND.visible))
+    else if (s.device->reportsMotion() && (oneHandOn(s) || twoHandsOn(s) || pulseHandOn(s)))
         step = StepClearBeforeAnalysis;
     else if (st.shockAdvised)
         step = StepClearBeforeShock;

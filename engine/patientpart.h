@@ -18,6 +18,8 @@ public:
     // CPR under way: with the one hand of the child, or with two hands.
     virtual bool oneHandOnChest() const = 0;
     virtual bool twoHandsOnChest() const = 0;
+    // A hand on the patient's neck for a pulse check.
+    virtual bool pulseHandOn() const = 0;
 };
 
 } // namespace defib

@@ -62,9 +62,9 @@ void ABCsResponsivenessMenuItemClick(Scenario& s)
     st.lastAction = "Response";
     st.responsivenessChecked = true;
     stopCpr(s);
-    if (ui.BVM.visible || ui.BVMHAND.visible || ui.FACEMASKBLOW.visible) {
-        for (Control* picture : {&ui.BVM, &ui.BVMHAND, &ui.FACEMASKBLOW})
-            picture->visible = false;
+    if (patient(s).state.bagOn || patient(s).state.maskBlowing) {
+        setBag(s, false);
+        setMaskBlowing(s, false);
         liftCprHands(s);
         patient(s).timers.CPRTimer.stop();
     }
@@ -76,10 +76,9 @@ void ABCsResponsivenessMenuItemClick(Scenario& s)
     // The hands start from their home position.
     ui.SHAKE.left = s.shakeHomeLeft;
     ui.SHAKE.top = s.shakeHomeTop;
-    ui.SHAKE.visible = true;
     ui.SHOUT.left = shoutLeft;
     ui.SHOUT.top = shoutTop;
-    ui.SHOUT.visible = true;
+    setShaking(s, true);
     ui.ABCsResponsivenessMenuItem.checked = true;
 }
 
@@ -103,8 +102,7 @@ void ShaketimerTimer(Scenario& s)
     patient(s).timers.ResponsivenessTimer.stop();
     patient(s).timers.Shaketimer.stop();
     s.ui.MainMSGDisplay.setText("Patient is unresponsive.");
-    s.ui.SHAKE.visible = false;
-    s.ui.SHOUT.visible = false;
+    setShaking(s, false);
     if (abcsChainRunning(s))
         ABCsAirwayMenuItemClick(s);
 }
@@ -176,12 +174,10 @@ void ABCsVentilationMenuItemClick(Scenario& s)
     // Recorded only when the breaths are done ("Two ventilations successful.").
     stepRuleChecks(s);
     stopCpr(s);
-    if (s.option(s.options.OptBVM)) {
-        ui.BVM.visible = true;
-        ui.BVMHAND.visible = true;
-    } else {
+    if (s.option(s.options.OptBVM))
+        setBag(s, true);
+    else
         ui.FACEMASK.visible = true;
-    }
     patient(s).timers.VENTILATION1Timer.setInterval(1000);
     patient(s).timers.VENTILATION1Timer.start();
     ui.ABCsVentilationMenuItem.checked = true;
@@ -194,13 +190,12 @@ void VENTILATION1TimerTimer(Scenario& s)
     MainWindow& ui = s.ui;
     ScenarioState& st = s.state;
     if (s.option(s.options.OptBVM)) {
-        ui.BVM.visible = true;
-        ui.BVMHAND.visible = true;
+        setBag(s, true);
         ui.BVMHAND.top += 2;
         ui.BVM.top -= 1;
         patient(s).timers.VENTILATION2Timer.setInterval(500);
     } else {
-        ui.FACEMASKBLOW.visible = true;
+        setMaskBlowing(s, true);
         patient(s).timers.VENTILATION2Timer.setInterval(1500);
     }
     patient(s).timers.VENTILATION1Timer.stop();
@@ -228,7 +223,7 @@ void VENTILATION2TimerTimer(Scenario& s)
         ui.BVMHAND.top -= 2;
         ui.BVM.top += 1;
     } else {
-        ui.FACEMASKBLOW.visible = false;
+        setMaskBlowing(s, false);
     }
     if (st.ventilationBreaths < 2 && st.analyzeCount == 0) {
         patient(s).timers.VENTILATION1Timer.start();
@@ -254,10 +249,9 @@ void HIDEBVMTimerTimer(Scenario& s)
 {
     MainWindow& ui = s.ui;
     ScenarioState& st = s.state;
-    if (!ui.BVM.visible && !abcsChainRunning(s) && s.option(s.options.OptBVM))
+    if (!patient(s).state.bagOn && !abcsChainRunning(s) && s.option(s.options.OptBVM))
         return;
-    ui.BVM.visible = false;
-    ui.BVMHAND.visible = false;
+    setBag(s, false);
     // Only the first ventilation before any analysis is the ABCs step.
     if (!st.ventilated && st.rhythmState != RhythmRestored && st.analyzeCount == 0) {
         ui.MainMSGDisplay.setText("Two ventilations successful.");

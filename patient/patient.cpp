@@ -12,6 +12,11 @@ void Patient::reset()
     // The hands keep their stroke from one scenario to the next, as they keep their place.
     state.shakes = 0;
     state.checkingBreathing = false;
+    state.shaking = false;
+    state.bagOn = false;
+    state.maskBlowing = false;
+    state.pulseHandOn = false;
+    state.cuffOn = false;
     state.metronomeBeat = 0;
     // The window hid the pictures: no CPR is under way.
     state.oneHandOn = false;
@@ -29,6 +34,32 @@ void liftCprHands(Scenario& s)
     patient(s).state.oneHandOn = false;
     patient(s).state.twoHandsOn = false;
     showCprHands(s);
+}
+
+void setShaking(Scenario& s, bool on)
+{
+    patient(s).state.shaking = on;
+    s.ui.SHAKE.visible = on;
+    s.ui.SHOUT.visible = on;
+}
+
+void setBag(Scenario& s, bool on)
+{
+    patient(s).state.bagOn = on;
+    s.ui.BVM.visible = on;
+    s.ui.BVMHAND.visible = on;
+}
+
+void setMaskBlowing(Scenario& s, bool on)
+{
+    patient(s).state.maskBlowing = on;
+    s.ui.FACEMASKBLOW.visible = on;
+}
+
+void setPulseHand(Scenario& s, bool on)
+{
+    patient(s).state.pulseHandOn = on;
+    s.ui.PULSEHAND.visible = on;
 }
 
 void Patient::suspend()

@@ -35,6 +35,15 @@ struct PatientState {
     // the shaking holds the count and shows 1 until it ends.
     int shakes = 0;
     int shakesBeforePause = 0;
+    // The other actions under way, which their pictures show: the responsiveness check's shaking
+    // hands and shout (SHAKE, SHOUT), the bag-valve mask and the hand on it (BVM, BVMHAND), a breath
+    // blown into the pocket mask (FACEMASKBLOW), the pulse check's hand (PULSEHAND) and the blood
+    // pressure cuff (BPCUFF, BPCUFFSMALL on the child), which stays on once put on.
+    bool shaking = false;
+    bool bagOn = false;
+    bool maskBlowing = false;
+    bool pulseHandOn = false;
+    bool cuffOn = false;
     // The breathing check is under way (BreathingCheck shows it) until its finding.
     bool checkingBreathing = false;
     // The metronome's click in its round of eleven, which sets the spacing of the next one.
@@ -67,6 +76,7 @@ public:
     void controlsUnlocked() override;
     bool oneHandOnChest() const override { return state.oneHandOn; }
     bool twoHandsOnChest() const override { return state.twoHandsOn; }
+    bool pulseHandOn() const override { return state.pulseHandOn; }
 
 private:
     Scenario& s_;
@@ -78,5 +88,10 @@ Patient& patient(Scenario& s);
 void showCprHands(Scenario& s);
 // Takes the CPR hands off the chest (CPRTimer goes on until stopped).
 void liftCprHands(Scenario& s);
+// The other actions under way, each with its pictures.
+void setShaking(Scenario& s, bool on);
+void setBag(Scenario& s, bool on);
+void setMaskBlowing(Scenario& s, bool on);
+void setPulseHand(Scenario& s, bool on);
 
 } // namespace defib

@@ -68,11 +68,10 @@ void PulseButtonClick(Scenario& s)
         st.pulseCheckedAfterShock = true;
     recordAction(s);
     patient(s).timers.CPRTimer.stop();
-    ui.BVM.visible = false;
-    ui.BVMHAND.visible = false;
+    setBag(s, false);
     liftCprHands(s);
-    ui.FACEMASKBLOW.visible = false;
-    ui.PULSEHAND.visible = true;
+    setMaskBlowing(s, false);
+    setPulseHand(s, true);
     patient(s).timers.PULSETIMER.start();
     ui.ABCsCirculationMenuItem.checked = true;
     if (s.device)
@@ -81,7 +80,7 @@ void PulseButtonClick(Scenario& s)
 
 void PULSETIMERTimer(Scenario& s)
 {
-    s.ui.PULSEHAND.visible = false;
+    setPulseHand(s, false);
     s.ui.MainMSGDisplay.addLine("Pulse rate is " + std::to_string(s.state.pulseRate) + ".");
     s.state.abcsChainRunning = false;
     patient(s).timers.PULSETIMER.stop();
@@ -94,6 +93,7 @@ void BPButtonClick(Scenario& s)
     if (st.nextStep == StepEndScenario)
         s.ui.MainMSGDisplay.addLine(scenarioIsOver);
     st.lastAction = "BP check";
+    patient(s).state.cuffOn = true;
     if (st.childBody())
         s.ui.BPCUFFSMALL.visible = true;
     else
@@ -112,7 +112,7 @@ void BPButtonClick(Scenario& s)
 
 void BPTIMERTimer(Scenario& s)
 {
-    if (!s.ui.BPCUFF.visible && !s.ui.BPCUFFSMALL.visible)
+    if (!patient(s).state.cuffOn)
         return;
     patient(s).timers.BPTIMER.stop();
     s.ui.MainMSGDisplay.addLine("Blood pressure is " + s.state.bloodPressureText + ".");

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("NAMEEDIT"))->text(), QStringLiteral("Pat Doe"));
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("SCOREEDIT"))->text(), QString::number(s.state.score));
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("SHOCKTIMEEDIT"))->text(),
-                 QString::fromStdString(s.state.shockTimesText));
+                 QString::fromStdString(shockTimesText(s.state)));
         QCOMPARE(summary->findChild<QLineEdit*>(QStringLiteral("ElapsedTimeEDIT"))->text(),
                  QString::fromStdString(s.state.elapsedTimeText));
         const QStringList errors = listLines(summary->findChild<QListWidget*>(QStringLiteral("Errors")));

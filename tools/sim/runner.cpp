@@ -205,6 +205,24 @@ const RecordMark recordMarks[] = {
      [](Scenario& s, int v) { s.registrationStartsScenario = v != 0; }},
 };
 
+enum class ActionPicture { Shaking, Bag, MaskBlowing, PulseHand, Cuff };
+
+// The pictures of the patient's actions under way, which the patient's record decides.
+std::optional<ActionPicture> actionPicture(const std::string& name)
+{
+    if (name == "SHAKE.visible" || name == "SHOUT.visible")
+        return ActionPicture::Shaking;
+    if (name == "BVM.visible" || name == "BVMHAND.visible")
+        return ActionPicture::Bag;
+    if (name == "FACEMASKBLOW.visible")
+        return ActionPicture::MaskBlowing;
+    if (name == "PULSEHAND.visible")
+        return ActionPicture::PulseHand;
+    if (name == "BPCUFF.visible" || name == "BPCUFFSMALL.visible")
+        return ActionPicture::Cuff;
+    return std::nullopt;
+}
+
 const RecordMark* findMark(const std::string& name)
 {
     for (const RecordMark& mark : recordMarks)
@@ -384,6 +402,32 @@ bool Runner::setValue(const std::string& name, const std::string& value, int lin
             return fail(lineNumber, name + " takes true or false, not " + value);
         (name == "CPRHAND.visible" ? patient(s).state.oneHandOn : patient(s).state.twoHandsOn) = value == "true";
         showCprHands(s);
+        return true;
+    }
+    // So are the other actions under way: a picture set shows its action (the bag with its hand,
+    // the shaking hands with the shout).
+    if (const auto action = actionPicture(name)) {
+        if (value != "true" && value != "false")
+            return fail(lineNumber, name + " takes true or false, not " + value);
+        const bool on = value == "true";
+        switch (*action) {
+        case ActionPicture::Shaking:
+            setShaking(s, on);
+            break;
+        case ActionPicture::Bag:
+            setBag(s, on);
+            break;
+        case ActionPicture::MaskBlowing:
+            setMaskBlowing(s, on);
+            break;
+        case ActionPicture::PulseHand:
+            setPulseHand(s, on);
+            break;
+        case ActionPicture::Cuff:
+            patient(s).state.cuffOn = on;
+            s.findControl(name.substr(0, name.rfind('.')))->visible = on;
+            break;
+        }
         return true;
     }
     // A control's properties, so a script can start from a given screen.
