@@ -45,8 +45,8 @@ Control& pictureInUse(Scenario& s)
     return *pictures[s.state.body()];
 }
 
-// A zone holds one pad: the upper right one while its cable is drawn, the side one while its cable
-// is, a pad come loose in an electrode trouble included.
+// A zone holds one pad from the first pad let go there (its cable is drawn from then on), a pad come
+// loose in an electrode trouble included.
 bool upperZoneFree(Scenario& s)
 {
     return !device(s).state.upperZoneTaken;
@@ -146,7 +146,8 @@ void showPadPlaces(Scenario& s)
     ui.PADRedZONE.checked = carried && sideZoneFree(s);
     for (auto [pad, mark, state] : {std::tuple{&ui.PADWHITE, &ui.PADWHITEMisplaced, &dev.white},
                                     std::tuple{&ui.PADRED, &ui.PADREDMisplaced, &dev.red}}) {
-        mark->visible = state->onTorso && pad->visible;
+        // A pad is in view unless it is carried or stands at the side zone (PadSMALL shows it there).
+        mark->visible = state->onTorso && !state->dragged && !state->atSide;
         mark->left = pad->left;
         mark->top = pad->top;
         mark->width = pad->width;
@@ -251,8 +252,8 @@ void PADRedZONEDragDrop(Scenario& s)
 void PATIENTTorsoZONEDragDrop(Scenario& s)
 {
     Control* pad = draggedPad(s);
-    // The torso takes no pad while the controls are locked (a pad is carried only when neither is on
-    // both zones).
+    // The torso takes no pad while the controls are locked. (Nor once both pads are on, but then no
+    // pad can be carried.)
     if (s.state.controlsLocked || !pad)
         return;
     ScenarioState& st = s.state;

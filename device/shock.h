@@ -14,12 +14,12 @@ void PUSHTOSHOCKTimerTimer(Scenario& s);
 // The interval says which LED flashes: 500 the Analyze LED, 600 the Shock LED.
 void FLASHLEDtimerTimer(Scenario& s);
 void DISARMTimerTimer(Scenario& s);
-// What the window shows of the armed trainer: from the first "PUSH TO SHOCK" until the shock or
-// the disarm the Shock LED flashes (FLASHLEDtimer at 600). The core decides by armed().
-bool shockArmed(Scenario& s);
-
 // One second after a shock: the shock counter, the conversion and the next prompt.
 void SHOCKTimerTimer(Scenario& s);
+
+// The trainer is armed: from the first "PUSH TO SHOCK" until the shock or the disarm the Shock
+// LED flashes (FLASHLEDtimer at 600). The window's view of it; the core decides by armed().
+bool shockArmed(Scenario& s);
 
 inline constexpr const char* missedClearText
     = "You forgot to clear before shocking. Select OK and try another scenario.";

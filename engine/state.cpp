@@ -20,7 +20,6 @@ void ScenarioState::resetForStart()
     patientBody = kept.patientBody;
     stepPoints = kept.stepPoints;
     patientHistory = kept.patientHistory;
-    repeatAllowed = kept.repeatAllowed;
     scenarioTitle = kept.scenarioTitle;
     rhythmState = shocksToConvert > 0 ? RhythmShockable : RhythmNoShock;
 }

@@ -21,7 +21,7 @@ using i32 = std::int32_t;
 // Pause, once evaluated); the flashing "scenario over" announced (by the time-out or a complete
 // treatment); the scenario second of the first shock (-1 before it); whether the records were
 // written without a shock ("NO SHOCKS"); and whether the summary lets the scenario be repeated
-// (kept over a start: the summary of the scenario before decides it).
+// (decided when the records are written, before the summary can answer).
 // Then the scenario of frames: its title (empty for a drawn patient), the frame under way (0 the
 // first), the shocks and verdicts in it, whether its trouble has come, and its start in scenario
 // milliseconds.
