@@ -286,7 +286,7 @@ void startNewScenario(Scenario& s)
 
 bool scenarioWaitingForStart(Scenario& s)
 {
-    return !s.ui.MENU.visible && s.state.elapsedSeconds == 0 && !s.timers.ELAPSEDSecTIMER.enabled() && !s.state.paused
+    return !s.ui.MENU.visible && s.state.elapsedSeconds == 0 && !s.state.startClicked && !s.state.paused
         && s.state.controlsLocked && !s.summary.window.visible && !s.ui.FINALERRORPanel.visible;
 }
 
@@ -299,6 +299,7 @@ void MainMSGDisplayClick(Scenario& s)
 {
     if (!scenarioWaitingForStart(s))
         return;
+    s.state.startClicked = true;
     s.ui.MainMSGDisplay.clear();
     // The scenario's own time starts here.
     s.events.begin(s.scheduler.clock().now());

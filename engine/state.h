@@ -17,11 +17,11 @@ using i32 = std::int32_t;
 // was charged, and how many periods came before the scenario's last required analysis; the
 // CPR hands as last seen, so that their going on and coming off is noticed once; and whether the
 // analysis under way found the CPR hands on the chest (a safety error of the single-shock protocol).
-// Then Pause holding the scenario; the trainee's controls locked (before the start click, during
-// Pause, once evaluated); the flashing "scenario over" announced (by the time-out or a complete
-// treatment); the scenario second of the first shock (-1 before it); whether the records were
-// written without a shock ("NO SHOCKS"); and whether the summary lets the scenario be repeated
-// (decided when the records are written, before the summary can answer).
+// Then whether the click that starts the scenario (its clock and its log) was made; Pause holding
+// it; the trainee's controls locked (before the start click, during Pause, once evaluated); the
+// flashing "scenario over" announced (by the time-out or a complete treatment); the scenario second of the first shock
+// (-1 before it); whether the records were written without a shock ("NO SHOCKS"); and whether the summary lets the
+// scenario be repeated (decided when the records are written, before the summary can answer).
 // Then the scenario of frames: its title (empty for a drawn patient), the frame under way (0 the
 // first), the shocks and verdicts in it, whether its trouble has come, and its start in scenario
 // milliseconds.
@@ -98,6 +98,7 @@ using i32 = std::int32_t;
     X(u8, cprPeriodsBeforeLastAnalysis, 0)                                                                             \
     X(bool, cprHandsOn, false)                                                                                         \
     X(bool, handsOnInAnalysis, false)                                                                                  \
+    X(bool, startClicked, false)                                                                                       \
     X(bool, paused, false)                                                                                             \
     X(bool, controlsLocked, true)                                                                                      \
     X(bool, overAnnounced, false)                                                                                      \
