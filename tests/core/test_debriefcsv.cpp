@@ -76,6 +76,19 @@ TEST(ShockTimes, TheTextIsMadeFromTheSecondOfTheFirstShockAndReadsBackToIt)
     EXPECT_EQ(shockTimesText(st), "NO SHOCKS");
 }
 
+TEST(ShockTimes, AnOlderScriptSetsTheTextAndTheRecordFollows)
+{
+    defib::testing::Sim sim;
+    sim.run("set shockTimesText 00:44");
+    EXPECT_EQ(sim.value("firstShockSecond"), "51");
+    EXPECT_EQ(sim.value("shockTimesText"), "\"00:44\"");
+    sim.run("set shockTimesText \"NO SHOCKS\"");
+    EXPECT_EQ(sim.value("recordedWithoutShock"), "true");
+    EXPECT_EQ(sim.value("firstShockSecond"), "-1");
+    sim.run("set shockTimesText \"\"");
+    EXPECT_EQ(sim.value("shockTimesText"), "\"\"");
+}
+
 TEST(DebriefRow, FirstShockSecondsAndKindNames)
 {
     EXPECT_EQ(secondsOf("00:58"), 58);

@@ -86,6 +86,18 @@ TEST(PadDrag, LockedOrHiddenPadsCannotBePickedUp)
     EXPECT_EQ(hidden.value("PADRED.visible"), "false");
 }
 
+TEST(PadDrag, AZoneTakenStaysTakenWhateverItsCableShows)
+{
+    Assessed sim;
+    sim.run("drag PADWHITE PADWhiteZone\nset CABLEWHITE.visible false\ndrag PADRED PADWhiteZone");
+    EXPECT_EQ(sim.value("bottomPadAttached"), "false");
+    EXPECT_EQ(sim.value("PADREDMisplaced.visible"), "false");
+    // A pad carried while the controls are locked is taken by no zone and not by the torso.
+    sim.run("do PauseClick\nset PADRED.enabled true\ndrag PADRED PATIENTTorsoZONE");
+    EXPECT_EQ(sim.value("score"), "70");
+    EXPECT_EQ(sim.value("PADREDMisplaced.visible"), "false");
+}
+
 TEST(PadDrag, NoAbcsPenaltyOnceCprHasBegun)
 {
     Trainee sim;

@@ -211,6 +211,33 @@ TEST(Pause, KeepsTheCountOfAnAnimationInProgress)
     EXPECT_EQ(sim.value("MainMSGDisplay"), "\"Patient is unresponsive.\"");
 }
 
+TEST(Pause, TheRecordsDecideNotWhatTheControlsShow)
+{
+    Started sim;
+    // A menu tick or a button drawn otherwise by the window changes nothing the core decides.
+    sim.run("set Pause.checked true\ndo PauseClick");
+    EXPECT_EQ(sim.value("paused"), "true");
+    EXPECT_EQ(sim.value("ELAPSEDSecTIMER"), "off 1000");
+    EXPECT_EQ(sim.value("controlsLocked"), "true");
+    sim.run("set CPRButton.enabled true\ndo PauseClick");
+    EXPECT_EQ(sim.value("paused"), "false");
+    EXPECT_EQ(sim.value("Pause.checked"), "false");
+    EXPECT_EQ(sim.value("controlsLocked"), "false");
+    // The start click was made: a click on the message area starts nothing again.
+    sim.run("set CPRButton.enabled false\ndo MainMSGDisplayClick");
+    EXPECT_EQ(sim.value("ELAPSEDSecTIMER"), "on 1000");
+    EXPECT_EQ(sim.value("startClicked"), "true");
+}
+
+TEST(Unlock, TheSecondPowerButtonAnswersOnceTheTrainerIsOpen)
+{
+    Started sim;
+    sim.run("set aed2.visible true\ndo unlockControls");
+    EXPECT_EQ(sim.value("POWERBUTTON2.enabled"), "false");
+    sim.run("do PowerButtonClick\ndo unlockControls");
+    EXPECT_EQ(sim.value("POWERBUTTON2.enabled"), "true");
+}
+
 TEST(ScenarioClock, CountsSecondsAndShowsTheTimeOfDay)
 {
     Started sim;

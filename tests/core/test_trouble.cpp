@@ -174,6 +174,18 @@ TEST_F(Trouble, ClearCountsOncePerAnalysisOrShock)
     EXPECT_EQ(value("actionBeforePrevious"), "\"Analyze\"");
 }
 
+TEST_F(Trouble, AnActionUnderWayIsThePatientsRecordWithItsPictures)
+{
+    run("set BVM.visible true\nset SHOUT.visible true");
+    EXPECT_EQ(value("BVMHAND.visible"), "true");
+    EXPECT_EQ(value("SHAKE.visible"), "true");
+    EXPECT_TRUE(defib::motionPresent(s()));
+    run("do Clearbutton1Click");
+    EXPECT_FALSE(defib::patient(s()).state.bagOn);
+    EXPECT_FALSE(defib::patient(s()).state.shaking);
+    EXPECT_FALSE(defib::motionPresent(s()));
+}
+
 TEST_F(Trouble, ClearTakesEveryHandOffThePatient)
 {
     run("set CPRHAND2.visible true\nset BVM.visible true\nset SHOUT.visible true");
