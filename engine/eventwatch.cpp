@@ -2,6 +2,7 @@
 
 #include "engine/measures.h"
 #include "engine/scenario.h"
+#include "engine/scenariospec.h"
 
 namespace defib {
 
@@ -12,18 +13,10 @@ bool lit(const Control& led)
     return led.visible && led.colour() != clWhite;
 }
 
+// The log names a trouble as the scenario files do, and its end as "fixed".
 const char* troubleName(int trouble)
 {
-    switch (trouble) {
-    case TroubleElectrode:
-        return "electrode";
-    case TroubleMotion:
-        return "motion";
-    case TroubleBattery:
-        return "battery";
-    default:
-        return "fixed";
-    }
+    return trouble == TroubleNone ? "fixed" : troubleKeyword(static_cast<Trouble>(trouble));
 }
 
 const char* chargeName(ChargeState charge)
