@@ -142,6 +142,7 @@ namespace defib {
     X(Errors, true, true)                                                                                              \
     X(MODELABEL, true, true)                                                                                           \
     X(PROTOCOLLABEL, true, true)                                                                                       \
+    X(SCENARIOLABEL, false, true)                                                                                      \
     X(SCOREBOARD, true, true)                                                                                          \
     X(RepeatButton, true, true)                                                                                        \
     X(Next, true, true)                                                                                                \
@@ -155,7 +156,8 @@ namespace defib {
     X(PracticeRadioButton, true, true)                                                                                 \
     X(TestRadioButton, true, true)                                                                                     \
     X(OKButton, true, true)                                                                                            \
-    X(CancelButton, true, true)
+    X(CancelButton, true, true)                                                                                        \
+    X(ScenarioChoice, true, true)
 
 // The debug window, for instructors.
 #define DEFIB_DEBUG_CONTROLS(X) X(Label1, true, true)

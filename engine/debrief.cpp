@@ -27,6 +27,7 @@ const std::vector<std::string>& debriefHeader()
         names.emplace_back("first shock verdict");
         names.emplace_back("fatalShock");
         names.emplace_back("exam");
+        names.emplace_back("scenario");
         return names;
     }();
     return header;
@@ -65,6 +66,12 @@ int secondsOf(const std::string& text)
     if (colon == std::string::npos || !isNumber(text.substr(0, colon)) || !isNumber(text.substr(colon + 1)))
         return -1;
     return parseNumber(text.substr(0, colon)) * 60 + parseNumber(text.substr(colon + 1));
+}
+
+// The scenario played: its title, or a drawn patient's "Random patient".
+static std::string scenarioColumn(const ScenarioState& st)
+{
+    return st.scenarioTitle.empty() ? std::string(randomPatientLabel) : st.scenarioTitle;
 }
 
 std::vector<std::string> debriefRow(Scenario& s, const std::string& date, const std::string& time, bool terminated)
@@ -106,6 +113,7 @@ std::vector<std::string> debriefRow(Scenario& s, const std::string& date, const 
     // The scenario's place in a three-scenario test: its count goes up once its records are written.
     const bool inExam = !st.practiceMode && s.option(s.options.THREESCENARIOTEST) && st.examScenarioNumber < 3;
     row.push_back(inExam ? std::to_string(st.examScenarioNumber + 1) + " of 3" : std::string());
+    row.push_back(scenarioColumn(st));
     return row;
 }
 
@@ -118,7 +126,8 @@ std::vector<std::string> abandonedExamRow(Scenario& s, const std::string& date, 
     row[2] = "test abandoned";
     row[3] = st.userName;
     row[4] = st.userIdNumber;
-    row.back() = "abandoned after " + std::to_string(st.examScenarioNumber) + " of 3";
+    row[row.size() - 2] = "abandoned after " + std::to_string(st.examScenarioNumber) + " of 3";
+    row.back() = scenarioColumn(st);
     return row;
 }
 

@@ -7,6 +7,7 @@
 #include "engine/pageshandlers.h"
 #include "engine/pause.h"
 #include "engine/recorder.h"
+#include "engine/scenariochoice.h"
 #include "engine/scenarioclock.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
@@ -122,6 +123,7 @@ bool registerUser(Scenario& s, const std::string& typedName, const std::string& 
 
 void showRegistration(Scenario& s, bool startsScenario)
 {
+    listScenarios(s);
     s.registration.window.visible = true;
     s.registrationStartsScenario = startsScenario;
 }
@@ -155,6 +157,8 @@ void OKButtonClick(Scenario& s)
     RegistrationWindow& w = s.registration;
     // A running scenario keeps the trainee it was started for, and is never replaced by a new one.
     if (s.phase == ScenarioPhase::Running)
+        return;
+    if (!takeScenarioChoice(s))
         return;
     if (!registerUser(s, w.NameEdit.text(), w.IDEdit.text(), w.TestRadioButton.checked))
         return;
@@ -500,6 +504,7 @@ void registerEngineHandlers(Scenario& s, Handlers& h)
     h["CLEARSCOREBOARDClick"] = [&s] { CLEARSCOREBOARDClick(s); };
     h["TUserNAMEFORM.OKButtonClick"] = [&s] { TUserNAMEFORM::OKButtonClick(s); };
     h["TUserNAMEFORM.CancelButtonClick"] = [&s] { TUserNAMEFORM::CancelButtonClick(s); };
+    h["TUserNAMEFORM.ScenarioChoiceChange"] = [&s] { TUserNAMEFORM::ScenarioChoiceChange(s); };
     h["TForm2.NextClick"] = [&s] { TForm2::NextClick(s); };
     h["TForm2.RepeatButtonClick"] = [&s] { TForm2::RepeatButtonClick(s); };
     h["TForm2.MainMenuClick"] = [&s] { TForm2::MainMenuClick(s); };

@@ -91,6 +91,11 @@ public:
     // scenarios (scenarios/ in the folder of the written files).
     std::string scenarioPack;
     std::string ownScenarios;
+    // The registration's scenario list, as its ScenarioChoice shows it, and the entry chosen before
+    // the last change; the file dialog that opens a scenario file of the instructor's.
+    std::vector<ScenarioEntry> scenarioEntries;
+    int scenarioEntryBefore = 0;
+    FileDialog* scenarioFiles = nullptr;
     std::unique_ptr<ScenarioSource> source;
     ScenarioSourceMaker makeSource;
 

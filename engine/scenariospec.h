@@ -70,6 +70,24 @@ struct ScenarioSpec {
     bool operator==(const ScenarioSpec&) const = default;
 };
 
+// What a drawn patient is called where a scenario's title would stand.
+inline constexpr const char* randomPatientLabel = "Random patient";
+
+// One entry of the registration's scenario list.
+struct ScenarioEntry {
+    enum class Kind { Random, File, Open };
+    Kind kind = Kind::Random;
+    // What the list shows: "Random patient", a title, "Open scenario file...".
+    std::string label;
+    // The file of a scenario entry.
+    std::string file;
+    // Why the file cannot be played; empty for a sound one.
+    std::string problem;
+};
+
+inline constexpr const char* openScenarioLabel = "Open scenario file...";
+inline constexpr const char* scenarioFileFilter = "Scenario files (*.json)";
+
 // The words of the scenario files: "shockable", "electrode", "underage-child", "single-shock".
 const char* rhythmKeyword(FrameRhythm rhythm);
 const char* troubleKeyword(Trouble trouble);

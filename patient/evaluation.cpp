@@ -153,6 +153,9 @@ void fillSummary(Scenario& s)
         s.summary.SHOCKTIMEEDIT.setText(shockTimesText(st));
     s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
     s.summary.PROTOCOLLABEL.setText(s.protocol().name());
+    // Only a scenario of a file is named; a drawn patient's summary is as it always was.
+    s.summary.SCENARIOLABEL.visible = !st.scenarioTitle.empty();
+    s.summary.SCENARIOLABEL.setText(st.scenarioTitle);
 }
 
 // The report files in both modes, the board in practice, the count of an exam in test mode.

@@ -67,6 +67,11 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     }
     if (folders.prompts != folders.files)
         s.options.promptDirectory = folders.prompts.toStdString();
+    // The pack that comes with the program, and the instructor's own scenarios beside the written
+    // files (the folder is made by the first save there, never at start).
+    s.scenarioPack = folders.scenarios.toStdString();
+    s.ownScenarios = QDir(folders.files).filePath(QStringLiteral("scenarios")).toStdString();
+    s.scenarioFiles = files_;
     if (virtualClock_) {
         virtualClock_->attach(s.scheduler);
     } else {
@@ -224,6 +229,12 @@ void TForm1::sync()
     if (syncing_)
         return;
     syncing_ = true;
+    // A scenario of a file is named in the window's title.
+    const QString title = scenario().state.scenarioTitle.empty()
+        ? QStringLiteral("Defibrio")
+        : QStringLiteral("Defibrio - ") + QString::fromStdString(scenario().state.scenarioTitle);
+    if (windowTitle() != title)
+        setWindowTitle(title);
     if (!pages_ && (scenario().ui.PageControl1.visible || scenario().passwordDlg.window.visible))
         buildOptionsPages();
     for (const Binding& b : bindings_) {

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -131,7 +132,17 @@ void SecondaryWindows::buildRegistration()
     idEdit_->setValidator(new PrintableValidator(idEdit_));
     form->addRow(QStringLiteral("&Name:"), nameEdit_);
     form->addRow(QStringLiteral("&ID Number:"), idEdit_);
+    scenarioChoice_ = new QComboBox(registration_);
+    scenarioChoice_->setObjectName(QStringLiteral("ScenarioChoice"));
+    scenarioChoice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    scenarioChoice_->setMinimumContentsLength(28);
+    form->addRow(QStringLiteral("&Scenario:"), scenarioChoice_);
     layout->addLayout(form);
+    QObject::connect(scenarioChoice_, &QComboBox::activated, registration_, [this, &model](int index) {
+        model.ScenarioChoice.tag = index;
+        main_.run("TUserNAMEFORM.ScenarioChoiceChange");
+        syncScenarioChoice();
+    });
     auto* modes = new QGroupBox(QStringLiteral("Mode"), registration_);
     auto* modeLayout = new QHBoxLayout(modes);
     practice_ = new QRadioButton(QStringLiteral("&Practice"), modes);
@@ -156,6 +167,22 @@ void SecondaryWindows::buildRegistration()
     registration_->onClose = [this] { main_.run("TUserNAMEFORM.CancelButtonClick"); };
 }
 
+// The list as the core keeps it; an entry that cannot be played says why on hover.
+void SecondaryWindows::syncScenarioChoice()
+{
+    Scenario& s = main_.scenario();
+    const Control& list = s.registration.ScenarioChoice;
+    const QSignalBlocker quiet(scenarioChoice_);
+    scenarioChoice_->clear();
+    for (std::size_t i = 0; i < list.lineCount(); ++i) {
+        scenarioChoice_->addItem(QString::fromStdString(list.line(i)));
+        if (i < s.scenarioEntries.size() && !s.scenarioEntries[i].problem.empty())
+            scenarioChoice_->setItemData(static_cast<int>(i), QString::fromStdString(s.scenarioEntries[i].problem),
+                                         Qt::ToolTipRole);
+    }
+    scenarioChoice_->setCurrentIndex(list.tag);
+}
+
 void SecondaryWindows::buildSummary()
 {
     summary_ = new ToolWindow(&main_);
@@ -175,6 +202,7 @@ void SecondaryWindows::buildSummary()
     summaryShock_ = readOnlyField(summary_, QStringLiteral("SHOCKTIMEEDIT"));
     summaryElapsed_ = readOnlyField(summary_, QStringLiteral("ElapsedTimeEDIT"));
     summaryProtocol_ = readOnlyField(summary_, QStringLiteral("PROTOCOLLABEL"));
+    summaryScenario_ = readOnlyField(summary_, QStringLiteral("SCENARIOLABEL"));
     summaryScore_->setStyleSheet(QStringLiteral("font-weight: 800;"));
     form->addRow(QStringLiteral("Name"), summaryName_);
     form->addRow(QStringLiteral("ID Number"), summaryId_);
@@ -183,6 +211,9 @@ void SecondaryWindows::buildSummary()
     form->addRow(shockLabel, summaryShock_);
     form->addRow(QStringLiteral("Elapsed Time"), summaryElapsed_);
     form->addRow(QStringLiteral("Protocol"), summaryProtocol_);
+    form->addRow(QStringLiteral("Scenario"), summaryScenario_);
+    form->setRowVisible(summaryScenario_, false);
+    summaryForm_ = form;
     // The two first-shock figures count from different moments; the window says which.
     const QString shockHint = speedOfFirstShockHint();
     shockLabel->setToolTip(shockHint);
@@ -326,6 +357,8 @@ void SecondaryWindows::saveDebrief()
     content.firstShock = QString::fromStdString(sum.SHOCKTIMEEDIT.text());
     content.elapsed = QString::fromStdString(sum.ElapsedTimeEDIT.text());
     content.protocol = QString::fromStdString(sum.PROTOCOLLABEL.text());
+    if (sum.SCENARIOLABEL.visible)
+        content.scenario = QString::fromStdString(sum.SCENARIOLABEL.text());
     if (s.activeProtocol)
         content.firstShockLimitSeconds = s.protocol().firstShockLimitSeconds();
     for (const std::string& line : sum.Errors.lines())
@@ -428,6 +461,7 @@ void SecondaryWindows::sync()
             nameEdit_->setText(QString::fromStdString(reg.NameEdit.text()));
             idEdit_->setText(QString::fromStdString(reg.IDEdit.text()));
             (reg.TestRadioButton.checked ? test_ : practice_)->setChecked(true);
+            syncScenarioChoice();
             nameEdit_->setFocus();
         }
         showAs(registration_, reg.window.visible);
@@ -465,6 +499,9 @@ void SecondaryWindows::syncSummary()
         syncText(summaryShock_, sum.SHOCKTIMEEDIT);
         syncText(summaryElapsed_, sum.ElapsedTimeEDIT);
         syncText(summaryProtocol_, sum.PROTOCOLLABEL);
+        syncText(summaryScenario_, sum.SCENARIOLABEL);
+        summaryScenario_->setToolTip(summaryScenario_->text());
+        summaryForm_->setRowVisible(summaryScenario_, sum.SCENARIOLABEL.visible);
         // An empty list says so, as the saved debrief does.
         if (sum.Errors.lines().empty())
             syncList(errors_, {noErrorsText});

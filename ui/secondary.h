@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +63,8 @@ private:
     QLineEdit* nameEdit_ = nullptr;
     QLineEdit* idEdit_ = nullptr;
     QRadioButton* practice_ = nullptr;
+    QComboBox* scenarioChoice_ = nullptr;
+    void syncScenarioChoice();
     QRadioButton* test_ = nullptr;
 
     ToolWindow* summary_ = nullptr;
@@ -70,6 +74,8 @@ private:
     QLineEdit* summaryShock_ = nullptr;
     QLineEdit* summaryElapsed_ = nullptr;
     QLineEdit* summaryProtocol_ = nullptr;
+    QLineEdit* summaryScenario_ = nullptr;
+    QFormLayout* summaryForm_ = nullptr;
     QListWidget* errors_ = nullptr;
     QLabel* summaryMode_ = nullptr;
     QPushButton* repeat_ = nullptr;

@@ -745,6 +745,12 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
         p.drawText(QRectF(inner.left() + fieldsWidth * 0.5, fy, fieldsWidth * 0.5, line), Qt::AlignLeft, value);
         fy += line;
     }
+    if (!c.scenario.isEmpty()) {
+        p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, QStringLiteral("Scenario"));
+        p.drawText(QRectF(inner.left() + fieldsWidth * 0.5, fy, fieldsWidth * 0.5, line), Qt::AlignLeft,
+                   QFontMetricsF(body).elidedText(c.scenario, Qt::ElideRight, fieldsWidth * 0.5));
+        fy += line;
+    }
     double my = y;
     const double mx = inner.left() + fieldsWidth;
     const double mw = inner.right() - mx;

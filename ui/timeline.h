@@ -85,6 +85,8 @@ struct DebriefContent {
     QString firstShock;
     QString elapsed;
     QString protocol;
+    // The title of a scenario of a file; empty for a drawn patient, whose page has no such line.
+    QString scenario;
     int firstShockLimitSeconds = 120;
     std::vector<QString> errors;
     std::vector<Event> events;

@@ -101,7 +101,7 @@ TEST(DebriefRow, FirstShockSecondsAndKindNames)
     ASSERT_EQ(penalties(events).size(), 2u);
     EXPECT_EQ(penalties(events)[1].text, "Advice used (-50).");
     // The later columns come after the first ones, which stay where they were.
-    ASSERT_EQ(debriefHeader().size(), 23u);
+    ASSERT_EQ(debriefHeader().size(), 24u);
     EXPECT_EQ(debriefHeader()[18], "penalty texts");
     EXPECT_EQ(debriefHeader()[19], "protocol");
     EXPECT_EQ(debriefHeader()[22], "exam");

@@ -59,8 +59,10 @@ TEST(Exam, MainMenuAfterATestScenarioAsksAndRecordsTheTestAsAbandoned)
     EXPECT_EQ(sim.dir().read("AEDTEST2.TXT"),
               detailed + abandonedReport + "(Test abandoned after Test Scenario #1)\r\n\r\n");
     const std::string csv = sim.dir().read("AEDTEST.CSV");
-    EXPECT_NE(csv.find("\r\n12/7/26,9:30:00 AM,test abandoned,Pat,12,,,,,,,,,,,,,,,,,,abandoned after 1 of 3\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        csv.find(
+            "\r\n12/7/26,9:30:00 AM,test abandoned,Pat,12,,,,,,,,,,,,,,,,,,abandoned after 1 of 3,Random patient\r\n"),
+        std::string::npos)
         << csv;
     EXPECT_EQ(sim.value("examScenarioNumber"), "0");
     EXPECT_EQ(sim.value("practiceMode"), "true");

@@ -13,7 +13,7 @@ import sys
 HEADER = ["date", "time", "mode", "name", "ID", "scenario kind", "patient", "score", "elapsed seconds",
           "first shock seconds", "timeToPowerOn", "timeToFirstAnalysis", "timeToFirstShock", "cprFraction",
           "longestHandsOffPause", "preShockPause", "postShockPause", "penalties", "penalty texts",
-          "protocol", "first shock verdict", "fatalShock", "exam"]
+          "protocol", "first shock verdict", "fatalShock", "exam", "scenario"]
 MEASURES = HEADER[10:17] + ["fatalShock"]
 PATIENT = "Your patient is a 62 y.o. male who was found unconscious."
 
@@ -104,7 +104,8 @@ def main():
     assert len(exam[2]) == len(HEADER), exam[2]
     assert abandoned["mode"] == "test abandoned" and abandoned["name"] == "Ærøskøbing Ñandú", abandoned
     assert abandoned["exam"] == "abandoned after 2 of 3", abandoned
-    assert all(abandoned[column] == "" for column in HEADER[5:-1]), abandoned
+    assert all(abandoned[column] == "" for column in HEADER[5:-2]), abandoned
+    assert abandoned["scenario"] == "Random patient", abandoned
     # The report files are still written beside them.
     assert (work / "AEDPRAC.TXT").exists() and (work / "AEDTEST.TXT").exists()
     print("AEDPRAC.CSV and AEDTEST.CSV read back: 5 rows, every column as the scenarios showed it")

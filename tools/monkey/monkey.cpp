@@ -155,11 +155,8 @@ public:
         , folder_(std::move(folder))
         , trace_(trace)
     {
-        for (const std::string& file : scenarioFilesIn(scenarios)) {
-            ScenarioRead read = readScenarioFile(file);
-            if (read.spec)
-                pack_.push_back(std::make_shared<const ScenarioSpec>(std::move(*read.spec)));
-        }
+        if (!scenarioFilesIn(scenarios).empty())
+            scenarioPack_ = scenarios;
         // Prompts are present, so audio stays on.
         std::ofstream(folder_ + "/MOTION.WAV") << "RIFF";
         for (const char* name : {"AEDPRAC.TXT", "AEDPRAC2.TXT", "AEDTEST.TXT", "AEDTEST2.TXT"})
@@ -207,6 +204,7 @@ private:
         static const std::vector<std::string> dates = {"12/7/26", "1/1/2026", "2026-12-07", "7.12.26", "12/17/26"};
         platforms_.wallClock.date = dice_.pick(dates);
         program_ = std::make_unique<Program>(platforms_.platform, folder_);
+        program_->trainer.scenario().scenarioPack = scenarioPack_;
     }
 
     void log(const std::string& action)
@@ -510,13 +508,12 @@ private:
         w.IDEdit.setText(id);
         w.PracticeRadioButton.checked = !test;
         w.TestRadioButton.checked = test;
-        if (!pack_.empty() && dice_.chance(35)) {
-            Scenario& s = scenario();
-            s.chosenScenario = dice_.pick(pack_);
-            log("scenario " + s.chosenScenario->title);
-        } else if (!pack_.empty() && dice_.chance(30)) {
-            scenario().chosenScenario.reset();
-            log("scenario random");
+        if (!scenarioPack_.empty() && dice_.chance(35)) {
+            // A scenario of the list, as the trainee picks one ("Open scenario file..." asks for a
+            // file the monkey never gives).
+            w.ScenarioChoice.tag = dice_.below(static_cast<int>(w.ScenarioChoice.lineCount()));
+            log("scenario " + w.ScenarioChoice.line(static_cast<std::size_t>(w.ScenarioChoice.tag)));
+            run("TUserNAMEFORM.ScenarioChoiceChange");
         }
         log("register (" + std::to_string(name.size()) + " bytes) " + (test ? "test" : "practice"));
         program_->trainer.run("TUserNAMEFORM.OKButtonClick");
@@ -762,7 +759,7 @@ private:
     Dice dice_;
     Platforms platforms_;
     std::string folder_;
-    std::vector<std::shared_ptr<const ScenarioSpec>> pack_;
+    std::string scenarioPack_;
     bool trace_;
     std::unique_ptr<Program> program_;
     std::vector<FileWatch> reports_;

@@ -1,0 +1,122 @@
+#include "engine/scenariochoice.h"
+
+#include "engine/scenariofile.h"
+
+namespace defib {
+
+namespace {
+
+std::string fileName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+ScenarioEntry entryOf(const std::string& file, const std::string& mark)
+{
+    ScenarioEntry entry;
+    entry.kind = ScenarioEntry::Kind::File;
+    entry.file = file;
+    const ScenarioRead read = readScenarioFile(file);
+    if (read.spec) {
+        entry.label = read.spec->title + mark;
+    } else {
+        entry.label = fileName(file) + " (cannot be played)";
+        entry.problem = read.error;
+    }
+    return entry;
+}
+
+void showEntries(Scenario& s, int chosen)
+{
+    std::vector<std::string> labels;
+    for (const ScenarioEntry& entry : s.scenarioEntries)
+        labels.push_back(entry.label);
+    Control& list = s.registration.ScenarioChoice;
+    list.setLines(std::move(labels));
+    list.tag = chosen;
+    s.scenarioEntryBefore = chosen;
+}
+
+int entryOfFile(const Scenario& s, const std::string& file)
+{
+    for (std::size_t i = 0; i < s.scenarioEntries.size(); ++i)
+        if (s.scenarioEntries[i].kind == ScenarioEntry::Kind::File && s.scenarioEntries[i].file == file)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Adds a file opened by hand before "Open scenario file...", once.
+int addOpened(Scenario& s, const std::string& file)
+{
+    if (const int found = entryOfFile(s, file); found >= 0)
+        return found;
+    s.scenarioEntries.insert(s.scenarioEntries.end() - 1, entryOf(file, " (file)"));
+    return static_cast<int>(s.scenarioEntries.size()) - 2;
+}
+
+} // namespace
+
+void listScenarios(Scenario& s)
+{
+    std::vector<ScenarioEntry>& entries = s.scenarioEntries;
+    entries.clear();
+    entries.push_back({ScenarioEntry::Kind::Random, randomPatientLabel, "", ""});
+    for (const std::string& file : scenarioFilesIn(s.scenarioPack))
+        entries.push_back(entryOf(file, ""));
+    for (const std::string& file : scenarioFilesIn(s.ownScenarios))
+        entries.push_back(entryOf(file, " (own)"));
+    entries.push_back({ScenarioEntry::Kind::Open, openScenarioLabel, "", ""});
+    int chosen = 0;
+    if (s.chosenScenario && !s.chosenScenarioFile.empty())
+        chosen = addOpened(s, s.chosenScenarioFile);
+    showEntries(s, chosen);
+}
+
+void TUserNAMEFORM::ScenarioChoiceChange(Scenario& s)
+{
+    Control& list = s.registration.ScenarioChoice;
+    const int count = static_cast<int>(s.scenarioEntries.size());
+    if (list.tag < 0 || list.tag >= count) {
+        list.tag = s.scenarioEntryBefore;
+        return;
+    }
+    if (s.scenarioEntries[static_cast<std::size_t>(list.tag)].kind != ScenarioEntry::Kind::Open) {
+        s.scenarioEntryBefore = list.tag;
+        return;
+    }
+    std::string file;
+    if (!s.scenarioFiles || !s.scenarioFiles->open(scenarioFileFilter, file) || file.empty()) {
+        list.tag = s.scenarioEntryBefore;
+        return;
+    }
+    const int chosen = addOpened(s, file);
+    showEntries(s, chosen);
+}
+
+bool takeScenarioChoice(Scenario& s)
+{
+    const int chosen = s.registration.ScenarioChoice.tag;
+    if (chosen <= 0 || chosen >= static_cast<int>(s.scenarioEntries.size())
+        || s.scenarioEntries[static_cast<std::size_t>(chosen)].kind != ScenarioEntry::Kind::File) {
+        s.chosenScenario.reset();
+        s.chosenScenarioFile.clear();
+        return true;
+    }
+    const std::string file = s.scenarioEntries[static_cast<std::size_t>(chosen)].file;
+    ScenarioRead read = readScenarioFile(file);
+    if (!read.spec) {
+        s.platform.dialogs.message("This scenario cannot be played:\n" + read.error
+                                       + "\nChoose another scenario or Random patient.",
+                                   MessageKind::Warning);
+        s.chosenScenario.reset();
+        s.chosenScenarioFile.clear();
+        showEntries(s, 0);
+        return false;
+    }
+    s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.spec));
+    s.chosenScenarioFile = file;
+    return true;
+}
+
+} // namespace defib
