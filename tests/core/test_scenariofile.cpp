@@ -143,3 +143,19 @@ TEST(ScenarioFile, EveryScenarioOfThePackReads)
         EXPECT_FALSE(read.spec->guideline.empty()) << file;
     }
 }
+
+TEST(ScenarioFile, TheRunnerNamesTheFileAndTheFieldOfABadScenario)
+{
+    TempDir dir;
+    dir.write("bad.json", R"({"format": 1, "title": "t", "patient": {"kind": "adult"},
+        "frames": [{"rhythm": "shockable", "exits": {"after-shocks": 1}}, {"rhythm": "fast"}]})");
+    std::ostringstream out;
+    std::ostringstream err;
+    defib::sim::Runner runner(out, err, dir.path());
+    std::istringstream script("option OPTAUTOANALYZE F\nscenario bad.json\nnew\n");
+    EXPECT_EQ(runner.run(script), 2);
+    EXPECT_EQ(
+        err.str(),
+        "line 2: bad.json: frames[1].rhythm: \"fast\" is not known: it takes shockable, non-shockable or pulse\n");
+    EXPECT_EQ(out.str(), "");
+}
