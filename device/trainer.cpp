@@ -7,6 +7,7 @@
 #include "engine/pageshandlers.h"
 #include "engine/recorder.h"
 #include "engine/scenarioclock.h"
+#include "engine/scenarioedit.h"
 #include "patient/abcs.h"
 #include "patient/cpr.h"
 #include "patient/cprperiod.h"
@@ -87,6 +88,8 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     s.scheduler.afterFire = [&s] { followCprHands(s); };
     registerEngineHandlers(s, handlers_);
     registerPagesHandlers(s, handlers_);
+    // After the pages: the password dialog's OK opens the editor when the editor asked for it.
+    registerScenarioEditorHandlers(s, handlers_);
     registerPatientHandlers(s, handlers_);
     registerEvaluationHandlers(s, handlers_);
     Handlers actions;

@@ -236,6 +236,13 @@ struct PasswordWindow {
     template <class F> void forEach(F visit) { DEFIB_PASSWORD_CONTROLS(DEFIB_VISIT_CONTROL) }
 };
 
+// The scenario editor, for instructors: a window of its own over the main menu.
+struct ScenarioEditorWindow {
+    Control window{"TScenarioEditor", false};
+    // The password dialog was opened for the editor rather than for the Options pages.
+    bool passwordAsked = false;
+};
+
 #undef DEFIB_DECLARE_CONTROL
 #undef DEFIB_VISIT_CONTROL
 

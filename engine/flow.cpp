@@ -133,7 +133,7 @@ void showRegistration(Scenario& s, bool startsScenario)
 bool mainMenuInCharge(Scenario& s)
 {
     return s.ui.MENU.visible && !s.registration.window.visible && !s.scoreboardWindow.window.visible
-        && !s.passwordDlg.window.visible && !s.summary.window.visible;
+        && !s.passwordDlg.window.visible && !s.summary.window.visible && !s.scenarioEditor.window.visible;
 }
 
 // The summary's buttons belong to the scenario that has ended, and answer only while the summary

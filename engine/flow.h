@@ -21,7 +21,7 @@ void startProgram(Scenario& s);
 void showProtocol(Scenario& s);
 
 // The main menu. Its buttons answer only while no window of it (registration, scoreboard,
-// password) is open.
+// password, the scenario editor) is open.
 bool mainMenuInCharge(Scenario& s);
 void MenuStartClick(Scenario& s);
 void SCOREBOARDClick(Scenario& s);

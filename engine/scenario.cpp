@@ -71,6 +71,8 @@ Control* Scenario::findControl(const std::string& name)
     if (name == passwordDlg.window.name())
         return &passwordDlg.window;
     passwordDlg.forEach(match("TPasswordDlg."));
+    if (name == scenarioEditor.window.name())
+        return &scenarioEditor.window;
     if (name == sendWindow.window.name())
         return &sendWindow.window;
     sendWindow.forEach(match("TFTPform."));

@@ -63,6 +63,7 @@ public:
     CprCountWindow cprCount;
     PasswordWindow passwordDlg;
     SendWindow sendWindow;
+    ScenarioEditorWindow scenarioEditor;
     ScenarioPhase phase = ScenarioPhase::None;
     // The patient and the trainer AED, set by the trainer that puts the core together.
     std::unique_ptr<PatientPart> patient;

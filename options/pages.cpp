@@ -121,20 +121,24 @@ void PasswordEnterChange(PagesView view)
         view.passwordEnter.setText(text);
 }
 
-void OKBtnClick(PagesView view)
+bool passwordAccepted(PagesView view)
 {
     PasswordEnterChange(view);
     if (view.passwordEnter.text() != view.options.PASSWORD.text()) {
         view.dialogs.message(wrongPasswordMessage, MessageKind::Error);
-        return;
+        return false;
     }
     view.passwordWindow.visible = false;
     view.passwordEnter.setText("");
+    return true;
+}
+
+void OKBtnClick(PagesView view)
+{
     // The dialog does not hold the main window: a scenario may have been started meanwhile, and
     // the pages are never laid over a scenario.
-    if (!view.mainMenu.visible)
-        return;
-    showPages(view);
+    if (passwordAccepted(view) && view.mainMenu.visible)
+        showPages(view);
 }
 
 void CancelBtnClick(PagesView view)

@@ -63,6 +63,9 @@ void showPasswordDlg(PagesView view);
 void PasswordDlgFormShow(PagesView view);
 // Typing into the dialog's field: it forces lower case, as PASSWORD does.
 void PasswordEnterChange(PagesView view);
+// The password typed is the options' one: the dialog closes and forgets it (true). Otherwise
+// "That is not the correct password." and the dialog stays.
+bool passwordAccepted(PagesView view);
 void OKBtnClick(PagesView view);
 void CancelBtnClick(PagesView view);
 // A key while the dialog itself, not one of its fields, has the focus.
