@@ -57,6 +57,11 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     trainer_ = std::make_unique<Trainer>(platform_, *clock_);
     Scenario& s = scenario();
     s.options.programDirectory = folders.files.toStdString();
+    // The scenario pack, and the instructor's own scenarios beside the written files.
+    if (s.scenarioPack.empty())
+        s.scenarioPack = folders.scenarios.toStdString();
+    if (s.ownScenarios.empty())
+        s.ownScenarios = (folders.files + QStringLiteral("/scenarios")).toStdString();
     // The window's place, and Qt's own file dialog history, go with the program's settings.
     settingsFile_ = settingsFile(folders);
     keepQtSettingsIn(QFileInfo(settingsFile_).absolutePath());

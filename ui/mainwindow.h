@@ -25,6 +25,7 @@ namespace defib::ui {
 
 class SecondaryWindows;
 class Stage;
+class TScenarioEditor;
 
 // What the window needs from the machine: the platform services, which tests replace.
 struct WindowServices {
@@ -70,6 +71,8 @@ public:
     bool jolting() const;
     // The save dialog of Save Debrief.
     FileDialog& files() { return *files_; }
+    // The scenario editor, once first opened (Options > Scenarios...).
+    TScenarioEditor* scenarioEditor() const { return scenarioEditor_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -173,6 +176,7 @@ private:
     // Whether the last start or key reaching the window came from the keyboard.
     bool keyboardInput_ = false;
     std::unique_ptr<SecondaryWindows> windows_;
+    TScenarioEditor* scenarioEditor_ = nullptr;
 };
 
 } // namespace defib::ui

@@ -1,10 +1,13 @@
 // The main window's menu bar: File (start, pause, history, advice, the debug window, sending the
-// test report, exit), Trainer (the trainer's buttons and the pads from the keyboard) and Help.
+// test report, exit), Trainer (the trainer's buttons and the pads from the keyboard), Options (the
+// scenario editor) and Help.
 #include "ui/mainwindow.h"
 
 #include <QMenuBar>
 
 #include "device/pads.h"
+#include "engine/scenarioedit.h"
+#include "ui/scenarioeditor.h"
 #include "ui/secondary.h"
 
 namespace defib::ui {
@@ -97,6 +100,21 @@ void TForm1::buildMenus()
             place->setEnabled(control.visible && control.enabled && !scenario().ui.MENU.visible);
         });
     }
+
+    // The instructor's menu: Alt+O is the main menu's Options button.
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Optio&ns"));
+    options->setObjectName(QStringLiteral("OptionsMenu"));
+    QAction* scenarios
+        = options->addAction(QStringLiteral("&Scenarios..."), this, [this] { run("ScenariosMenuClick"); });
+    scenarios->setObjectName(QStringLiteral("Scenarios"));
+    syncers_.push_back([this, scenarios] {
+        Scenario& s = scenario();
+        scenarios->setEnabled(scenarioEditorReachable(s));
+        if (s.scenarioEditor.window.visible && !scenarioEditor_)
+            scenarioEditor_ = new TScenarioEditor(*this);
+        if (scenarioEditor_)
+            scenarioEditor_->follow(s.scenarioEditor.window.visible);
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));

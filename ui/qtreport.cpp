@@ -254,7 +254,7 @@ bool QtFontDialog::choose(FontChoice& font)
 
 bool QtFileDialog::save(const std::string& filter, std::string& fileName)
 {
-    QFileDialog dialog(parent_, QStringLiteral("Save Debrief"));
+    QFileDialog dialog(parent_, saveTitle);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -62,6 +62,8 @@ public:
     bool open(const std::string& filter, std::string& fileName) override;
     bool save(const std::string& filter, std::string& fileName) override;
     std::function<bool(QFileDialog&)> runDialog;
+    // The save dialog's title.
+    QString saveTitle = QStringLiteral("Save Debrief");
 
 private:
     QWidget* parent_;

@@ -1,0 +1,890 @@
+#include "ui/scenarioeditor.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "engine/scenarioedit.h"
+#include "ui/mainwindow.h"
+#include "ui/qtreport.h"
+
+namespace defib::ui {
+
+namespace {
+
+const QString problemStyle = QStringLiteral("color: #B00020;");
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// What the label beside a field says: a message that goes on from the field's name ("is empty")
+// is given the name.
+QString problemText(const QString& fieldName, const std::string& message)
+{
+    const QString text = qs(message);
+    for (const char* start : {"is ", "takes ", "holds "})
+        if (text.startsWith(QLatin1String(start)))
+            return fieldName + QLatin1Char(' ') + text;
+    return text.left(1).toUpper() + text.mid(1);
+}
+
+QString frameText(const Frame& f, int index)
+{
+    QString text = QStringLiteral("%1. %2").arg(index + 1).arg(QLatin1String(rhythmKeyword(f.rhythm)));
+    if (f.trouble != TroubleNone)
+        text += QStringLiteral(", %1 trouble").arg(QLatin1String(troubleKeyword(f.trouble)));
+    text += QStringLiteral(" \u2014 ") + qs(exitsText(f.exits));
+    if (!f.note.empty())
+        text += QStringLiteral(" (%1)").arg(qs(f.note));
+    return text;
+}
+
+QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->addItems(items);
+    return box;
+}
+
+QSpinBox* spin(QWidget* parent, const QString& name, int lowest, int highest, const QString& suffix = {})
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(lowest, highest);
+    box->setSuffix(suffix);
+    return box;
+}
+
+} // namespace
+
+TScenarioEditor::TScenarioEditor(TForm1& main)
+    : QDialog(&main, Qt::Window)
+    , main_(main)
+    , printer_(std::make_unique<QtPrinter>(this))
+{
+    setObjectName(QStringLiteral("TScenarioEditor"));
+    setWindowTitle(QStringLiteral("Scenarios"));
+    setModal(false);
+    if (dynamic_cast<QtFileDialog*>(&main_.files())) {
+        ownFiles_ = std::make_unique<QtFileDialog>(this, ownFolder());
+        ownFiles_->saveTitle = QStringLiteral("Save Scenario As");
+    }
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(10, 10, 10, 10);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("EditorSplitter"));
+    splitter->setChildrenCollapsible(false);
+    outer->addWidget(splitter, 1);
+
+    // The scenarios of the two folders, each by its title.
+    auto* left = new QWidget(splitter);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    auto* listLabel = new QLabel(QStringLiteral("&Scenarios"), left);
+    leftColumn->addWidget(listLabel);
+    list_ = new QListWidget(left);
+    list_->setObjectName(QStringLiteral("ScenarioList"));
+    list_->setMinimumWidth(200);
+    list_->setWordWrap(true);
+    listLabel->setBuddy(list_);
+    leftColumn->addWidget(list_, 1);
+    connect(list_, &QListWidget::itemClicked, this, &TScenarioEditor::entryChosen);
+    connect(list_, &QListWidget::itemActivated, this, &TScenarioEditor::entryChosen);
+
+    // The scenario being edited, scrolled when the window is smaller than the form.
+    auto* scroll = new QScrollArea(splitter);
+    scroll->setObjectName(QStringLiteral("EditorForm"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* form = new QWidget(scroll);
+    auto* formColumn = new QVBoxLayout(form);
+    formColumn->setContentsMargins(4, 0, 4, 0);
+    status_ = new QLabel(form);
+    status_->setObjectName(QStringLiteral("EditorStatus"));
+    status_->setWordWrap(true);
+    formColumn->addWidget(status_);
+    scenarioProblem_ = problemLabel(QStringLiteral("ScenarioProblem"));
+    formColumn->addWidget(scenarioProblem_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildScenarioBox(), 3);
+    top->addWidget(buildPatientBox(), 2);
+    formColumn->addLayout(top);
+    formColumn->addWidget(buildFramesBox(), 1);
+    scroll->setWidget(form);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 3);
+
+    auto* buttons = new QHBoxLayout;
+    auto button
+        = [&](const QString& caption, const QString& name, const QString& hint, void (TScenarioEditor::*slot)()) {
+              auto* b = new QPushButton(caption, this);
+              b->setObjectName(name);
+              b->setToolTip(hint);
+              b->setAutoDefault(false);
+              connect(b, &QPushButton::clicked, this, slot);
+              buttons->addWidget(b);
+              return b;
+          };
+    button(QStringLiteral("&New"), QStringLiteral("New"), QStringLiteral("Starts a new scenario"),
+           &TScenarioEditor::newScenario);
+    duplicate_
+        = button(QStringLiteral("&Duplicate"), QStringLiteral("Duplicate"),
+                 QStringLiteral("Saves a copy of this scenario in your own folder"), &TScenarioEditor::duplicate);
+    save_ = button(QStringLiteral("Sa&ve"), QStringLiteral("Save"), {}, &TScenarioEditor::save);
+    saveAs_ = button(QStringLiteral("Save &As..."), QStringLiteral("SaveAs"), {}, &TScenarioEditor::saveAs);
+    print_ = button(QStringLiteral("&Print..."), QStringLiteral("Print"),
+                    QStringLiteral("Prints a one-page summary of the scenario"), &TScenarioEditor::print);
+    buttons->addStretch(1);
+    tryIt_ = button(QStringLiteral("&Try It"), QStringLiteral("TryIt"),
+                    QStringLiteral("Closes the editor and starts this scenario as the next patient"),
+                    &TScenarioEditor::tryIt);
+    button(QStringLiteral("&Close"), QStringLiteral("Close"), QStringLiteral("Back to the main menu"),
+           &TScenarioEditor::closeEditor);
+    outer->addLayout(buttons);
+
+    // As large as the screen allows, up to what the form asks for.
+    const QRect screen = main_.screen() ? main_.screen()->availableGeometry() : QRect(0, 0, 1280, 720);
+    resize(std::min(1120, screen.width() - 40), std::min(720, screen.height() - 60));
+}
+
+TScenarioEditor::~TScenarioEditor() = default;
+
+QLabel* TScenarioEditor::problemLabel(const QString& name)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setStyleSheet(problemStyle);
+    label->setWordWrap(true);
+    label->hide();
+    return label;
+}
+
+QWidget* TScenarioEditor::buildScenarioBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Scenario"), this);
+    auto* rows = new QFormLayout(box);
+    rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name) {
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(widget);
+        QLabel* problem = problemLabel(widget->objectName() + QStringLiteral("Problem"));
+        cell->addWidget(problem);
+        fieldProblems_[file] = problem;
+        problem->setProperty("fieldName", name);
+        auto* label = new QLabel(caption, box);
+        label->setBuddy(widget);
+        rows->addRow(label, cell);
+    };
+    title_ = new QLineEdit(box);
+    title_->setObjectName(QStringLiteral("Title"));
+    field(title_, QStringLiteral("T&itle:"), "title", QStringLiteral("The title"));
+    goal_ = new QLineEdit(box);
+    goal_->setObjectName(QStringLiteral("Goal"));
+    goal_->setPlaceholderText(QStringLiteral("The one-line teaching goal"));
+    field(goal_, QStringLiteral("&Goal:"), "goal", QStringLiteral("The goal"));
+    guideline_ = new QLineEdit(box);
+    guideline_->setObjectName(QStringLiteral("Guideline"));
+    guideline_->setPlaceholderText(QStringLiteral("The guideline followed"));
+    field(guideline_, QStringLiteral("G&uideline:"), "guideline", QStringLiteral("The guideline"));
+    protocol_ = combo(
+        box, QStringLiteral("Protocol"),
+        {QStringLiteral("As the options choose"), QStringLiteral("Stacked shocks"), QStringLiteral("Single shock")});
+    field(protocol_, QStringLiteral("P&rotocol:"), "protocol", QStringLiteral("The protocol"));
+    for (QLineEdit* edit : {title_, goal_, guideline_})
+        connect(edit, &QLineEdit::textEdited, this, &TScenarioEditor::edited);
+    connect(protocol_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::edited);
+    return box;
+}
+
+QWidget* TScenarioEditor::buildPatientBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Patient"), this);
+    auto* rows = new QFormLayout(box);
+    rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name) {
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(widget);
+        QLabel* problem = problemLabel(widget->objectName() + QStringLiteral("Problem"));
+        cell->addWidget(problem);
+        fieldProblems_[file] = problem;
+        problem->setProperty("fieldName", name);
+        auto* label = new QLabel(caption, box);
+        label->setBuddy(widget);
+        rows->addRow(label, cell);
+    };
+    kind_ = combo(box, QStringLiteral("Kind"),
+                  {QStringLiteral("Adult"), QStringLiteral("Child"), QStringLiteral("Child under the limit"),
+                   QStringLiteral("Hypothermic")});
+    kind_->setToolTip(QStringLiteral("The rules that apply: a child under the trainer's limit must not be treated "
+                                     "with it; a hypothermic patient takes a limited number of shocks"));
+    field(kind_, QStringLiteral("&Kind:"), "patient.kind", QStringLiteral("The kind"));
+    age_ = spin(box, QStringLiteral("Age"), 0, 120, QStringLiteral(" years"));
+    field(age_, QStringLiteral("A&ge:"), "patient.age", QStringLiteral("The age"));
+    weight_ = spin(box, QStringLiteral("Weight"), 0, 500, QStringLiteral(" kg"));
+    weight_->setSpecialValueText(QStringLiteral("not given"));
+    field(weight_, QStringLiteral("&Weight:"), "patient.weight", QStringLiteral("The weight"));
+    body_ = combo(box, QStringLiteral("Body"),
+                  {QStringLiteral("0: adult"), QStringLiteral("1: adult"), QStringLiteral("2: woman"),
+                   QStringLiteral("3: child")});
+    field(body_, QStringLiteral("Pict&ure:"), "patient.body", QStringLiteral("The picture"));
+    sex_ = combo(box, QStringLiteral("Sex"),
+                 {QStringLiteral("As the picture shows"), QStringLiteral("Male"), QStringLiteral("Female")});
+    field(sex_, QStringLiteral("Se&x:"), "patient.sex", QStringLiteral("The sex"));
+    history_ = new QLineEdit(box);
+    history_->setObjectName(QStringLiteral("History"));
+    history_->setPlaceholderText(QStringLiteral("found collapsed in a gym."));
+    history_->setToolTip(QStringLiteral("Follows \"Your patient is a 58 y.o. male\""));
+    field(history_, QStringLiteral("&History:"), "patient.history", QStringLiteral("The history"));
+    fieldProblems_["patient"] = fieldProblems_["patient.kind"];
+    for (QComboBox* c : {kind_, body_, sex_})
+        connect(c, &QComboBox::currentIndexChanged, this, &TScenarioEditor::edited);
+    for (QSpinBox* s : {age_, weight_})
+        connect(s, &QSpinBox::valueChanged, this, &TScenarioEditor::edited);
+    connect(history_, &QLineEdit::textEdited, this, &TScenarioEditor::edited);
+    return box;
+}
+
+QWidget* TScenarioEditor::buildFramesBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Frames"), this);
+    auto* grid = new QGridLayout(box);
+    frames_ = new QListWidget(box);
+    frames_->setObjectName(QStringLiteral("FrameList"));
+    frames_->setMinimumHeight(110);
+    frames_->setWordWrap(true);
+    grid->addWidget(frames_, 0, 0);
+    framesProblem_ = problemLabel(QStringLiteral("FramesProblem"));
+    grid->addWidget(framesProblem_, 1, 0, 1, 2);
+    auto* moves = new QVBoxLayout;
+    auto move = [&](const QString& caption, const QString& name, const QString& hint) {
+        auto* b = new QPushButton(caption, box);
+        b->setObjectName(name);
+        b->setToolTip(hint);
+        b->setAutoDefault(false);
+        moves->addWidget(b);
+        return b;
+    };
+    addFrame_ = move(QStringLiteral("Add &Frame"), QStringLiteral("AddFrame"),
+                     QStringLiteral("Adds a frame after the one selected"));
+    removeFrame_
+        = move(QStringLiteral("Re&move"), QStringLiteral("RemoveFrame"), QStringLiteral("Removes the frame selected"));
+    frameUp_ = move(QStringLiteral("Move U&p"), QStringLiteral("FrameUp"), QStringLiteral("Moves the frame earlier"));
+    frameDown_
+        = move(QStringLiteral("Move D&own"), QStringLiteral("FrameDown"), QStringLiteral("Moves the frame later"));
+    moves->addStretch(1);
+    grid->addLayout(moves, 0, 1);
+
+    // The frame selected.
+    auto* detail = new QWidget(box);
+    detail->setObjectName(QStringLiteral("FrameDetail"));
+    auto* rows = new QFormLayout(detail);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    frameHeading_ = new QLabel(detail);
+    frameHeading_->setObjectName(QStringLiteral("FrameHeading"));
+    frameHeading_->setStyleSheet(QStringLiteral("font-weight: 700;"));
+    rows->addRow(frameHeading_);
+    auto field = [&](QWidget* widget, const QString& caption, const std::string& part, const QString& name,
+                     QLayout* layout = nullptr) {
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        if (layout)
+            cell->addLayout(layout);
+        else
+            cell->addWidget(widget);
+        QLabel* problem = problemLabel(QStringLiteral("Frame") + name + QStringLiteral("Problem"));
+        problem->setProperty("fieldName", name);
+        cell->addWidget(problem);
+        frameProblems_[part] = problem;
+        auto* label = new QLabel(caption, detail);
+        if (widget)
+            label->setBuddy(widget);
+        rows->addRow(label, cell);
+    };
+    rhythm_ = combo(
+        detail, QStringLiteral("Rhythm"),
+        {QStringLiteral("Shockable"), QStringLiteral("Non-shockable (no pulse)"), QStringLiteral("Pulse (restored)")});
+    field(rhythm_, QStringLiteral("R&hythm:"), "rhythm", QStringLiteral("Rhythm"));
+    trouble_ = combo(detail, QStringLiteral("Trouble"),
+                     {QStringLiteral("None"), QStringLiteral("Electrode loose"), QStringLiteral("Motion"),
+                      QStringLiteral("Low battery")});
+    trouble_->setToolTip(QStringLiteral("Comes at the first analysis in the frame that finds both pads on"));
+    field(trouble_, QStringLiteral("Tro&uble:"), "trouble", QStringLiteral("Trouble"));
+    note_ = new QLineEdit(detail);
+    note_->setObjectName(QStringLiteral("Note"));
+    note_->setPlaceholderText(QStringLiteral("For the instructor"));
+    field(note_, QStringLiteral("No&te:"), "note", QStringLiteral("Note"));
+
+    auto* exits = new QGridLayout;
+    exits->setContentsMargins(0, 0, 0, 0);
+    auto exit = [&](const QString& caption, const QString& name, int row, int column, QSpinBox* count) {
+        auto* check = new QCheckBox(caption, detail);
+        check->setObjectName(name);
+        exits->addWidget(check, row, column * 2);
+        if (count) {
+            count->setEnabled(false);
+            exits->addWidget(count, row, column * 2 + 1);
+            connect(check, &QCheckBox::toggled, count, &QWidget::setEnabled);
+            connect(count, &QSpinBox::valueChanged, this, &TScenarioEditor::frameEdited);
+        }
+        connect(check, &QCheckBox::toggled, this, &TScenarioEditor::frameEdited);
+        return check;
+    };
+    exitShocksCount_ = spin(detail, QStringLiteral("ExitShocksCount"), 1, 99, QStringLiteral(" shocks"));
+    exitShocks_ = exit(QStringLiteral("After shoc&ks"), QStringLiteral("ExitShocks"), 0, 0, exitShocksCount_);
+    exitSecondsCount_ = spin(detail, QStringLiteral("ExitSecondsCount"), 1, 3600, QStringLiteral(" s"));
+    exitSeconds_ = exit(QStringLiteral("After s&econds"), QStringLiteral("ExitSeconds"), 0, 1, exitSecondsCount_);
+    exitAnalysesCount_ = spin(detail, QStringLiteral("ExitAnalysesCount"), 1, 99, QStringLiteral(" analyses"));
+    exitAnalyses_ = exit(QStringLiteral("After ana&lyses"), QStringLiteral("ExitAnalyses"), 1, 0, exitAnalysesCount_);
+    exitInstructor_ = exit(QStringLiteral("Instructor moves on"), QStringLiteral("ExitInstructor"), 1, 1, nullptr);
+    exitInstructor_->setToolTip(QStringLiteral("Left when the instructor moves the scenario on"));
+    exits->setColumnStretch(4, 1);
+    field(nullptr, QStringLiteral("Exits:"), "exits", QStringLiteral("Exits"), exits);
+    grid->addWidget(detail, 2, 0, 1, 2);
+    grid->setRowStretch(0, 1);
+
+    connect(rhythm_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::frameEdited);
+    connect(trouble_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::frameEdited);
+    connect(note_, &QLineEdit::textEdited, this, &TScenarioEditor::frameEdited);
+    connect(frames_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (showing_ || row < 0)
+            return;
+        frame_ = row;
+        showFrame();
+        check();
+    });
+    connect(addFrame_, &QPushButton::clicked, this, [this] {
+        const int at = std::min<int>(frame_ + 1, static_cast<int>(spec_.frames.size()));
+        spec_.frames.insert(spec_.frames.begin() + at, Frame{});
+        frame_ = at;
+        dirty_ = true;
+        showFrameList();
+        showFrame();
+        check();
+    });
+    connect(removeFrame_, &QPushButton::clicked, this, [this] {
+        if (spec_.frames.size() <= 1)
+            return;
+        spec_.frames.erase(spec_.frames.begin() + frame_);
+        frame_ = std::min<int>(frame_, static_cast<int>(spec_.frames.size()) - 1);
+        dirty_ = true;
+        showFrameList();
+        showFrame();
+        check();
+    });
+    auto moveBy = [this](int by) {
+        const int to = frame_ + by;
+        if (to < 0 || to >= static_cast<int>(spec_.frames.size()))
+            return;
+        std::swap(spec_.frames[frame_], spec_.frames[to]);
+        frame_ = to;
+        dirty_ = true;
+        showFrameList();
+        showFrame();
+        check();
+    };
+    connect(frameUp_, &QPushButton::clicked, this, [moveBy] { moveBy(-1); });
+    connect(frameDown_, &QPushButton::clicked, this, [moveBy] { moveBy(1); });
+    return box;
+}
+
+QString TScenarioEditor::packFolder() const
+{
+    return qs(main_.scenario().scenarioPack);
+}
+
+QString TScenarioEditor::ownFolder() const
+{
+    return qs(main_.scenario().ownScenarios);
+}
+
+FileDialog& TScenarioEditor::files()
+{
+    return ownFiles_ ? static_cast<FileDialog&>(*ownFiles_) : main_.files();
+}
+
+void TScenarioEditor::follow(bool shown)
+{
+    if (shown && !isVisible()) {
+        refresh();
+        if (!opened_) {
+            // The file last open, else the first of the instructor's own, else the first of the
+            // pack, else a new one.
+            const Entry* first = nullptr;
+            for (const Entry& e : entries_)
+                if (e.spec && (!first || (first->pack && !e.pack)) && (!first || first->path != path_))
+                    first = &e;
+            if (first)
+                open(*first->spec, first->path, first->pack);
+            else
+                open(newScenarioSpec(), {}, false);
+        }
+        show();
+        raise();
+        activateWindow();
+    } else if (!shown && isVisible()) {
+        hide();
+    }
+}
+
+void TScenarioEditor::refresh()
+{
+    entries_.clear();
+    const QString pack = packFolder();
+    const QString own = ownFolder();
+    const bool samePlace = !pack.isEmpty() && QFileInfo(pack).absoluteFilePath() == QFileInfo(own).absoluteFilePath();
+    auto read = [this](const QString& folder, bool isPack) {
+        if (folder.isEmpty())
+            return;
+        for (const std::string& file : scenarioFilesIn(folder.toStdString())) {
+            Entry e;
+            e.path = qs(file);
+            e.pack = isPack;
+            ScenarioRead r = readScenarioFile(file);
+            e.spec = std::move(r.spec);
+            e.error = qs(r.error);
+            entries_.push_back(std::move(e));
+        }
+    };
+    if (!samePlace)
+        read(pack, true);
+    read(own, false);
+
+    list_->clear();
+    auto heading = [this](const QString& text) {
+        auto* item = new QListWidgetItem(text, list_);
+        item->setFlags(Qt::NoItemFlags);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setForeground(palette().color(QPalette::WindowText));
+    };
+    for (bool isPack : {true, false}) {
+        if (isPack && samePlace)
+            continue;
+        heading(isPack ? QStringLiteral("Scenario pack (read-only)") : QStringLiteral("My scenarios"));
+        int shown = 0;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const Entry& e = entries_[i];
+            if (e.pack != isPack)
+                continue;
+            ++shown;
+            auto* item = new QListWidgetItem(list_);
+            item->setData(Qt::UserRole, static_cast<int>(i));
+            if (e.spec) {
+                item->setText(e.pack ? qs(e.spec->title) + QStringLiteral("  [read-only]") : qs(e.spec->title));
+                item->setToolTip(e.path);
+            } else {
+                // A file that cannot be read is listed with why, and cannot be opened.
+                item->setText(QStringLiteral("Cannot be read: ") + e.error);
+                item->setToolTip(e.path + QStringLiteral("\n") + e.error);
+                item->setForeground(QColor(0xB0, 0x00, 0x20));
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+        }
+        if (shown == 0) {
+            auto* none = new QListWidgetItem(isPack ? QStringLiteral("  (none found)")
+                                                    : QStringLiteral("  (none yet: New or Duplicate makes one)"),
+                                             list_);
+            none->setFlags(Qt::NoItemFlags);
+        }
+    }
+    selectEntry();
+}
+
+void TScenarioEditor::selectEntry()
+{
+    list_->blockSignals(true);
+    list_->clearSelection();
+    list_->setCurrentItem(nullptr);
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        const QVariant index = item->data(Qt::UserRole);
+        if (index.isValid() && !path_.isEmpty() && entries_[static_cast<std::size_t>(index.toInt())].path == path_) {
+            list_->setCurrentItem(item);
+            break;
+        }
+    }
+    list_->blockSignals(false);
+}
+
+void TScenarioEditor::entryChosen(QListWidgetItem* item)
+{
+    const QVariant index = item ? item->data(Qt::UserRole) : QVariant();
+    if (!index.isValid())
+        return;
+    const Entry& e = entries_[static_cast<std::size_t>(index.toInt())];
+    if (!e.spec || e.path == path_)
+        return;
+    if (!leaveChanges()) {
+        selectEntry();
+        return;
+    }
+    const Entry chosen = e;
+    open(*chosen.spec, chosen.path, chosen.pack);
+}
+
+void TScenarioEditor::open(const ScenarioSpec& spec, const QString& path, bool readOnly)
+{
+    spec_ = spec;
+    path_ = path;
+    readOnly_ = readOnly;
+    dirty_ = false;
+    opened_ = true;
+    frame_ = 0;
+    showSpec();
+    selectEntry();
+}
+
+void TScenarioEditor::showSpec()
+{
+    showing_ = true;
+    title_->setText(qs(spec_.title));
+    goal_->setText(qs(spec_.goal));
+    guideline_->setText(qs(spec_.guideline));
+    protocol_->setCurrentIndex(static_cast<int>(spec_.protocol));
+    kind_->setCurrentIndex(std::clamp(static_cast<int>(spec_.patient.kind), 0, 3));
+    age_->setValue(spec_.patient.age);
+    weight_->setValue(spec_.patient.weight);
+    body_->setCurrentIndex(std::clamp(spec_.patient.body, 0, 3));
+    sex_->setCurrentIndex(spec_.patient.sex == "male" ? 1 : spec_.patient.sex == "female" ? 2 : 0);
+    history_->setText(qs(spec_.patient.history));
+    showing_ = false;
+    showFrameList();
+    showFrame();
+    check();
+}
+
+void TScenarioEditor::showFrameList()
+{
+    showing_ = true;
+    frames_->clear();
+    for (std::size_t i = 0; i < spec_.frames.size(); ++i)
+        frames_->addItem(frameText(spec_.frames[i], static_cast<int>(i)));
+    frames_->setCurrentRow(frame_);
+    showing_ = false;
+}
+
+void TScenarioEditor::showFrame()
+{
+    const bool any = frame_ >= 0 && frame_ < static_cast<int>(spec_.frames.size());
+    for (QWidget* w : std::initializer_list<QWidget*>{rhythm_, trouble_, note_, exitShocks_, exitSeconds_,
+                                                      exitAnalyses_, exitInstructor_})
+        w->setEnabled(any);
+    removeFrame_->setEnabled(spec_.frames.size() > 1);
+    frameUp_->setEnabled(any && frame_ > 0);
+    frameDown_->setEnabled(any && frame_ + 1 < static_cast<int>(spec_.frames.size()));
+    if (!any) {
+        frameHeading_->setText(QStringLiteral("No frame"));
+        return;
+    }
+    const Frame& f = spec_.frames[static_cast<std::size_t>(frame_)];
+    showing_ = true;
+    frameHeading_->setText(QStringLiteral("Frame %1 of %2").arg(frame_ + 1).arg(spec_.frames.size()));
+    rhythm_->setCurrentIndex(static_cast<int>(f.rhythm));
+    trouble_->setCurrentIndex(std::clamp(static_cast<int>(f.trouble), 0, 3));
+    note_->setText(qs(f.note));
+    auto exit = [](QCheckBox* check, QSpinBox* count, int value) {
+        check->setChecked(value >= 0);
+        count->setEnabled(value >= 0);
+        if (value >= 0)
+            count->setValue(value);
+    };
+    exit(exitShocks_, exitShocksCount_, f.exits.afterShocks);
+    exit(exitSeconds_, exitSecondsCount_, f.exits.afterSeconds);
+    exit(exitAnalyses_, exitAnalysesCount_, f.exits.afterAnalyses);
+    exitInstructor_->setChecked(f.exits.instructor);
+    showing_ = false;
+}
+
+void TScenarioEditor::edited()
+{
+    if (showing_)
+        return;
+    spec_.title = title_->text().toStdString();
+    spec_.goal = goal_->text().toStdString();
+    spec_.guideline = guideline_->text().toStdString();
+    spec_.protocol = static_cast<SpecProtocol>(protocol_->currentIndex());
+    PatientSpec& p = spec_.patient;
+    p.kind = static_cast<Kind>(kind_->currentIndex());
+    p.age = age_->value();
+    p.weight = weight_->value();
+    p.body = body_->currentIndex();
+    p.sex = sex_->currentIndex() == 1 ? "male" : sex_->currentIndex() == 2 ? "female" : "";
+    p.history = history_->text().toStdString();
+    dirty_ = true;
+    check();
+}
+
+void TScenarioEditor::frameEdited()
+{
+    if (showing_ || frame_ < 0 || frame_ >= static_cast<int>(spec_.frames.size()))
+        return;
+    Frame& f = spec_.frames[static_cast<std::size_t>(frame_)];
+    f.rhythm = static_cast<FrameRhythm>(rhythm_->currentIndex());
+    f.trouble = static_cast<Trouble>(trouble_->currentIndex());
+    f.note = note_->text().toStdString();
+    f.exits.afterShocks = exitShocks_->isChecked() ? exitShocksCount_->value() : -1;
+    f.exits.afterSeconds = exitSeconds_->isChecked() ? exitSecondsCount_->value() : -1;
+    f.exits.afterAnalyses = exitAnalyses_->isChecked() ? exitAnalysesCount_->value() : -1;
+    f.exits.instructor = exitInstructor_->isChecked();
+    dirty_ = true;
+    if (QListWidgetItem* item = frames_->item(frame_))
+        item->setText(frameText(f, frame_));
+    check();
+}
+
+void TScenarioEditor::check()
+{
+    problems_ = editorProblems(spec_);
+    std::map<QLabel*, QStringList> shown;
+    QStringList otherFrames;
+    std::vector<QStringList> byFrame(spec_.frames.size());
+    for (const ScenarioProblem& p : problems_) {
+        const int index = problemFrame(p.field);
+        if (index >= 0) {
+            std::string part = p.field.substr(p.field.find(']') + 1);
+            if (!part.empty() && part.front() == '.')
+                part.erase(0, 1);
+            // "exits.after-shocks" is shown beside the exits.
+            part = part.substr(0, part.find('.'));
+            const auto label = frameProblems_.find(part);
+            const QString fieldName = label != frameProblems_.end() ? label->second->property("fieldName").toString()
+                                                                    : QStringLiteral("The frame");
+            const QString text = problemText(fieldName, p.message);
+            if (static_cast<std::size_t>(index) < byFrame.size())
+                byFrame[static_cast<std::size_t>(index)] << text;
+            if (index == frame_ && label != frameProblems_.end())
+                shown[label->second] << text;
+            else
+                otherFrames << QStringLiteral("Frame %1: %2").arg(index + 1).arg(text);
+            continue;
+        }
+        if (p.field == "frames") {
+            shown[framesProblem_] << problemText(QStringLiteral("The scenario"), p.message);
+            continue;
+        }
+        const auto label = fieldProblems_.find(p.field);
+        if (label != fieldProblems_.end())
+            shown[label->second] << problemText(label->second->property("fieldName").toString(), p.message);
+        else
+            shown[scenarioProblem_] << problemText(p.field.empty() ? QStringLiteral("The scenario") : qs(p.field),
+                                                   p.message);
+    }
+    if (!otherFrames.isEmpty())
+        shown[framesProblem_] << otherFrames;
+    std::vector<QLabel*> labels{framesProblem_, scenarioProblem_};
+    for (const auto& [field, label] : fieldProblems_)
+        labels.push_back(label);
+    for (const auto& [field, label] : frameProblems_)
+        labels.push_back(label);
+    for (QLabel* label : labels) {
+        const auto found = shown.find(label);
+        label->setText(found == shown.end() ? QString() : found->second.join(QLatin1Char('\n')));
+        label->setVisible(found != shown.end());
+    }
+    // The frames with a problem are marked in the list.
+    for (int row = 0; row < frames_->count() && row < static_cast<int>(byFrame.size()); ++row) {
+        QListWidgetItem* item = frames_->item(row);
+        const QStringList& texts = byFrame[static_cast<std::size_t>(row)];
+        item->setForeground(texts.isEmpty() ? palette().color(QPalette::Text) : QColor(0xB0, 0x00, 0x20));
+        item->setToolTip(texts.join(QLatin1Char('\n')));
+    }
+
+    const bool sound = problems_.empty();
+    QString why;
+    if (!sound) {
+        const ScenarioProblem& first = problems_.front();
+        why = QStringLiteral("Cannot be saved while a problem stands: %1%2")
+                  .arg(qs(first.field.empty() ? "" : first.field + ": ") + qs(first.message))
+                  .arg(problems_.size() > 1 ? QStringLiteral(" (and %1 more)").arg(problems_.size() - 1) : QString());
+    }
+    save_->setEnabled(sound);
+    saveAs_->setEnabled(sound);
+    duplicate_->setEnabled(sound);
+    tryIt_->setEnabled(sound);
+    save_->setToolTip(sound ? (readOnly_ || path_.isEmpty() ? QStringLiteral("Saves the scenario in your own folder")
+                                                            : QStringLiteral("Saves the scenario in its file"))
+                            : why);
+    saveAs_->setToolTip(sound ? QStringLiteral("Saves the scenario in a file you choose") : why);
+    duplicate_->setToolTip(sound ? QStringLiteral("Saves a copy of this scenario in your own folder") : why);
+    tryIt_->setToolTip(sound ? QStringLiteral("Closes the editor and starts this scenario as the next patient")
+                             : QStringLiteral("Cannot be played while a problem stands"));
+
+    QString status;
+    if (path_.isEmpty())
+        status = QStringLiteral("New scenario, not saved yet: Save puts it in your own folder.");
+    else if (readOnly_)
+        status = QStringLiteral("Read-only: this scenario comes with the program. Save writes your copy into your "
+                                "own folder.");
+    else
+        status = QStringLiteral("File: ") + QDir::toNativeSeparators(path_);
+    if (dirty_)
+        status += QStringLiteral(" (unsaved changes)");
+    status_->setText(status);
+    setWindowTitle(QStringLiteral("Scenarios - ") + qs(spec_.title) + (dirty_ ? QStringLiteral(" *") : QString()));
+}
+
+bool TScenarioEditor::leaveChanges()
+{
+    if (!dirty_)
+        return true;
+    return main_.scenario().platform.dialogs.confirm("The changes to \"" + spec_.title
+                                                     + "\" are not saved. Leave them unsaved?");
+}
+
+bool TScenarioEditor::writeTo(const QString& path)
+{
+    Dialogs& dialogs = main_.scenario().platform.dialogs;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        dialogs.message("The folder " + folder.toStdString()
+                            + " cannot be made. Nothing is lost: the scenario stays open here; Save As can write "
+                              "it elsewhere.",
+                        MessageKind::Error);
+        return false;
+    }
+    std::string error;
+    if (!writeScenarioFile(path.toStdString(), spec_, error)) {
+        dialogs.message("The scenario cannot be saved as " + path.toStdString() + ": " + error
+                            + ". Nothing is lost: the scenario stays open here; Save As can write it elsewhere.",
+                        MessageKind::Error);
+        return false;
+    }
+    path_ = path;
+    readOnly_ = false;
+    dirty_ = false;
+    refresh();
+    check();
+    return true;
+}
+
+void TScenarioEditor::save()
+{
+    if (!problems_.empty())
+        return;
+    if (readOnly_ || path_.isEmpty()) {
+        saveAs();
+        return;
+    }
+    writeTo(path_);
+}
+
+void TScenarioEditor::saveAs()
+{
+    if (!problems_.empty())
+        return;
+    std::string name = freeScenarioPath(ownFolder().toStdString(), spec_.title);
+    if (!files().save("Scenario file|*.json", name))
+        return;
+    QString chosen = qs(name);
+    if (!chosen.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+        chosen += QStringLiteral(".json");
+    // The pack stays as it came with the program.
+    const QString pack = packFolder();
+    if (!pack.isEmpty() && QFileInfo(chosen).absolutePath() == QFileInfo(pack).absoluteFilePath()
+        && QFileInfo(pack).absoluteFilePath() != QFileInfo(ownFolder()).absoluteFilePath()) {
+        main_.scenario().platform.dialogs.message("The scenario pack is not changed: save into your own folder ("
+                                                      + ownFolder().toStdString() + ").",
+                                                  MessageKind::Warning);
+        return;
+    }
+    writeTo(chosen);
+}
+
+void TScenarioEditor::duplicate()
+{
+    if (!problems_.empty())
+        return;
+    const ScenarioSpec original = spec_;
+    const QString originalPath = path_;
+    const bool originalReadOnly = readOnly_;
+    const bool originalDirty = dirty_;
+    spec_.title = copyTitle(spec_.title);
+    if (!writeTo(qs(freeScenarioPath(ownFolder().toStdString(), spec_.title)))) {
+        spec_ = original;
+        path_ = originalPath;
+        readOnly_ = originalReadOnly;
+        dirty_ = originalDirty;
+        check();
+        return;
+    }
+    showSpec();
+    selectEntry();
+}
+
+void TScenarioEditor::newScenario()
+{
+    if (!leaveChanges())
+        return;
+    open(newScenarioSpec(), {}, false);
+    title_->setFocus();
+    title_->selectAll();
+}
+
+void TScenarioEditor::print()
+{
+    QtPrinter& printer = *printer_;
+    printer.printer().setDocName(QStringLiteral("Defibrio Scenario"));
+    printer.printer().setPageSize(QPageSize(QPageSize::A4));
+    if (!printer.setup())
+        return;
+    FontChoice font;
+    font.family = "Courier";
+    font.pointSize = 9;
+    font.colour = clBlack;
+    if (!printer.print(scenarioSummaryLines(spec_), font))
+        main_.scenario().platform.dialogs.message("The scenario could not be printed: the printer did not start.",
+                                                  MessageKind::Error);
+}
+
+void TScenarioEditor::tryIt()
+{
+    if (!problems_.empty())
+        return;
+    Scenario& s = main_.scenario();
+    s.chosenScenario = std::make_shared<const ScenarioSpec>(spec_);
+    // The file only when it holds what is played.
+    s.chosenScenarioFile = dirty_ ? std::string() : path_.toStdString();
+    // The changes stay here, unsaved, for when the editor opens again.
+    main_.run("TScenarioEditor.TryItClick");
+}
+
+void TScenarioEditor::closeEditor()
+{
+    if (!leaveChanges())
+        return;
+    if (dirty_) {
+        // Left unsaved: the scenario opens again as its file holds it.
+        opened_ = false;
+        dirty_ = false;
+    }
+    main_.run("TScenarioEditor.FormClose");
+}
+
+void TScenarioEditor::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    closeEditor();
+}
+
+void TScenarioEditor::reject()
+{
+    closeEditor();
+}
+
+} // namespace defib::ui
