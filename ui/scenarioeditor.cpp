@@ -118,10 +118,11 @@ TScenarioEditor::TScenarioEditor(TForm1& main)
     scenarioProblem_ = problemLabel(QStringLiteral("ScenarioProblem"));
     formColumn->addWidget(scenarioProblem_);
     auto* top = new QHBoxLayout;
-    top->addWidget(buildScenarioBox(), 3);
-    top->addWidget(buildPatientBox(), 2);
+    top->addWidget(buildScenarioBox(), 1);
+    top->addWidget(buildPatientBox(), 1);
     formColumn->addLayout(top);
-    formColumn->addWidget(buildFramesBox(), 1);
+    formColumn->addWidget(buildFramesBox());
+    formColumn->addStretch(1);
     scroll->setWidget(form);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 3);
@@ -154,9 +155,18 @@ TScenarioEditor::TScenarioEditor(TForm1& main)
            &TScenarioEditor::closeEditor);
     outer->addLayout(buttons);
 
-    // As large as the screen allows, up to what the form asks for.
+    placeOnScreen();
+}
+
+void TScenarioEditor::placeOnScreen()
+{
+    // As large as the screen allows, up to what the form asks for, with room for the window's frame,
+    // its title bar in sight.
     const QRect screen = main_.screen() ? main_.screen()->availableGeometry() : QRect(0, 0, 1280, 720);
-    resize(std::min(1120, screen.width() - 40), std::min(720, screen.height() - 60));
+    const QSize size(std::min(1120, screen.width() - 40), std::min(700, screen.height() - 80));
+    resize(size);
+    move(screen.left() + (screen.width() - size.width()) / 2,
+         screen.top() + std::max(0, (screen.height() - size.height() - 40) / 2));
 }
 
 TScenarioEditor::~TScenarioEditor() = default;
@@ -211,10 +221,13 @@ QWidget* TScenarioEditor::buildScenarioBox()
 
 QWidget* TScenarioEditor::buildPatientBox()
 {
+    // Two fields a row where they are short, so that the box is no taller than the scenario's.
     auto* box = new QGroupBox(QStringLiteral("Patient"), this);
-    auto* rows = new QFormLayout(box);
-    rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name) {
+    auto* grid = new QGridLayout(box);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name, int row,
+                     int column, int span) {
         auto* cell = new QVBoxLayout;
         cell->setSpacing(0);
         cell->addWidget(widget);
@@ -224,36 +237,39 @@ QWidget* TScenarioEditor::buildPatientBox()
         problem->setProperty("fieldName", name);
         auto* label = new QLabel(caption, box);
         label->setBuddy(widget);
-        rows->addRow(label, cell);
+        grid->addWidget(label, row, column, Qt::AlignLeft | Qt::AlignTop);
+        grid->addLayout(cell, row, column + 1, 1, span);
     };
     kind_ = combo(box, QStringLiteral("Kind"),
                   {QStringLiteral("Adult"), QStringLiteral("Child"), QStringLiteral("Child under the limit"),
                    QStringLiteral("Hypothermic")});
     kind_->setToolTip(QStringLiteral("The rules that apply: a child under the trainer's limit must not be treated "
                                      "with it; a hypothermic patient takes a limited number of shocks"));
-    field(kind_, QStringLiteral("&Kind:"), "patient.kind", QStringLiteral("The kind"));
+    field(kind_, QStringLiteral("&Kind:"), "patient.kind", QStringLiteral("The kind"), 0, 0, 3);
     age_ = spin(box, QStringLiteral("Age"), 0, 120, QStringLiteral(" years"));
-    field(age_, QStringLiteral("A&ge:"), "patient.age", QStringLiteral("The age"));
+    field(age_, QStringLiteral("A&ge:"), "patient.age", QStringLiteral("The age"), 1, 0, 1);
     weight_ = spin(box, QStringLiteral("Weight"), 0, 500, QStringLiteral(" kg"));
     weight_->setSpecialValueText(QStringLiteral("not given"));
-    field(weight_, QStringLiteral("&Weight:"), "patient.weight", QStringLiteral("The weight"));
+    field(weight_, QStringLiteral("&Weight:"), "patient.weight", QStringLiteral("The weight"), 1, 2, 1);
     body_ = combo(box, QStringLiteral("Body"),
                   {QStringLiteral("0: adult"), QStringLiteral("1: adult"), QStringLiteral("2: woman"),
                    QStringLiteral("3: child")});
-    field(body_, QStringLiteral("Pict&ure:"), "patient.body", QStringLiteral("The picture"));
+    field(body_, QStringLiteral("Pict&ure:"), "patient.body", QStringLiteral("The picture"), 2, 0, 1);
     sex_ = combo(box, QStringLiteral("Sex"),
-                 {QStringLiteral("As the picture shows"), QStringLiteral("Male"), QStringLiteral("Female")});
-    field(sex_, QStringLiteral("Se&x:"), "patient.sex", QStringLiteral("The sex"));
+                 {QStringLiteral("As the picture"), QStringLiteral("Male"), QStringLiteral("Female")});
+    sex_->setToolTip(QStringLiteral("Male or female; \"As the picture\" says what the picture shows"));
+    field(sex_, QStringLiteral("Se&x:"), "patient.sex", QStringLiteral("The sex"), 2, 2, 1);
     history_ = new QLineEdit(box);
     history_->setObjectName(QStringLiteral("History"));
     history_->setPlaceholderText(QStringLiteral("found collapsed in a gym."));
     history_->setToolTip(QStringLiteral("Follows \"Your patient is a 58 y.o. male\""));
-    field(history_, QStringLiteral("&History:"), "patient.history", QStringLiteral("The history"));
+    field(history_, QStringLiteral("&History:"), "patient.history", QStringLiteral("The history"), 3, 0, 3);
+    grid->setRowStretch(4, 1);
     fieldProblems_["patient"] = fieldProblems_["patient.kind"];
     for (QComboBox* c : {kind_, body_, sex_})
         connect(c, &QComboBox::currentIndexChanged, this, &TScenarioEditor::edited);
-    for (QSpinBox* s : {age_, weight_})
-        connect(s, &QSpinBox::valueChanged, this, &TScenarioEditor::edited);
+    for (QSpinBox* box : {age_, weight_})
+        connect(box, &QSpinBox::valueChanged, this, &TScenarioEditor::edited);
     connect(history_, &QLineEdit::textEdited, this, &TScenarioEditor::edited);
     return box;
 }
@@ -264,7 +280,9 @@ QWidget* TScenarioEditor::buildFramesBox()
     auto* grid = new QGridLayout(box);
     frames_ = new QListWidget(box);
     frames_->setObjectName(QStringLiteral("FrameList"));
-    frames_->setMinimumHeight(110);
+    // Room for five frames; a longer list scrolls, and the frame's fields stay in sight.
+    frames_->setMinimumHeight(80);
+    frames_->setMaximumHeight(frames_->fontMetrics().lineSpacing() * 5 + 12);
     frames_->setWordWrap(true);
     grid->addWidget(frames_, 0, 0);
     framesProblem_ = problemLabel(QStringLiteral("FramesProblem"));
@@ -344,18 +362,17 @@ QWidget* TScenarioEditor::buildFramesBox()
         connect(check, &QCheckBox::toggled, this, &TScenarioEditor::frameEdited);
         return check;
     };
-    exitShocksCount_ = spin(detail, QStringLiteral("ExitShocksCount"), 1, 99, QStringLiteral(" shocks"));
+    exitShocksCount_ = spin(detail, QStringLiteral("ExitShocksCount"), 1, 99);
     exitShocks_ = exit(QStringLiteral("After shoc&ks"), QStringLiteral("ExitShocks"), 0, 0, exitShocksCount_);
     exitSecondsCount_ = spin(detail, QStringLiteral("ExitSecondsCount"), 1, 3600, QStringLiteral(" s"));
     exitSeconds_ = exit(QStringLiteral("After s&econds"), QStringLiteral("ExitSeconds"), 0, 1, exitSecondsCount_);
-    exitAnalysesCount_ = spin(detail, QStringLiteral("ExitAnalysesCount"), 1, 99, QStringLiteral(" analyses"));
+    exitAnalysesCount_ = spin(detail, QStringLiteral("ExitAnalysesCount"), 1, 99);
     exitAnalyses_ = exit(QStringLiteral("After ana&lyses"), QStringLiteral("ExitAnalyses"), 1, 0, exitAnalysesCount_);
     exitInstructor_ = exit(QStringLiteral("Instructor moves on"), QStringLiteral("ExitInstructor"), 1, 1, nullptr);
     exitInstructor_->setToolTip(QStringLiteral("Left when the instructor moves the scenario on"));
     exits->setColumnStretch(4, 1);
     field(nullptr, QStringLiteral("Exits:"), "exits", QStringLiteral("Exits"), exits);
     grid->addWidget(detail, 2, 0, 1, 2);
-    grid->setRowStretch(0, 1);
 
     connect(rhythm_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::frameEdited);
     connect(trouble_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::frameEdited);
@@ -432,6 +449,10 @@ void TScenarioEditor::follow(bool shown)
                 open(*first->spec, first->path, first->pack);
             else
                 open(newScenarioSpec(), {}, false);
+        }
+        if (!placed_) {
+            placeOnScreen();
+            placed_ = true;
         }
         show();
         raise();
@@ -563,6 +584,9 @@ void TScenarioEditor::showSpec()
     body_->setCurrentIndex(std::clamp(spec_.patient.body, 0, 3));
     sex_->setCurrentIndex(spec_.patient.sex == "male" ? 1 : spec_.patient.sex == "female" ? 2 : 0);
     history_->setText(qs(spec_.patient.history));
+    // A long text shows from its start.
+    for (QLineEdit* edit : {title_, goal_, guideline_, history_})
+        edit->setCursorPosition(0);
     showing_ = false;
     showFrameList();
     showFrame();
@@ -598,6 +622,7 @@ void TScenarioEditor::showFrame()
     rhythm_->setCurrentIndex(static_cast<int>(f.rhythm));
     trouble_->setCurrentIndex(std::clamp(static_cast<int>(f.trouble), 0, 3));
     note_->setText(qs(f.note));
+    note_->setCursorPosition(0);
     auto exit = [](QCheckBox* check, QSpinBox* count, int value) {
         check->setChecked(value >= 0);
         count->setEnabled(value >= 0);

@@ -71,6 +71,7 @@ private:
     QWidget* buildPatientBox();
     QWidget* buildFramesBox();
     QLabel* problemLabel(const QString& name);
+    void placeOnScreen();
     void open(const ScenarioSpec& spec, const QString& path, bool readOnly);
     void showSpec();
     void showFrame();
@@ -99,6 +100,7 @@ private:
     bool readOnly_ = false;
     bool dirty_ = false;
     bool opened_ = false;
+    bool placed_ = false;
     // Widgets being filled from the scenario: their change signals are no edits.
     bool showing_ = false;
     int frame_ = 0;
