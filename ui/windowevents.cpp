@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "engine/flow.h"
+#include "ui/scenarioeditor.h"
 
 namespace defib::ui {
 
@@ -65,8 +66,10 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // A scenario in progress is only left when the trainee says so.
-    if (!FormCloseQuery(scenario())) {
+    // A scenario in progress is only left when the trainee says so, and unsaved changes of the
+    // scenario editor when the instructor does.
+    if ((scenarioEditor_ && scenarioEditor_->isVisible() && !scenarioEditor_->leaveChanges())
+        || !FormCloseQuery(scenario())) {
         event->ignore();
         return;
     }

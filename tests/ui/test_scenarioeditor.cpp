@@ -299,6 +299,13 @@ private slots:
         e.choose(e.listed(QStringLiteral("Packed VF  [read-only]")));
         QVERIFY(e.dialogs.questions.back().find("\"Copy of Packed VF\" are not saved") != std::string::npos);
         QCOMPARE(e.editor()->spec().goal, std::string("Changed"));
+        // Closing the program asks too; No keeps the program and the changes.
+        const std::size_t asked = e.dialogs.questions.size();
+        QVERIFY(!e.window->close());
+        QCOMPARE(e.dialogs.questions.size(), asked + 1);
+        QVERIFY(e.dialogs.questions.back().find("are not saved") != std::string::npos);
+        QVERIFY(e.window->isVisible() && e.editor()->isVisible());
+        QVERIFY(!e.s().ui.quitRequested);
     }
 };
 
