@@ -68,8 +68,14 @@ void listScenarios(Scenario& s)
         entries.push_back(entryOf(file, " (own)"));
     entries.push_back({ScenarioEntry::Kind::Open, openScenarioLabel, "", ""});
     int chosen = 0;
-    if (s.chosenScenario && !s.chosenScenarioFile.empty())
+    if (s.chosenScenario && !s.chosenScenarioFile.empty()) {
         chosen = addOpened(s, s.chosenScenarioFile);
+    } else if (s.chosenScenario) {
+        // Tried from the editor before it was saved: kept as it is, with no file to read again.
+        ScenarioEntry tried{ScenarioEntry::Kind::File, s.chosenScenario->title + " (not saved)", "", ""};
+        s.scenarioEntries.insert(s.scenarioEntries.end() - 1, tried);
+        chosen = static_cast<int>(s.scenarioEntries.size()) - 2;
+    }
     showEntries(s, chosen);
 }
 
@@ -104,6 +110,8 @@ bool takeScenarioChoice(Scenario& s)
         return true;
     }
     const std::string file = s.scenarioEntries[static_cast<std::size_t>(chosen)].file;
+    if (file.empty())
+        return s.chosenScenario != nullptr;
     ScenarioRead read = readScenarioFile(file);
     if (!read.spec) {
         s.platform.dialogs.message("This scenario cannot be played:\n" + read.error
