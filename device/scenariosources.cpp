@@ -38,20 +38,20 @@ Rhythm rhythmOf(FrameRhythm rhythm)
 // analysis; the first of its exits to happen moves the scenario on to the next frame.
 class FileSource final : public ScenarioSource {
 public:
-    explicit FileSource(std::shared_ptr<const ScenarioSpec> spec)
-        : spec_(std::move(spec))
+    explicit FileSource(std::shared_ptr<const ScenarioSpec> plan)
+        : plan_(std::move(plan))
     {
     }
 
-    const ScenarioSpec* spec() const override { return spec_.get(); }
+    const ScenarioSpec* plan() const override { return plan_.get(); }
 
     void drawPatient(Scenario& s) override
     {
         ScenarioState& st = s.state;
-        const PatientSpec& p = spec_->patient;
+        const ScenarioPatient& p = plan_->patient;
         // A new patient seeds the generator, as the draw does, for the vitals drawn later.
         s.platform.random.randomize();
-        int shocks = plannedShocks(*spec_);
+        int shocks = plannedShocks(*plan_);
         if (p.kind == KindHypothermic)
             shocks = s.number(s.options.OptHypoShocks);
         if (p.kind == KindUnderageChild)
@@ -60,8 +60,8 @@ public:
         st.shocksToConvert = static_cast<u8>(std::clamp(shocks, 0, 255));
         st.patientBody = static_cast<u8>(p.body);
         st.stepPoints = static_cast<u8>(stepPointsFor(s, p.kind, st.shocksToConvert));
-        st.patientHistory = specHistory(p);
-        st.scenarioTitle = spec_->title;
+        st.patientHistory = historyText(p);
+        st.scenarioTitle = plan_->title;
         placeForBody(s);
     }
 
@@ -103,7 +103,7 @@ public:
         Timer& timer = device(s).timers.FRAMETimer;
         const int seconds = frame(s).exits.afterSeconds;
         if (seconds <= 0 || !s.events.started() || s.events.paused() || s.phase != ScenarioPhase::Running
-            || s.state.frame + 1 >= static_cast<int>(spec_->frames.size())) {
+            || s.state.frame + 1 >= static_cast<int>(plan_->frames.size())) {
             timer.stop();
             return;
         }
@@ -122,7 +122,7 @@ public:
 
     bool nextFrame(Scenario& s) override
     {
-        if (s.state.frame + 1 >= static_cast<int>(spec_->frames.size()) || scenarioOver(s))
+        if (s.state.frame + 1 >= static_cast<int>(plan_->frames.size()) || scenarioOver(s))
             return false;
         const bool hadPulse = frame(s).rhythm == FrameRhythm::Pulse;
         ++s.state.frame;
@@ -141,8 +141,8 @@ public:
 private:
     const Frame& frame(const Scenario& s) const
     {
-        const int last = static_cast<int>(spec_->frames.size()) - 1;
-        return spec_->frames[static_cast<std::size_t>(std::clamp(s.state.frame, 0, last))];
+        const int last = static_cast<int>(plan_->frames.size()) - 1;
+        return plan_->frames[static_cast<std::size_t>(std::clamp(s.state.frame, 0, last))];
     }
 
     static long long now(Scenario& s)
@@ -160,16 +160,16 @@ private:
         st.rhythmState = rhythmOf(frame(s).rhythm);
     }
 
-    std::shared_ptr<const ScenarioSpec> spec_;
+    std::shared_ptr<const ScenarioSpec> plan_;
 };
 
 } // namespace
 
-std::unique_ptr<ScenarioSource> makeScenarioSource(std::shared_ptr<const ScenarioSpec> spec)
+std::unique_ptr<ScenarioSource> makeScenarioSource(std::shared_ptr<const ScenarioSpec> plan)
 {
-    if (!spec)
+    if (!plan)
         return std::make_unique<DrawnSource>();
-    return std::make_unique<FileSource>(std::move(spec));
+    return std::make_unique<FileSource>(std::move(plan));
 }
 
 void FRAMETimerTimer(Scenario& s)

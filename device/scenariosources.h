@@ -6,8 +6,8 @@
 
 namespace defib {
 
-// The source of a scenario: the draw of a patient without a spec, its frames with one.
-std::unique_ptr<ScenarioSource> makeScenarioSource(std::shared_ptr<const ScenarioSpec> spec);
+// The source of a scenario: the draw of a patient without a plan, its frames with one.
+std::unique_ptr<ScenarioSource> makeScenarioSource(std::shared_ptr<const ScenarioSpec> plan);
 
 // A frame's time has come: the scenario of frames moves on (FRAMETimer).
 void FRAMETimerTimer(Scenario& s);

@@ -2,7 +2,7 @@
 
 #include "engine/measures.h"
 #include "engine/scenario.h"
-#include "engine/scenariospec.h"
+#include "engine/scenariodata.h"
 
 namespace defib {
 

@@ -77,9 +77,9 @@ public:
     // A scenario of frames may name its protocol; otherwise the option decides.
     void chooseProtocol()
     {
-        const ScenarioSpec* played = source ? source->spec() : nullptr;
-        const bool single = played && played->protocol != SpecProtocol::Options
-            ? played->protocol == SpecProtocol::SingleShock
+        const ScenarioSpec* played = source ? source->plan() : nullptr;
+        const bool single = played && played->protocol != ScenarioProtocol::Options
+            ? played->protocol == ScenarioProtocol::SingleShock
             : option(options.OptSingleShock);
         activeProtocol = single ? singleShockProtocol.get() : stackedProtocol.get();
     }

@@ -18,8 +18,8 @@ ScenarioEntry entryOf(const std::string& file, const std::string& mark)
     entry.kind = ScenarioEntry::Kind::File;
     entry.file = file;
     const ScenarioRead read = readScenarioFile(file);
-    if (read.spec) {
-        entry.label = read.spec->title + mark;
+    if (read.plan) {
+        entry.label = read.plan->title + mark;
     } else {
         entry.label = fileName(file) + " (cannot be played)";
         entry.problem = read.error;
@@ -113,7 +113,7 @@ bool takeScenarioChoice(Scenario& s)
     if (file.empty())
         return s.chosenScenario != nullptr;
     ScenarioRead read = readScenarioFile(file);
-    if (!read.spec) {
+    if (!read.plan) {
         s.platform.dialogs.message("This scenario cannot be played:\n" + read.error
                                        + "\nChoose another scenario or Random patient.",
                                    MessageKind::Warning);
@@ -122,7 +122,7 @@ bool takeScenarioChoice(Scenario& s)
         showEntries(s, 0);
         return false;
     }
-    s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.spec));
+    s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.plan));
     s.chosenScenarioFile = file;
     return true;
 }

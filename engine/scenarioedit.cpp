@@ -67,9 +67,9 @@ void scenarioEditorTryIt(Scenario& s)
     startNewScenario(s);
 }
 
-std::vector<ScenarioProblem> editorProblems(const ScenarioSpec& spec)
+std::vector<ScenarioProblem> editorProblems(const ScenarioSpec& plan)
 {
-    std::vector<ScenarioProblem> problems = scenarioProblems(spec);
+    std::vector<ScenarioProblem> problems = scenarioProblems(plan);
     auto add = [&](const ScenarioProblem& p) {
         const bool known = std::any_of(problems.begin(), problems.end(), [&](const ScenarioProblem& q) {
             return q.field == p.field && q.message == p.message;
@@ -77,11 +77,11 @@ std::vector<ScenarioProblem> editorProblems(const ScenarioSpec& spec)
         if (!known)
             problems.push_back(p);
     };
-    const ScenarioRead read = parseScenario(scenarioText(spec), "scenario");
+    const ScenarioRead read = parseScenario(scenarioText(plan), "scenario");
     for (const ScenarioProblem& p : read.problems)
         add(p);
     // What is written must read back as it stands in the editor, or a save would change it.
-    if (read.spec && !(*read.spec == spec))
+    if (read.plan && !(*read.plan == plan))
         add({"", "does not read back from its file as it stands here"});
     return problems;
 }
@@ -145,17 +145,17 @@ std::string copyTitle(const std::string& title)
     return "Copy of " + title;
 }
 
-ScenarioSpec newScenarioSpec()
+ScenarioSpec blankScenario()
 {
-    ScenarioSpec spec;
-    spec.title = "New scenario";
+    ScenarioSpec plan;
+    plan.title = "New scenario";
     Frame vf;
     vf.rhythm = FrameRhythm::Shockable;
     vf.exits.afterShocks = 1;
     Frame pulse;
     pulse.rhythm = FrameRhythm::Pulse;
-    spec.frames = {vf, pulse};
-    return spec;
+    plan.frames = {vf, pulse};
+    return plan;
 }
 
 std::string exitsText(const FrameExits& e)
@@ -173,20 +173,20 @@ std::string exitsText(const FrameExits& e)
     return text.empty() ? "none (stays to the end)" : text;
 }
 
-std::string protocolText(SpecProtocol protocol)
+std::string protocolText(ScenarioProtocol protocol)
 {
     switch (protocol) {
-    case SpecProtocol::Stacked:
+    case ScenarioProtocol::Stacked:
         return "stacked shocks";
-    case SpecProtocol::SingleShock:
+    case ScenarioProtocol::SingleShock:
         return "single shock";
-    case SpecProtocol::Options:
+    case ScenarioProtocol::Options:
         break;
     }
     return "as the options choose";
 }
 
-std::string patientText(const PatientSpec& p)
+std::string patientText(const ScenarioPatient& p)
 {
     std::string text;
     switch (p.kind) {
@@ -251,20 +251,20 @@ void field(std::vector<std::string>& out, const std::string& label, const std::s
 
 } // namespace
 
-std::vector<std::string> scenarioSummaryLines(const ScenarioSpec& spec, std::size_t width)
+std::vector<std::string> scenarioSummaryLines(const ScenarioSpec& plan, std::size_t width)
 {
     width = std::max<std::size_t>(width, 60);
     std::vector<std::string> out;
-    for (const std::string& line : wrap(spec.title, width))
+    for (const std::string& line : wrap(plan.title, width))
         out.push_back(line);
-    out.push_back(std::string(std::min<std::size_t>(width, std::max<std::size_t>(characterCount(spec.title), 1)), '='));
+    out.push_back(std::string(std::min<std::size_t>(width, std::max<std::size_t>(characterCount(plan.title), 1)), '='));
     out.emplace_back();
-    field(out, "Goal:", spec.goal, width);
-    field(out, "Guideline:", spec.guideline, width);
-    field(out, "Protocol:", protocolText(spec.protocol), width);
-    field(out, "Patient:", patientText(spec.patient), width);
-    field(out, "History:", specHistory(spec.patient), width);
-    field(out, "Shocks:", std::to_string(plannedShocks(spec)) + " to convert", width);
+    field(out, "Goal:", plan.goal, width);
+    field(out, "Guideline:", plan.guideline, width);
+    field(out, "Protocol:", protocolText(plan.protocol), width);
+    field(out, "Patient:", patientText(plan.patient), width);
+    field(out, "History:", historyText(plan.patient), width);
+    field(out, "Shocks:", std::to_string(plannedShocks(plan)) + " to convert", width);
     out.emplace_back();
 
     // The frames' table: the number, the rhythm, the trouble, the exits and the note, each cell
@@ -294,11 +294,11 @@ std::vector<std::string> scenarioSummaryLines(const ScenarioSpec& spec, std::siz
             out.push_back(line);
         }
     };
-    out.push_back("Frames (" + std::to_string(spec.frames.size()) + ")");
+    out.push_back("Frames (" + std::to_string(plan.frames.size()) + ")");
     row({"#", "Rhythm", "Trouble", "Exits", "Note"});
     out.push_back(std::string(width, '-'));
-    for (std::size_t i = 0; i < spec.frames.size(); ++i) {
-        const Frame& f = spec.frames[i];
+    for (std::size_t i = 0; i < plan.frames.size(); ++i) {
+        const Frame& f = plan.frames[i];
         row({std::to_string(i + 1), rhythmKeyword(f.rhythm), troubleKeyword(f.trouble), exitsText(f.exits), f.note});
     }
     return out;

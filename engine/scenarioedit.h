@@ -29,10 +29,10 @@ void scenarioEditorClose(Scenario& s);
 // registered. With nobody registered yet, the registration comes first and its OK starts it.
 void scenarioEditorTryIt(Scenario& s);
 
-// What is wrong with a scenario as the editor holds it: the problems of the spec itself and those
+// What is wrong with a scenario as the editor holds it: the problems of the plan itself and those
 // its file's text meets when read back (a line break in a field, a number out of range), each
 // once, in the order found.
-std::vector<ScenarioProblem> editorProblems(const ScenarioSpec& spec);
+std::vector<ScenarioProblem> editorProblems(const ScenarioSpec& plan);
 // "frames[2].exits" -> 2; -1 for a field of no frame.
 int problemFrame(const std::string& field);
 
@@ -45,20 +45,20 @@ std::string freeScenarioPath(const std::string& folder, const std::string& title
 // The title of a duplicate: "Copy of <title>".
 std::string copyTitle(const std::string& title);
 // A new scenario to start from: an adult in a shockable rhythm converting after one shock.
-ScenarioSpec newScenarioSpec();
+ScenarioSpec blankScenario();
 
 // How a frame is left, in words: "after 1 shock, after 30 s, after 2 analyses, instructor";
 // "none (stays to the end)" without an exit.
 std::string exitsText(const FrameExits& exits);
 // The protocol, patient and frames in words, as the summary and the editor's list show them.
-std::string protocolText(SpecProtocol protocol);
-std::string patientText(const PatientSpec& patient);
+std::string protocolText(ScenarioProtocol protocol);
+std::string patientText(const ScenarioPatient& patient);
 
 // The printed summary of a scenario: its title, goal, guideline, protocol and patient, then a
 // table of the frames (rhythm, trouble, exits, note), in lines of at most `width` characters for
 // a fixed-pitch font. Long texts wrap within their column.
 inline constexpr std::size_t summaryWidth = 90;
-std::vector<std::string> scenarioSummaryLines(const ScenarioSpec& spec, std::size_t width = summaryWidth);
+std::vector<std::string> scenarioSummaryLines(const ScenarioSpec& plan, std::size_t width = summaryWidth);
 
 void registerScenarioEditorHandlers(Scenario& s, Handlers& handlers);
 

@@ -134,7 +134,7 @@ public:
         return shown + (text.size() > 40 ? "..." : "");
     }
 
-    void patient(const Json& object, PatientSpec& p)
+    void patient(const Json& object, ScenarioPatient& p)
     {
         const std::string where = "patient";
         if (!object.is_object()) {
@@ -204,7 +204,7 @@ public:
             exits(*found, where + ".exits", f.exits);
     }
 
-    void scenario(const Json& root, ScenarioSpec& spec)
+    void scenario(const Json& root, ScenarioSpec& plan)
     {
         if (!root.is_object()) {
             problem("", "the file holds no scenario: it must be one object {\"format\": 1, ...}");
@@ -216,14 +216,14 @@ public:
             problem("format", "is missing: a scenario file starts with \"format\": 1");
         else if (!format->is_number_integer() || format->get<long long>() != 1)
             problem("format", "is " + printable(format->dump()) + ": this program reads format 1 only");
-        text(root, "", "title", spec.title, true);
-        text(root, "", "goal", spec.goal, false);
-        text(root, "", "guideline", spec.guideline, false);
-        static constexpr std::pair<const char*, SpecProtocol> protocols[]
-            = {{"stacked", SpecProtocol::Stacked}, {"single-shock", SpecProtocol::SingleShock}};
-        keyword(root, "", "protocol", protocols, spec.protocol, false);
+        text(root, "", "title", plan.title, true);
+        text(root, "", "goal", plan.goal, false);
+        text(root, "", "guideline", plan.guideline, false);
+        static constexpr std::pair<const char*, ScenarioProtocol> protocols[]
+            = {{"stacked", ScenarioProtocol::Stacked}, {"single-shock", ScenarioProtocol::SingleShock}};
+        keyword(root, "", "protocol", protocols, plan.protocol, false);
         if (const auto found = root.find("patient"); found != root.end())
-            patient(*found, spec.patient);
+            patient(*found, plan.patient);
         else
             problem("patient", "is missing: {\"kind\": \"adult\"} at least");
         const auto frames = root.find("frames");
@@ -234,7 +234,7 @@ public:
         for (std::size_t i = 0; i < frames->size(); ++i) {
             Frame f;
             frame((*frames)[i], "frames[" + std::to_string(i) + "]", f);
-            spec.frames.push_back(f);
+            plan.frames.push_back(f);
         }
     }
 };
@@ -317,20 +317,20 @@ const char* kindKeyword(Kind kind)
     }
 }
 
-const char* protocolKeyword(SpecProtocol protocol)
+const char* protocolKeyword(ScenarioProtocol protocol)
 {
     switch (protocol) {
-    case SpecProtocol::Stacked:
+    case ScenarioProtocol::Stacked:
         return "stacked";
-    case SpecProtocol::SingleShock:
+    case ScenarioProtocol::SingleShock:
         return "single-shock";
-    case SpecProtocol::Options:
+    case ScenarioProtocol::Options:
         break;
     }
     return "";
 }
 
-std::string specHistory(const PatientSpec& p)
+std::string historyText(const ScenarioPatient& p)
 {
     std::string sex = p.sex.empty() ? (p.body == 2 ? "female" : "male") : p.sex;
     std::string text = "Your patient is a " + std::to_string(p.age) + " y.o. " + sex;
@@ -343,33 +343,33 @@ std::string specHistory(const PatientSpec& p)
     return text;
 }
 
-int plannedShocks(const ScenarioSpec& spec)
+int plannedShocks(const ScenarioSpec& plan)
 {
     int shocks = 0;
-    for (const Frame& f : spec.frames)
+    for (const Frame& f : plan.frames)
         if (f.rhythm == FrameRhythm::Shockable && f.exits.afterShocks > 0)
             shocks += f.exits.afterShocks;
     return std::min(shocks, 255);
 }
 
-ScenarioSpec specForDraw(Kind kind, int shocks)
+ScenarioSpec scenarioForDraw(Kind kind, int shocks)
 {
-    ScenarioSpec spec;
-    spec.title = "Drawn patient";
-    spec.patient.kind = kind;
-    spec.patient.body = kind == KindChild || kind == KindUnderageChild ? 3 : 0;
+    ScenarioSpec plan;
+    plan.title = "Drawn patient";
+    plan.patient.kind = kind;
+    plan.patient.body = kind == KindChild || kind == KindUnderageChild ? 3 : 0;
     if (kind == KindHypothermic) {
-        spec.frames = {{FrameRhythm::Shockable, TroubleNone, "", {}}};
-        return spec;
+        plan.frames = {{FrameRhythm::Shockable, TroubleNone, "", {}}};
+        return plan;
     }
     if (kind == KindUnderageChild || shocks == 0) {
-        spec.frames = {{FrameRhythm::NonShockable, TroubleNone, "", {}}};
-        return spec;
+        plan.frames = {{FrameRhythm::NonShockable, TroubleNone, "", {}}};
+        return plan;
     }
     Frame shockable{FrameRhythm::Shockable, TroubleNone, "", {}};
     shockable.exits.afterShocks = shocks;
-    spec.frames = {shockable, {FrameRhythm::Pulse, TroubleNone, "", {}}};
-    return spec;
+    plan.frames = {shockable, {FrameRhythm::Pulse, TroubleNone, "", {}}};
+    return plan;
 }
 
 ScenarioRead parseScenario(const std::string& text, const std::string& name)
@@ -383,14 +383,14 @@ ScenarioRead parseScenario(const std::string& text, const std::string& name)
         return failed(name, {{"", parseReason(e.what())}});
     }
     Reader reader;
-    ScenarioSpec spec;
-    reader.scenario(root, spec);
+    ScenarioSpec plan;
+    reader.scenario(root, plan);
     if (reader.problems.empty())
-        reader.problems = scenarioProblems(spec);
+        reader.problems = scenarioProblems(plan);
     if (!reader.problems.empty())
         return failed(name, std::move(reader.problems));
     ScenarioRead read;
-    read.spec = std::move(spec);
+    read.plan = std::move(plan);
     return read;
 }
 
@@ -418,48 +418,48 @@ ScenarioRead readScenarioFile(const std::string& path)
     return parseScenario(bytes.bytes, name);
 }
 
-std::vector<ScenarioProblem> scenarioProblems(const ScenarioSpec& spec)
+std::vector<ScenarioProblem> scenarioProblems(const ScenarioSpec& plan)
 {
     std::vector<ScenarioProblem> problems;
-    if (spec.title.find_first_not_of(' ') == std::string::npos)
+    if (plan.title.find_first_not_of(' ') == std::string::npos)
         problems.push_back({"title", "is empty"});
-    const bool child = spec.patient.kind == KindChild || spec.patient.kind == KindUnderageChild;
-    if (child != (spec.patient.body == 3))
+    const bool child = plan.patient.kind == KindChild || plan.patient.kind == KindUnderageChild;
+    if (child != (plan.patient.body == 3))
         problems.push_back(
             {"patient.body", child ? "a child is picture 3" : "picture 3 is the child: an adult is 0, 1 or 2"});
-    if (spec.frames.empty())
+    if (plan.frames.empty())
         problems.push_back({"frames", "takes at least one frame"});
-    for (std::size_t i = 0; i + 1 < spec.frames.size(); ++i)
-        if (!spec.frames[i].exits.any())
+    for (std::size_t i = 0; i + 1 < plan.frames.size(); ++i)
+        if (!plan.frames[i].exits.any())
             problems.push_back({"frames[" + std::to_string(i) + "].exits",
                                 "a frame before the last needs an exit, or the frames after it never come"});
     return problems;
 }
 
-std::string scenarioText(const ScenarioSpec& spec)
+std::string scenarioText(const ScenarioSpec& plan)
 {
     OrderedJson root;
     root["format"] = 1;
-    root["title"] = spec.title;
-    if (!spec.goal.empty())
-        root["goal"] = spec.goal;
-    if (!spec.guideline.empty())
-        root["guideline"] = spec.guideline;
-    if (spec.protocol != SpecProtocol::Options)
-        root["protocol"] = protocolKeyword(spec.protocol);
+    root["title"] = plan.title;
+    if (!plan.goal.empty())
+        root["goal"] = plan.goal;
+    if (!plan.guideline.empty())
+        root["guideline"] = plan.guideline;
+    if (plan.protocol != ScenarioProtocol::Options)
+        root["protocol"] = protocolKeyword(plan.protocol);
     OrderedJson patient;
-    patient["kind"] = kindKeyword(spec.patient.kind);
-    patient["age"] = spec.patient.age;
-    if (spec.patient.weight > 0)
-        patient["weight"] = spec.patient.weight;
-    patient["body"] = spec.patient.body;
-    if (!spec.patient.sex.empty())
-        patient["sex"] = spec.patient.sex;
-    if (!spec.patient.history.empty())
-        patient["history"] = spec.patient.history;
+    patient["kind"] = kindKeyword(plan.patient.kind);
+    patient["age"] = plan.patient.age;
+    if (plan.patient.weight > 0)
+        patient["weight"] = plan.patient.weight;
+    patient["body"] = plan.patient.body;
+    if (!plan.patient.sex.empty())
+        patient["sex"] = plan.patient.sex;
+    if (!plan.patient.history.empty())
+        patient["history"] = plan.patient.history;
     root["patient"] = patient;
     OrderedJson frames = OrderedJson::array();
-    for (const Frame& f : spec.frames) {
+    for (const Frame& f : plan.frames) {
         OrderedJson frame;
         frame["rhythm"] = rhythmKeyword(f.rhythm);
         if (f.trouble != TroubleNone)
@@ -483,9 +483,9 @@ std::string scenarioText(const ScenarioSpec& spec)
     return root.dump(2) + "\n";
 }
 
-bool writeScenarioFile(const std::string& path, const ScenarioSpec& spec, std::string& error)
+bool writeScenarioFile(const std::string& path, const ScenarioSpec& plan, std::string& error)
 {
-    return writeLinesAtomic(path, splitLines(scenarioText(spec)), error);
+    return writeLinesAtomic(path, splitLines(scenarioText(plan)), error);
 }
 
 std::vector<std::string> scenarioFilesIn(const std::string& folder)

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/scenariospec.h"
+#include "engine/scenariodata.h"
 
 namespace defib {
 
@@ -21,7 +21,7 @@ struct ScenarioProblem {
 };
 
 struct ScenarioRead {
-    std::optional<ScenarioSpec> spec;
+    std::optional<ScenarioSpec> plan;
     // The first problem, or the file that could not be read, as one message naming the file:
     // "vf.json: frames[1].rhythm: ..."
     std::string error;
@@ -34,12 +34,12 @@ ScenarioRead parseScenario(const std::string& text, const std::string& name);
 ScenarioRead readScenarioFile(const std::string& path);
 
 // What is wrong with a scenario made in the editor, field by field; none for a sound one.
-std::vector<ScenarioProblem> scenarioProblems(const ScenarioSpec& spec);
+std::vector<ScenarioProblem> scenarioProblems(const ScenarioSpec& plan);
 
 // The file's text of a scenario, fields in their documented order, ending with a line end.
-std::string scenarioText(const ScenarioSpec& spec);
+std::string scenarioText(const ScenarioSpec& plan);
 // Writes it whole, through a temporary file; false with the reason when it cannot.
-bool writeScenarioFile(const std::string& path, const ScenarioSpec& spec, std::string& error);
+bool writeScenarioFile(const std::string& path, const ScenarioSpec& plan, std::string& error);
 
 // The scenario files (*.json but the schema) of a folder, sorted by name; none for a folder
 // that is not there.

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/scenariospec.h"
+#include "engine/scenariodata.h"
 
 namespace defib {
 
@@ -31,10 +31,10 @@ public:
     // Moves a scenario of frames on to its next frame; false when there is none.
     virtual bool nextFrame(Scenario&) { return false; }
     // The scenario played, none for a drawn patient.
-    virtual const ScenarioSpec* spec() const { return nullptr; }
+    virtual const ScenarioSpec* plan() const { return nullptr; }
 };
 
-// Makes the source of the next scenario: the drawn one without a spec.
+// Makes the source of the next scenario: the drawn one without a plan.
 using ScenarioSourceMaker = std::function<std::unique_ptr<ScenarioSource>(std::shared_ptr<const ScenarioSpec>)>;
 
 } // namespace defib

@@ -385,8 +385,8 @@ QWidget* TScenarioEditor::buildFramesBox()
         check();
     });
     connect(addFrame_, &QPushButton::clicked, this, [this] {
-        const int at = std::min<int>(frame_ + 1, static_cast<int>(spec_.frames.size()));
-        spec_.frames.insert(spec_.frames.begin() + at, Frame{});
+        const int at = std::min<int>(frame_ + 1, static_cast<int>(plan_.frames.size()));
+        plan_.frames.insert(plan_.frames.begin() + at, Frame{});
         frame_ = at;
         dirty_ = true;
         showFrameList();
@@ -394,10 +394,10 @@ QWidget* TScenarioEditor::buildFramesBox()
         check();
     });
     connect(removeFrame_, &QPushButton::clicked, this, [this] {
-        if (spec_.frames.size() <= 1)
+        if (plan_.frames.size() <= 1)
             return;
-        spec_.frames.erase(spec_.frames.begin() + frame_);
-        frame_ = std::min<int>(frame_, static_cast<int>(spec_.frames.size()) - 1);
+        plan_.frames.erase(plan_.frames.begin() + frame_);
+        frame_ = std::min<int>(frame_, static_cast<int>(plan_.frames.size()) - 1);
         dirty_ = true;
         showFrameList();
         showFrame();
@@ -405,9 +405,9 @@ QWidget* TScenarioEditor::buildFramesBox()
     });
     auto moveBy = [this](int by) {
         const int to = frame_ + by;
-        if (to < 0 || to >= static_cast<int>(spec_.frames.size()))
+        if (to < 0 || to >= static_cast<int>(plan_.frames.size()))
             return;
-        std::swap(spec_.frames[frame_], spec_.frames[to]);
+        std::swap(plan_.frames[frame_], plan_.frames[to]);
         frame_ = to;
         dirty_ = true;
         showFrameList();
@@ -443,12 +443,12 @@ void TScenarioEditor::follow(bool shown)
             // pack, else a new one.
             const Entry* first = nullptr;
             for (const Entry& e : entries_)
-                if (e.spec && (!first || (first->pack && !e.pack)) && (!first || first->path != path_))
+                if (e.plan && (!first || (first->pack && !e.pack)) && (!first || first->path != path_))
                     first = &e;
             if (first)
-                open(*first->spec, first->path, first->pack);
+                open(*first->plan, first->path, first->pack);
             else
-                open(newScenarioSpec(), {}, false);
+                open(blankScenario(), {}, false);
         }
         if (!placed_) {
             placeOnScreen();
@@ -476,7 +476,7 @@ void TScenarioEditor::refresh()
             e.path = qs(file);
             e.pack = isPack;
             ScenarioRead r = readScenarioFile(file);
-            e.spec = std::move(r.spec);
+            e.plan = std::move(r.plan);
             e.error = qs(r.error);
             entries_.push_back(std::move(e));
         }
@@ -506,8 +506,8 @@ void TScenarioEditor::refresh()
             ++shown;
             auto* item = new QListWidgetItem(list_);
             item->setData(Qt::UserRole, static_cast<int>(i));
-            if (e.spec) {
-                item->setText(e.pack ? qs(e.spec->title) + QStringLiteral("  [read-only]") : qs(e.spec->title));
+            if (e.plan) {
+                item->setText(e.pack ? qs(e.plan->title) + QStringLiteral("  [read-only]") : qs(e.plan->title));
                 item->setToolTip(e.path);
             } else {
                 // A file that cannot be read is listed with why, and cannot be opened.
@@ -549,41 +549,41 @@ void TScenarioEditor::entryChosen(QListWidgetItem* item)
     if (!index.isValid())
         return;
     const Entry& e = entries_[static_cast<std::size_t>(index.toInt())];
-    if (!e.spec || e.path == path_)
+    if (!e.plan || e.path == path_)
         return;
     if (!leaveChanges()) {
         selectEntry();
         return;
     }
     const Entry chosen = e;
-    open(*chosen.spec, chosen.path, chosen.pack);
+    open(*chosen.plan, chosen.path, chosen.pack);
 }
 
-void TScenarioEditor::open(const ScenarioSpec& spec, const QString& path, bool readOnly)
+void TScenarioEditor::open(const ScenarioSpec& plan, const QString& path, bool readOnly)
 {
-    spec_ = spec;
+    plan_ = plan;
     path_ = path;
     readOnly_ = readOnly;
     dirty_ = false;
     opened_ = true;
     frame_ = 0;
-    showSpec();
+    showScenario();
     selectEntry();
 }
 
-void TScenarioEditor::showSpec()
+void TScenarioEditor::showScenario()
 {
     showing_ = true;
-    title_->setText(qs(spec_.title));
-    goal_->setText(qs(spec_.goal));
-    guideline_->setText(qs(spec_.guideline));
-    protocol_->setCurrentIndex(static_cast<int>(spec_.protocol));
-    kind_->setCurrentIndex(std::clamp(static_cast<int>(spec_.patient.kind), 0, 3));
-    age_->setValue(spec_.patient.age);
-    weight_->setValue(spec_.patient.weight);
-    body_->setCurrentIndex(std::clamp(spec_.patient.body, 0, 3));
-    sex_->setCurrentIndex(spec_.patient.sex == "male" ? 1 : spec_.patient.sex == "female" ? 2 : 0);
-    history_->setText(qs(spec_.patient.history));
+    title_->setText(qs(plan_.title));
+    goal_->setText(qs(plan_.goal));
+    guideline_->setText(qs(plan_.guideline));
+    protocol_->setCurrentIndex(static_cast<int>(plan_.protocol));
+    kind_->setCurrentIndex(std::clamp(static_cast<int>(plan_.patient.kind), 0, 3));
+    age_->setValue(plan_.patient.age);
+    weight_->setValue(plan_.patient.weight);
+    body_->setCurrentIndex(std::clamp(plan_.patient.body, 0, 3));
+    sex_->setCurrentIndex(plan_.patient.sex == "male" ? 1 : plan_.patient.sex == "female" ? 2 : 0);
+    history_->setText(qs(plan_.patient.history));
     // A long text shows from its start.
     for (QLineEdit* edit : {title_, goal_, guideline_, history_})
         edit->setCursorPosition(0);
@@ -597,28 +597,28 @@ void TScenarioEditor::showFrameList()
 {
     showing_ = true;
     frames_->clear();
-    for (std::size_t i = 0; i < spec_.frames.size(); ++i)
-        frames_->addItem(frameText(spec_.frames[i], static_cast<int>(i)));
+    for (std::size_t i = 0; i < plan_.frames.size(); ++i)
+        frames_->addItem(frameText(plan_.frames[i], static_cast<int>(i)));
     frames_->setCurrentRow(frame_);
     showing_ = false;
 }
 
 void TScenarioEditor::showFrame()
 {
-    const bool any = frame_ >= 0 && frame_ < static_cast<int>(spec_.frames.size());
+    const bool any = frame_ >= 0 && frame_ < static_cast<int>(plan_.frames.size());
     for (QWidget* w : std::initializer_list<QWidget*>{rhythm_, trouble_, note_, exitShocks_, exitSeconds_,
                                                       exitAnalyses_, exitInstructor_})
         w->setEnabled(any);
-    removeFrame_->setEnabled(spec_.frames.size() > 1);
+    removeFrame_->setEnabled(plan_.frames.size() > 1);
     frameUp_->setEnabled(any && frame_ > 0);
-    frameDown_->setEnabled(any && frame_ + 1 < static_cast<int>(spec_.frames.size()));
+    frameDown_->setEnabled(any && frame_ + 1 < static_cast<int>(plan_.frames.size()));
     if (!any) {
         frameHeading_->setText(QStringLiteral("No frame"));
         return;
     }
-    const Frame& f = spec_.frames[static_cast<std::size_t>(frame_)];
+    const Frame& f = plan_.frames[static_cast<std::size_t>(frame_)];
     showing_ = true;
-    frameHeading_->setText(QStringLiteral("Frame %1 of %2").arg(frame_ + 1).arg(spec_.frames.size()));
+    frameHeading_->setText(QStringLiteral("Frame %1 of %2").arg(frame_ + 1).arg(plan_.frames.size()));
     rhythm_->setCurrentIndex(static_cast<int>(f.rhythm));
     trouble_->setCurrentIndex(std::clamp(static_cast<int>(f.trouble), 0, 3));
     note_->setText(qs(f.note));
@@ -640,11 +640,11 @@ void TScenarioEditor::edited()
 {
     if (showing_)
         return;
-    spec_.title = title_->text().toStdString();
-    spec_.goal = goal_->text().toStdString();
-    spec_.guideline = guideline_->text().toStdString();
-    spec_.protocol = static_cast<SpecProtocol>(protocol_->currentIndex());
-    PatientSpec& p = spec_.patient;
+    plan_.title = title_->text().toStdString();
+    plan_.goal = goal_->text().toStdString();
+    plan_.guideline = guideline_->text().toStdString();
+    plan_.protocol = static_cast<ScenarioProtocol>(protocol_->currentIndex());
+    ScenarioPatient& p = plan_.patient;
     p.kind = static_cast<Kind>(kind_->currentIndex());
     p.age = age_->value();
     p.weight = weight_->value();
@@ -657,9 +657,9 @@ void TScenarioEditor::edited()
 
 void TScenarioEditor::frameEdited()
 {
-    if (showing_ || frame_ < 0 || frame_ >= static_cast<int>(spec_.frames.size()))
+    if (showing_ || frame_ < 0 || frame_ >= static_cast<int>(plan_.frames.size()))
         return;
-    Frame& f = spec_.frames[static_cast<std::size_t>(frame_)];
+    Frame& f = plan_.frames[static_cast<std::size_t>(frame_)];
     f.rhythm = static_cast<FrameRhythm>(rhythm_->currentIndex());
     f.trouble = static_cast<Trouble>(trouble_->currentIndex());
     f.note = note_->text().toStdString();
@@ -675,10 +675,10 @@ void TScenarioEditor::frameEdited()
 
 void TScenarioEditor::check()
 {
-    problems_ = editorProblems(spec_);
+    problems_ = editorProblems(plan_);
     std::map<QLabel*, QStringList> shown;
     QStringList otherFrames;
-    std::vector<QStringList> byFrame(spec_.frames.size());
+    std::vector<QStringList> byFrame(plan_.frames.size());
     for (const ScenarioProblem& p : problems_) {
         const int index = problemFrame(p.field);
         if (index >= 0) {
@@ -761,14 +761,14 @@ void TScenarioEditor::check()
     if (dirty_)
         status += QStringLiteral(" (unsaved changes)");
     status_->setText(status);
-    setWindowTitle(QStringLiteral("Scenarios - ") + qs(spec_.title) + (dirty_ ? QStringLiteral(" *") : QString()));
+    setWindowTitle(QStringLiteral("Scenarios - ") + qs(plan_.title) + (dirty_ ? QStringLiteral(" *") : QString()));
 }
 
 bool TScenarioEditor::leaveChanges()
 {
     if (!dirty_)
         return true;
-    return main_.scenario().platform.dialogs.confirm("The changes to \"" + spec_.title
+    return main_.scenario().platform.dialogs.confirm("The changes to \"" + plan_.title
                                                      + "\" are not saved. Leave them unsaved?");
 }
 
@@ -784,7 +784,7 @@ bool TScenarioEditor::writeTo(const QString& path)
         return false;
     }
     std::string error;
-    if (!writeScenarioFile(path.toStdString(), spec_, error)) {
+    if (!writeScenarioFile(path.toStdString(), plan_, error)) {
         dialogs.message("The scenario cannot be saved as " + path.toStdString() + ": " + error
                             + ". Nothing is lost: the scenario stays open here; Save As can write it elsewhere.",
                         MessageKind::Error);
@@ -813,7 +813,7 @@ void TScenarioEditor::saveAs()
 {
     if (!problems_.empty())
         return;
-    std::string name = freeScenarioPath(ownFolder().toStdString(), spec_.title);
+    std::string name = freeScenarioPath(ownFolder().toStdString(), plan_.title);
     if (!files().save("Scenario file|*.json", name))
         return;
     QString chosen = qs(name);
@@ -835,20 +835,20 @@ void TScenarioEditor::duplicate()
 {
     if (!problems_.empty())
         return;
-    const ScenarioSpec original = spec_;
+    const ScenarioSpec original = plan_;
     const QString originalPath = path_;
     const bool originalReadOnly = readOnly_;
     const bool originalDirty = dirty_;
-    spec_.title = copyTitle(spec_.title);
-    if (!writeTo(qs(freeScenarioPath(ownFolder().toStdString(), spec_.title)))) {
-        spec_ = original;
+    plan_.title = copyTitle(plan_.title);
+    if (!writeTo(qs(freeScenarioPath(ownFolder().toStdString(), plan_.title)))) {
+        plan_ = original;
         path_ = originalPath;
         readOnly_ = originalReadOnly;
         dirty_ = originalDirty;
         check();
         return;
     }
-    showSpec();
+    showScenario();
     selectEntry();
 }
 
@@ -856,7 +856,7 @@ void TScenarioEditor::newScenario()
 {
     if (!leaveChanges())
         return;
-    open(newScenarioSpec(), {}, false);
+    open(blankScenario(), {}, false);
     title_->setFocus();
     title_->selectAll();
 }
@@ -872,7 +872,7 @@ void TScenarioEditor::print()
     font.family = "Courier";
     font.pointSize = 9;
     font.colour = clBlack;
-    if (!printer.print(scenarioSummaryLines(spec_), font))
+    if (!printer.print(scenarioSummaryLines(plan_), font))
         main_.scenario().platform.dialogs.message("The scenario could not be printed: the printer did not start.",
                                                   MessageKind::Error);
 }
@@ -882,7 +882,7 @@ void TScenarioEditor::tryIt()
     if (!problems_.empty())
         return;
     Scenario& s = main_.scenario();
-    s.chosenScenario = std::make_shared<const ScenarioSpec>(spec_);
+    s.chosenScenario = std::make_shared<const ScenarioSpec>(plan_);
     // The file only when it holds what is played.
     s.chosenScenarioFile = dirty_ ? std::string() : path_.toStdString();
     // The changes stay here, unsaved, for when the editor opens again.

@@ -44,7 +44,7 @@ public:
     // Reads the two folders again; the scenario being edited stays as it is.
     void refresh();
 
-    const ScenarioSpec& spec() const { return spec_; }
+    const ScenarioSpec& plan() const { return plan_; }
     // The file being edited: empty for a new scenario never saved.
     const QString& path() const { return path_; }
     bool readOnly() const { return readOnly_; }
@@ -63,7 +63,7 @@ private:
     struct Entry {
         QString path;
         bool pack = false;
-        std::optional<ScenarioSpec> spec;
+        std::optional<ScenarioSpec> plan;
         QString error;
     };
 
@@ -72,8 +72,8 @@ private:
     QWidget* buildFramesBox();
     QLabel* problemLabel(const QString& name);
     void placeOnScreen();
-    void open(const ScenarioSpec& spec, const QString& path, bool readOnly);
-    void showSpec();
+    void open(const ScenarioSpec& plan, const QString& path, bool readOnly);
+    void showScenario();
     void showFrame();
     void showFrameList();
     // A widget changed: the scenario takes what it shows, then is checked.
@@ -95,7 +95,7 @@ private:
     QString packFolder() const;
 
     TForm1& main_;
-    ScenarioSpec spec_;
+    ScenarioSpec plan_;
     QString path_;
     bool readOnly_ = false;
     bool dirty_ = false;

@@ -154,13 +154,13 @@ TEST(Frames, TheFramesOfEachDrawnKindPlayAsTheDraw)
         Sim drawn;
         std::istringstream drawnLines(script);
         drawn.runner().run(drawnLines);
-        ScenarioSpec spec = specForDraw(static_cast<Kind>(std::stoi(drawn.value("scenarioKind"))),
-                                        std::stoi(drawn.value("shocksToConvert")));
-        spec.patient.body = std::stoi(drawn.value("patientBody"));
+        ScenarioSpec plan = scenarioForDraw(static_cast<Kind>(std::stoi(drawn.value("scenarioKind"))),
+                                            std::stoi(drawn.value("shocksToConvert")));
+        plan.patient.body = std::stoi(drawn.value("patientBody"));
 
         Sim framed;
         std::string error;
-        ASSERT_TRUE(writeScenarioFile(framed.dir().file("drawn.json"), spec, error)) << error;
+        ASSERT_TRUE(writeScenarioFile(framed.dir().file("drawn.json"), plan, error)) << error;
         std::istringstream framedLines(script.substr(0, draw) + "\nscenario drawn.json" + script.substr(drawEnd));
         framed.runner().run(framedLines);
         EXPECT_GT(drawn.output().size(), 200u);

@@ -19,8 +19,8 @@ const std::string guardedProgramFile
 
 ScenarioSpec fourFrames()
 {
-    ScenarioSpec spec = newScenarioSpec();
-    spec.title = "VF, asystole, VF, pulse";
+    ScenarioSpec plan = blankScenario();
+    plan.title = "VF, asystole, VF, pulse";
     Frame vf;
     vf.exits.afterShocks = 1;
     Frame asystole;
@@ -33,8 +33,8 @@ ScenarioSpec fourFrames()
     vf2.exits.instructor = true;
     Frame pulse;
     pulse.rhythm = FrameRhythm::Pulse;
-    spec.frames = {vf, asystole, vf2, pulse};
-    return spec;
+    plan.frames = {vf, asystole, vf2, pulse};
+    return plan;
 }
 
 } // namespace
@@ -111,13 +111,13 @@ TEST(ScenarioEditor, TryItStartsTheScenarioAsTheNextPatientOfTheTraineeRegistere
 
 TEST(ScenarioEditor, TheLiveCheckFindsWhatTheFileWouldRefuse)
 {
-    ScenarioSpec spec = fourFrames();
-    EXPECT_TRUE(editorProblems(spec).empty());
+    ScenarioSpec plan = fourFrames();
+    EXPECT_TRUE(editorProblems(plan).empty());
 
-    spec.frames[1].exits = FrameExits{};
-    spec.title = "Line\nbreak";
-    spec.patient.age = 130;
-    const std::vector<ScenarioProblem> problems = editorProblems(spec);
+    plan.frames[1].exits = FrameExits{};
+    plan.title = "Line\nbreak";
+    plan.patient.age = 130;
+    const std::vector<ScenarioProblem> problems = editorProblems(plan);
     auto has = [&](const std::string& field) {
         return std::any_of(problems.begin(), problems.end(),
                            [&](const ScenarioProblem& p) { return p.field == field; });
@@ -125,7 +125,7 @@ TEST(ScenarioEditor, TheLiveCheckFindsWhatTheFileWouldRefuse)
     EXPECT_TRUE(has("frames[1].exits"));
     EXPECT_TRUE(has("title"));
     EXPECT_TRUE(has("patient.age"));
-    // Each problem once, though the spec's own check and the read-back both find the exit.
+    // Each problem once, though the plan's own check and the read-back both find the exit.
     EXPECT_EQ(std::count_if(problems.begin(), problems.end(),
                             [](const ScenarioProblem& p) { return p.field == "frames[1].exits"; }),
               1);
@@ -154,13 +154,13 @@ TEST(ScenarioEditor, FileNamesComeFromTheTitleAndNeverTakeAFileThatIsThere)
 
 TEST(ScenarioEditor, ThePrintedSummaryHoldsEveryFieldAndATableOfTheFrames)
 {
-    ScenarioSpec spec = fourFrames();
-    spec.goal = "Shock, then CPR through asystole";
-    spec.protocol = SpecProtocol::SingleShock;
-    spec.patient.weight = 80;
-    spec.frames[2].note = std::string("A long note for the instructor that wraps within its own column of the "
+    ScenarioSpec plan = fourFrames();
+    plan.goal = "Shock, then CPR through asystole";
+    plan.protocol = ScenarioProtocol::SingleShock;
+    plan.patient.weight = 80;
+    plan.frames[2].note = std::string("A long note for the instructor that wraps within its own column of the "
                                       "table rather than running off the page");
-    const std::vector<std::string> lines = scenarioSummaryLines(spec);
+    const std::vector<std::string> lines = scenarioSummaryLines(plan);
     ASSERT_GE(lines.size(), 15u);
     EXPECT_EQ(lines[0], "VF, asystole, VF, pulse");
     for (const std::string& line : lines)
@@ -178,5 +178,5 @@ TEST(ScenarioEditor, ThePrintedSummaryHoldsEveryFieldAndATableOfTheFrames)
     EXPECT_NE(all.find("3   shockable      electrode  after 2 shocks, instructor A long note"), std::string::npos)
         << all;
     EXPECT_NE(all.find("4   pulse          none       none (stays to the end)"), std::string::npos) << all;
-    EXPECT_EQ(exitsText(spec.frames[0].exits), "after 1 shock");
+    EXPECT_EQ(exitsText(plan.frames[0].exits), "after 1 shock");
 }

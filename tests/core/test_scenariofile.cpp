@@ -27,7 +27,7 @@ const char* const example = R"({
 std::string errorOf(const std::string& text)
 {
     ScenarioRead read = parseScenario(text, "class.json");
-    EXPECT_FALSE(read.spec) << text;
+    EXPECT_FALSE(read.plan) << text;
     return read.error;
 }
 
@@ -36,20 +36,20 @@ std::string errorOf(const std::string& text)
 TEST(ScenarioFile, TheDocumentedExampleReadsAndWritesBackTheSame)
 {
     ScenarioRead read = parseScenario(example, "example.json");
-    ASSERT_TRUE(read.spec) << read.error;
-    const ScenarioSpec& spec = *read.spec;
-    EXPECT_EQ(spec.protocol, SpecProtocol::SingleShock);
-    EXPECT_EQ(spec.patient.body, 1);
-    ASSERT_EQ(spec.frames.size(), 3u);
-    EXPECT_EQ(spec.frames[1].trouble, TroubleElectrode);
-    EXPECT_EQ(spec.frames[1].exits.afterShocks, 1);
-    EXPECT_FALSE(spec.frames[2].exits.any());
-    EXPECT_EQ(plannedShocks(spec), 2);
-    EXPECT_EQ(specHistory(spec.patient), "Your patient is a 58 y.o. male 176 pounds found collapsed in a gym.");
+    ASSERT_TRUE(read.plan) << read.error;
+    const ScenarioSpec& plan = *read.plan;
+    EXPECT_EQ(plan.protocol, ScenarioProtocol::SingleShock);
+    EXPECT_EQ(plan.patient.body, 1);
+    ASSERT_EQ(plan.frames.size(), 3u);
+    EXPECT_EQ(plan.frames[1].trouble, TroubleElectrode);
+    EXPECT_EQ(plan.frames[1].exits.afterShocks, 1);
+    EXPECT_FALSE(plan.frames[2].exits.any());
+    EXPECT_EQ(plannedShocks(plan), 2);
+    EXPECT_EQ(historyText(plan.patient), "Your patient is a 58 y.o. male 176 pounds found collapsed in a gym.");
 
-    ScenarioRead again = parseScenario(scenarioText(spec), "again.json");
-    ASSERT_TRUE(again.spec) << again.error;
-    EXPECT_EQ(*again.spec, spec);
+    ScenarioRead again = parseScenario(scenarioText(plan), "again.json");
+    ASSERT_TRUE(again.plan) << again.error;
+    EXPECT_EQ(*again.plan, plan);
 }
 
 TEST(ScenarioFile, EveryFaultNamesTheFileAndTheField)
@@ -116,11 +116,11 @@ TEST(ScenarioFile, WhatIsNoScenarioFileIsRefusedWithoutBeingRead)
 TEST(ScenarioFile, TheSavedFileReadsBackAndTheFolderListsOnlyScenarios)
 {
     TempDir dir;
-    ScenarioSpec spec = specForDraw(KindAdult, 2);
-    spec.title = "Two shocks";
-    spec.frames[0].note = "Watch the pause before the shock.";
+    ScenarioSpec plan = scenarioForDraw(KindAdult, 2);
+    plan.title = "Two shocks";
+    plan.frames[0].note = "Watch the pause before the shock.";
     std::string error;
-    ASSERT_TRUE(writeScenarioFile(dir.file("b.json"), spec, error)) << error;
+    ASSERT_TRUE(writeScenarioFile(dir.file("b.json"), plan, error)) << error;
     dir.write("a.json", example);
     dir.write("scenario.schema.json", "{}");
     dir.write("notes.txt", "");
@@ -128,8 +128,8 @@ TEST(ScenarioFile, TheSavedFileReadsBackAndTheFolderListsOnlyScenarios)
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0], dir.file("a.json"));
     ScenarioRead read = readScenarioFile(files[1]);
-    ASSERT_TRUE(read.spec) << read.error;
-    EXPECT_EQ(*read.spec, spec);
+    ASSERT_TRUE(read.plan) << read.error;
+    EXPECT_EQ(*read.plan, plan);
 }
 
 TEST(ScenarioFile, EveryScenarioOfThePackReads)
@@ -138,9 +138,9 @@ TEST(ScenarioFile, EveryScenarioOfThePackReads)
     EXPECT_GE(files.size(), 10u);
     for (const std::string& file : files) {
         ScenarioRead read = readScenarioFile(file);
-        ASSERT_TRUE(read.spec) << read.error;
-        EXPECT_FALSE(read.spec->goal.empty()) << file;
-        EXPECT_FALSE(read.spec->guideline.empty()) << file;
+        ASSERT_TRUE(read.plan) << read.error;
+        EXPECT_FALSE(read.plan->goal.empty()) << file;
+        EXPECT_FALSE(read.plan->guideline.empty()) << file;
     }
 }
 

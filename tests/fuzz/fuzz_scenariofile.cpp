@@ -13,15 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const ScenarioRead read = parseScenario(text, "fuzz.json");
-    if (!read.spec) {
+    if (!read.plan) {
         if (read.error.rfind("fuzz.json: ", 0) != 0 || read.problems.empty())
             std::abort();
         return 0;
     }
-    if (!read.error.empty() || !scenarioProblems(*read.spec).empty())
+    if (!read.error.empty() || !scenarioProblems(*read.plan).empty())
         std::abort();
-    const ScenarioRead again = parseScenario(scenarioText(*read.spec), "again.json");
-    if (!again.spec || !(*again.spec == *read.spec))
+    const ScenarioRead again = parseScenario(scenarioText(*read.plan), "again.json");
+    if (!again.plan || !(*again.plan == *read.plan))
         std::abort();
     return 0;
 }

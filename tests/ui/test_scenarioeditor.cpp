@@ -28,7 +28,7 @@ struct Editing : Fixture {
     Editing()
     {
         s().scenarioPack = pack.path().toStdString();
-        ScenarioSpec packed = newScenarioSpec();
+        ScenarioSpec packed = blankScenario();
         packed.title = "Packed VF";
         std::string error;
         writeScenarioFile(pack.filePath(QStringLiteral("packed.json")).toStdString(), packed, error);
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(e.listed(QStringLiteral("Packed VF  [read-only]")));
         QVERIFY(e.listed(QStringLiteral("Cannot be read: bad.json: frames[0].rhythm: \"fast\" is not known: it takes "
                                         "shockable, non-shockable or pulse")));
-        QCOMPARE(e.editor()->spec().title, std::string("Packed VF"));
+        QCOMPARE(e.editor()->plan().title, std::string("Packed VF"));
         QVERIFY(e.editor()->readOnly());
         // Save on a read-only scenario asks for a name in the own folder.
         e.type(QStringLiteral("Goal"), QStringLiteral("Early shock"));
@@ -201,10 +201,10 @@ private slots:
         e.setExit(QStringLiteral("ExitInstructor"), true);
         // Moved down and back up: the order is the one built.
         QVERIFY(e.press(QStringLiteral("FrameDown")));
-        QCOMPARE(e.editor()->spec().frames[3].trouble, TroubleElectrode);
+        QCOMPARE(e.editor()->plan().frames[3].trouble, TroubleElectrode);
         QVERIFY(e.press(QStringLiteral("FrameUp")));
         QCOMPARE(frames->count(), 4);
-        const ScenarioSpec built = e.editor()->spec();
+        const ScenarioSpec built = e.editor()->plan();
         QCOMPARE(built.frames[0].exits.afterShocks, 1);
         QCOMPARE(built.frames[0].exits.afterSeconds, 15);
         QCOMPARE(built.frames[1].rhythm, FrameRhythm::NonShockable);
@@ -213,7 +213,7 @@ private slots:
         QVERIFY(built.frames[2].exits.instructor);
         QCOMPARE(built.frames[3].rhythm, FrameRhythm::Pulse);
         QCOMPARE(built.patient.sex, std::string("male"));
-        QCOMPARE(built.protocol, SpecProtocol::SingleShock);
+        QCOMPARE(built.protocol, ScenarioProtocol::SingleShock);
 
         // Save: a new scenario is named from its title, in the own folder.
         const std::string file = e.own() + "/VF, asystole, VF, pulse.json";
@@ -222,15 +222,15 @@ private slots:
         QCOMPARE(e.files.offered.back(), file);
         QVERIFY(!e.editor()->dirty());
         ScenarioRead read = readScenarioFile(file);
-        QVERIFY2(read.spec, read.error.c_str());
-        QVERIFY(*read.spec == built);
+        QVERIFY2(read.plan, read.error.c_str());
+        QVERIFY(*read.plan == built);
         QVERIFY(e.listed(QStringLiteral("VF, asystole, VF, pulse")));
 
         // Opened again from the list, after another: every field as built.
         QVERIFY(e.press(QStringLiteral("New")));
-        QCOMPARE(e.editor()->spec().title, std::string("New scenario"));
+        QCOMPARE(e.editor()->plan().title, std::string("New scenario"));
         e.choose(e.listed(QStringLiteral("VF, asystole, VF, pulse")));
-        QVERIFY(e.editor()->spec() == built);
+        QVERIFY(e.editor()->plan() == built);
         QCOMPARE(e.editor()->path(), QString::fromStdString(file));
         QCOMPARE(e.in<QLineEdit>(QStringLiteral("Title"))->text(), QStringLiteral("VF, asystole, VF, pulse"));
         QCOMPARE(e.in<QLineEdit>(QStringLiteral("History"))->text(), QStringLiteral("collapsed at a bus stop."));
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(e.press(QStringLiteral("Duplicate")));
         const std::string copy = e.own() + "/Copy of Packed VF.json";
         QVERIFY(QFile::exists(QString::fromStdString(copy)));
-        QCOMPARE(e.editor()->spec().title, std::string("Copy of Packed VF"));
+        QCOMPARE(e.editor()->plan().title, std::string("Copy of Packed VF"));
         QVERIFY(!e.editor()->readOnly());
         QVERIFY(e.listed(QStringLiteral("Copy of Packed VF")));
         // A file made read-only is not written; the changes stay in the editor.
@@ -293,12 +293,12 @@ private slots:
         QVERIFY(e.dialogs.messages.back().find("cannot be saved as " + copy) != std::string::npos);
         QVERIFY(e.dialogs.messages.back().find("Nothing is lost") != std::string::npos);
         QVERIFY(e.editor()->dirty());
-        QCOMPARE(e.editor()->spec().goal, std::string("Changed"));
-        QVERIFY(readScenarioFile(copy).spec->goal.empty());
+        QCOMPARE(e.editor()->plan().goal, std::string("Changed"));
+        QVERIFY(readScenarioFile(copy).plan->goal.empty());
         // Opening another scenario with the changes unsaved asks first; No keeps them.
         e.choose(e.listed(QStringLiteral("Packed VF  [read-only]")));
         QVERIFY(e.dialogs.questions.back().find("\"Copy of Packed VF\" are not saved") != std::string::npos);
-        QCOMPARE(e.editor()->spec().goal, std::string("Changed"));
+        QCOMPARE(e.editor()->plan().goal, std::string("Changed"));
         // Closing the program asks too; No keeps the program and the changes.
         const std::size_t asked = e.dialogs.questions.size();
         QVERIFY(!e.window->close());

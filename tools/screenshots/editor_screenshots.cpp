@@ -30,16 +30,16 @@ namespace {
 
 ScenarioSpec fourFrames()
 {
-    ScenarioSpec spec;
-    spec.title = "VF, asystole, VF with a loose pad, pulse";
-    spec.goal = "Keep CPR going while the rhythm changes, and reattach a loose pad quickly";
-    spec.guideline = "ERC/AHA 2025, single shock";
-    spec.protocol = SpecProtocol::SingleShock;
-    spec.patient.age = 64;
-    spec.patient.weight = 90;
-    spec.patient.body = 1;
-    spec.patient.sex = "male";
-    spec.patient.history = "collapsed at a bus stop; a bystander started CPR.";
+    ScenarioSpec plan;
+    plan.title = "VF, asystole, VF with a loose pad, pulse";
+    plan.goal = "Keep CPR going while the rhythm changes, and reattach a loose pad quickly";
+    plan.guideline = "ERC/AHA 2025, single shock";
+    plan.protocol = ScenarioProtocol::SingleShock;
+    plan.patient.age = 64;
+    plan.patient.weight = 90;
+    plan.patient.body = 1;
+    plan.patient.sex = "male";
+    plan.patient.history = "collapsed at a bus stop; a bystander started CPR.";
     Frame vf;
     vf.exits.afterShocks = 1;
     vf.exits.afterSeconds = 120;
@@ -56,8 +56,8 @@ ScenarioSpec fourFrames()
     loose.note = "The white pad comes loose at the analysis";
     Frame pulse;
     pulse.rhythm = FrameRhythm::Pulse;
-    spec.frames = {vf, asystole, loose, pulse};
-    return spec;
+    plan.frames = {vf, asystole, loose, pulse};
+    return plan;
 }
 
 void settle()

@@ -559,9 +559,9 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
                 path = joinPath(scenarioFolder_, words[1]);
         }
         ScenarioRead read = readScenarioFile(path);
-        if (!read.spec)
+        if (!read.plan)
             return fail(lineNumber, read.error);
-        s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.spec));
+        s.chosenScenario = std::make_shared<const ScenarioSpec>(std::move(*read.plan));
         s.chosenScenarioFile = path;
         return true;
     }

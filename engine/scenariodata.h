@@ -41,7 +41,7 @@ struct Frame {
 // The patient of a scenario: the kind decides the rules that apply (a child is treated with the
 // child rules, a child under the minimum age or weight must not be treated with the trainer, a
 // hypothermic patient takes a limited number of shocks), the rest is what the trainee reads.
-struct PatientSpec {
+struct ScenarioPatient {
     Kind kind = KindAdult;
     int age = 58;
     // In kilograms; the history gives it in pounds, as the trainer's minimum weight counts it.
@@ -53,19 +53,19 @@ struct PatientSpec {
     std::string sex;
     // Follows "Your patient is a 58 y.o. male": "found collapsed in a gym."
     std::string history;
-    bool operator==(const PatientSpec&) const = default;
+    bool operator==(const ScenarioPatient&) const = default;
 };
 
 // The protocol a scenario is played with; `Options` follows the options in force.
-enum class SpecProtocol : u8 { Options, Stacked, SingleShock };
+enum class ScenarioProtocol : u8 { Options, Stacked, SingleShock };
 
 // A scenario as data: what the instructor wrote, or the draw of a patient put into frames.
 struct ScenarioSpec {
     std::string title;
     std::string goal;
     std::string guideline;
-    SpecProtocol protocol = SpecProtocol::Options;
-    PatientSpec patient;
+    ScenarioProtocol protocol = ScenarioProtocol::Options;
+    ScenarioPatient patient;
     std::vector<Frame> frames;
     bool operator==(const ScenarioSpec&) const = default;
 };
@@ -92,19 +92,19 @@ inline constexpr const char* scenarioFileFilter = "Scenario files (*.json)";
 const char* rhythmKeyword(FrameRhythm rhythm);
 const char* troubleKeyword(Trouble trouble);
 const char* kindKeyword(Kind kind);
-const char* protocolKeyword(SpecProtocol protocol);
+const char* protocolKeyword(ScenarioProtocol protocol);
 
 // The patient's history as the trainee reads it: "Your patient is a 58 y.o. male found collapsed
 // in a gym."
-std::string specHistory(const PatientSpec& patient);
+std::string historyText(const ScenarioPatient& patient);
 
 // The shocks a complete treatment gives: every after-shocks count of a shockable frame. The
 // rules and the evaluation count against it as against the shocks of a drawn patient.
-int plannedShocks(const ScenarioSpec& spec);
+int plannedShocks(const ScenarioSpec& plan);
 
 // The frames that play as a drawn patient of that kind needing that many shocks: an adult or a
 // child converting after N shocks (none: a rhythm no shock helps), a child under the limit
 // (never shockable), a hypothermic patient (shockable throughout).
-ScenarioSpec specForDraw(Kind kind, int shocks);
+ScenarioSpec scenarioForDraw(Kind kind, int shocks);
 
 } // namespace defib
