@@ -1,16 +1,11 @@
 #include "engine/scenariochoice.h"
 
 #include "engine/scenariofile.h"
+#include "options/textfile.h"
 
 namespace defib {
 
 namespace {
-
-std::string fileName(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 ScenarioEntry entryOf(const std::string& file, const std::string& mark)
 {
@@ -21,7 +16,7 @@ ScenarioEntry entryOf(const std::string& file, const std::string& mark)
     if (read.plan) {
         entry.label = read.plan->title + mark;
     } else {
-        entry.label = fileName(file) + " (cannot be played)";
+        entry.label = fileNameOf(file) + " (cannot be played)";
         entry.problem = read.error;
     }
     return entry;

@@ -21,12 +21,6 @@ constexpr int mostShocks = 99;
 constexpr int mostAnalyses = 99;
 constexpr int mostSeconds = 3600;
 
-std::string baseName(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Walks the JSON of one scenario and collects what is wrong, field by field.
 class Reader {
 public:
@@ -396,7 +390,7 @@ ScenarioRead parseScenario(const std::string& text, const std::string& name)
 
 ScenarioRead readScenarioFile(const std::string& path)
 {
-    const std::string name = baseName(path);
+    const std::string name = fileNameOf(path);
     ReadBytes bytes = readBytes(path, largestScenarioFile);
     switch (bytes.status) {
     case ReadStatus::Ok:

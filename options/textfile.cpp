@@ -407,6 +407,12 @@ std::string joinPath(const std::string& directory, const std::string& name)
     return (std::filesystem::path(directory) / name).string();
 }
 
+std::string fileNameOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 bool isNumber(const std::string& text)
 {
     std::size_t i = 0;

@@ -108,6 +108,8 @@ private:
 };
 
 std::string joinPath(const std::string& directory, const std::string& name);
+// The last part of a path: "/usr/share/defibrio/scenarios/vf.json" -> "vf.json".
+std::string fileNameOf(const std::string& path);
 
 // Whole decimal number with an optional sign; anything else (empty, "12a", overflow) reads as 0.
 int parseNumber(const std::string& text);

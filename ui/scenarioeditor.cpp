@@ -171,6 +171,26 @@ void TScenarioEditor::placeOnScreen()
 
 TScenarioEditor::~TScenarioEditor() = default;
 
+QLabel* TScenarioEditor::fieldProblem(const QString& objectName, const QString& fieldName)
+{
+    QLabel* problem = problemLabel(objectName);
+    problem->setProperty("fieldName", fieldName);
+    return problem;
+}
+
+// A field (a widget, or a row of them) with the line under it that names its problem.
+QVBoxLayout* TScenarioEditor::withProblem(QWidget* widget, QLayout* layout, QLabel* problem)
+{
+    auto* cell = new QVBoxLayout;
+    cell->setSpacing(0);
+    if (layout)
+        cell->addLayout(layout);
+    else
+        cell->addWidget(widget);
+    cell->addWidget(problem);
+    return cell;
+}
+
 QLabel* TScenarioEditor::problemLabel(const QString& name)
 {
     auto* label = new QLabel(this);
@@ -187,16 +207,11 @@ QWidget* TScenarioEditor::buildScenarioBox()
     auto* rows = new QFormLayout(box);
     rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name) {
-        auto* cell = new QVBoxLayout;
-        cell->setSpacing(0);
-        cell->addWidget(widget);
-        QLabel* problem = problemLabel(widget->objectName() + QStringLiteral("Problem"));
-        cell->addWidget(problem);
+        QLabel* problem = fieldProblem(widget->objectName() + QStringLiteral("Problem"), name);
         fieldProblems_[file] = problem;
-        problem->setProperty("fieldName", name);
         auto* label = new QLabel(caption, box);
         label->setBuddy(widget);
-        rows->addRow(label, cell);
+        rows->addRow(label, withProblem(widget, nullptr, problem));
     };
     title_ = new QLineEdit(box);
     title_->setObjectName(QStringLiteral("Title"));
@@ -228,17 +243,12 @@ QWidget* TScenarioEditor::buildPatientBox()
     grid->setColumnStretch(3, 1);
     auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name, int row,
                      int column, int span) {
-        auto* cell = new QVBoxLayout;
-        cell->setSpacing(0);
-        cell->addWidget(widget);
-        QLabel* problem = problemLabel(widget->objectName() + QStringLiteral("Problem"));
-        cell->addWidget(problem);
+        QLabel* problem = fieldProblem(widget->objectName() + QStringLiteral("Problem"), name);
         fieldProblems_[file] = problem;
-        problem->setProperty("fieldName", name);
         auto* label = new QLabel(caption, box);
         label->setBuddy(widget);
         grid->addWidget(label, row, column, Qt::AlignLeft | Qt::AlignTop);
-        grid->addLayout(cell, row, column + 1, 1, span);
+        grid->addLayout(withProblem(widget, nullptr, problem), row, column + 1, 1, span);
     };
     kind_ = combo(box, QStringLiteral("Kind"),
                   {QStringLiteral("Adult"), QStringLiteral("Child"), QStringLiteral("Child under the limit"),
@@ -318,20 +328,12 @@ QWidget* TScenarioEditor::buildFramesBox()
     rows->addRow(frameHeading_);
     auto field = [&](QWidget* widget, const QString& caption, const std::string& part, const QString& name,
                      QLayout* layout = nullptr) {
-        auto* cell = new QVBoxLayout;
-        cell->setSpacing(0);
-        if (layout)
-            cell->addLayout(layout);
-        else
-            cell->addWidget(widget);
-        QLabel* problem = problemLabel(QStringLiteral("Frame") + name + QStringLiteral("Problem"));
-        problem->setProperty("fieldName", name);
-        cell->addWidget(problem);
+        QLabel* problem = fieldProblem(QStringLiteral("Frame") + name + QStringLiteral("Problem"), name);
         frameProblems_[part] = problem;
         auto* label = new QLabel(caption, detail);
         if (widget)
             label->setBuddy(widget);
-        rows->addRow(label, cell);
+        rows->addRow(label, withProblem(layout ? nullptr : widget, layout, problem));
     };
     rhythm_ = combo(
         detail, QStringLiteral("Rhythm"),

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 #include <map>
 #include <memory>
 #include <optional>
@@ -71,6 +72,8 @@ private:
     QWidget* buildPatientBox();
     QWidget* buildFramesBox();
     QLabel* problemLabel(const QString& name);
+    QLabel* fieldProblem(const QString& objectName, const QString& fieldName);
+    QVBoxLayout* withProblem(QWidget* widget, QLayout* layout, QLabel* problem);
     void placeOnScreen();
     void open(const ScenarioSpec& plan, const QString& path, bool readOnly);
     void showScenario();
