@@ -239,6 +239,14 @@ std::string Options::promptPath(const std::string& fileName) const
     return joinPath(promptDirectory.empty() ? programDirectory : promptDirectory, fileName);
 }
 
+bool Options::setLanguage(const std::string& code)
+{
+    if (!isShippedLanguage(code))
+        return false;
+    language_ = code;
+    return true;
+}
+
 void Options::checkProgramDirectory()
 {
     std::error_code ec;

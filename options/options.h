@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "options/control.h"
+#include "options/language.h"
 #include "options/platform.h"
 
 namespace defib {
@@ -118,6 +119,14 @@ public:
     // A prompt file's path: in the prompt folder, or the program directory when there is none.
     std::string promptPath(const std::string& fileName) const;
 
+    // The trainer's language (options/language.h): its texts and the folder of its prompts.
+    // English unless set; a language the program does not ship leaves it as it was (false).
+    bool setLanguage(const std::string& code);
+    const std::string& language() const
+    {
+        return language_;
+    }
+
     void OPTAUTOANALYZEClick();
     void OPTTWOBUTTONAEDClick();
     // Single Shock ticked: the options that only the stacked-shock profile reads are disabled on
@@ -146,6 +155,7 @@ private:
     bool writeFile(const char* fileName, const std::vector<std::string>& lines);
 
     Dialogs& dialogs_;
+    std::string language_ = defaultLanguage;
 };
 
 } // namespace defib
