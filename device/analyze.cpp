@@ -174,11 +174,12 @@ void lowBattery(Scenario& s)
 void scorePress(Scenario& s)
 {
     ScenarioState& st = s.state;
-    const std::string& previous = st.previousAction;
+    const Action previous = st.previousAction;
     if (st.nextStep == StepAnalyze)
         addScore(s, st.stepPoints);
     else if (st.analyzeCount == 0 && st.aedPowerOn && bothPadsAttached(st)
-             && (previous == "Clear" || previous == "Power" || previous == "Electrode1" || previous == "Voice"))
+             && (previous == Action::Clear || previous == Action::Power || previous == Action::Electrode1
+                 || previous == Action::Voice))
         addScore(s, st.stepPoints);
 }
 
@@ -204,9 +205,10 @@ void checkClearedBeforeAnalysis(Scenario& s)
     const ScenarioState& st = s.state;
     if (st.patientCleared || s.option(s.options.OPTTWOBUTTONAED) || st.overAnnounced || st.analyzeStarted)
         return;
-    const std::string& previous = st.previousAction;
+    const Action previous = st.previousAction;
     // With auto analysis the device analyses on by itself after a shock, a report or CPR.
-    if (s.option(s.options.OPTAUTOANALYZE) && (previous == "Shock" || previous == "Voice" || previous == "CPR"))
+    if (s.option(s.options.OPTAUTOANALYZE)
+        && (previous == Action::Shock || previous == Action::Voice || previous == Action::Cpr))
         return;
     penalize(s, 25, forgotClearBeforeAnalyzing, "Did not clear before analyzing (-25).");
 }
@@ -265,7 +267,7 @@ void analyzeNow(Scenario& s)
         prompt(s, "connecte.wav");
         return;
     }
-    st.lastAction = "Analyze";
+    st.lastAction = Action::Analyze;
     st.cprSinceAnalysis = false;
     st.handsOnInAnalysis = false;
     // The metronome keeps time for CPR, which the analysis interrupts.

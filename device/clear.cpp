@@ -20,7 +20,7 @@ void clearDuringAnalysis(Scenario& s)
     ui.MainMSGDisplay.setText(standClearText);
     ui.Steps.setText(" Clear");
     ui.STEPS2.addLine(" Clear");
-    if (!counted && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != "Clear") {
+    if (!counted && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != Action::Clear) {
         addScore(s, st.stepPoints, "Clear");
         showScore(s);
         counted = true;
@@ -67,9 +67,9 @@ void Clearbutton1Click(Scenario& s)
     const bool clearForAutoShock
         = !counted && st.shockAdvised && dev.saysShock() && autoAnalysis && s.device->charging();
     if (clearForAutoShock) {
-        st.lastAction = "Clear";
+        st.lastAction = Action::Clear;
         st.actionBeforePrevious = st.previousAction;
-        st.previousAction = "Clear";
+        st.previousAction = Action::Clear;
         addScore(s, st.stepPoints);
         showScore(s);
         st.nextStep = StepShock;
@@ -79,7 +79,7 @@ void Clearbutton1Click(Scenario& s)
     if (!clearForAutoShock && !counted && st.scenarioKind != KindUnderageChild
         && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepClearBeforeShock
             || (st.aedPowerOn && !st.clearEverPressed))) {
-        st.lastAction = "Clear";
+        st.lastAction = Action::Clear;
         addScore(s, st.stepPoints);
         showScore(s);
         updateVitalSigns(s);

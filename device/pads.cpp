@@ -68,7 +68,7 @@ bool refuseUnderageChild(Scenario& s)
     return true;
 }
 
-void startDrag(Scenario& s, Control& pad, const char* action)
+void startDrag(Scenario& s, Control& pad, Action action)
 {
     // A pad in place, one already carried or lying at the side zone, or any pad while the controls
     // are locked cannot be picked up.
@@ -190,12 +190,12 @@ bool* padAtSide(Scenario& s)
 
 void PADWHITEStartDrag(Scenario& s)
 {
-    startDrag(s, s.ui.PADWHITE, "Electrode1");
+    startDrag(s, s.ui.PADWHITE, Action::Electrode1);
 }
 
 void PADREDStartDrag(Scenario& s)
 {
-    startDrag(s, s.ui.PADRED, "Electrode2");
+    startDrag(s, s.ui.PADRED, Action::Electrode2);
 }
 
 void PADWHITEEndDrag(Scenario& s)

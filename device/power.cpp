@@ -37,7 +37,7 @@ void PowerButtonClick(Scenario& s)
     if (st.aedPowerOn)
         return;
     openDevice(s);
-    st.lastAction = "Power";
+    st.lastAction = Action::Power;
     // Switching the AED on for a child under the limit earns nothing unless the protocol lets the
     // device monitor such a child.
     if (st.scenarioKind != KindUnderageChild || s.option(s.options.OPTPEDSMONITOR)) {

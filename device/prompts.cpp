@@ -33,8 +33,8 @@ void PUSHANALYZETimerTimer(Scenario& s)
     }
     setScreen(s, Screen::PushAnalyze);
     // After power-on, the pads or a disarm, and after power-on itself, the longer prompt.
-    const bool longPrompt
-        = s.state.lastAction == "Power" || step == PushAnalyzeStep::AfterSetup || step == PushAnalyzeStep::AfterDisarm;
+    const bool longPrompt = s.state.lastAction == Action::Power || step == PushAnalyzeStep::AfterSetup
+        || step == PushAnalyzeStep::AfterDisarm;
     prompt(s, longPrompt ? "pushanaB.wav" : "pushanal.wav");
     flashAnalyzeLed(s);
     setStep(self, step, PushAnalyzeStep::Plain);

@@ -104,7 +104,7 @@ void missedClear(Scenario& s)
     device(s).timers.STANDCLEARShockTimer.stop();
     device(s).state.chargeChain = false;
     s.platform.dialogs.message(missedClearText, MessageKind::Error);
-    s.state.lastAction = "MISSEDCLEAR";
+    s.state.lastAction = Action::MissedClear;
     evaluateScenario(s);
 }
 
@@ -162,7 +162,7 @@ void SHOCKButtonClick(Scenario& s)
     if (!audioOn(s))
         ui.MainMSGDisplay.setText("Shock delivered.");
     t.DISARMTimer.stop();
-    st.lastAction = "Shock";
+    st.lastAction = Action::Shock;
     ui.MainMSGDisplay.setText(" ");
     setShockLed(s, false);
     t.FLASHLEDtimer.stop();

@@ -108,7 +108,7 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     }
     ui.Steps.addLine(" Motion");
     ui.STEPS2.addLine(" Motion");
-    if (st.lastAction == "Analyze")
+    if (st.lastAction == Action::Analyze)
         st.nextStep = StepAnalyze;
     if (st.pendingTrouble == TroubleMotion) {
         addScore(s, st.stepPoints, "Motion");

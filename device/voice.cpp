@@ -18,14 +18,14 @@ void VOICEButtonClick(Scenario& s)
         ui.MainMSGDisplay.setText("The power must be on to record voice report.");
         return;
     }
-    st.lastAction = "Voice";
-    if (st.voiceReportCount <= 3 && st.previousAction != "Voice") {
+    st.lastAction = Action::Voice;
+    if (st.voiceReportCount <= 3 && st.previousAction != Action::Voice) {
         addScore(s, st.stepPoints);
         // A child under the limit gets no AED, so no report on it either.
         if (st.scenarioKind == KindUnderageChild && !s.option(s.options.OPTPEDSMONITOR))
             addScore(s, -st.stepPoints);
     }
-    if (st.voiceReportCount < 2 && st.previousAction != "Voice" && st.analyzeStarted)
+    if (st.voiceReportCount < 2 && st.previousAction != Action::Voice && st.analyzeStarted)
         st.voiceReportCount = 1;
     ++st.voiceReportCount;
     updateVitalSigns(s);
@@ -35,7 +35,7 @@ void VOICEButtonClick(Scenario& s)
     // A report given during an analysis (or while either "STAND CLEAR" shows) does not break the
     // action sequence.
     if (dev.screen == Screen::AnalyzingNow || dev.saysStandClear())
-        st.lastAction = "Analyze";
+        st.lastAction = Action::Analyze;
     ui.MainMSGDisplay.addLine("Voice report recorded.");
 }
 

@@ -56,7 +56,7 @@ EventWatch look(const Scenario& s)
     w.restored = st.rhythmState == RhythmRestored;
     w.timedOut = st.timedOut;
     w.ended = s.phase == ScenarioPhase::Ended;
-    w.missedClear = st.lastAction == "MISSEDCLEAR";
+    w.missedClear = st.lastAction == Action::MissedClear;
     w.analyses = st.analyzeCount;
     w.analysesCompleted = st.analysesCompleted;
     w.shocks = st.shockCount;

@@ -56,12 +56,12 @@ static u8 beforeFirstAnalysis(Scenario& s)
         return StepBottomElectrode;
     if (u8 step; troubleStep(st, step))
         return step;
-    const std::string& previous = st.previousAction;
-    const bool fromSetup = previous == "Power" || previous == "Electrode1"
-        || (previous == "Voice" && !(st.voiceReportCount > 1 && voice));
+    const Action previous = st.previousAction;
+    const bool fromSetup = previous == Action::Power || previous == Action::Electrode1
+        || (previous == Action::Voice && !(st.voiceReportCount > 1 && voice));
     if (st.patientCleared || !st.aedPowerOn || !bothPadsAttached(st) || st.scenarioKind == KindUnderageChild
         || !fromSetup) {
-        if (st.lastAction == "Clear" && st.patientCleared && st.scenarioKind != KindUnderageChild)
+        if (st.lastAction == Action::Clear && st.patientCleared && st.scenarioKind != KindUnderageChild)
             return StepAnalyze;
         if (st.scenarioKind != KindUnderageChild)
             return StepClearBeforeAnalysis;
@@ -81,9 +81,9 @@ static bool shockOrMotionStep(Scenario& s, u8& step)
     const ScenarioState& st = s.state;
     if (s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepClearBeforeShock && s.device->charging())
         step = StepClearBeforeShock;
-    else if (st.lastAction == "Clear" && st.aedPowerOn && st.shockAdvised && st.pendingTrouble == TroubleNone)
+    else if (st.lastAction == Action::Clear && st.aedPowerOn && st.shockAdvised && st.pendingTrouble == TroubleNone)
         step = StepShock;
-    else if (st.lastAction == "Analyze" && st.shockAdvised)
+    else if (st.lastAction == Action::Analyze && st.shockAdvised)
         step = StepClearBeforeShock;
     else if (s.device->reportsMotion() && (oneHandOn(s) || twoHandsOn(s) || pulseHandOn(s)))
         step = StepClearBeforeAnalysis;
@@ -134,7 +134,7 @@ static u8 hypothermicEnding(Scenario& s, bool handsOn)
 {
     if (!handsOn)
         return StepCpr;
-    if (s.state.lastAction != "Voice" && voiceMissing(s))
+    if (s.state.lastAction != Action::Voice && voiceMissing(s))
         return StepVoice;
     return StepEndScenario;
 }
@@ -144,11 +144,11 @@ u8 stackedStepAfterAnalysis(Scenario& s)
     const ScenarioState& st = s.state;
     const bool voice = s.option(s.options.OptVoice);
     if (hypothermicLimitReached(s)) {
-        if (st.lastAction == "Shock" || st.lastAction == "Analyze")
+        if (st.lastAction == Action::Shock || st.lastAction == Action::Analyze)
             return StepPulse;
-        if (st.lastAction == "Pulse" && st.previousAction != "CPR")
+        if (st.lastAction == Action::Pulse && st.previousAction != Action::Cpr)
             return StepCpr;
-        if (st.lastAction == "CPR" && voice)
+        if (st.lastAction == Action::Cpr && voice)
             return StepVoice;
         return hypothermicEnding(s, twoHandsOn(s));
     }
@@ -158,16 +158,16 @@ u8 stackedStepAfterAnalysis(Scenario& s)
         return aftercareStep(s);
 
     const bool protocolDone = noShockProtocolDone(st);
-    if (st.lastAction == "Shock") {
+    if (st.lastAction == Action::Shock) {
         if (st.shocksInSeries >= 3)
             return s.option(s.options.OptPulseAfter3rdShock) ? StepPulse : StepCpr;
         return StepClearBeforeAnalysis;
     }
-    if (st.lastAction == "Analyze")
+    if (st.lastAction == Action::Analyze)
         return StepPulse;
-    if (st.lastAction == "Pulse" && st.pulseRate == 0)
+    if (st.lastAction == Action::Pulse && st.pulseRate == 0)
         return StepCpr;
-    if (st.lastAction == "CPR") {
+    if (st.lastAction == Action::Cpr) {
         if (protocolDone)
             return voiceMissing(s) ? StepVoice : StepEndScenario;
         if (s.option(s.options.OptPulseAfterCPR))
@@ -176,7 +176,7 @@ u8 stackedStepAfterAnalysis(Scenario& s)
     }
     if (protocolDone && st.cprSinceAnalysis)
         return voiceMissing(s) ? StepVoice : StepEndScenario;
-    if (st.lastAction == "Clear" && st.patientCleared)
+    if (st.lastAction == Action::Clear && st.patientCleared)
         return StepAnalyze;
     return st.patientCleared ? StepAnalyze : StepClearBeforeAnalysis;
 }
@@ -195,7 +195,7 @@ u8 singleShockStepAfterAnalysis(Scenario& s)
     // CPR at once and kept up until "STOP CPR".
     const bool protocolDone = noShockProtocolDone(st);
     const bool periodOpen = st.cprPeriod == PeriodAnnounced || st.cprPeriod == PeriodRunning;
-    if (st.lastAction == "Shock" || (periodOpen && st.cprPeriodScored)) {
+    if (st.lastAction == Action::Shock || (periodOpen && st.cprPeriodScored)) {
         if (!handsOn)
             return StepCpr;
         if (protocolDone)

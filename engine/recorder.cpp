@@ -3,6 +3,7 @@
 #include "engine/nextstep.h"
 #include "engine/scenarioclock.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 
 namespace defib {
 
@@ -28,13 +29,14 @@ void recordAction(Scenario& s)
         announceScenarioOver(s);
         return;
     }
-    if (!st.lastAction.empty() && !st.adviceMode) {
-        s.ui.Steps.setText(" " + st.lastAction);
-        s.ui.STEPS2.addLine(" " + st.lastAction);
+    if (st.lastAction != Action::None && !st.adviceMode) {
+        const std::string step = " " + tx(s, actionName(st.lastAction));
+        s.ui.Steps.setText(step);
+        s.ui.STEPS2.addLine(step);
         showScore(s);
     }
     // Advice costs 50 for each action it is asked for, but nothing once the scenario is over.
-    if (!st.lastAction.empty() && st.adviceMode && !st.overAnnounced) {
+    if (st.lastAction != Action::None && st.adviceMode && !st.overAnnounced) {
         ++st.adviceUseCount;
         addScore(s, -50, adviceUsedText);
         showScore(s);
@@ -43,7 +45,7 @@ void recordAction(Scenario& s)
         timeOut(s, tooLongToTreat);
         return;
     }
-    if (st.analyzeCount == 0 && st.lastAction == "Power" && st.elapsedSeconds > 240) {
+    if (st.analyzeCount == 0 && st.lastAction == Action::Power && st.elapsedSeconds > 240) {
         timeOut(s, tooLongToStart);
         return;
     }

@@ -108,6 +108,8 @@ std::string FieldRef::format() const
         return std::to_string(*static_cast<i16*>(address));
     case Type::Int:
         return std::to_string(*static_cast<i32*>(address));
+    case Type::Action:
+        return actionName(*static_cast<Action*>(address));
     }
     return {};
 }
@@ -144,6 +146,8 @@ bool FieldRef::assign(const std::string& value) const
             return false;
         *static_cast<i32*>(address) = std::stoi(value);
         return true;
+    case Type::Action:
+        return actionByName(value, *static_cast<Action*>(address));
     }
     return false;
 }
@@ -168,6 +172,10 @@ FieldRef::Type typeOf(i16*)
 FieldRef::Type typeOf(i32*)
 {
     return FieldRef::Type::Int;
+}
+FieldRef::Type typeOf(Action*)
+{
+    return FieldRef::Type::Action;
 }
 } // namespace
 

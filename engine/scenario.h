@@ -160,7 +160,7 @@ inline bool scenarioOver(const Scenario& s)
 
 // A field of the scenario state found by name, for the runner and the debug window.
 struct FieldRef {
-    enum class Type { Text, Flag, Byte, Short, Int } type;
+    enum class Type { Text, Flag, Byte, Short, Int, Action } type;
     void* address;
     std::string format() const;
     // False when the text is no value of the field's type.

@@ -13,8 +13,8 @@ void addFinalScore(Scenario& s, int points, const std::string& reason)
                                    int{std::numeric_limits<i16>::max()});
     s.state.score = static_cast<i16>(limited);
     if (points != 0)
-        s.scoreLog.push_back(
-            {s.state.elapsedSeconds, s.scheduler.clock().now(), points, reason.empty() ? s.state.lastAction : reason});
+        s.scoreLog.push_back({s.state.elapsedSeconds, s.scheduler.clock().now(), points,
+                              reason.empty() ? actionName(s.state.lastAction) : reason});
 }
 
 void addScore(Scenario& s, int points, const std::string& reason)

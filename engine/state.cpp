@@ -1,6 +1,7 @@
 #include "engine/state.h"
 
 #include "engine/measures.h"
+#include "options/catalogue.h"
 
 #include <iterator>
 
@@ -56,6 +57,43 @@ constexpr StepTexts stepTexts[] = {
     {"Keep up CPR until the trainer says STOP CPR.", "Keep up CPR"},
 };
 } // namespace
+
+namespace {
+constexpr const char* actionNames[] = {
+    "",
+    TX("Response"),
+    TX("Airway"),
+    TX("Breath"),
+    TX("Ventilate"),
+    TX("Pulse"),
+    TX("BP check"),
+    TX("CPR"),
+    TX("Power"),
+    TX("Electrode1"),
+    TX("Electrode2"),
+    TX("Clear"),
+    TX("Analyze"),
+    TX("Shock"),
+    "MISSEDCLEAR",
+    TX("Voice"),
+};
+} // namespace
+
+const char* actionName(Action action)
+{
+    const auto index = static_cast<std::size_t>(action);
+    return index < std::size(actionNames) ? actionNames[index] : "";
+}
+
+bool actionByName(const std::string& name, Action& action)
+{
+    for (std::size_t i = 0; i < std::size(actionNames); ++i)
+        if (name == actionNames[i]) {
+            action = static_cast<Action>(i);
+            return true;
+        }
+    return false;
+}
 
 std::string firstShockTimeText(int t)
 {

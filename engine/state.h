@@ -26,9 +26,9 @@ using i32 = std::int32_t;
 // first), the shocks and verdicts in it, whether its trouble has come, and its start in scenario
 // milliseconds.
 #define DEFIB_STATE_FIELDS(X)                                                                                          \
-    X(std::string, lastAction, "")                                                                                     \
-    X(std::string, previousAction, "")                                                                                 \
-    X(std::string, actionBeforePrevious, "")                                                                           \
+    X(Action, lastAction, Action::None)                                                                                \
+    X(Action, previousAction, Action::None)                                                                            \
+    X(Action, actionBeforePrevious, Action::None)                                                                      \
     X(u8, nextStep, 2)                                                                                                 \
     X(bool, adviceMode, false)                                                                                         \
     X(i32, adviceUseCount, 0)                                                                                          \
@@ -147,6 +147,32 @@ enum CprPeriodPhase : u8 { PeriodNone = 0, PeriodAnnounced = 1, PeriodRunning = 
 enum Kind : u8 { KindAdult = 0, KindChild = 1, KindUnderageChild = 2, KindHypothermic = 3, KindMoreShocks = 4 };
 // Rhythm states.
 enum Rhythm : u8 { RhythmShockable = 0, RhythmNoShock = 2, RhythmRestored = 3 };
+// The trainee's actions as the recorder keeps them (lastAction, previousAction): what the rule
+// checks and the next correct step decide on. MissedClear is the shock delivered without a clear.
+enum class Action : u8 {
+    None,
+    Response,
+    Airway,
+    Breath,
+    Ventilate,
+    Pulse,
+    BpCheck,
+    Cpr,
+    Power,
+    Electrode1,
+    Electrode2,
+    Clear,
+    Analyze,
+    Shock,
+    MissedClear,
+    Voice,
+};
+// The action's name in the Steps list, the score log and scripts ("Analyze", "BP check",
+// "MISSEDCLEAR"); empty for None. English: the window shows it translated.
+const char* actionName(Action action);
+// The action of a name actionName gives; false for any other text.
+bool actionByName(const std::string& name, Action& action);
+
 // Trouble events of an analysis.
 enum Trouble : u8 { TroubleNone = 0, TroubleElectrode = 1, TroubleMotion = 2, TroubleBattery = 3 };
 

@@ -244,6 +244,7 @@ bool Options::setLanguage(const std::string& code)
     if (!isShippedLanguage(code))
         return false;
     language_ = code;
+    texts_ = Catalogue::builtIn(code);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "options/catalogue.h"
 #include "options/control.h"
 #include "options/language.h"
 #include "options/platform.h"
@@ -126,6 +127,10 @@ public:
     {
         return language_;
     }
+    const Catalogue& texts() const
+    {
+        return texts_;
+    }
 
     void OPTAUTOANALYZEClick();
     void OPTTWOBUTTONAEDClick();
@@ -156,6 +161,7 @@ private:
 
     Dialogs& dialogs_;
     std::string language_ = defaultLanguage;
+    Catalogue texts_;
 };
 
 } // namespace defib

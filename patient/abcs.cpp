@@ -59,7 +59,7 @@ void ABCsResponsivenessMenuItemClick(Scenario& s)
 {
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
-    st.lastAction = "Response";
+    st.lastAction = Action::Response;
     st.responsivenessChecked = true;
     stopCpr(s);
     if (patient(s).state.bagOn || patient(s).state.maskBlowing) {
@@ -110,7 +110,7 @@ void ShaketimerTimer(Scenario& s)
 void ABCsAirwayMenuItemClick(Scenario& s)
 {
     ScenarioState& st = s.state;
-    st.lastAction = "Airway";
+    st.lastAction = Action::Airway;
     s.ui.AIRWAY.visible = true;
     st.airwayOpened = true;
     s.ui.ABCsAirwayMenuItem.checked = true;
@@ -124,7 +124,7 @@ void ABCsAirwayMenuItemClick(Scenario& s)
 void ABCsBreathingMenuItemClick(Scenario& s)
 {
     ScenarioState& st = s.state;
-    st.lastAction = "Breath";
+    st.lastAction = Action::Breath;
     st.breathingChecked = true;
     // Counted once the pulse is back, the breathing is the rate the aftercare asks for.
     if (st.shockCount >= st.shocksToConvert && st.pulseRate != 0)
@@ -167,7 +167,7 @@ void ABCsVentilationMenuItemClick(Scenario& s)
                  "Tried to ventilate a breathing patient (-100).");
         return;
     }
-    st.lastAction = "Ventilate";
+    st.lastAction = Action::Ventilate;
     if (!abcsChainRunning(s))
         ui.MainMSGDisplay.clear();
     payStep(s, st.nextStep == StepVentilation);
@@ -241,7 +241,7 @@ void VENTILATION2TimerTimer(Scenario& s)
     // Two breaths end a ventilation unless CPR goes on; rescue breathing ends after twelve.
     if ((st.ventilationBreaths > 1 && !cprHandsShown(s) && !restored) || (st.ventilationBreaths > 11 && restored)) {
         patient(s).timers.HIDEBVMTimer.start();
-        st.lastAction = "Ventilate";
+        st.lastAction = Action::Ventilate;
     }
 }
 

@@ -184,7 +184,7 @@ void StartCPRMenuItemClick(Scenario& s)
         }
         s.cprCount.CPRTIMEEDIT.setText(answer);
     }
-    st.lastAction = "CPR";
+    st.lastAction = Action::Cpr;
     st.cprPerformed = true;
     st.cprSinceAnalysis = true;
     if (st.cprCount < 255)

@@ -87,7 +87,7 @@ bool childCareIncomplete(Scenario& s)
 void applyFinalPenalties(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    const bool fatal = st.lastAction == "MISSEDCLEAR";
+    const bool fatal = st.lastAction == Action::MissedClear;
     const bool timedOut = st.timedOut;
     const bool restored = st.rhythmState == RhythmRestored;
 

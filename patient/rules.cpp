@@ -14,7 +14,7 @@ static bool applies(const Scenario& s, ProtocolRule rule)
 void checkAnalyzeAfterShock(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (applies(s, ProtocolRule::AnalyzeAfterShock) && st.analyzeCount != 0 && st.previousAction == "Shock"
+    if (applies(s, ProtocolRule::AnalyzeAfterShock) && st.analyzeCount != 0 && st.previousAction == Action::Shock
         && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepAnalyze))
         penalize(s, 100, "Forgot to analyze after shocking (-100).", "Did not analyze after shock (-100).");
 }
@@ -29,9 +29,9 @@ void checkShockAfterAdvised(Scenario& s)
 }
 
 // An analysis just ended: the Analyze itself, or a Clear made during it with auto analysis.
-static bool wasAnalysis(Scenario& s, const std::string& action)
+static bool wasAnalysis(Scenario& s, Action action)
 {
-    return action == "Analyze" || (action == "Clear" && s.option(s.options.OPTAUTOANALYZE));
+    return action == Action::Analyze || (action == Action::Clear && s.option(s.options.OPTAUTOANALYZE));
 }
 
 void checkPulseChecks(Scenario& s)
@@ -42,10 +42,10 @@ void checkPulseChecks(Scenario& s)
         penalize(s, 50, "Forgot to check pulse after No Shock Advised (-50).",
                  "Did not check pulse after No Shock Advised (-50).");
     else if (applies(s, ProtocolRule::PulseAfterCpr) && s.option(s.options.OptPulseAfterCPR) && st.nextStep == StepPulse
-             && (st.previousAction == "CPR" || st.actionBeforePrevious == "CPR"))
+             && (st.previousAction == Action::Cpr || st.actionBeforePrevious == Action::Cpr))
         penalize(s, 50, "Forgot to check pulse after CPR (-50).", "Did not check pulse after CPR (-50).");
     else if (applies(s, ProtocolRule::PulseAfterSeries) && s.option(s.options.OptPulseAfter3rdShock)
-             && st.previousAction == "Shock" && st.shocksInSeries == 3)
+             && st.previousAction == Action::Shock && st.shocksInSeries == 3)
         penalize(s, 50, "Forgot to check pulse after 3 stacked shocks (-50).",
                  "Did not check pulse after 3 stacked shocks.");
     showScore(s);
@@ -56,13 +56,13 @@ void checkCprAfterPulse(Scenario& s)
     ScenarioState& st = s.state;
     if (!applies(s, ProtocolRule::CprAfterPulse))
         return;
-    const bool made = st.lastAction == "Pulse" || st.lastAction == "CPR";
-    if (st.nextStep == StepCpr && st.previousAction == "Pulse" && st.pulseRate == 0
-        && (st.actionBeforePrevious == "Analyze" || st.actionBeforePrevious == "Shock")
-        && (st.lastAction == "Analyze" || st.lastAction == "Pulse")) {
+    const bool made = st.lastAction == Action::Pulse || st.lastAction == Action::Cpr;
+    if (st.nextStep == StepCpr && st.previousAction == Action::Pulse && st.pulseRate == 0
+        && (st.actionBeforePrevious == Action::Analyze || st.actionBeforePrevious == Action::Shock)
+        && (st.lastAction == Action::Analyze || st.lastAction == Action::Pulse)) {
         penalize(s, 100, "Did not start CPR after pulse check (-100).", "Did not CPR after pulse check (-100).");
         st.shocksInSeries = 0;
-    } else if (st.nextStep == StepPulse && st.previousAction == "Analyze" && !made && st.shocksInSeries == 3) {
+    } else if (st.nextStep == StepPulse && st.previousAction == Action::Analyze && !made && st.shocksInSeries == 3) {
         penalize(s, 100, "Forgot the CPR sequence after 3 stacked shocks (-100).",
                  "Did not start CPR after 3 stacked shocks (-100).");
     } else if (st.nextStep == StepPulse && wasAnalysis(s, st.previousAction) && !made && !st.shockAdvised) {
@@ -74,8 +74,8 @@ void checkCprAfterPulse(Scenario& s)
 void checkAnalyzeAfterCpr(Scenario& s)
 {
     const ScenarioState& st = s.state;
-    if (applies(s, ProtocolRule::AnalyzeAfterCpr) && st.actionBeforePrevious == "CPR" && st.previousAction == "Pulse"
-        && st.lastAction != "Analyze")
+    if (applies(s, ProtocolRule::AnalyzeAfterCpr) && st.actionBeforePrevious == Action::Cpr
+        && st.previousAction == Action::Pulse && st.lastAction != Action::Analyze)
         penalize(s, 100, "Did not analyze after CPR sequence (-100).", "Did not analyze after CPR sequence (-100).");
 }
 
@@ -93,7 +93,8 @@ bool scenarioComplete(Scenario& s)
     case KindUnderageChild:
         return st.abcsDone() && st.cprPerformed && (!monitored || (st.aedPowerOn && bothPadsAttached(st) && voiceDone));
     case KindHypothermic:
-        return st.shockCount == st.shocksToConvert && (st.lastAction == "CPR" || st.lastAction == "Voice") && voiceDone;
+        return st.shockCount == st.shocksToConvert && (st.lastAction == Action::Cpr || st.lastAction == Action::Voice)
+            && voiceDone;
     default:
         break;
     }

@@ -45,7 +45,7 @@ void PulseButtonClick(Scenario& s)
     MainWindow& ui = s.ui;
     if (st.nextStep == StepEndScenario && st.shocksToConvert != 0)
         ui.MainMSGDisplay.setText(scenarioIsOver);
-    st.lastAction = "Pulse";
+    st.lastAction = Action::Pulse;
     st.circulationChecked = true;
     if (st.nextStep == StepPulse || st.nextStep == StepCirculation) {
         if (!(st.shocksToConvert == 0 && st.analyzeStarted && st.analyzeCount > 3))
@@ -61,7 +61,7 @@ void PulseButtonClick(Scenario& s)
         checkCprAfterPulse(s);
     }
     updateVitalSigns(s);
-    if (st.previousAction == "CPR" || (st.previousAction == "Ventilate" && !st.abcsChainRunning))
+    if (st.previousAction == Action::Cpr || (st.previousAction == Action::Ventilate && !st.abcsChainRunning))
         ui.MainMSGDisplay.clear();
     // Checked before the next step is chosen, so that the aftercare goes on to the breathing rate.
     if (st.rhythmState == RhythmRestored)
@@ -92,7 +92,7 @@ void BPButtonClick(Scenario& s)
     ScenarioState& st = s.state;
     if (st.nextStep == StepEndScenario)
         s.ui.MainMSGDisplay.addLine(scenarioIsOver);
-    st.lastAction = "BP check";
+    st.lastAction = Action::BpCheck;
     patient(s).state.cuffOn = true;
     if (st.childBody())
         s.ui.BPCUFFSMALL.visible = true;

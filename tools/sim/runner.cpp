@@ -242,7 +242,8 @@ std::optional<std::string> Runner::valueOf(const std::string& name)
     if (name == "shockTimesText")
         return quoted(shockTimesText(s.state));
     if (auto field = findField(s.state, name))
-        return field->type == FieldRef::Type::Text ? quoted(field->format()) : field->format();
+        return field->type == FieldRef::Type::Text || field->type == FieldRef::Type::Action ? quoted(field->format())
+                                                                                            : field->format();
     if (name == "optionsDirty")
         return s.options.optionsDirty ? "true" : "false";
     if (name == "quitRequested")

@@ -1,0 +1,16 @@
+# cmake -DOUT=file.cpp -DCATALOGUES="de.po;fr.po" -P embed-catalogues.cmake
+# Writes builtInPo(code): the PO text of each catalogue of lang/, built into the program.
+set(body "#include \"options/catalogue.h\"\n\nnamespace defib {\n\nstd::string_view builtInPo([[maybe_unused]] const std::string& code)\n{\n")
+foreach(file IN LISTS CATALOGUES)
+    get_filename_component(code ${file} NAME_WE)
+    file(READ ${file} text)
+    string(APPEND body "    if (code == \"${code}\")\n        return R\"DEFIBPO(${text})DEFIBPO\";\n")
+endforeach()
+string(APPEND body "    return {};\n}\n\n} // namespace defib\n")
+set(old "")
+if(EXISTS ${OUT})
+    file(READ ${OUT} old)
+endif()
+if(NOT old STREQUAL body)
+    file(WRITE ${OUT} "${body}")
+endif()
