@@ -1,10 +1,18 @@
-# cmake -DOUT=file.cpp -DCATALOGUES="de.po;fr.po" -P embed-catalogues.cmake
-# Writes builtInPo(code): the PO text of each catalogue of lang/, built into the program.
-set(body "#include \"options/catalogue.h\"\n\nnamespace defib {\n\nstd::string_view builtInPo([[maybe_unused]] const std::string& code)\n{\n")
+# cmake -DOUT=file.cpp -DCATALOGUES="lang/de/trainer.po;lang/de/files.po;..." -P embed-catalogues.cmake
+# Writes builtInPo(code): the PO texts of each language's folder of lang/, one after the other,
+# built into the program.
+set(codes "")
 foreach(file IN LISTS CATALOGUES)
-    get_filename_component(code ${file} NAME_WE)
+    get_filename_component(folder ${file} DIRECTORY)
+    get_filename_component(code ${folder} NAME)
     file(READ ${file} text)
-    string(APPEND body "    if (code == \"${code}\")\n        return R\"DEFIBPO(${text})DEFIBPO\";\n")
+    string(APPEND po_${code} "${text}\n")
+    list(APPEND codes ${code})
+endforeach()
+list(REMOVE_DUPLICATES codes)
+set(body "#include \"options/catalogue.h\"\n\nnamespace defib {\n\nstd::string_view builtInPo([[maybe_unused]] const std::string& code)\n{\n")
+foreach(code IN LISTS codes)
+    string(APPEND body "    if (code == \"${code}\")\n        return R\"DEFIBPO(${po_${code}})DEFIBPO\";\n")
 endforeach()
 string(APPEND body "    return {};\n}\n\n} // namespace defib\n")
 set(old "")
