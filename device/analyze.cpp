@@ -4,6 +4,7 @@
 #include "device/display.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/cprperiod.h"
 #include "patient/metronome.h"
 #include "patient/patient.h"
@@ -54,22 +55,22 @@ bool refusedPatient(Scenario& s)
     Options& o = s.options;
     if (st.scenarioKind == KindUnderageChild && bothPadsAttached(st)) {
         if (s.option(o.Age) || s.option(o.Weight))
-            penalizeUnderLimit(s, s.option(o.Age), "analyze", "Analyzed rhythm of patient under minimum");
+            penalizeUnderLimit(s, s.option(o.Age), UnderLimitAttempt::Analysis);
         return true;
     }
     if (!device(s).state.powerLight)
         return true;
     if (hypothermicLimitReached(s)) {
         penalize(s, 300,
-                 "Attempted to deliver more than the maximum allowable number of shocks to a hypothermic patient "
-                 "(-300).",
-                 "Attempted to give more than " + o.OptHypoShocks.text() + " shocks to hypothermic patient. (-300)");
+                 TX("Attempted to deliver more than the maximum allowable number of shocks to a hypothermic patient "
+                    "(-300)."),
+                 TX("Attempted to give more than {1} shocks to hypothermic patient. (-300)"), {o.OptHypoShocks.text()});
         return true;
     }
     if (st.rhythmState == RhythmRestored && (st.pulseCheckedAfterShock || st.bpChecked)
         && st.shockCount == st.shocksToConvert && !s.option(o.OPTAUTOANALYZE))
-        penalize(s, 100, "Attempted to analyze after pulse established (-100).",
-                 "Attempted to analyze after pulse established (-100).");
+        penalize(s, 100, TX("Attempted to analyze after pulse established (-100)."),
+                 TX("Attempted to analyze after pulse established (-100)."));
     return false;
 }
 
@@ -210,7 +211,7 @@ void checkClearedBeforeAnalysis(Scenario& s)
     if (s.option(s.options.OPTAUTOANALYZE)
         && (previous == Action::Shock || previous == Action::Voice || previous == Action::Cpr))
         return;
-    penalize(s, 25, forgotClearBeforeAnalyzing, "Did not clear before analyzing (-25).");
+    penalize(s, 25, forgotClearBeforeAnalyzing, TX("Did not clear before analyzing (-25)."));
 }
 
 void detectMotion(Scenario& s)
@@ -243,7 +244,7 @@ void analyzeNow(Scenario& s)
 {
     ScenarioState& st = s.state;
     if (st.nextStep == StepEndScenario)
-        s.ui.MainMSGDisplay.setText(scenarioIsOver);
+        s.ui.MainMSGDisplay.setText(tx(s, scenarioIsOver));
     else if (deviceBusy(s))
         return;
     resetDeviceSequence(s);
@@ -414,7 +415,7 @@ void ENDAnalyzeTimerTimer(Scenario& s)
     device(s).timers.STANDCLEARTIMER.stop();
     if (!st.patientCleared && s.option(s.options.OPTAUTOANALYZE) && st.nextStep != StepEndScenario
         && !st.pulseCheckedAfterShock)
-        penalize(s, 25, forgotClearDuringAnalysis, "Did not clear during analysis (-25).");
+        penalize(s, 25, forgotClearDuringAnalysis, TX("Did not clear during analysis (-25)."));
     st.patientCleared = false;
     if (st.rhythmState != RhythmShockable)
         adviseNoShock(s);

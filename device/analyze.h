@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/scenario.h"
+#include "options/catalogue.h"
 
 namespace defib {
 
@@ -20,7 +21,7 @@ void ENDAnalyzeTimerTimer(Scenario& s);
 // The number of faces of the trouble die for the odds in percent: 20 gives 5, one chance in five.
 int troubleDieFaces(int oddsPercent);
 
-inline constexpr const char* forgotClearBeforeAnalyzing = "Forgot to clear before analyzing (-25).";
-inline constexpr const char* forgotClearDuringAnalysis = "Forgot to clear during analysis (-25).";
+inline constexpr const char* forgotClearBeforeAnalyzing = TX("Forgot to clear before analyzing (-25).");
+inline constexpr const char* forgotClearDuringAnalysis = TX("Forgot to clear during analysis (-25).");
 
 } // namespace defib

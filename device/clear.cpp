@@ -2,12 +2,13 @@
 #include "device/display.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/patient.h"
 #include "patient/vitals.h"
 
 namespace defib {
 
-inline constexpr const char* standClearText = "Stand Clear!";
+inline constexpr const char* standClearText = TX("Stand Clear!");
 
 namespace {
 
@@ -17,11 +18,11 @@ void clearDuringAnalysis(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     bool& counted = device(s).state.clearCounted;
-    ui.MainMSGDisplay.setText(standClearText);
-    ui.Steps.setText(" Clear");
-    ui.STEPS2.addLine(" Clear");
+    ui.MainMSGDisplay.setText(tx(s, standClearText));
+    ui.Steps.setText(" " + tx(s, "Clear"));
+    ui.STEPS2.addLine(" " + tx(s, "Clear"));
     if (!counted && s.option(s.options.OPTAUTOANALYZE) && st.previousAction != Action::Clear) {
-        addScore(s, st.stepPoints, "Clear");
+        addScore(s, st.stepPoints, TX("Clear"));
         showScore(s);
         counted = true;
         if (st.shocksToConvert == 0)
@@ -57,7 +58,7 @@ void Clearbutton1Click(Scenario& s)
     bool& counted = device(s).state.clearCounted;
     const bool autoAnalysis = s.option(s.options.OPTAUTOANALYZE);
     if (st.nextStep == StepEndScenario)
-        ui.MainMSGDisplay.setText(scenarioIsOver);
+        ui.MainMSGDisplay.setText(tx(s, scenarioIsOver));
     st.cprSinceAnalysis = false;
     if (dev.screen == Screen::AnalyzingNow
         || (!st.shockAdvised && dev.saysStandClear() && !patient(s).state.twoHandsOn && !patient(s).state.oneHandOn)) {
@@ -90,13 +91,13 @@ void Clearbutton1Click(Scenario& s)
         st.clearEverPressed = true;
         counted = true;
     } else {
-        ui.Steps.setText(" Clear");
-        ui.STEPS2.addLine(" Clear");
+        ui.Steps.setText(" " + tx(s, "Clear"));
+        ui.STEPS2.addLine(" " + tx(s, "Clear"));
     }
     if (st.pendingTrouble == TroubleMotion)
         TroubleMOTIONMenuItemClick(s);
     st.patientCleared = true;
-    ui.MainMSGDisplay.setText(standClearText);
+    ui.MainMSGDisplay.setText(tx(s, standClearText));
     handsOff(s);
     counted = true;
 }

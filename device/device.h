@@ -105,7 +105,9 @@ bool* padAtSide(Scenario& s);
 
 // A child under the minimum age (byAge) or weight: the -300 for what was tried ("DO NOT " + doNot),
 // recorded as record + " age" or " weight", and the mark that withholds the pediatric bonus.
-void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const std::string& record);
+// What a child under the limit was given: an analysis, or electrodes.
+enum class UnderLimitAttempt { Analysis, Electrodes };
+void penalizeUnderLimit(Scenario& s, bool byAge, UnderLimitAttempt attempt);
 
 // Shock.
 void SHOCKButtonClick(Scenario& s);

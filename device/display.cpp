@@ -2,6 +2,7 @@
 
 #include "device/device.h"
 #include "engine/layout.h"
+#include "engine/texts.h"
 #include "options/textfile.h"
 
 namespace defib {
@@ -9,28 +10,28 @@ namespace defib {
 std::string promptCaption(const std::string& file)
 {
     static const std::pair<const char*, const char*> captions[] = {
-        {"connecte.wav", "Connect electrodes."},
-        {"connectE.wav", "Connect electrodes."},
-        {"pushanal.wav", "Push analyze."},
-        {"pushanaB.wav", "[beep] Push analyze."},
-        {"bepclear.wav", "[beep] Stand clear."},
-        {"analyzeN.wav", "Analyzing now. Stand clear."},
-        {"motion.wav", "Motion detected. Stop motion."},
-        {"MOTION.WAV", "Motion detected. Stop motion."},
-        {"shockadv.wav", "Shock advised."},
-        {"noshockA.wav", "No shock advised."},
-        {"SWEEP.wav", "[charging tone]"},
-        {"standcle.wav", "Stand clear."},
-        {"shkwarn.wav", "[warning tones] Push to shock."},
-        {"click.wav", "[shock delivered]"},
-        {"CLICK.WAV", "[shock delivered]"},
-        {"checkfor.wav", "Check for pulse."},
-        {"ifnopls.wav", "If no pulse, push analyze."},
-        {"ifnoplsS.wav", "If no pulse, start CPR."},
-        {"battrepl.wav", "Replace battery."},
-        {"shockdel.wav", "Shock delivered."},
-        {"startcpr.wav", "Start CPR."},
-        {"stopcpr.wav", "Stop CPR. Do not touch the patient."},
+        {"connecte.wav", TX("Connect electrodes.")},
+        {"connectE.wav", TX("Connect electrodes.")},
+        {"pushanal.wav", TX("Push analyze.")},
+        {"pushanaB.wav", TX("[beep] Push analyze.")},
+        {"bepclear.wav", TX("[beep] Stand clear.")},
+        {"analyzeN.wav", TX("Analyzing now. Stand clear.")},
+        {"motion.wav", TX("Motion detected. Stop motion.")},
+        {"MOTION.WAV", TX("Motion detected. Stop motion.")},
+        {"shockadv.wav", TX("Shock advised.")},
+        {"noshockA.wav", TX("No shock advised.")},
+        {"SWEEP.wav", TX("[charging tone]")},
+        {"standcle.wav", TX("Stand clear.")},
+        {"shkwarn.wav", TX("[warning tones] Push to shock.")},
+        {"click.wav", TX("[shock delivered]")},
+        {"CLICK.WAV", TX("[shock delivered]")},
+        {"checkfor.wav", TX("Check for pulse.")},
+        {"ifnopls.wav", TX("If no pulse, push analyze.")},
+        {"ifnoplsS.wav", TX("If no pulse, start CPR.")},
+        {"battrepl.wav", TX("Replace battery.")},
+        {"shockdel.wav", TX("Shock delivered.")},
+        {"startcpr.wav", TX("Start CPR.")},
+        {"stopcpr.wav", TX("Stop CPR. Do not touch the patient.")},
     };
     for (const auto& [name, words] : captions)
         if (file == name)
@@ -38,24 +39,46 @@ std::string promptCaption(const std::string& file)
     return {};
 }
 
+std::string promptInLanguage(Scenario& s, const std::string& file)
+{
+    const std::string& language = s.options.language();
+    if (language == defaultLanguage || file.empty())
+        return file;
+    const std::string translated = language + "/" + file;
+    if (fileExists(s.options.promptPath(translated)))
+        return translated;
+    // Told once: every prompt the language lacks speaks in English from here on.
+    if (!s.languagePromptMissingTold && s.audioOn()) {
+        s.languagePromptMissingTold = true;
+        s.platform.dialogs.message(tx(s,
+                                      "The voice prompt {1} is missing in this language: the trainer speaks it, "
+                                      "and any other that is missing, in English.",
+                                      {translated}),
+                                   MessageKind::Warning);
+    }
+    return file;
+}
+
 void playPrompt(Scenario& s)
 {
-    s.caption = promptCaption(s.state.lastSoundFile);
+    s.caption = tx(s, promptCaption(s.state.lastSoundFile));
+    // The log keeps the prompt by its name; the trainee hears it in the trainer's language.
     logEvent(s, EventKind::Prompt, s.state.lastSoundFile);
+    const std::string file = promptInLanguage(s, s.state.lastSoundFile);
     if (s.promptObserver)
-        s.promptObserver(s.state.lastSoundFile);
+        s.promptObserver(file);
     if (!s.audioOn())
         return;
-    if (s.platform.sound.play(s.options.promptPath(s.state.lastSoundFile)))
+    if (s.platform.sound.play(s.options.promptPath(file)))
         return;
     if (s.platform.sound.outputFailed()) {
         // Said once: from here on the device runs as with audio off, and the stand-in texts of
         // the silent trainer appear in the messages.
         s.soundOutputFailed = true;
-        s.platform.dialogs.message(soundOutputFailedText, MessageKind::Warning);
+        s.platform.dialogs.message(tx(s, soundOutputFailedText), MessageKind::Warning);
         return;
     }
-    s.platform.dialogs.message(missingAudioText, MessageKind::Warning);
+    s.platform.dialogs.message(tx(s, missingAudioText), MessageKind::Warning);
     s.options.setChecked(s.options.SOUNDCheckBox, false);
     // Switching audio off here is no change of the user's.
     s.options.optionsDirty = false;
@@ -90,7 +113,7 @@ void setDisplay0(Scenario& s, const std::string& text)
 void setScreen(Scenario& s, Screen screen)
 {
     device(s).state.screen = screen;
-    s.ui.AEDDISPLAY1.setText(screenText(screen));
+    s.ui.AEDDISPLAY1.setText(tx(s, screenText(screen)));
     s.ui.AEDDISPLAY1.width = displayWidth;
 }
 
@@ -100,40 +123,40 @@ const char* screenText(Screen screen)
     case Screen::Blank:
         return "";
     case Screen::SelfTest:
-        return "SELF-TEST";
+        return TX("SELF-TEST");
     case Screen::ConnectElectrodes:
-        return "CONNECT ELECTRODES";
+        return TX("CONNECT ELECTRODES");
     case Screen::PushAnalyze:
-        return "PUSH ANALYZE";
+        return TX("PUSH ANALYZE");
     case Screen::AnalysisStandClear:
     case Screen::ShockStandClear:
-        return "STAND CLEAR";
+        return TX("STAND CLEAR");
     case Screen::AnalyzingNow:
-        return "ANALYZING NOW";
+        return TX("ANALYZING NOW");
     case Screen::MotionDetected:
-        return "MOTION DETECTED";
+        return TX("MOTION DETECTED");
     case Screen::StopMotion:
-        return "STOP MOTION";
+        return TX("STOP MOTION");
     case Screen::NoShockAdvised:
-        return "NO SHOCK ADVISED";
+        return TX("NO SHOCK ADVISED");
     case Screen::ShockAdvised:
-        return "SHOCK ADVISED";
+        return TX("SHOCK ADVISED");
     case Screen::PushToShock:
-        return "PUSH TO SHOCK";
+        return TX("PUSH TO SHOCK");
     case Screen::ChargeRemoved:
-        return "CHARGE REMOVED";
+        return TX("CHARGE REMOVED");
     case Screen::CheckForPulse:
-        return "CHECK FOR PULSE";
+        return TX("CHECK FOR PULSE");
     case Screen::IfNoPulse:
-        return "IF NO PULSE";
+        return TX("IF NO PULSE");
     case Screen::StartCpr:
-        return "START CPR";
+        return TX("START CPR");
     case Screen::ShockDelivered:
-        return "SHOCK DELIVERED";
+        return TX("SHOCK DELIVERED");
     case Screen::StopCpr:
-        return "STOP CPR";
+        return TX("STOP CPR");
     case Screen::ReplaceBattery:
-        return "REPLACE BATTERY";
+        return TX("REPLACE BATTERY");
     }
     return "";
 }

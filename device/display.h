@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <string>
 
 #include "device/devicestate.h"
@@ -11,6 +12,9 @@ namespace defib {
 // directory. Callers set lastSoundFile first; it records which prompt the device is at even
 // with audio off. A file that cannot be played warns once and switches audio off.
 void playPrompt(Scenario& s);
+// The prompt's file in the trainer's language ("de/shockadv.wav") where that folder has it, else
+// the English one, with one message the first time a language lacks a prompt.
+std::string promptInLanguage(Scenario& s, const std::string& file);
 // lastSoundFile := file, then playPrompt.
 void prompt(Scenario& s, const std::string& file);
 // The charging sound: until the next prompt the device is still charging.
@@ -32,8 +36,8 @@ void setAnalyzeLed(Scenario& s, bool lit);
 void setShockLed(Scenario& s, bool lit);
 
 inline constexpr const char* missingAudioText
-    = "Cannot locate audio file. Be sure .WAV audio files are in the same folder as the Defibrio program file. "
-      "Click OK to disable audio (see Program Options).";
-inline constexpr const char* chargingCaption = "Charging - wait";
+    = TX("Cannot locate audio file. Be sure .WAV audio files are in the same folder as the Defibrio program file. "
+         "Click OK to disable audio (see Program Options).");
+inline constexpr const char* chargingCaption = TX("Charging - wait");
 
 } // namespace defib

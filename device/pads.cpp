@@ -7,6 +7,7 @@
 #include "engine/layout.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 
 namespace defib {
 
@@ -63,8 +64,7 @@ bool refuseUnderageChild(Scenario& s)
     if (s.state.scenarioKind != KindUnderageChild || s.option(s.options.OPTPEDSMONITOR))
         return false;
     // With neither limit chosen the attempt is held against the weight limit.
-    penalizeUnderLimit(s, s.option(s.options.Age), "attach electrodes",
-                       "Attempted to attach electrode to patient under minimum");
+    penalizeUnderLimit(s, s.option(s.options.Age), UnderLimitAttempt::Electrodes);
     return true;
 }
 
@@ -82,8 +82,8 @@ void startDrag(Scenario& s, Control& pad, Action action)
     }
     // Once: not again after this, and not at all once CPR has begun.
     if (!st.abcsDone() && !st.handsOnStarted) {
-        penalize(s, 300, "Did not complete ABCs before attaching AED (-300).",
-                 "Did not complete ABCs before attaching AED (-300).");
+        penalize(s, 300, TX("Did not complete ABCs before attaching AED (-300)."),
+                 TX("Did not complete ABCs before attaching AED (-300)."));
         st.handsOnStarted = true;
     }
     pad.visible = false;
@@ -116,7 +116,7 @@ void padPlaced(Scenario& s)
     showScore(s);
     recordAction(s);
     if (!bothPadsAttached(st)) {
-        s.ui.MainMSGDisplay.setText(attachOtherElectrode);
+        s.ui.MainMSGDisplay.setText(tx(s, attachOtherElectrode));
         return;
     }
     s.ui.PATIENTTorsoZONE.enabled = false;
@@ -162,18 +162,28 @@ std::string wherePadBelongs(Scenario& s, const Control& pad)
     const bool white = isWhite(s, pad);
     // Its own zone while that is free, the other one otherwise.
     const bool upper = white ? upperZoneFree(s) : !sideZoneFree(s);
-    return std::string("The ") + (white ? "white" : "red") + " electrode belongs "
-        + (upper ? "on the upper right chest, below the collarbone." : "on the patient's left side, below the armpit.");
+    if (white)
+        return upper ? tx(s, "The white electrode belongs on the upper right chest, below the collarbone.")
+                     : tx(s, "The white electrode belongs on the patient's left side, below the armpit.");
+    return upper ? tx(s, "The red electrode belongs on the upper right chest, below the collarbone.")
+                 : tx(s, "The red electrode belongs on the patient's left side, below the armpit.");
 }
 
-void penalizeUnderLimit(Scenario& s, bool byAge, const std::string& doNot, const std::string& record)
+void penalizeUnderLimit(Scenario& s, bool byAge, UnderLimitAttempt attempt)
 {
-    const std::string limit = s.options.OptMinimumAge.text();
-    const std::string what = byAge ? "age" : "weight";
-    penalize(s, 300,
-             "Patient is under the minimum " + what + " requirement (" + limit + (byAge ? " years" : " pounds")
-                 + "). DO NOT " + doNot + " (-300).",
-             record + " " + what + " (-300).");
+    const bool analysis = attempt == UnderLimitAttempt::Analysis;
+    const char* message = byAge
+        ? (analysis ? TX("Patient is under the minimum age requirement ({1} years). DO NOT analyze (-300).")
+                    : TX("Patient is under the minimum age requirement ({1} years). DO NOT attach electrodes (-300)."))
+        : (analysis ? TX("Patient is under the minimum weight requirement ({1} pounds). DO NOT analyze (-300).")
+                    : TX("Patient is under the minimum weight requirement ({1} pounds). DO NOT attach electrodes "
+                         "(-300)."));
+    const char* record = byAge
+        ? (analysis ? TX("Analyzed rhythm of patient under minimum age (-300).")
+                    : TX("Attempted to attach electrode to patient under minimum age (-300)."))
+        : (analysis ? TX("Analyzed rhythm of patient under minimum weight (-300).")
+                    : TX("Attempted to attach electrode to patient under minimum weight (-300)."));
+    penalize(s, 300, message, record, {s.options.OptMinimumAge.text()});
     // The evaluation withholds the pediatric bonus from an attempt on either limit.
     s.state.underageAttempted = true;
 }
@@ -258,7 +268,7 @@ void PATIENTTorsoZONEDragDrop(Scenario& s)
         return;
     ScenarioState& st = s.state;
     const bool over = scenarioOver(s);
-    penalize(s, 100, incorrectLocation, "Incorrect electrode placement (-100).");
+    penalize(s, 100, incorrectLocation, TX("Incorrect electrode placement (-100)."));
     // Below the penalty, where the pad goes instead.
     if (const std::string where = wherePadBelongs(s, *pad); !over && !where.empty())
         s.ui.MainMSGDisplay.addLine(where);

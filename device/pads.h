@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/scenario.h"
+#include "options/catalogue.h"
 
 namespace defib {
 
@@ -28,7 +29,7 @@ void showPadPlaces(Scenario& s);
 // taken ("The white electrode belongs on the upper right chest, below the collarbone.").
 std::string wherePadBelongs(Scenario& s, const Control& pad);
 
-inline constexpr const char* incorrectLocation = "Incorrect location. Try again (-100).";
-inline constexpr const char* attachOtherElectrode = "Attach the other electrode.";
+inline constexpr const char* incorrectLocation = TX("Incorrect location. Try again (-100).");
+inline constexpr const char* attachOtherElectrode = TX("Attach the other electrode.");
 
 } // namespace defib

@@ -6,6 +6,7 @@
 #include "engine/recorder.h"
 #include "engine/scenarioclock.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -64,7 +65,7 @@ void POWERTIMER2Timer(Scenario& s)
     MainWindow& ui = s.ui;
     setPowerLight(s, true);
     ui.AEDDISPLAY0.left = displayLeft;
-    setDisplay0(s, "BATTERY OK");
+    setDisplay0(s, tx(s, "BATTERY OK"));
     setScreen(s, Screen::SelfTest);
     ui.AEDDISPLAY0.visible = true;
     ui.AEDDISPLAY1.visible = true;

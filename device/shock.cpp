@@ -5,6 +5,7 @@
 #include "engine/measures.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/evaluation.h"
 #include "patient/vitals.h"
 
@@ -24,7 +25,7 @@ void CHARGETimerTimer(Scenario& s)
     startStep(device(s).timers.STANDCLEARShockTimer, device(s).steps.shockStandClear, ShockStandClearStep::First);
     chargingSound(s);
     if (!audioOn(s))
-        s.ui.MainMSGDisplay.setText("AED is charging...");
+        s.ui.MainMSGDisplay.setText(tx(s, "AED is charging..."));
     device(s).timers.CHARGETimer.stop();
 }
 
@@ -46,7 +47,7 @@ void PUSHTOSHOCKTimerTimer(Scenario& s)
     if (steps.shockStandClear == ShockStandClearStep::First) {
         prompt(s, "shkwarn.wav");
         if (!audioOn(s))
-            s.ui.MainMSGDisplay.setText("AED is ready to SHOCK...");
+            s.ui.MainMSGDisplay.setText(tx(s, "AED is ready to SHOCK..."));
     }
     startStep(t.FLASHLEDtimer, steps.flashing, FlashingLed::Shock);
     t.PUSHTOSHOCKTimer.stop();
@@ -86,7 +87,7 @@ void DISARMTimerTimer(Scenario& s)
     setShockLed(s, false);
     s.state.shockAdvised = false;
     t.DISARMTimer.stop();
-    penalize(s, 200, "Did not shock after Shock Advised (-200).", "Did not shock after Shock Advised (-200).");
+    penalize(s, 200, TX("Did not shock after Shock Advised (-200)."), TX("Did not shock after Shock Advised (-200)."));
     s.state.nextStep = StepClearBeforeAnalysis;
     dev.state.shockNotGiven = true;
 }
@@ -96,14 +97,14 @@ namespace {
 // Fatal: the scenario ends at once, as End Scenario ends it.
 void missedClear(Scenario& s)
 {
-    const char* record = "FATAL ERROR: Forgot to clear before shocking -(250).";
-    s.summary.Errors.addLine(record);
+    const char* record = TX("FATAL ERROR: Forgot to clear before shocking -(250).");
+    s.summary.Errors.addLine(tx(s, record));
     addScore(s, -250, record);
     showScore(s);
     device(s).timers.PUSHTOSHOCKTimer.stop();
     device(s).timers.STANDCLEARShockTimer.stop();
     device(s).state.chargeChain = false;
-    s.platform.dialogs.message(missedClearText, MessageKind::Error);
+    s.platform.dialogs.message(tx(s, missedClearText), MessageKind::Error);
     s.state.lastAction = Action::MissedClear;
     evaluateScenario(s);
 }
@@ -119,11 +120,12 @@ void scoreFirstShock(Scenario& s)
     const std::string text = shockTimesText(st);
     s.summary.SHOCKTIMEEDIT.setText(text);
     auto bonus = [&](int points, const std::string& under) {
-        const std::string message
-            = "BONUS: " + std::to_string(points) + " points - first shock under " + under + " sec (" + text + ").";
-        s.ui.MainMSGDisplay.setText(message);
-        s.summary.Errors.addLine("BONUS: " + std::to_string(points) + " points - fast first shock (" + text + ").");
-        addScore(s, points, message);
+        const char* message = TX("BONUS: {1} points - first shock under {2} sec ({3}).");
+        const std::vector<std::string> arguments{std::to_string(points), under, text};
+        s.ui.MainMSGDisplay.setText(s.options.texts().format(message, arguments));
+        s.summary.Errors.addLine(
+            s.options.texts().format(TX("BONUS: {1} points - fast first shock ({3})."), arguments));
+        addScore(s, points, message, arguments);
         showScore(s);
     };
     if (t > 0 && t < 30) {
@@ -133,10 +135,10 @@ void scoreFirstShock(Scenario& s)
     } else if (t >= 45 && t < 60) {
         bonus(25, "60");
     } else if (t > limit) {
-        const std::string message = std::string(slowFirstShockReason) + " (-200). (" + text + ")";
-        s.ui.MainMSGDisplay.setText(message);
-        addScore(s, -200, message);
-        s.summary.Errors.addLine("Slow shock time > 2 min (-200). (" + text + ")");
+        const char* message = TX("Slow delivery of first shock (-200). ({1})");
+        s.ui.MainMSGDisplay.setText(tx(s, message, {text}));
+        addScore(s, -200, message, {text});
+        s.summary.Errors.addLine(tx(s, "Slow shock time > 2 min (-200). ({1})", {text}));
         showScore(s);
     } else if (t >= 60 && t < limit) {
         s.ui.MainMSGDisplay.clear();
@@ -153,14 +155,14 @@ void SHOCKButtonClick(Scenario& s)
     DeviceState& dev = device(s).state;
     // A press while the trainer charges is ignored; only the caption says why.
     if (charging(s)) {
-        s.caption = chargingCaption;
+        s.caption = tx(s, chargingCaption);
         return;
     }
     if (!armed(s))
         return;
     prompt(s, "click.wav");
     if (!audioOn(s))
-        ui.MainMSGDisplay.setText("Shock delivered.");
+        ui.MainMSGDisplay.setText(tx(s, "Shock delivered."));
     t.DISARMTimer.stop();
     st.lastAction = Action::Shock;
     ui.MainMSGDisplay.setText(" ");

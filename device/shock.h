@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <string>
 
 #include "engine/scenario.h"
@@ -22,6 +23,6 @@ void SHOCKTimerTimer(Scenario& s);
 bool shockArmed(Scenario& s);
 
 inline constexpr const char* missedClearText
-    = "You forgot to clear before shocking. Select OK and try another scenario.";
+    = TX("You forgot to clear before shocking. Select OK and try another scenario.");
 
 } // namespace defib

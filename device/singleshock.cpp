@@ -4,6 +4,7 @@
 #include "device/display.h"
 #include "engine/layout.h"
 #include "engine/nextstep.h"
+#include "options/catalogue.h"
 #include "patient/cpr.h"
 #include "patient/cprperiod.h"
 #include "patient/evaluation.h"
@@ -75,7 +76,7 @@ void followHandsWithGuidance(Scenario& s)
 // period after "NO SHOCK ADVISED"; no pulse check by the rescuer.
 class SingleShockProtocol : public Protocol {
 public:
-    const char* name() const override { return "Single shock"; }
+    const char* name() const override { return TX("Single shock"); }
     void noShockAdvised(Scenario& s) const override { singleShockNoShockAdvised(s); }
     void shockCounted(Scenario& s) const override { singleShockShockCounted(s); }
     void countdownEnded(Scenario& s) const override { singleShockCountdownEnded(s); }

@@ -1,5 +1,6 @@
 #include "device/device.h"
 #include "engine/nextstep.h"
+#include "options/catalogue.h"
 #include "patient/cpr.h"
 #include "patient/evaluation.h"
 
@@ -12,7 +13,7 @@ namespace {
 // protocol, and the default.
 class StackedProtocol : public Protocol {
 public:
-    const char* name() const override { return "Stacked shocks"; }
+    const char* name() const override { return TX("Stacked shocks"); }
     void noShockAdvised(Scenario& s) const override { stackedNoShockAdvised(s); }
     void shockCounted(Scenario& s) const override { stackedShockCounted(s); }
     void countdownEnded(Scenario& s) const override { stackedCountdownEnded(s); }

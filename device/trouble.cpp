@@ -3,6 +3,7 @@
 #include "device/device.h"
 #include "device/display.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/cpr.h"
 #include "patient/patient.h"
 
@@ -18,8 +19,8 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     if (st.pendingTrouble != TroubleElectrode) {
-        ui.MainMSGDisplay.setText(bothPadsAttached(st) ? "Both electrodes are attached. No action taken."
-                                                       : "Attach electrodes.");
+        ui.MainMSGDisplay.setText(bothPadsAttached(st) ? tx(s, "Both electrodes are attached. No action taken.")
+                                                       : tx(s, "Attach electrodes."));
         return;
     }
     // The loose pad is the one at the side zone; PadSMALL goes back where it stood.
@@ -34,13 +35,13 @@ void TroubleElectrodeMenuItemClick(Scenario& s)
         *attached = true;
         ui.PadSMALL.enabled = false;
     }
-    ui.MainMSGDisplay.setText("Electrode is re-attached.");
+    ui.MainMSGDisplay.setText(tx(s, "Electrode is re-attached."));
     device(s).timers.PUSHANALYZETimer.start();
-    addScore(s, 50, "Electrode is re-attached.");
+    addScore(s, 50, TX("Electrode is re-attached."));
     st.pendingTrouble = TroubleNone;
-    ui.Steps.addLine(" Electrode");
-    ui.STEPS2.addLine(" Electrode");
-    addScore(s, st.stepPoints, "Electrode");
+    ui.Steps.addLine(" " + tx(s, "Electrode"));
+    ui.STEPS2.addLine(" " + tx(s, "Electrode"));
+    addScore(s, st.stepPoints, TX("Electrode"));
     showScore(s);
 }
 
@@ -49,17 +50,17 @@ void TroubleBatteryMenuItemClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     if (st.pendingTrouble != TroubleBattery) {
-        ui.MainMSGDisplay.setText("Battery is fully charged. No action taken.");
+        ui.MainMSGDisplay.setText(tx(s, "Battery is fully charged. No action taken."));
         return;
     }
     st.pendingTrouble = TroubleNone;
-    ui.MainMSGDisplay.setText("The battery has been replaced. Press ON.");
-    ui.Steps.addLine(" Battery");
-    ui.STEPS2.addLine(" Battery");
+    ui.MainMSGDisplay.setText(tx(s, "The battery has been replaced. Press ON."));
+    ui.Steps.addLine(" " + tx(s, "Battery"));
+    ui.STEPS2.addLine(" " + tx(s, "Battery"));
     st.nextStep = StepPower;
     st.shockAdvised = false;
     st.patientCleared = false;
-    addScore(s, st.stepPoints, "Battery");
+    addScore(s, st.stepPoints, TX("Battery"));
     showScore(s);
     // The device is off now; the second power button repeats the self-test.
     st.aedPowerOn = false;
@@ -91,7 +92,7 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     setPulseHand(s, false);
     liftCprHands(s);
     StopCPRMenuItemClick(s);
-    ui.MainMSGDisplay.setText("All patient motion has stopped.");
+    ui.MainMSGDisplay.setText(tx(s, "All patient motion has stopped."));
     Device& dev = device(s);
     if (st.pendingTrouble != TroubleMotion && !dev.state.reportsMotion())
         return;
@@ -103,15 +104,15 @@ void TroubleMOTIONMenuItemClick(Scenario& s)
     device(s).timers.MOTIONDETECTEDTimer.stop();
     // CPR the single-shock protocol counted as a safety error earns nothing for being stopped.
     if (!st.handsOnInAnalysis) {
-        addScore(s, 50, "All patient motion has stopped.");
+        addScore(s, 50, TX("All patient motion has stopped."));
         showScore(s);
     }
-    ui.Steps.addLine(" Motion");
-    ui.STEPS2.addLine(" Motion");
+    ui.Steps.addLine(" " + tx(s, "Motion"));
+    ui.STEPS2.addLine(" " + tx(s, "Motion"));
     if (st.lastAction == Action::Analyze)
         st.nextStep = StepAnalyze;
     if (st.pendingTrouble == TroubleMotion) {
-        addScore(s, st.stepPoints, "Motion");
+        addScore(s, st.stepPoints, TX("Motion"));
         showScore(s);
     }
     st.pendingTrouble = TroubleNone;

@@ -1,6 +1,7 @@
 #include "device/device.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/rules.h"
 #include "patient/vitals.h"
 
@@ -13,9 +14,9 @@ void VOICEButtonClick(Scenario& s)
     if (!s.option(s.options.OptVoice))
         return;
     if (st.nextStep == StepEndScenario)
-        ui.MainMSGDisplay.setText("The scenario is over...select END SCENARIO");
+        ui.MainMSGDisplay.setText(tx(s, "The scenario is over...select END SCENARIO"));
     if (!device(s).state.powerLight) {
-        ui.MainMSGDisplay.setText("The power must be on to record voice report.");
+        ui.MainMSGDisplay.setText(tx(s, "The power must be on to record voice report."));
         return;
     }
     st.lastAction = Action::Voice;
@@ -36,7 +37,7 @@ void VOICEButtonClick(Scenario& s)
     // action sequence.
     if (dev.screen == Screen::AnalyzingNow || dev.saysStandClear())
         st.lastAction = Action::Analyze;
-    ui.MainMSGDisplay.addLine("Voice report recorded.");
+    ui.MainMSGDisplay.addLine(tx(s, "Voice report recorded."));
 }
 
 void registerVoiceHandlers(Scenario& s, Handlers& h)

@@ -102,7 +102,24 @@ void EventLog::add(Millis now, EventKind kind, std::string text, int amount)
 
 void EventLog::addAt(Millis at, EventKind kind, std::string text, int amount)
 {
-    events_.push_back({at, kind, std::move(text), amount});
+    events_.push_back({at, kind, std::move(text), amount, {}, {}});
+}
+
+void EventLog::add(Millis now, EventKind kind, const std::string& pattern, const std::vector<std::string>& arguments,
+                   int amount)
+{
+    if (!started_)
+        return;
+    if (arguments.empty()) {
+        addAt(sinceStart(now), kind, pattern, amount);
+        return;
+    }
+    events_.push_back({sinceStart(now), kind, fillArguments(pattern, arguments), amount, pattern, arguments});
+}
+
+std::string eventText(const Catalogue& texts, const Event& event)
+{
+    return event.pattern.empty() ? texts.text(event.text) : texts.format(event.pattern, event.arguments);
 }
 
 } // namespace defib

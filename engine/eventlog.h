@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/timers.h"
+#include "options/catalogue.h"
 
 namespace defib {
 
@@ -42,7 +43,14 @@ struct Event {
     std::string text;
     // The points of a Score event; 0 otherwise.
     int amount = 0;
+    // A text with arguments ("Shock #{1}") keeps its pattern and arguments, so that it shows in
+    // the trainer's language; `text` is the English with the arguments filled in.
+    std::string pattern{};
+    std::vector<std::string> arguments{};
 };
+
+// The event's text in the language of `texts`.
+std::string eventText(const Catalogue& texts, const Event& event);
 
 // "TIME KIND TEXT": "12345 score -25 Forgot to clear before analyzing (-25)."
 std::string formatEvent(const Event& event);
@@ -65,6 +73,9 @@ public:
     const std::vector<Event>& events() const { return events_; }
     // For building logs directly (tests, tools): an event at scenario time `at`.
     void addAt(Millis at, EventKind kind, std::string text = {}, int amount = 0);
+    // An event whose text is a pattern with arguments.
+    void add(Millis now, EventKind kind, const std::string& pattern, const std::vector<std::string>& arguments,
+             int amount);
 
 private:
     std::vector<Event> events_;

@@ -130,12 +130,13 @@ void watchEvents(Scenario& s)
     logChanges(s, was, is, now);
     for (std::size_t i = was.scoreChangesSeen; i < s.scoreLog.size(); ++i) {
         const ScoreChange& change = s.scoreLog[i];
-        log.add(change.at, EventKind::Score, trimmed(change.reason), change.points);
+        log.add(change.at, EventKind::Score, trimmed(change.pattern.empty() ? change.reason : change.pattern),
+                change.arguments, change.points);
     }
     is.scoreChangesSeen = s.scoreLog.size();
     // The time-out comes last of what one action brought: the points of that action came first.
     if (is.timedOut && !was.timedOut)
-        log.add(now, EventKind::TimeOut, s.ui.MainMSGDisplay.text());
+        log.add(now, EventKind::TimeOut, s.timeOutReason);
     if (is.paused && !was.paused) {
         log.add(now, EventKind::Pause);
         log.pause(now);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <string>
 
 #include "engine/handlers.h"
@@ -73,10 +74,10 @@ void FormClose(Scenario& s);
 // Before the window closes by its frame: with a scenario on screen the trainee is asked
 // "End the scenario and quit?"; false keeps the window and the scenario.
 bool FormCloseQuery(Scenario& s);
-inline constexpr const char* endAndQuitQuestion = "End the scenario and quit?";
+inline constexpr const char* endAndQuitQuestion = TX("End the scenario and quit?");
 // The same question in the middle of a three-scenario test.
 inline constexpr const char* endExamAndQuitQuestion
-    = "End the scenario and quit? The test is not finished: it is recorded as abandoned.";
+    = TX("End the scenario and quit? The test is not finished: it is recorded as abandoned.");
 
 // The other windows' buttons, named as their window class has them.
 namespace TUserNAMEFORM {

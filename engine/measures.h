@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <optional>
 #include <string>
 #include <vector>

@@ -9,8 +9,9 @@ namespace defib {
 
 static void timeOut(Scenario& s, const char* text)
 {
-    s.ui.MainMSGDisplay.setText(text);
-    s.summary.Errors.addLine("Slow treatment of patient.");
+    s.ui.MainMSGDisplay.setText(tx(s, text));
+    s.timeOutReason = text;
+    s.summary.Errors.addLine(tx(s, "Slow treatment of patient."));
     s.state.nextStep = StepEndScenario;
     s.state.timedOut = true;
     // The scenario is over: the trainer and the patient's animations stop where they are, and only
@@ -25,7 +26,7 @@ void recordAction(Scenario& s)
 {
     ScenarioState& st = s.state;
     if (st.timedOut) {
-        s.ui.MainMSGDisplay.setText(tooLongToTreat);
+        s.ui.MainMSGDisplay.setText(tx(s, tooLongToTreat));
         announceScenarioOver(s);
         return;
     }
@@ -50,7 +51,7 @@ void recordAction(Scenario& s)
         return;
     }
     if (st.elapsedSeconds == 0 && st.controlsLocked) {
-        s.ui.MainMSGDisplay.setLine(2, ">> CLICK HERE TO START. <<");
+        s.ui.MainMSGDisplay.setLine(2, tx(s, ">> CLICK HERE TO START. <<"));
         st.adviceMode = false;
         return;
     }
@@ -60,7 +61,7 @@ void recordAction(Scenario& s)
     st.actionBeforePrevious = st.previousAction;
     st.previousAction = st.lastAction;
     if (st.adviceMode) {
-        s.ui.MainMSGDisplay.setText(adviceText(st.nextStep));
+        s.ui.MainMSGDisplay.setText(tx(s, adviceText(st.nextStep)));
         st.adviceMode = false;
     }
     s.debug.Label1.setText(stepShortName(st.nextStep));

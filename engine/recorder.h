@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/scenario.h"
+#include "options/catalogue.h"
 
 namespace defib {
 
@@ -14,9 +15,9 @@ void AdviceClick(Scenario& s);
 void PatientHistoryClick(Scenario& s);
 
 inline constexpr const char* tooLongToTreat
-    = "You have taken too long to treat the patient. Select End Scenario and try another scenario.";
-inline constexpr const char* tooLongToStart = "You have taken too long to start treatment. Select End Scenario.";
-inline constexpr const char* adviceUsedText = "Advice used (-50).";
-inline constexpr const char* scenarioIsOver = "The scenario is over...select END SCENARIO.";
+    = TX("You have taken too long to treat the patient. Select End Scenario and try another scenario.");
+inline constexpr const char* tooLongToStart = TX("You have taken too long to start treatment. Select End Scenario.");
+inline constexpr const char* adviceUsedText = TX("Advice used (-50).");
+inline constexpr const char* scenarioIsOver = TX("The scenario is over...select END SCENARIO.");
 
 } // namespace defib

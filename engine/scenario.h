@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,12 +30,16 @@ struct ScoreChange {
     i32 second = 0;
     Millis at{0};
     int points = 0;
+    // English, arguments filled in; a reason with arguments keeps its pattern and arguments for
+    // the trainer's language (as an event does).
     std::string reason;
+    std::string pattern{};
+    std::vector<std::string> arguments{};
 };
 
 inline constexpr const char* soundOutputFailedText
-    = "No sound output can play the trainer's voice prompts. Audio is off until Defibrio is started again: "
-      "the caption line under the trainer shows what it says.";
+    = TX("No sound output can play the trainer's voice prompts. Audio is off until Defibrio is started again: "
+         "the caption line under the trainer shows what it says.");
 
 // Where the program stands with its scenario: none started yet; one running, from its start
 // (before the start click too) until it is evaluated; or one ended, its record written, from the
@@ -133,9 +138,13 @@ public:
     // The words of the prompt the device speaks last, or what it says without a prompt ("Charging -
     // wait"); empty while the device says nothing.
     std::string caption;
+    // The English text a time limit passed with, as the event log keeps it.
+    std::string timeOutReason;
     // Set when the sound output cannot play at all: the rest of the run goes on as with audio off,
     // while the Audio option itself (and so the option files) stays as the user left it.
     bool soundOutputFailed = false;
+    // The trainer's language lacked a voice prompt, and the trainee was told.
+    bool languagePromptMissingTold = false;
     // Set when the metronome's click could not be played: said once, and no click after it.
     bool metronomeClickFailed = false;
     // The scores of the test scenarios so far, added up for the summary that ends the test.

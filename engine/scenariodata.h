@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <optional>
 #include <string>
 #include <vector>
@@ -71,7 +72,7 @@ struct ScenarioSpec {
 };
 
 // What a drawn patient is called where a scenario's title would stand.
-inline constexpr const char* randomPatientLabel = "Random patient";
+inline constexpr const char* randomPatientLabel = TX("Random patient");
 
 // One entry of the registration's scenario list.
 struct ScenarioEntry {
@@ -85,7 +86,7 @@ struct ScenarioEntry {
     std::string problem;
 };
 
-inline constexpr const char* openScenarioLabel = "Open scenario file...";
+inline constexpr const char* openScenarioLabel = TX("Open scenario file...");
 inline constexpr const char* scenarioFileFilter = "Scenario files (*.json)";
 
 // The words of the scenario files: "shockable", "electrode", "underage-child", "single-shock".

@@ -127,10 +127,15 @@ std::string Catalogue::text(std::string_view english) const
 
 std::string Catalogue::format(std::string_view english, std::initializer_list<std::string> arguments) const
 {
+    return fillArguments(text(english), std::vector<std::string>(arguments));
+}
+
+std::string Catalogue::format(std::string_view english, const std::vector<std::string>& arguments) const
+{
     return fillArguments(text(english), arguments);
 }
 
-std::string fillArguments(std::string_view pattern, std::initializer_list<std::string> arguments)
+std::string fillArguments(std::string_view pattern, const std::vector<std::string>& arguments)
 {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -138,7 +143,7 @@ std::string fillArguments(std::string_view pattern, std::initializer_list<std::s
             && pattern[i + 2] == '}') {
             const std::size_t index = static_cast<std::size_t>(pattern[i + 1] - '1');
             if (pattern[i + 1] != '0' && index < arguments.size()) {
-                out += *(arguments.begin() + index);
+                out += arguments[index];
                 i += 2;
                 continue;
             }

@@ -30,6 +30,7 @@ public:
     std::string text(std::string_view english) const;
     // As text, then {1}, {2}, ... replaced by the arguments in order.
     std::string format(std::string_view english, std::initializer_list<std::string> arguments) const;
+    std::string format(std::string_view english, const std::vector<std::string>& arguments) const;
     const std::map<std::string, std::string, std::less<>>& entries() const { return texts_; }
 
 private:
@@ -39,7 +40,7 @@ private:
 
 // {1}, {2}, ... of `pattern` replaced by the arguments in order; a brace without a number of an
 // argument stays as it is.
-std::string fillArguments(std::string_view pattern, std::initializer_list<std::string> arguments);
+std::string fillArguments(std::string_view pattern, const std::vector<std::string>& arguments);
 
 // Marks a literal as a text of the catalogue where it is not rendered at once (a table of
 // texts): the extraction of tools/lang finds it, the program gets the English literal.

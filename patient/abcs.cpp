@@ -4,6 +4,7 @@
 #include "engine/nextstep.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/cpr.h"
 #include "patient/patient.h"
 #include "patient/rules.h"
@@ -101,7 +102,7 @@ void ShaketimerTimer(Scenario& s)
     // Shaken twice: every patient of this trainer is unresponsive.
     patient(s).timers.ResponsivenessTimer.stop();
     patient(s).timers.Shaketimer.stop();
-    s.ui.MainMSGDisplay.setText("Patient is unresponsive.");
+    s.ui.MainMSGDisplay.setText(tx(s, "Patient is unresponsive."));
     setShaking(s, false);
     if (abcsChainRunning(s))
         ABCsAirwayMenuItemClick(s);
@@ -116,7 +117,7 @@ void ABCsAirwayMenuItemClick(Scenario& s)
     s.ui.ABCsAirwayMenuItem.checked = true;
     payStep(s, st.nextStep == StepAirway);
     stepTail(s);
-    s.ui.MainMSGDisplay.addLine("Airway is open.");
+    s.ui.MainMSGDisplay.addLine(tx(s, "Airway is open."));
     if (abcsChainRunning(s))
         ABCsBreathingMenuItemClick(s);
 }
@@ -145,7 +146,7 @@ void BREATHINGTimerTimer(Scenario& s)
         patient(s).state.checkingBreathing = false;
         ui.BreathingCheck.visible = false;
         ui.ABCsBreathingMenuItem.checked = true;
-        const std::string finding = "Respiratory rate is " + std::to_string(s.state.breathingRate) + ".";
+        const std::string finding = tx(s, "Respiratory rate is {1}.", {std::to_string(s.state.breathingRate)});
         // Once the scenario is over its closing line stays below the finding.
         if (s.state.overAnnounced)
             ui.MainMSGDisplay.setLine(0, finding);
@@ -163,8 +164,8 @@ void ABCsVentilationMenuItemClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     if (st.breathingRate >= 10) {
-        penalize(s, 100, "Do not ventilate a breathing patient (-100).",
-                 "Tried to ventilate a breathing patient (-100).");
+        penalize(s, 100, TX("Do not ventilate a breathing patient (-100)."),
+                 TX("Tried to ventilate a breathing patient (-100)."));
         return;
     }
     st.lastAction = Action::Ventilate;
@@ -254,7 +255,7 @@ void HIDEBVMTimerTimer(Scenario& s)
     setBag(s, false);
     // Only the first ventilation before any analysis is the ABCs step.
     if (!st.ventilated && st.rhythmState != RhythmRestored && st.analyzeCount == 0) {
-        ui.MainMSGDisplay.setText("Two ventilations successful.");
+        ui.MainMSGDisplay.setText(tx(s, "Two ventilations successful."));
         st.ventilated = true;
         recordAction(s);
     }

@@ -6,6 +6,8 @@
 #include "engine/layout.h"
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
+#include "options/catalogue.h"
 #include "options/textfile.h"
 #include "patient/cprperiod.h"
 #include "patient/metronome.h"
@@ -143,9 +145,8 @@ static void judgeCprTime(Scenario& s, const std::string& answer, int required)
     if (off == 0)
         return;
     const int points = off <= 10 ? 25 : 50;
-    const std::string amount = " (-" + std::to_string(points) + ").";
-    penalize(s, points, "Incorrect CPR time. The protocol calls for " + std::to_string(required) + " seconds" + amount,
-             "Incorrect CPR time given" + amount);
+    penalize(s, points, TX("Incorrect CPR time. The protocol calls for {1} seconds (-{2})."),
+             TX("Incorrect CPR time given (-{2})."), {std::to_string(required), std::to_string(points)});
 }
 
 // Before the first analysis CPR belongs after the ABCs.
@@ -154,9 +155,10 @@ static void judgeAbcs(Scenario& s)
     const ScenarioState& st = s.state;
     const int done = st.abcsChecked();
     if (done == 0)
-        penalize(s, 50, "Forgot to check the ABCs (-50).", "Did not check the ABCs before CPR (-50).");
+        penalize(s, 50, TX("Forgot to check the ABCs (-50)."), TX("Did not check the ABCs before CPR (-50)."));
     else if (done < 5)
-        penalize(s, 100, "Forgot to check all of the ABCs (-100).", "Did not check all of the ABCs before CPR (-100).");
+        penalize(s, 100, TX("Forgot to check all of the ABCs (-100)."),
+                 TX("Did not check all of the ABCs before CPR (-100)."));
 }
 
 void StartCPRMenuItemClick(Scenario& s)
@@ -167,15 +169,15 @@ void StartCPRMenuItemClick(Scenario& s)
         return;
     if ((st.pulseRate != 0 || st.rhythmState == RhythmRestored)
         && s.protocol().applies(ProtocolRule::NoCprWithPulse, s)) {
-        penalize(s, 200, "Do not start CPR on a patient with a pulse (-200).",
-                 "Started CPR on a patient with a pulse (-200).");
+        penalize(s, 200, TX("Do not start CPR on a patient with a pulse (-200)."),
+                 TX("Started CPR on a patient with a pulse (-200)."));
         return;
     }
     const bool askTime = s.option(s.options.OPTCPRTIME);
     const int required = s.protocol().requiredCprSeconds(s);
     std::string answer;
     if (askTime) {
-        if (!s.platform.dialogs.ask(cprTimeQuestion, answer)) {
+        if (!s.platform.dialogs.ask(tx(s, cprTimeQuestion), answer)) {
             // Cancelled: no CPR was started, so CPR is still the step to take, unless the scenario
             // is already over.
             if (st.nextStep != StepEndScenario)

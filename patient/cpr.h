@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/catalogue.h"
 #include <string>
 
 #include "engine/handlers.h"
@@ -31,7 +32,7 @@ int stackedRequiredCprSeconds(const Scenario& s);
 int singleShockCprSeconds(const Scenario& s);
 int singleShockRequiredCprSeconds(const Scenario& s);
 
-inline constexpr const char* cprTimeQuestion = "How many seconds of CPR?";
+inline constexpr const char* cprTimeQuestion = TX("How many seconds of CPR?");
 // How far the hands press down at each compression, in pixels.
 inline constexpr int cprStroke = 4;
 

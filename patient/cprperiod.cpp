@@ -1,6 +1,7 @@
 #include "patient/cprperiod.h"
 
 #include "engine/score.h"
+#include "options/catalogue.h"
 #include "patient/metronome.h"
 #include "patient/patient.h"
 
@@ -60,8 +61,8 @@ void CPRLATETimerTimer(Scenario& s)
     const ScenarioState& st = s.state;
     patient(s).timers.CPRLATETimer.stop();
     if (st.cprPeriodScored && !st.cprStartedInPeriod)
-        penalize(s, 100, "Start CPR at once when the trainer says START CPR (-100).",
-                 "Did not start CPR within 10 seconds of START CPR (-100).");
+        penalize(s, 100, TX("Start CPR at once when the trainer says START CPR (-100)."),
+                 TX("Did not start CPR within 10 seconds of START CPR (-100)."));
 }
 
 void handsFoundDuringAnalysis(Scenario& s)
@@ -92,8 +93,8 @@ void followCprHands(Scenario& s)
     // Lifting the hands before "STOP CPR" leaves a patient without a pulse without circulation.
     if (st.cprPeriod == PeriodRunning && st.cprPeriodScored && st.pulseRate == 0 && !st.earlyStopCharged) {
         st.earlyStopCharged = true;
-        penalize(s, 50, "Keep up CPR until the trainer says STOP CPR (-50).",
-                 "Stopped CPR before the end of the CPR period (-50).");
+        penalize(s, 50, TX("Keep up CPR until the trainer says STOP CPR (-50)."),
+                 TX("Stopped CPR before the end of the CPR period (-50)."));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/scenario.h"
+#include "options/catalogue.h"
 
 namespace defib {
 
@@ -34,7 +35,7 @@ void CPRLATETimerTimer(Scenario& s);
 // error of their own (the single-shock one), they cost 100 once per analysis, and lifting them
 // later earns no points for stopping the motion.
 void handsFoundDuringAnalysis(Scenario& s);
-inline constexpr const char* handsOffDuringAnalysisText = "Hands off the chest while the trainer analyses (-100).";
-inline constexpr const char* handsOnDuringAnalysisRecord = "Safety error: CPR while the trainer analysed (-100).";
+inline constexpr const char* handsOffDuringAnalysisText = TX("Hands off the chest while the trainer analyses (-100).");
+inline constexpr const char* handsOnDuringAnalysisRecord = TX("Safety error: CPR while the trainer analysed (-100).");
 
 } // namespace defib

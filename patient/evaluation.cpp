@@ -7,6 +7,7 @@
 #include "engine/locking.h"
 #include "engine/nextstep.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
 
@@ -62,9 +63,14 @@ void finalPenalty(Scenario& s, const char* panelText, const char* summaryText, i
 {
     if (showsPanel)
         s.ui.FINALERRORPanel.visible = true;
-    s.ui.finalMSGdisplay.addLine(panelText);
+    // The panel's texts are indented and some end in a space: the catalogue holds the words alone.
+    const std::string_view text = panelText;
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    s.ui.finalMSGdisplay.addLine(std::string(text.substr(0, first)) + tx(s, text.substr(first, last + 1 - first))
+                                 + std::string(text.substr(last + 1)));
     s.ui.finalMSGdisplay.addLine(" ");
-    s.summary.Errors.addLine(summaryText);
+    s.summary.Errors.addLine(tx(s, summaryText));
     addFinalScore(s, -points, panelText);
     showScore(s);
 }
@@ -92,34 +98,35 @@ void applyFinalPenalties(Scenario& s)
     const bool restored = st.rhythmState == RhythmRestored;
 
     if (s.option(s.options.OPTBPCHECK) && !timedOut && !st.bpChecked && restored && !fatal)
-        finalPenalty(s, "   Did not check BP after pulse established (-50). ",
-                     "Did not check BP after pulse established (-50).", 50);
+        finalPenalty(s, TX("   Did not check BP after pulse established (-50). "),
+                     TX("Did not check BP after pulse established (-50)."), 50);
     if (!timedOut && !st.breathingRateChecked && restored && !fatal)
-        finalPenalty(s, "   Did not check breathing after pulse established (-50). ",
-                     "Did not check breathing rate after pulse established (-50).", 50);
+        finalPenalty(s, TX("   Did not check breathing after pulse established (-50). "),
+                     TX("Did not check breathing rate after pulse established (-50)."), 50);
 
     bool incomplete = false;
     if (!fatal) {
         const bool complete = (timedOut || st.shockCount >= st.shocksToConvert) && enoughAnalyses(s);
         if (!complete) {
             incomplete = true;
-            finalPenalty(s, "   Did not complete required steps (-300). ",
-                         "Did not complete all steps required by protocol (-300).", 300);
+            finalPenalty(s, TX("   Did not complete required steps (-300). "),
+                         TX("Did not complete all steps required by protocol (-300)."), 300);
         }
     }
     if (!incomplete && st.scenarioKind == KindUnderageChild && !timedOut && !fatal && childCareIncomplete(s))
-        finalPenalty(s, "   Did not complete all required steps (-100). ",
-                     "Did not complete all required steps (-100).", 100, false);
+        finalPenalty(s, TX("   Did not complete all required steps (-100). "),
+                     TX("Did not complete all required steps (-100)."), 100, false);
 
     if (st.analyzeStarted && !timedOut && st.voiceReportCount < 2 && st.scenarioKind != KindUnderageChild
         && s.option(s.options.OptVoice) && !fatal && st.aedPowerOn)
-        finalPenalty(s, "   Did not give enough voice reports (-50). ", "Did not give enough voice reports (-50).", 50);
+        finalPenalty(s, TX("   Did not give enough voice reports (-50). "),
+                     TX("Did not give enough voice reports (-50)."), 50);
     if (st.analyzeStarted && !timedOut && st.pulseRate == 0 && st.shockCount == st.shocksToConvert && !cprHandsShown(s)
         && !fatal && st.scenarioKind != KindUnderageChild)
-        finalPenalty(s, "   Did not continue CPR (-200). ", "Did not continue CPR (-200).", 200);
+        finalPenalty(s, TX("   Did not continue CPR (-200). "), TX("Did not continue CPR (-200)."), 200);
     if (restored && st.breathingRate < 4 && !st.ventilatedAfterRosc)
-        finalPenalty(s, "   Did not ventilate non-breathing patient (-100).",
-                     "Did not ventilate non-breathing patient (-100).", 100);
+        finalPenalty(s, TX("   Did not ventilate non-breathing patient (-100)."),
+                     TX("Did not ventilate non-breathing patient (-100)."), 100);
 }
 
 void addBonusAndAdviceNote(Scenario& s)
@@ -128,8 +135,8 @@ void addBonusAndAdviceNote(Scenario& s)
     const bool padsIfMonitored = !s.option(s.options.OPTPEDSMONITOR) || bothPadsAttached(st);
     if (st.handsOnStarted && st.cprPerformed && !st.underageAttempted && st.scenarioKind == KindUnderageChild
         && padsIfMonitored) {
-        const char* bonus = "Bonus for following pediatric age limit protocol (+200).";
-        s.summary.Errors.addLine(bonus);
+        const char* bonus = TX("Bonus for following pediatric age limit protocol (+200).");
+        s.summary.Errors.addLine(tx(s, bonus));
         addFinalScore(s, 200, bonus);
         showScore(s);
     }
@@ -137,10 +144,10 @@ void addBonusAndAdviceNote(Scenario& s)
     // Counted in full, so the note names every use and the 50 points each cost.
     const long long uses = st.adviceUseCount;
     if (uses == 1)
-        s.summary.Errors.addLine("Advice used 1 time (-50).");
+        s.summary.Errors.addLine(tx(s, "Advice used 1 time (-50)."));
     else if (uses > 1)
-        s.summary.Errors.addLine("Advice used " + std::to_string(uses) + " times (-" + std::to_string(50 * uses)
-                                 + ").");
+        s.summary.Errors.addLine(
+            tx(s, "Advice used {1} times (-{2}).", {std::to_string(uses), std::to_string(50 * uses)}));
 }
 
 void fillSummary(Scenario& s)
@@ -152,7 +159,7 @@ void fillSummary(Scenario& s)
     if (st.shockCount > 0)
         s.summary.SHOCKTIMEEDIT.setText(shockTimesText(st));
     s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
-    s.summary.PROTOCOLLABEL.setText(s.protocol().name());
+    s.summary.PROTOCOLLABEL.setText(tx(s, s.protocol().name()));
     // Only a scenario of a file is named; a drawn patient's summary is as it always was.
     s.summary.SCENARIOLABEL.visible = !st.scenarioTitle.empty();
     s.summary.SCENARIOLABEL.setText(st.scenarioTitle);
@@ -180,7 +187,7 @@ void writeRecords(Scenario& s)
     }
     ++st.examScenarioNumber;
     s.examTotal += st.score;
-    s.summary.Errors.addLine("(Test Scenario #" + std::to_string(st.examScenarioNumber) + ")");
+    s.summary.Errors.addLine(tx(s, "(Test Scenario #{1})", {std::to_string(st.examScenarioNumber)}));
     if (!s.option(s.options.THREESCENARIOTEST))
         return;
     // Repeat is allowed again once the test is over.
@@ -189,10 +196,10 @@ void writeRecords(Scenario& s)
     if (st.examScenarioNumber >= 3) {
         setMode(s, true);
         // The summary that ends the test is still the test's, with the total of its scenarios.
-        s.summary.MODELABEL.setText("TEST");
+        s.summary.MODELABEL.setText(tx(s, "TEST"));
         s.summaryHeadingStale = true;
-        s.summary.Errors.addLine("(End of Test)");
-        s.summary.Errors.addLine("(Test total: " + std::to_string(s.examTotal) + ")");
+        s.summary.Errors.addLine(tx(s, "(End of Test)"));
+        s.summary.Errors.addLine(tx(s, "(Test total: {1})", {std::to_string(s.examTotal)}));
     }
 }
 
@@ -209,7 +216,7 @@ void evaluateScenario(Scenario& s)
     st.elapsedTimeText = elapsedText(st.elapsedSeconds);
     s.summary.ElapsedTimeEDIT.setText(st.elapsedTimeText);
     if (st.shockCount == 0) {
-        s.summary.SHOCKTIMEEDIT.setText("No shocks delivered");
+        s.summary.SHOCKTIMEEDIT.setText(tx(s, "No shocks delivered"));
         st.recordedWithoutShock = true;
     }
     s.ui.MainMSGDisplay.clear();

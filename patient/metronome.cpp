@@ -1,5 +1,6 @@
 #include "patient/metronome.h"
 
+#include "engine/texts.h"
 #include "patient/patient.h"
 
 namespace defib {
@@ -33,12 +34,12 @@ void click(Scenario& s)
     metronome(s).stop();
     if (sound.outputFailed()) {
         s.soundOutputFailed = true;
-        s.platform.dialogs.message(soundOutputFailedText, MessageKind::Warning);
+        s.platform.dialogs.message(tx(s, soundOutputFailedText), MessageKind::Warning);
         return;
     }
     if (!s.metronomeClickFailed) {
         s.metronomeClickFailed = true;
-        s.platform.dialogs.message(metronomeClickMissing, MessageKind::Warning);
+        s.platform.dialogs.message(tx(s, metronomeClickMissing), MessageKind::Warning);
     }
 }
 

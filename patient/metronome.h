@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/scenario.h"
+#include "options/catalogue.h"
 
 namespace defib {
 
@@ -11,7 +12,7 @@ namespace defib {
 
 inline constexpr const char* metronomeClick = "metro.wav";
 inline constexpr const char* metronomeClickMissing
-    = "The CPR metronome cannot click: metro.wav is missing or damaged. CPR goes on without it.";
+    = TX("The CPR metronome cannot click: metro.wav is missing or damaged. CPR goes on without it.");
 
 // The time from one click to the next: 11 clicks in 6 s, 545 or 546 ms, so that a minute holds
 // 110 of them exactly. `beat` counts the clicks of a 6 s round, 0 to 10.

@@ -3,6 +3,7 @@
 #include "engine/recorder.h"
 #include "engine/scenarioclock.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 
 namespace defib {
 
@@ -16,7 +17,7 @@ void checkAnalyzeAfterShock(Scenario& s)
     const ScenarioState& st = s.state;
     if (applies(s, ProtocolRule::AnalyzeAfterShock) && st.analyzeCount != 0 && st.previousAction == Action::Shock
         && (st.nextStep == StepClearBeforeAnalysis || st.nextStep == StepAnalyze))
-        penalize(s, 100, "Forgot to analyze after shocking (-100).", "Did not analyze after shock (-100).");
+        penalize(s, 100, TX("Forgot to analyze after shocking (-100)."), TX("Did not analyze after shock (-100)."));
 }
 
 void checkShockAfterAdvised(Scenario& s)
@@ -24,7 +25,8 @@ void checkShockAfterAdvised(Scenario& s)
     ScenarioState& st = s.state;
     if (st.nextStep == StepClearBeforeShock || st.nextStep == StepShock) {
         st.nextStep = StepClearBeforeShock;
-        penalize(s, 200, "Did not shock after Shock Advised (-200).", "Did not shock after Shock Advised (-200).");
+        penalize(s, 200, TX("Did not shock after Shock Advised (-200)."),
+                 TX("Did not shock after Shock Advised (-200)."));
     }
 }
 
@@ -39,15 +41,15 @@ void checkPulseChecks(Scenario& s)
     const ScenarioState& st = s.state;
     if (applies(s, ProtocolRule::PulseAfterNoShock) && st.nextStep == StepPulse && wasAnalysis(s, st.previousAction)
         && !st.shockAdvised)
-        penalize(s, 50, "Forgot to check pulse after No Shock Advised (-50).",
-                 "Did not check pulse after No Shock Advised (-50).");
+        penalize(s, 50, TX("Forgot to check pulse after No Shock Advised (-50)."),
+                 TX("Did not check pulse after No Shock Advised (-50)."));
     else if (applies(s, ProtocolRule::PulseAfterCpr) && s.option(s.options.OptPulseAfterCPR) && st.nextStep == StepPulse
              && (st.previousAction == Action::Cpr || st.actionBeforePrevious == Action::Cpr))
-        penalize(s, 50, "Forgot to check pulse after CPR (-50).", "Did not check pulse after CPR (-50).");
+        penalize(s, 50, TX("Forgot to check pulse after CPR (-50)."), TX("Did not check pulse after CPR (-50)."));
     else if (applies(s, ProtocolRule::PulseAfterSeries) && s.option(s.options.OptPulseAfter3rdShock)
              && st.previousAction == Action::Shock && st.shocksInSeries == 3)
-        penalize(s, 50, "Forgot to check pulse after 3 stacked shocks (-50).",
-                 "Did not check pulse after 3 stacked shocks.");
+        penalize(s, 50, TX("Forgot to check pulse after 3 stacked shocks (-50)."),
+                 TX("Did not check pulse after 3 stacked shocks."));
     showScore(s);
 }
 
@@ -60,14 +62,15 @@ void checkCprAfterPulse(Scenario& s)
     if (st.nextStep == StepCpr && st.previousAction == Action::Pulse && st.pulseRate == 0
         && (st.actionBeforePrevious == Action::Analyze || st.actionBeforePrevious == Action::Shock)
         && (st.lastAction == Action::Analyze || st.lastAction == Action::Pulse)) {
-        penalize(s, 100, "Did not start CPR after pulse check (-100).", "Did not CPR after pulse check (-100).");
+        penalize(s, 100, TX("Did not start CPR after pulse check (-100)."),
+                 TX("Did not CPR after pulse check (-100)."));
         st.shocksInSeries = 0;
     } else if (st.nextStep == StepPulse && st.previousAction == Action::Analyze && !made && st.shocksInSeries == 3) {
-        penalize(s, 100, "Forgot the CPR sequence after 3 stacked shocks (-100).",
-                 "Did not start CPR after 3 stacked shocks (-100).");
+        penalize(s, 100, TX("Forgot the CPR sequence after 3 stacked shocks (-100)."),
+                 TX("Did not start CPR after 3 stacked shocks (-100)."));
     } else if (st.nextStep == StepPulse && wasAnalysis(s, st.previousAction) && !made && !st.shockAdvised) {
-        penalize(s, 100, "Forgot the CPR sequence after No Shock Advised (-100).",
-                 "Did not start CPR after No Shock Advised (-100).");
+        penalize(s, 100, TX("Forgot the CPR sequence after No Shock Advised (-100)."),
+                 TX("Did not start CPR after No Shock Advised (-100)."));
     }
 }
 
@@ -76,7 +79,8 @@ void checkAnalyzeAfterCpr(Scenario& s)
     const ScenarioState& st = s.state;
     if (applies(s, ProtocolRule::AnalyzeAfterCpr) && st.actionBeforePrevious == Action::Cpr
         && st.previousAction == Action::Pulse && st.lastAction != Action::Analyze)
-        penalize(s, 100, "Did not analyze after CPR sequence (-100).", "Did not analyze after CPR sequence (-100).");
+        penalize(s, 100, TX("Did not analyze after CPR sequence (-100)."),
+                 TX("Did not analyze after CPR sequence (-100)."));
 }
 
 static bool breathingHandled(const ScenarioState& st)
@@ -115,7 +119,7 @@ void checkScenarioOver(Scenario& s)
         && s.state.scenarioKind != KindHypothermic;
     if (nonShockable && s.ui.MainMSGDisplay.line(0) == scenarioIsOver)
         return;
-    s.ui.MainMSGDisplay.addLine("Scenario is over. Select END SCENARIO.");
+    s.ui.MainMSGDisplay.addLine(tx(s, "Scenario is over. Select END SCENARIO."));
 }
 
 } // namespace defib

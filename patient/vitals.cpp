@@ -2,6 +2,7 @@
 
 #include "engine/recorder.h"
 #include "engine/score.h"
+#include "engine/texts.h"
 #include "patient/patient.h"
 #include "patient/rules.h"
 
@@ -44,7 +45,7 @@ void PulseButtonClick(Scenario& s)
     ScenarioState& st = s.state;
     MainWindow& ui = s.ui;
     if (st.nextStep == StepEndScenario && st.shocksToConvert != 0)
-        ui.MainMSGDisplay.setText(scenarioIsOver);
+        ui.MainMSGDisplay.setText(tx(s, scenarioIsOver));
     st.lastAction = Action::Pulse;
     st.circulationChecked = true;
     if (st.nextStep == StepPulse || st.nextStep == StepCirculation) {
@@ -81,7 +82,7 @@ void PulseButtonClick(Scenario& s)
 void PULSETIMERTimer(Scenario& s)
 {
     setPulseHand(s, false);
-    s.ui.MainMSGDisplay.addLine("Pulse rate is " + std::to_string(s.state.pulseRate) + ".");
+    s.ui.MainMSGDisplay.addLine(tx(s, "Pulse rate is {1}.", {std::to_string(s.state.pulseRate)}));
     s.state.abcsChainRunning = false;
     patient(s).timers.PULSETIMER.stop();
     patient(s).timers.HIDEBVMTimer.stop();
@@ -91,7 +92,7 @@ void BPButtonClick(Scenario& s)
 {
     ScenarioState& st = s.state;
     if (st.nextStep == StepEndScenario)
-        s.ui.MainMSGDisplay.addLine(scenarioIsOver);
+        s.ui.MainMSGDisplay.addLine(tx(s, scenarioIsOver));
     st.lastAction = Action::BpCheck;
     patient(s).state.cuffOn = true;
     if (st.childBody())
@@ -115,7 +116,7 @@ void BPTIMERTimer(Scenario& s)
     if (!patient(s).state.cuffOn)
         return;
     patient(s).timers.BPTIMER.stop();
-    s.ui.MainMSGDisplay.addLine("Blood pressure is " + s.state.bloodPressureText + ".");
+    s.ui.MainMSGDisplay.addLine(tx(s, "Blood pressure is {1}.", {s.state.bloodPressureText}));
     checkScenarioOver(s);
 }
 

@@ -2,7 +2,7 @@
 """The core's catalogues: finds every text of the core and checks or updates lang/LL/*.po.
 
 A text of the core is the English literal of tx(s, "...") or TX("...") in engine/, device/,
-patient/ and options/. Its catalogue is lang/LL/trainer.po for the first three folders and
+patient/ and options/, without the spaces around it (the code adds those to the translation). Its catalogue is lang/LL/trainer.po for the first three folders and
 lang/LL/files.po for options/ (the reports, the scoreboard, sending, the option files).
 
   catalogues.py check  [--root DIR]   fails (exit 1) when a shipped language lacks a text, holds
@@ -57,7 +57,8 @@ def extract(root):
                     start = source.rfind('\n', 0, match.start()) + 1
                     if '//' in source[start:match.start()]:
                         continue  # a comment that shows how it is done
-                    text = join_literals(match.group(1))
+                    # Spaces around a text are layout: the code keeps them out of the key.
+                    text = join_literals(match.group(1)).strip(' ')
                     if not text:
                         continue
                     line = source.count('\n', 0, match.start()) + 1

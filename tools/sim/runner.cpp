@@ -566,6 +566,14 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
         s.chosenScenarioFile = path;
         return true;
     }
+    if (command == "language") {
+        // The trainer's language from here on: its texts, and its prompts where its folder has them.
+        if (!need(1))
+            return false;
+        if (!s.options.setLanguage(words[1]))
+            return fail(lineNumber, "no language \"" + words[1] + "\": the program has en, de, fr, es and nl");
+        return true;
+    }
     if (command == "repeat") {
         if (!need(0))
             return false;
