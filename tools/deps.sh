@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libcurl4-openssl-dev libssh2-1-dev libssl-dev nlohmann-json3-dev file
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core xvfb xauth

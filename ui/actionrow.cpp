@@ -87,17 +87,16 @@ void TForm1::buildActionRow()
 
     cprMenu_ = new QMenu(this);
     cprMenu_->setObjectName(QStringLiteral("CPRMenu"));
-    QAction* start = menuItem(cprMenu_, ui.StartCPRMenuItem, QStringLiteral("&Start CPR"));
-    QAction* stop = menuItem(cprMenu_, ui.StopCPRMenuItem, QStringLiteral("S&top CPR"));
+    QAction* start = menuItem(cprMenu_, ui.StartCPRMenuItem, tr("&Start CPR"));
+    QAction* stop = menuItem(cprMenu_, ui.StopCPRMenuItem, tr("S&top CPR"));
     syncers_.push_back([start, stop, &ui] {
         start->setEnabled(ui.StartCPRMenuItem.enabled);
         stop->setEnabled(ui.StopCPRMenuItem.enabled);
     });
-    QPushButton* cpr = actionButton(ui.CPRButton, QStringLiteral("&CPR"), QStringLiteral("Starts or stops CPR"), 0);
+    QPushButton* cpr = actionButton(ui.CPRButton, tr("&CPR"), tr("Starts or stops CPR"), 0);
     runOnClick(cpr, "CPRButtonClick", cprMenu_);
 
-    QPushButton* pulse
-        = actionButton(ui.PulseButton, QStringLiteral("&Pulse"), QStringLiteral("Checks patient's pulse"), 1);
+    QPushButton* pulse = actionButton(ui.PulseButton, tr("&Pulse"), tr("Checks patient's pulse"), 1);
     runOnClick(pulse, "PulseButtonClick");
 
     abcsMenu_ = new QMenu(this);
@@ -107,15 +106,14 @@ void TForm1::buildActionRow()
         action->setCheckable(&control != &ui.AllABCsmenuItem);
         syncers_.push_back([action, &control] { action->setChecked(control.checked); });
     };
-    item(ui.AllABCsmenuItem, QStringLiteral("&All ABCs"));
+    item(ui.AllABCsmenuItem, tr("&All ABCs"));
     abcsMenu_->addSeparator();
-    item(ui.ABCsResponsivenessMenuItem, QStringLiteral("&Responsiveness"));
-    item(ui.ABCsAirwayMenuItem, QStringLiteral("A&irway"));
-    item(ui.ABCsBreathingMenuItem, QStringLiteral("&Breathing"));
-    item(ui.ABCsVentilationMenuItem, QStringLiteral("&Ventilation"));
-    item(ui.ABCsCirculationMenuItem, QStringLiteral("&Circulation"));
-    QPushButton* abcs = actionButton(ui.ABCsButton, QStringLiteral("&ABCs"),
-                                     QStringLiteral("Airway, breathing and circulation checks"), 2);
+    item(ui.ABCsResponsivenessMenuItem, tr("&Responsiveness"));
+    item(ui.ABCsAirwayMenuItem, tr("A&irway"));
+    item(ui.ABCsBreathingMenuItem, tr("&Breathing"));
+    item(ui.ABCsVentilationMenuItem, tr("&Ventilation"));
+    item(ui.ABCsCirculationMenuItem, tr("&Circulation"));
+    QPushButton* abcs = actionButton(ui.ABCsButton, tr("&ABCs"), tr("Airway, breathing and circulation checks"), 2);
     connect(abcs, &QPushButton::clicked, this, [this, abcs] {
         // A step that is still animating keeps the menu closed.
         const bool open = ABCsButtonClick(scenario());
@@ -124,28 +122,25 @@ void TForm1::buildActionRow()
             popup(abcsMenu_, abcs);
     });
 
-    QPushButton* bp
-        = actionButton(ui.BPButton, QStringLiteral("&BP"), QStringLiteral("Checks patient's blood pressure"), 3);
+    QPushButton* bp = actionButton(ui.BPButton, tr("&BP"), tr("Checks patient's blood pressure"), 3);
     runOnClick(bp, "BPButtonClick");
 
     troubleMenu_ = new QMenu(this);
     troubleMenu_->setObjectName(QStringLiteral("TROUBLESHOOTMenu"));
-    for (auto [control, caption] : {std::pair{&ui.TroubleElectrodeMenuItem, QStringLiteral("Re-&attach Electrode")},
-                                    std::pair{&ui.TroubleBatteryMenuItem, QStringLiteral("Replace &Battery")},
-                                    std::pair{&ui.TroubleMOTIONMenuItem, QStringLiteral("Stop &Motion")}})
+    for (auto [control, caption] : {std::pair{&ui.TroubleElectrodeMenuItem, tr("Re-&attach Electrode")},
+                                    std::pair{&ui.TroubleBatteryMenuItem, tr("Replace &Battery")},
+                                    std::pair{&ui.TroubleMOTIONMenuItem, tr("Stop &Motion")}})
         menuItem(troubleMenu_, *control, caption);
-    QPushButton* trouble = actionButton(ui.TROUBLEShootButton, QStringLiteral("&Troubleshoot"),
-                                        QStringLiteral("Electrode, battery and motion problems of the trainer"), 4);
+    QPushButton* trouble = actionButton(ui.TROUBLEShootButton, tr("&Troubleshoot"),
+                                        tr("Electrode, battery and motion problems of the trainer"), 4);
     runOnClick(trouble, "TROUBLEShootButtonClick", troubleMenu_);
 
-    QPushButton* voice
-        = actionButton(ui.VOICEButton, QStringLiteral("&Voice"), QStringLiteral("Records a voice report"), 5);
+    QPushButton* voice = actionButton(ui.VOICEButton, tr("&Voice"), tr("Records a voice report"), 5);
     runOnClick(voice, "VOICEButtonClick");
-    QPushButton* clear = actionButton(ui.CLEARButton, QStringLiteral("C&lear"),
-                                      QStringLiteral("Everybody stands clear of the patient"), 6);
+    QPushButton* clear = actionButton(ui.CLEARButton, tr("C&lear"), tr("Everybody stands clear of the patient"), 6);
     runOnClick(clear, "Clearbutton1Click");
-    QPushButton* end = actionButton(ui.EndButton, QStringLiteral("&End Scenario"),
-                                    QStringLiteral("Ends the scenario and shows the summary"), 7);
+    QPushButton* end
+        = actionButton(ui.EndButton, tr("&End Scenario"), tr("Ends the scenario and shows the summary"), 7);
     runOnClick(end, "EndButtonClick");
 }
 

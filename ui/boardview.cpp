@@ -68,7 +68,7 @@ void BoardView::setLines(const QString& text)
     syncText(this, text);
     // Before any file was loaded the lines carry the heading themselves.
     showHeading_ = !text.startsWith(idleHeading());
-    setAccessibleDescription(showHeading_ ? QStringLiteral("Columns: place, name, date, score") : QString());
+    setAccessibleDescription(showHeading_ ? tr("Columns: place, name, date, score") : QString());
     layoutMargins();
     places_->update();
     heading_->update();
@@ -130,7 +130,10 @@ void BoardView::paintHeading(QPaintEvent* event)
     const int textLeft = placeWidth() + qRound(document()->documentMargin()) - horizontalScrollBar()->value();
     painter.drawText(4, 0, placeWidth() - 8, headingHeight(), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#"));
     painter.setClipRect(placeWidth(), 0, heading_->width() - placeWidth(), headingHeight());
-    painter.drawText(textLeft, 0, heading_->width(), headingHeight(), Qt::AlignLeft | Qt::AlignVCenter, idleHeading());
+    painter.drawText(textLeft, 0, heading_->width(), headingHeight(), Qt::AlignLeft | Qt::AlignVCenter,
+                     //: The columns over the board's lines, in a fixed-width font: each word starts where the
+                     //: English one does (name at 3, date at 19, score at 33).
+                     tr("  name            date          score"));
 }
 
 } // namespace defib::ui

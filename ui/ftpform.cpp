@@ -45,7 +45,7 @@ TFTPform::TFTPform(TForm1& main)
     , main_(main)
 {
     setObjectName(QStringLiteral("TFTPform"));
-    setWindowTitle(QStringLiteral("Send Options"));
+    setWindowTitle(tr("Send Options"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     setStyleSheet(formStyle);
@@ -57,25 +57,28 @@ TFTPform::TFTPform(TForm1& main)
     layout->setContentsMargins(20, 16, 20, 14);
     layout->setSpacing(10);
     layout->addWidget(
-        hintLabel(QStringLiteral("Where \"Send\" puts the test report (AEDTEST.TXT): the instructor's server."), this));
+        hintLabel(tr("Where \"Send\" puts the test report (AEDTEST.TXT): the instructor's server."), this));
     auto* form = new QFormLayout;
     form->setHorizontalSpacing(14);
     form->setVerticalSpacing(8);
-    QComboBox* protocol
-        = choice(f.FTPProtocol, {QStringLiteral("FTP"), QStringLiteral("FTPS"), QStringLiteral("SFTP")}, this);
-    protocol->setItemData(0, QStringLiteral("FTP: the password travels unprotected"), Qt::ToolTipRole);
-    protocol->setItemData(1, QStringLiteral("FTP with TLS (explicit)"), Qt::ToolTipRole);
-    protocol->setItemData(2, QStringLiteral("SFTP over SSH"), Qt::ToolTipRole);
-    form->addRow(QStringLiteral("Pro&tocol:"), protocol);
-    form->addRow(QStringLiteral("&Host:"), edit(f.FTPHost, this));
+    QComboBox* protocol = choice(f.FTPProtocol,
+                                 {{QStringLiteral("FTP"), QStringLiteral("FTP")},
+                                  {QStringLiteral("FTPS"), QStringLiteral("FTPS")},
+                                  {QStringLiteral("SFTP"), QStringLiteral("SFTP")}},
+                                 this);
+    protocol->setItemData(0, tr("FTP: the password travels unprotected"), Qt::ToolTipRole);
+    protocol->setItemData(1, tr("FTP with TLS (explicit)"), Qt::ToolTipRole);
+    protocol->setItemData(2, tr("SFTP over SSH"), Qt::ToolTipRole);
+    form->addRow(tr("Pro&tocol:"), protocol);
+    form->addRow(tr("&Host:"), edit(f.FTPHost, this));
     QLineEdit* port = edit(f.FTPPort, this);
-    port->setPlaceholderText(QStringLiteral("the protocol's own (21, SFTP 22)"));
-    form->addRow(QStringLiteral("&Port:"), port);
-    form->addRow(QStringLiteral("&User:"), edit(f.FTPUser, this));
+    port->setPlaceholderText(tr("the protocol's own (21, SFTP 22)"));
+    form->addRow(tr("&Port:"), port);
+    form->addRow(tr("&User:"), edit(f.FTPUser, this));
     QLineEdit* password = edit(f.FTPPassword, this);
     password->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Pass&word:"), password);
-    form->addRow(QString(), check(f.FTPRememberPassword, QStringLiteral("&Remember password"), this));
+    form->addRow(tr("Pass&word:"), password);
+    form->addRow(QString(), check(f.FTPRememberPassword, tr("&Remember password"), this));
     auto* note = new QLabel(this);
     note->setObjectName(QStringLiteral("FTPPasswordNote"));
     note->setProperty("hint", true);
@@ -83,26 +86,28 @@ TFTPform::TFTPform(TForm1& main)
     syncers_.push_back([note, &f] { syncText(note, f.FTPPasswordNote); });
     form->addRow(QString(), note);
     QLineEdit* path = edit(f.FTPRemotePath, this);
-    path->setPlaceholderText(QStringLiteral("the login folder"));
-    form->addRow(QStringLiteral("Remote p&ath:"), path);
+    path->setPlaceholderText(tr("the login folder"));
+    form->addRow(tr("Remote p&ath:"), path);
     QLineEdit* remoteFile = edit(f.FTPRemoteFile, this);
     remoteFile->setPlaceholderText(QString::fromLatin1(defaultRemoteNamePattern));
-    form->addRow(QStringLiteral("Remote &file:"), remoteFile);
+    form->addRow(tr("Remote &file:"), remoteFile);
     // Lines of their own rather than wrapped, so that the form gives them their whole height.
-    QLabel* patternNote = hintLabel(QStringLiteral("{name} and {id}: the trainee of the newest result\n"
-                                                   "{date} and {time}: the day and time of the send\n"
-                                                   "A name the server has gets _2, _3, ...: nothing is replaced."),
+    QLabel* patternNote = hintLabel(tr("{name} and {id}: the trainee of the newest result\n"
+                                       "{date} and {time}: the day and time of the send\n"
+                                       "A name the server has gets _2, _3, ...: nothing is replaced."),
                                     this);
     patternNote->setObjectName(QStringLiteral("FTPRemoteFileNote"));
     patternNote->setWordWrap(false);
     form->addRow(QString(), patternNote);
-    form->addRow(QString(),
-                 check(f.FTPSendDetailed, QStringLiteral("Send the &detailed report (AEDTEST2.TXT) with it"), this));
-    form->addRow(
-        QStringLiteral("Transfer &mode:"),
-        choice(f.FTPMode, {QStringLiteral("Default"), QStringLiteral("ASCII"), QStringLiteral("Binary")}, this));
-    form->addRow(QString(), check(f.FTPPassive, QStringLiteral("Pa&ssive mode"), this));
-    form->addRow(QString(), check(f.FTPTrustCertificate, QStringLiteral("Trust this server's &certificate"), this));
+    form->addRow(QString(), check(f.FTPSendDetailed, tr("Send the &detailed report (AEDTEST2.TXT) with it"), this));
+    form->addRow(tr("Transfer &mode:"),
+                 choice(f.FTPMode,
+                        {{QStringLiteral("Default"), tr("Default")},
+                         {QStringLiteral("ASCII"), QStringLiteral("ASCII")},
+                         {QStringLiteral("Binary"), tr("Binary")}},
+                        this));
+    form->addRow(QString(), check(f.FTPPassive, tr("Pa&ssive mode"), this));
+    form->addRow(QString(), check(f.FTPTrustCertificate, tr("Trust this server's &certificate"), this));
     auto* fingerprint = new QLabel(this);
     fingerprint->setObjectName(QStringLiteral("FTPFingerprint"));
     fingerprint->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -110,7 +115,7 @@ TFTPform::TFTPform(TForm1& main)
     fingerprint->setMinimumWidth(380);
     syncers_.push_back([fingerprint, &f] {
         const QString text = QString::fromStdString(f.FTPFingerprint.text());
-        syncText(fingerprint, text.isEmpty() ? QString() : QStringLiteral("Fingerprint: ") + text);
+        syncText(fingerprint, text.isEmpty() ? QString() : tr("Fingerprint: ") + text);
         fingerprint->setVisible(!text.isEmpty());
     });
     form->addRow(QString(), fingerprint);
@@ -153,17 +158,22 @@ QLineEdit* TFTPform::edit(Control& control, QWidget* parent)
     return line;
 }
 
-QComboBox* TFTPform::choice(Control& control, const QStringList& texts, QWidget* parent)
+QComboBox* TFTPform::choice(Control& control, const std::vector<std::pair<QString, QString>>& values, QWidget* parent)
 {
+    // Each entry shows its words in the window's language and keeps its value, which the file
+    // holds, as it is.
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromStdString(control.name()));
-    box->addItems(texts);
-    connect(box, &QComboBox::currentTextChanged, this,
-            [this, &control](const QString& text) { set(control, text.toStdString()); });
+    for (const auto& [value, shown] : values)
+        box->addItem(shown, value);
+    connect(box, &QComboBox::currentIndexChanged, this, [this, box, &control](int index) {
+        if (index >= 0)
+            set(control, box->itemData(index).toString().toStdString());
+    });
     syncers_.push_back([box, &control] {
-        const QString text = QString::fromStdString(control.text());
-        if (box->currentText() != text)
-            box->setCurrentText(text);
+        const int index = box->findData(QString::fromStdString(control.text()));
+        if (index >= 0 && box->currentIndex() != index)
+            box->setCurrentIndex(index);
     });
     return box;
 }
@@ -244,7 +254,7 @@ void ThreadUploader::start(const ReportSendRequest& request, std::function<void(
     });
     dialog_ = new QProgressDialog(&main_);
     dialog_->setObjectName(QStringLiteral("TFTPformProgress"));
-    dialog_->setWindowTitle(QStringLiteral("Sending AEDTEST.TXT"));
+    dialog_->setWindowTitle(tr("Sending AEDTEST.TXT"));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
@@ -252,11 +262,11 @@ void ThreadUploader::start(const ReportSendRequest& request, std::function<void(
     dialog_->setMinimumWidth(420);
     dialog_->setRange(0, 1000);
     dialog_->setValue(0);
-    dialog_->setLabelText(QStringLiteral("Connecting to %1...").arg(host_));
+    dialog_->setLabelText(tr("Connecting to %1...").arg(host_));
     connect(dialog_, &QProgressDialog::canceled, this, [this] {
         run_->progress.cancel = true;
         if (dialog_)
-            dialog_->setLabelText(QStringLiteral("Cancelling..."));
+            dialog_->setLabelText(tr("Cancelling..."));
     });
     dialog_->show();
     timer_.start();
@@ -272,7 +282,7 @@ void ThreadUploader::poll()
         const QLocale locale;
         const QString file
             = run_->progress.file == 0 ? QStringLiteral("AEDTEST.TXT") : QString::fromLatin1(detailedReportFile);
-        dialog_->setLabelText(QStringLiteral("Sending %1 to %2\n%3 of %4 bytes sent")
+        dialog_->setLabelText(tr("Sending %1 to %2\n%3 of %4 bytes sent")
                                   .arg(file, host_, locale.toString(static_cast<qulonglong>(sent)),
                                        locale.toString(static_cast<qulonglong>(total))));
         dialog_->setValue(total ? static_cast<int>(sent * 1000 / total) : 0);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "options/sendform.h"
@@ -33,7 +34,8 @@ protected:
 
 private:
     QLineEdit* edit(Control& control, QWidget* parent);
-    QComboBox* choice(Control& control, const QStringList& texts, QWidget* parent);
+    // The entries as (value kept in the model, words shown).
+    QComboBox* choice(Control& control, const std::vector<std::pair<QString, QString>>& values, QWidget* parent);
     QCheckBox* check(Control& control, const QString& caption, QWidget* parent);
     void set(Control& control, const std::string& value);
 

@@ -16,6 +16,7 @@
 #include "engine/flow.h"
 #include "engine/layout.h"
 #include "ui/geometry.h"
+#include "ui/language.h"
 #include "ui/qtreport.h"
 #include "ui/secondary.h"
 #include "ui/settings.h"
@@ -56,6 +57,8 @@ TForm1::TForm1(const ProgramFolders& folders, WindowServices services, QWidget* 
     clock_ = virtualClock_ ? static_cast<Clock*>(virtualClock_) : &qtClock_;
     trainer_ = std::make_unique<Trainer>(platform_, *clock_);
     Scenario& s = scenario();
+    // The language installed for the windows (ui/language.h) is the trainer's too.
+    s.options.setLanguage(installedLanguage());
     s.options.programDirectory = folders.files.toStdString();
     // The scenario pack, and the instructor's own scenarios beside the written files.
     if (s.scenarioPack.empty())

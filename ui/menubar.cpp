@@ -14,22 +14,22 @@ namespace defib::ui {
 
 void TForm1::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    startAction_ = file->addAction(QStringLiteral("&Start Scenario"), this, [this] { run("MainMSGDisplayClick"); });
+    startAction_ = file->addAction(tr("&Start Scenario"), this, [this] { run("MainMSGDisplayClick"); });
     startAction_->setObjectName(QStringLiteral("StartScenario"));
     startAction_->setShortcut(QKeySequence(Qt::Key_F2));
-    pauseAction_ = file->addAction(QStringLiteral("&Pause"), this, [this] { run("PauseClick"); });
+    pauseAction_ = file->addAction(tr("&Pause"), this, [this] { run("PauseClick"); });
     pauseAction_->setObjectName(QStringLiteral("Pause"));
     pauseAction_->setCheckable(true);
     pauseAction_->setShortcut(QKeySequence(Qt::Key_Pause));
-    historyAction_ = file->addAction(QStringLiteral("Patient &History"), this, [this] { run("PatientHistoryClick"); });
+    historyAction_ = file->addAction(tr("Patient &History"), this, [this] { run("PatientHistoryClick"); });
     historyAction_->setObjectName(QStringLiteral("PatientHistory"));
     historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    adviceAction_ = file->addAction(QStringLiteral("&Advice (-50)"), this, [this] { run("AdviceClick"); });
+    adviceAction_ = file->addAction(tr("&Advice (-50)"), this, [this] { run("AdviceClick"); });
     adviceAction_->setObjectName(QStringLiteral("Advice"));
     file->addSeparator();
-    debugAction_ = file->addAction(QStringLiteral("&Debug Window"), this, [this] {
+    debugAction_ = file->addAction(tr("&Debug Window"), this, [this] {
         if (!scenario().state.practiceMode)
             return;
         windows_->showDebug();
@@ -37,7 +37,7 @@ void TForm1::buildMenus()
     debugAction_->setObjectName(QStringLiteral("DebugWindow"));
     file->addSeparator();
     // Sending the test report, with a hover text that says why when there is nothing to send.
-    QAction* send = file->addAction(QStringLiteral("Send &Test Report..."), this, [this] {
+    QAction* send = file->addAction(tr("Send &Test Report..."), this, [this] {
         if (scenario().ui.SendTestReport.enabled)
             run("SendTestReportClick");
     });
@@ -49,11 +49,11 @@ void TForm1::buildMenus()
         send->setToolTip(QString::fromStdString(scenario().sendWindow.hint));
     });
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("Exit"));
     // The trainer and the pads from the keyboard: the same handlers as the mouse reaches.
     // Alt+T belongs to the Troubleshoot button.
-    QMenu* trainer = menuBar()->addMenu(QStringLiteral("Tra&iner"));
+    QMenu* trainer = menuBar()->addMenu(tr("Tra&iner"));
     trainer->setObjectName(QStringLiteral("TrainerMenu"));
     auto device = [&](const QString& caption, const QString& name, const QKeySequence& key, std::string handler,
                       Control& control) {
@@ -68,22 +68,21 @@ void TForm1::buildMenus()
         });
     };
     MainWindow& ui = scenario().ui;
-    device(QStringLiteral("&Power On"), QStringLiteral("PowerAction"), QKeySequence(Qt::Key_F5), "PowerButtonClick",
+    device(tr("&Power On"), QStringLiteral("PowerAction"), QKeySequence(Qt::Key_F5), "PowerButtonClick",
            ui.PowerButton);
-    device(QStringLiteral("Power On &Again"), QStringLiteral("Power2Action"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
+    device(tr("Power On &Again"), QStringLiteral("Power2Action"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
            "POWERBUTTON2Click", ui.POWERBUTTON2);
-    device(QStringLiteral("&Analyze"), QStringLiteral("AnalyzeAction"), QKeySequence(Qt::Key_F6), "AnalyzeButtonClick",
+    device(tr("&Analyze"), QStringLiteral("AnalyzeAction"), QKeySequence(Qt::Key_F6), "AnalyzeButtonClick",
            ui.AnalyzeButton);
-    device(QStringLiteral("&Shock"), QStringLiteral("ShockAction"), QKeySequence(Qt::Key_F7), "SHOCKButtonClick",
-           ui.ShockButton);
+    device(tr("&Shock"), QStringLiteral("ShockAction"), QKeySequence(Qt::Key_F7), "SHOCKButtonClick", ui.ShockButton);
     trainer->addSeparator();
-    for (auto [pad, caption] : {std::pair{std::string("PADWHITE"), QStringLiteral("Place &White Electrode")},
-                                std::pair{std::string("PADRED"), QStringLiteral("Place &Red Electrode")}}) {
+    for (auto [pad, caption] : {std::pair{std::string("PADWHITE"), tr("Place &White Electrode")},
+                                std::pair{std::string("PADRED"), tr("Place &Red Electrode")}}) {
         QMenu* place = trainer->addMenu(caption);
         place->setObjectName(QString::fromStdString(pad) + QStringLiteral("Menu"));
         Control& control = pad == "PADWHITE" ? ui.PADWHITE : ui.PADRED;
-        for (auto [zone, where] : {std::pair{std::string("PADWhiteZone"), QStringLiteral("&Upper Right Chest")},
-                                   std::pair{std::string("PADRedZONE"), QStringLiteral("&Left Side")}}) {
+        for (auto [zone, where] : {std::pair{std::string("PADWhiteZone"), tr("&Upper Right Chest")},
+                                   std::pair{std::string("PADRedZONE"), tr("&Left Side")}}) {
             QAction* action = place->addAction(where, this, [this, pad, zone, &control] {
                 if (!control.visible || !control.enabled)
                     return;
@@ -102,10 +101,9 @@ void TForm1::buildMenus()
     }
 
     // The instructor's menu: Alt+O is the main menu's Options button.
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Optio&ns"));
+    QMenu* options = menuBar()->addMenu(tr("Optio&ns"));
     options->setObjectName(QStringLiteral("OptionsMenu"));
-    QAction* scenarios
-        = options->addAction(QStringLiteral("&Scenarios..."), this, [this] { run("ScenariosMenuClick"); });
+    QAction* scenarios = options->addAction(tr("&Scenarios..."), this, [this] { run("ScenariosMenuClick"); });
     scenarios->setObjectName(QStringLiteral("Scenarios"));
     syncers_.push_back([this, scenarios] {
         Scenario& s = scenario();
@@ -116,9 +114,9 @@ void TForm1::buildMenus()
             scenarioEditor_->follow(s.scenarioEditor.window.visible);
     });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    QAction* about = help->addAction(QStringLiteral("&About Defibrio"), this, [this] { windows_->showAbout(); });
+    QAction* about = help->addAction(tr("&About Defibrio"), this, [this] { windows_->showAbout(); });
     about->setObjectName(QStringLiteral("About"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "engine/layout.h"
+#include "options/language.h"
 #include "options/pages.h"
 #include "ui/ftpform.h"
 #include "ui/mainwindow.h"
@@ -137,9 +139,9 @@ OptionsPages::OptionsPages(TForm1& window, QWidget* parent)
 
     // The menu bar holds F, T and H, and the report page needs O, P, N and R: the pages are
     // reached with Ctrl+Tab rather than with mnemonics of their own.
-    addTab(buildProgramPage(), QStringLiteral("Program Options"));
-    addTab(buildProtocolPage(), QStringLiteral("Protocol Options"));
-    addTab(buildReportPage(), QStringLiteral("Report Options"));
+    addTab(buildProgramPage(), tr("Program Options"));
+    addTab(buildProtocolPage(), tr("Protocol Options"));
+    addTab(buildReportPage(), tr("Report Options"));
     pageChanged_ = connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (syncing_ || index < 0)
             return;
@@ -192,7 +194,8 @@ void OptionsPages::change(const std::function<void()>& edit)
 
 QCheckBox* OptionsPages::flag(Control& option, const QString& caption, QWidget* parent)
 {
-    auto* box = new QCheckBox(caption, parent);
+    // The caption stands two blanks off its box, as on the pages of old.
+    auto* box = new QCheckBox(QStringLiteral("  ") + caption, parent);
     box->setObjectName(QString::fromStdString(option.name()));
     Options& o = window_.scenario().options;
     connect(box, &QCheckBox::clicked, this,
@@ -240,8 +243,14 @@ QPushButton* OptionsPages::button(Control& control, const QString& caption, cons
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromStdString(control.name()));
     b->setAutoDefault(false);
+    // Every page's OK saves the options, the language with them.
+    const bool saves = handler == "ProgramOKClick" || handler == "ProtocolOKClick" || handler == "DATAOKClick";
     if (!handler.empty())
-        connect(b, &QPushButton::clicked, this, [this, handler] { window_.run(handler); });
+        connect(b, &QPushButton::clicked, this, [this, handler, saves] {
+            window_.run(handler);
+            if (saves)
+                saveLanguageChoice();
+        });
     syncers_.push_back([b, &control] {
         if (b->isVisibleTo(b->parentWidget()) != control.visible)
             b->setVisible(control.visible);
@@ -263,9 +272,9 @@ QWidget* OptionsPages::buildProgramPage()
     grid->setHorizontalSpacing(20);
     grid->setVerticalSpacing(16);
 
-    QGroupBox* trouble = group(QStringLiteral("TroubleshootGroup"), QStringLiteral("Troubleshoot"), page);
+    QGroupBox* trouble = group(QStringLiteral("TroubleshootGroup"), tr("Troubleshoot"), page);
     auto* oddsRow = new QHBoxLayout;
-    auto* oddsLabel = new QLabel(QStringLiteral("Percenta&ge"), trouble);
+    auto* oddsLabel = new QLabel(tr("Percenta&ge"), trouble);
     oddsLabel->setObjectName(QStringLiteral("PercentageLabel"));
     QWidget* odds = number(o.OptTroubleOdds, "SpinButton11", trouble);
     oddsLabel->setBuddy(odds->findChild<QLineEdit*>(QStringLiteral("OptTroubleOdds")));
@@ -274,33 +283,33 @@ QWidget* OptionsPages::buildProgramPage()
     oddsRow->addWidget(odds);
     oddsRow->addStretch();
     static_cast<QVBoxLayout*>(trouble->layout())->addLayout(oddsRow);
-    trouble->layout()->addWidget(
-        hint(QStringLiteral("Chance of a trainer problem in a scenario, of these kinds:"), trouble));
-    flag(o.OptMOTIONTrouble, QStringLiteral("  Motion Detection"), trouble);
-    flag(o.OptElectrodeTrouble, QStringLiteral("  Electrode Re-attach"), trouble);
-    flag(o.OptBatteryTrouble, QStringLiteral("  Battery Replace"), trouble);
+    trouble->layout()->addWidget(hint(tr("Chance of a trainer problem in a scenario, of these kinds:"), trouble));
+    flag(o.OptMOTIONTrouble, tr("Motion Detection"), trouble);
+    flag(o.OptElectrodeTrouble, tr("Electrode Re-attach"), trouble);
+    flag(o.OptBatteryTrouble, tr("Battery Replace"), trouble);
     static_cast<QVBoxLayout*>(trouble->layout())->addStretch();
 
-    QGroupBox* trainer = group(QStringLiteral("TrainerGroup"), QStringLiteral("Trainer"), page);
-    flag(o.OPTTWOBUTTONAED, QStringLiteral("  Two Button AED"), trainer);
-    flag(o.OPTAUTOANALYZE, QStringLiteral("  Auto Analyze"), trainer);
-    flag(o.SOUNDCheckBox, QStringLiteral("  Audio"), trainer);
+    QGroupBox* trainer = group(QStringLiteral("TrainerGroup"), tr("Trainer"), page);
+    flag(o.OPTTWOBUTTONAED, tr("Two Button AED"), trainer);
+    flag(o.OPTAUTOANALYZE, tr("Auto Analyze"), trainer);
+    flag(o.SOUNDCheckBox, tr("Audio"), trainer);
+    trainer->layout()->addWidget(buildLanguageRow(trainer));
     static_cast<QVBoxLayout*>(trainer->layout())->addStretch();
 
-    QGroupBox* scenario = group(QStringLiteral("ScenarioGroup"), QStringLiteral("Scenario"), page);
-    flag(o.OptHypo, QStringLiteral("  Hypothermic Patient"), scenario);
-    flag(o.OPTOneShockScenario, QStringLiteral("  One Shock Scenario"), scenario);
-    flag(o.OPTautoABCS, QStringLiteral("  Auto ABCs"), scenario);
-    flag(o.OptBVM, QStringLiteral("  Bag-Valve Mask"), scenario);
-    flag(o.OPTCPRTIME, QStringLiteral("  Prompt for CPR time"), scenario);
+    QGroupBox* scenario = group(QStringLiteral("ScenarioGroup"), tr("Scenario"), page);
+    flag(o.OptHypo, tr("Hypothermic Patient"), scenario);
+    flag(o.OPTOneShockScenario, tr("One Shock Scenario"), scenario);
+    flag(o.OPTautoABCS, tr("Auto ABCs"), scenario);
+    flag(o.OptBVM, tr("Bag-Valve Mask"), scenario);
+    flag(o.OPTCPRTIME, tr("Prompt for CPR time"), scenario);
     static_cast<QVBoxLayout*>(scenario->layout())->addStretch();
 
-    QGroupBox* exam = group(QStringLiteral("ExamGroup"), QStringLiteral("Registration and Exam"), page);
-    flag(o.IDNumCheckBox, QStringLiteral("  Require ID Number"), exam);
-    flag(o.THREESCENARIOTEST, QStringLiteral("  Three Scenario Exam"), exam);
+    QGroupBox* exam = group(QStringLiteral("ExamGroup"), tr("Registration and Exam"), page);
+    flag(o.IDNumCheckBox, tr("Require ID Number"), exam);
+    flag(o.THREESCENARIOTEST, tr("Three Scenario Exam"), exam);
     static_cast<QVBoxLayout*>(exam->layout())->addStretch();
 
-    QGroupBox* security = group(QStringLiteral("PasswordGroup"), QStringLiteral("Password"), page);
+    QGroupBox* security = group(QStringLiteral("PasswordGroup"), tr("Password"), page);
     auto* passwordRow = new QHBoxLayout;
     passwordField_ = new QLineEdit(security);
     passwordField_->setObjectName(QStringLiteral("PASSWORD"));
@@ -308,14 +317,14 @@ QWidget* OptionsPages::buildProgramPage()
     passwordField_->setMinimumHeight(32);
     connect(passwordField_, &QLineEdit::textEdited, this,
             [this, &o](const QString& text) { change([&] { o.setText(o.PASSWORD, text.toStdString()); }); });
-    QPushButton* reveal = button(ui.PASSWORDBUTTON, QStringLiteral("Pass&word"), "PASSWORDBUTTONClick", security);
+    QPushButton* reveal = button(ui.PASSWORDBUTTON, tr("Pass&word"), "PASSWORDBUTTONClick", security);
     reveal->setCheckable(true);
-    reveal->setToolTip(QStringLiteral("Click this button to show/hide the current password."));
+    reveal->setToolTip(tr("Click this button to show/hide the current password."));
     passwordRow->addWidget(passwordField_, 1);
     passwordRow->addWidget(reveal);
     static_cast<QVBoxLayout*>(security->layout())->addLayout(passwordRow);
     security->layout()->addWidget(
-        hint(QStringLiteral("Asked for before the options open. Leave it empty to let everyone in."), security));
+        hint(tr("Asked for before the options open. Leave it empty to let everyone in."), security));
     static_cast<QVBoxLayout*>(security->layout())->addStretch();
     syncers_.push_back([this, reveal, &o, &ui] {
         syncText(passwordField_, o.PASSWORD);
@@ -325,10 +334,10 @@ QWidget* OptionsPages::buildProgramPage()
             reveal->setChecked(clear);
     });
 
-    QGroupBox* board = group(QStringLiteral("ScoreboardGroup"), QStringLiteral("Scoreboard"), page);
-    board->layout()->addWidget(hint(QStringLiteral("Deletes every practice score on the scoreboard."), board));
+    QGroupBox* board = group(QStringLiteral("ScoreboardGroup"), tr("Scoreboard"), page);
+    board->layout()->addWidget(hint(tr("Deletes every practice score on the scoreboard."), board));
     auto* clearRow = new QHBoxLayout;
-    clearRow->addWidget(button(ui.CLEARSCOREBOARD, QStringLiteral("C&lear Scorebrd"), "CLEARSCOREBOARDClick", board));
+    clearRow->addWidget(button(ui.CLEARSCOREBOARD, tr("C&lear Scorebrd"), "CLEARSCOREBOARDClick", board));
     clearRow->addStretch();
     static_cast<QVBoxLayout*>(board->layout())->addLayout(clearRow);
     static_cast<QVBoxLayout*>(board->layout())->addStretch();
@@ -345,14 +354,77 @@ QWidget* OptionsPages::buildProgramPage()
     outer->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button(ui.PROGRAMDefaultButton, QStringLiteral("&DEFAULT"), "PROGRAMDefaultButtonClick", page));
+    buttons->addWidget(button(ui.PROGRAMDefaultButton, tr("&DEFAULT"), "PROGRAMDefaultButtonClick", page));
     buttons->addStretch();
-    QPushButton* ok = button(ui.ProgramOK, QStringLiteral("&OK"), "ProgramOKClick", page);
+    QPushButton* ok = button(ui.ProgramOK, tr("&OK"), "ProgramOKClick", page);
     ok->setProperty("accept", true);
     buttons->addWidget(ok);
-    buttons->addWidget(button(ui.ButtonCANCEL1, QStringLiteral("&Cancel"), "ButtonCANCEL1Click", page));
+    buttons->addWidget(button(ui.ButtonCANCEL1, tr("&Cancel"), "ButtonCANCEL1Click", page));
     outer->addLayout(buttons);
     return page;
+}
+
+QWidget* OptionsPages::buildLanguageRow(QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    row->setObjectName(QStringLiteral("LanguageRow"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 4, 0, 0);
+    auto* label = new QLabel(tr("Lang&uage:"), row);
+    label->setObjectName(QStringLiteral("LanguageLabel"));
+    language_ = new QComboBox(row);
+    language_->setObjectName(QStringLiteral("LanguageChoice"));
+    // Each language by its own name, as its speakers look for it.
+    for (const Language& language : shippedLanguages())
+        language_->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
+    language_->setToolTip(tr("The language of the trainer's display, its voice and the windows, from the next "
+                             "start of the program"));
+    label->setBuddy(language_);
+    layout->addWidget(label);
+    layout->addWidget(language_, 1);
+    return row;
+}
+
+std::string OptionsPages::savedLanguage() const
+{
+    // What OPTION6.INI holds, else the language in force (the desktop's, or --lang's); a choice
+    // that could not be saved before them.
+    if (!unsavedLanguage_.empty())
+        return unsavedLanguage_;
+    const Options& o = window_.scenario().options;
+    const LanguageRead saved = loadLanguage(o.programDirectory);
+    return saved.code ? *saved.code : o.language();
+}
+
+void OptionsPages::saveLanguageChoice()
+{
+    if (!language_)
+        return;
+    const std::string chosen = language_->currentData().toString().toStdString();
+    Scenario& s = window_.scenario();
+    const Options& o = s.options;
+    const LanguageRead saved = loadLanguage(o.programDirectory);
+    if (saved.code && *saved.code == chosen) {
+        unsavedLanguage_.clear();
+        return;
+    }
+    std::string error;
+    const QString file = QDir::toNativeSeparators(
+        QDir(QString::fromStdString(o.programDirectory)).filePath(QString::fromLatin1(languageFile)));
+    if (!saveLanguage(o.programDirectory, chosen, error)) {
+        s.platform.dialogs.message(tr("The language could not be saved in %1: %2. The other options are saved; "
+                                      "choose the language again once the file can be written.")
+                                       .arg(file, QString::fromStdString(error))
+                                       .toStdString(),
+                                   MessageKind::Error);
+        unsavedLanguage_ = chosen;
+        return;
+    }
+    unsavedLanguage_.clear();
+    if (chosen != o.language())
+        s.platform.dialogs.message(
+            tr("The trainer speaks %1 from the next start of Defibrio.").arg(language_->currentText()).toStdString(),
+            MessageKind::Information);
 }
 
 QWidget* OptionsPages::buildProtocolPage()
@@ -372,6 +444,8 @@ QWidget* OptionsPages::buildProtocolPage()
         = [&](QGridLayout* rows, int row, const QString& caption, Control& option, const char* spin, QWidget* parent) {
               auto* label = new QLabel(caption, parent);
               label->setObjectName(QString::fromStdString(option.name()) + QStringLiteral("Label"));
+              // A caption too long for its column (some languages) takes two lines.
+              label->setWordWrap(true);
               QWidget* field = number(option, spin, parent);
               label->setBuddy(field->findChild<QLineEdit*>(QString::fromStdString(option.name())));
               // Greyed with its field when the option belongs to the other profile.
@@ -380,17 +454,18 @@ QWidget* OptionsPages::buildProtocolPage()
               rows->addWidget(field, row, 1);
           };
 
-    QGroupBox* shocks = group(QStringLiteral("ShocksGroup"), QStringLiteral("Shocks and Pediatric Patients"), page);
+    QGroupBox* shocks = group(QStringLiteral("ShocksGroup"), tr("Shocks and Pediatric Patients"), page);
     auto* limits = new QGridLayout;
     limits->setHorizontalSpacing(14);
     limits->setVerticalSpacing(10);
-    labelled(limits, 0, QStringLiteral("Hypothermic &Shock Limit"), o.OptHypoShocks, "SpinButton5", shocks);
-    labelled(limits, 1, QStringLiteral("Pediatric &Limit"), o.OptMinimumAge, "SpinButton6", shocks);
-    auto* units = new QHBoxLayout;
-    units->setSpacing(18);
+    labelled(limits, 0, tr("Hypothermic &Shock Limit"), o.OptHypoShocks, "SpinButton5", shocks);
+    labelled(limits, 1, tr("Pediatric &Limit"), o.OptMinimumAge, "SpinButton6", shocks);
+    // One under the other: side by side they did not fit the column in longer languages.
+    auto* units = new QVBoxLayout;
+    units->setSpacing(6);
     auto* unitGroup = new QButtonGroup(shocks);
     for (auto [control, caption] :
-         {std::pair{&o.Age, QStringLiteral("&Age (years)")}, std::pair{&o.Weight, QStringLiteral("&Weight (lbs.)")}}) {
+         {std::pair{&o.Age, tr("&Age (years)")}, std::pair{&o.Weight, tr("&Weight (lbs.)")}}) {
         auto* radio = new QRadioButton(caption, shocks);
         radio->setObjectName(QString::fromStdString(control->name()));
         unitGroup->addButton(radio);
@@ -403,53 +478,45 @@ QWidget* OptionsPages::buildProtocolPage()
                 radio->setChecked(true);
         });
     }
-    units->addStretch();
     limits->addLayout(units, 2, 1);
     limits->setColumnStretch(1, 1);
     static_cast<QVBoxLayout*>(shocks->layout())->addLayout(limits);
-    shocks->layout()->addWidget(hint(
-        QStringLiteral("Below the pediatric limit a patient counts as a child; the limit is in years or in pounds."),
-        shocks));
+    shocks->layout()->addWidget(
+        hint(tr("Below the pediatric limit a patient counts as a child; the limit is in years or in pounds."), shocks));
     static_cast<QVBoxLayout*>(shocks->layout())->addStretch();
 
-    QGroupBox* cpr = group(QStringLiteral("CPRGroup"), QStringLiteral("CPR Periods"), page);
+    QGroupBox* cpr = group(QStringLiteral("CPRGroup"), tr("CPR Periods"), page);
     auto* periods = new QGridLayout;
     periods->setHorizontalSpacing(14);
     periods->setVerticalSpacing(10);
-    labelled(periods, 0, QStringLiteral("CPR Period Prior to A&nalyzing (seconds)"), o.OptCPR1Length, "SpinButton1",
-             cpr);
-    labelled(periods, 1, QStringLiteral("CPR Period After &1st No Shock Advised (seconds)"), o.OptCPR2Length,
-             "SpinButton2", cpr);
-    labelled(periods, 2, QStringLiteral("CPR Period After No Shock Ad&vised (seconds)"), o.OptCPR3Length, "SpinButton3",
-             cpr);
-    labelled(periods, 3, QStringLiteral("CPR Period After &3 Stacked Shocks (seconds)"), o.OptCPR4Length, "SpinButton4",
-             cpr);
-    labelled(periods, 4, QStringLiteral("CPR Period After &Each Shock or No Shock Advised (seconds)"),
-             o.OptCPRSingleLength, "SpinButton12", cpr);
-    // The longest caption of the page takes two lines rather than push its field out of view.
-    if (auto* longest = cpr->findChild<QLabel*>(QStringLiteral("OptCPRSingleLengthLabel")))
-        longest->setWordWrap(true);
-    periods->setColumnStretch(1, 1);
+    labelled(periods, 0, tr("CPR Period Prior to A&nalyzing (seconds)"), o.OptCPR1Length, "SpinButton1", cpr);
+    labelled(periods, 1, tr("CPR Period After &1st No Shock Advised (seconds)"), o.OptCPR2Length, "SpinButton2", cpr);
+    labelled(periods, 2, tr("CPR Period After No Shock Ad&vised (seconds)"), o.OptCPR3Length, "SpinButton3", cpr);
+    labelled(periods, 3, tr("CPR Period After &3 Stacked Shocks (seconds)"), o.OptCPR4Length, "SpinButton4", cpr);
+    labelled(periods, 4, tr("CPR Period After &Each Shock or No Shock Advised (seconds)"), o.OptCPRSingleLength,
+             "SpinButton12", cpr);
+    // The captions take the room, so that a long one (some languages) wraps as little as it can.
+    periods->setColumnStretch(0, 1);
     static_cast<QVBoxLayout*>(cpr->layout())->addLayout(periods);
     static_cast<QVBoxLayout*>(cpr->layout())->addStretch();
 
-    QGroupBox* checks = group(QStringLiteral("ChecksGroup"), QStringLiteral("Checks and Scoring"), page);
-    flag(o.OptVoice, QStringLiteral("  Scoring for Voice Report"), checks);
-    flag(o.OptPulseAfter3rdShock, QStringLiteral("  Pulse Check After 3rd Stacked Shock"), checks);
-    flag(o.OPTBPCHECK, QStringLiteral("  BP Check After Pulse Returns"), checks);
-    flag(o.OPTPEDSMONITOR, QStringLiteral("  Monitor ECG of Underage/Weight Pediatric"), checks);
-    flag(o.OptPulseAfterCPR, QStringLiteral("  Pulse Check After Stopping CPR"), checks);
+    QGroupBox* checks = group(QStringLiteral("ChecksGroup"), tr("Checks and Scoring"), page);
+    flag(o.OptVoice, tr("Scoring for Voice Report"), checks);
+    flag(o.OptPulseAfter3rdShock, tr("Pulse Check After 3rd Stacked Shock"), checks);
+    flag(o.OPTBPCHECK, tr("BP Check After Pulse Returns"), checks);
+    flag(o.OPTPEDSMONITOR, tr("Monitor ECG of Underage/Weight Pediatric"), checks);
+    flag(o.OptPulseAfterCPR, tr("Pulse Check After Stopping CPR"), checks);
     static_cast<QVBoxLayout*>(checks->layout())->addStretch();
 
     // The single-shock protocol and the metronome (kept in OPTION3.INI).
-    QGroupBox* protocol = group(QStringLiteral("ProtocolGroup"), QStringLiteral("Protocol"), page);
-    flag(o.OptSingleShock, QStringLiteral("  Single Shock Protocol"), protocol);
-    protocol->layout()->addWidget(hint(QStringLiteral("One shock, then a CPR period before the next analysis. "
-                                                      "Unchecked, up to three shocks are stacked."),
+    QGroupBox* protocol = group(QStringLiteral("ProtocolGroup"), tr("Protocol"), page);
+    flag(o.OptSingleShock, tr("Single Shock Protocol"), protocol);
+    protocol->layout()->addWidget(hint(tr("One shock, then a CPR period before the next analysis. "
+                                          "Unchecked, up to three shocks are stacked."),
                                        protocol));
-    flag(o.OptMetronome, QStringLiteral("  CPR Metronome"), protocol);
+    flag(o.OptMetronome, tr("CPR Metronome"), protocol);
     protocol->layout()->addWidget(
-        hint(QStringLiteral("A click 110 times a minute while the hands are on the chest, with audio on."), protocol));
+        hint(tr("A click 110 times a minute while the hands are on the chest, with audio on."), protocol));
     static_cast<QVBoxLayout*>(protocol->layout())->addStretch();
 
     grid->addWidget(shocks, 0, 0);
@@ -462,13 +529,12 @@ QWidget* OptionsPages::buildProtocolPage()
     outer->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(
-        button(ui.PROTOCOLDefaultButton, QStringLiteral("&DEFAULT"), "PROTOCOLDefaultButtonClick", page));
+    buttons->addWidget(button(ui.PROTOCOLDefaultButton, tr("&DEFAULT"), "PROTOCOLDefaultButtonClick", page));
     buttons->addStretch();
-    QPushButton* ok = button(ui.ProtocolOK, QStringLiteral("&OK"), "ProtocolOKClick", page);
+    QPushButton* ok = button(ui.ProtocolOK, tr("&OK"), "ProtocolOKClick", page);
     ok->setProperty("accept", true);
     buttons->addWidget(ok);
-    buttons->addWidget(button(ui.ButtonCANCEL2, QStringLiteral("&Cancel"), "ButtonCANCEL1Click", page));
+    buttons->addWidget(button(ui.ButtonCANCEL2, tr("&Cancel"), "ButtonCANCEL1Click", page));
     outer->addLayout(buttons);
     return page;
 }
@@ -487,7 +553,7 @@ QWidget* OptionsPages::buildReportPage()
 
     auto* viewer = new QVBoxLayout;
     viewer->setContentsMargins(0, 22, 0, 0);
-    auto* caption = new QLabel(QStringLiteral("Report files of practice and test scenarios"), page);
+    auto* caption = new QLabel(tr("Report files of practice and test scenarios"), page);
     caption->setObjectName(QStringLiteral("ReportCaption"));
     caption->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
     viewer->addWidget(caption);
@@ -520,24 +586,24 @@ QWidget* OptionsPages::buildReportPage()
     auto* side = new QVBoxLayout;
     side->setContentsMargins(0, 22 + caption->sizeHint().height() + viewer->spacing(), 0, 0);
     side->setSpacing(10);
-    QPushButton* open = button(ui.REPORTOpenFile, QStringLiteral("O&pen"), "REPORTOpenFileClick", page);
-    open->setToolTip(QStringLiteral("Shows a report file"));
-    QPushButton* font = button(ui.FONTBUTTON, QStringLiteral("Fo&nt"), "FONTBUTTONClick", page);
-    font->setToolTip(QStringLiteral("Changes the font of the report"));
-    QPushButton* print = button(ui.PRINTBUTTON, QStringLiteral("P&rint"), "PRINTBUTTONClick", page);
-    print->setToolTip(QStringLiteral("Prints the report shown"));
+    QPushButton* open = button(ui.REPORTOpenFile, tr("O&pen"), "REPORTOpenFileClick", page);
+    open->setToolTip(tr("Shows a report file"));
+    QPushButton* font = button(ui.FONTBUTTON, tr("Fo&nt"), "FONTBUTTONClick", page);
+    font->setToolTip(tr("Changes the font of the report"));
+    QPushButton* print = button(ui.PRINTBUTTON, tr("P&rint"), "PRINTBUTTONClick", page);
+    print->setToolTip(tr("Prints the report shown"));
     side->addWidget(open);
     side->addWidget(font);
     side->addWidget(print);
     side->addSpacing(16);
-    auto* sendCaption = new QLabel(QStringLiteral("Test report"), page);
+    auto* sendCaption = new QLabel(tr("Test report"), page);
     sendCaption->setObjectName(QStringLiteral("SendCaption"));
     sendCaption->setStyleSheet(QStringLiteral("color: #4A5663; font-weight: 600;"));
     side->addWidget(sendCaption);
-    QPushButton* sendOptions = button(ui.Button1, QStringLiteral("Send Options"), "Button1Click", page);
-    sendOptions->setToolTip(QStringLiteral("Where Send puts the test report: the instructor's server and the file "
-                                           "names"));
-    QPushButton* send = button(ui.BUTTONSend, QStringLiteral("Send"), "BUTTONSendClick", page);
+    QPushButton* sendOptions = button(ui.Button1, tr("Send Options"), "Button1Click", page);
+    sendOptions->setToolTip(tr("Where Send puts the test report: the instructor's server and the file "
+                               "names"));
+    QPushButton* send = button(ui.BUTTONSend, tr("Send"), "BUTTONSendClick", page);
     // Said also while the button cannot be used: why.
     const SendWindow& sendModel = s.sendWindow;
     syncers_.push_back([send, &sendModel] {
@@ -548,10 +614,10 @@ QWidget* OptionsPages::buildReportPage()
     side->addWidget(sendOptions);
     side->addWidget(send);
     side->addStretch();
-    QPushButton* ok = button(ui.DATAOK, QStringLiteral("&OK"), "DATAOKClick", page);
+    QPushButton* ok = button(ui.DATAOK, tr("&OK"), "DATAOKClick", page);
     ok->setProperty("accept", true);
     side->addWidget(ok);
-    side->addWidget(button(ui.ButtonCANCEL3, QStringLiteral("&Cancel"), "ButtonCANCEL1Click", page));
+    side->addWidget(button(ui.ButtonCANCEL3, tr("&Cancel"), "ButtonCANCEL1Click", page));
     outer->addLayout(side);
     return page;
 }
@@ -563,6 +629,11 @@ void OptionsPages::sync()
     // viewer may be long. They catch up in the sync that shows them.
     if (ui.PageControl1.visible) {
         syncing_ = true;
+        // Opened afresh, the choice shows the language saved: Cancel forgets a choice not saved.
+        if (!shown_ && language_) {
+            const int index = language_->findData(QString::fromStdString(savedLanguage()));
+            language_->setCurrentIndex(std::max(0, index));
+        }
         const int page = ui.TabSheet3.visible ? 2 : ui.TabSheet2.visible ? 1 : 0;
         if (currentIndex() != page)
             setCurrentIndex(page);
@@ -570,6 +641,7 @@ void OptionsPages::sync()
             syncer();
         syncing_ = false;
     }
+    shown_ = ui.PageControl1.visible;
     password_->sync();
     sendForm_->sync();
     focus_.follow(&window_, ui.activeControl, window_.canvas());

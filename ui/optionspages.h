@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -71,12 +72,21 @@ private:
     QWidget* number(Control& option, const char* spinButton, QWidget* parent);
     QPushButton* button(Control& control, const QString& caption, const std::string& handler, QWidget* parent);
     void change(const std::function<void()>& edit);
+    // The trainer's language (OPTION6.INI): chosen on the Program page, saved with the options by
+    // any page's OK, in force from the next start.
+    QWidget* buildLanguageRow(QWidget* parent);
+    std::string savedLanguage() const;
+    void saveLanguageChoice();
 
     TForm1& window_;
     std::vector<std::function<void()>> syncers_;
     TPasswordDlg* password_ = nullptr;
     QLineEdit* passwordField_ = nullptr;
     LineView* memo_ = nullptr;
+    QComboBox* language_ = nullptr;
+    // A choice that could not be saved, shown again until it is.
+    std::string unsavedLanguage_;
+    bool shown_ = false;
     std::uint64_t memoRevision_ = 0;
     std::unique_ptr<QtFileDialog> files_;
     std::unique_ptr<QtFontDialog> fonts_;

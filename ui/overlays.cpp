@@ -37,10 +37,11 @@ void TForm1::buildOverlays()
     promptCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
     promptCaption_->setStyleSheet(
         QStringLiteral("color: #FFFFFF; background: rgba(20, 30, 40, 215); border-radius: 6px; font-weight: 600;"));
-    promptCaption_->setAccessibleDescription(QStringLiteral("What the trainer says"));
+    promptCaption_->setAccessibleDescription(tr("What the trainer says"));
     syncers_.push_back([this] {
         const QString words = QString::fromStdString(scenario().caption);
-        const QString shown = words.isEmpty() ? QString() : QStringLiteral("\u201C%1\u201D").arg(words);
+        const QString shown
+            = words.isEmpty() ? QString() : tr("\u201C%1\u201D", "the trainer's words, quoted").arg(words);
         if (syncText(promptCaption_, shown)) {
             promptCaption_->setAccessibleName(words);
             QAccessibleEvent announce(promptCaption_, QAccessible::NameChanged);
@@ -64,14 +65,14 @@ void TForm1::buildFinalErrors()
     panel->setStyleSheet(
         QStringLiteral("#FINALERRORPanel { background: #FFFFFF; border: 2px solid #C62828; border-radius: 10px; }"));
     auto* layout = new QVBoxLayout(panel);
-    auto* title = new QLabel(QStringLiteral("Final Errors"), panel);
+    auto* title = new QLabel(tr("Final Errors"), panel);
     title->setObjectName(QStringLiteral("FinalErrorsTitle"));
     title->setStyleSheet(QStringLiteral("color: #C62828; font-size: 18px; font-weight: 800;"));
     layout->addWidget(title);
     auto* list = new QListWidget(panel);
     list->setObjectName(QStringLiteral("finalMSGdisplay"));
     layout->addWidget(list);
-    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    auto* ok = new QPushButton(tr("OK"), panel);
     ok->setObjectName(QStringLiteral("FinalErrorOKButton"));
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, [this] { run("FinalErrorOKButtonClick"); });
@@ -119,7 +120,7 @@ void TForm1::buildMainMenu()
     name->setFixedHeight(56);
     name->setStyleSheet(QStringLiteral("color: white; font-size: 40px; font-weight: 800;"));
     menuColumn->addWidget(name);
-    auto* tagline = new QLabel(QStringLiteral("AED trainer simulator"), menu);
+    auto* tagline = new QLabel(tr("AED trainer simulator"), menu);
     tagline->setObjectName(QStringLiteral("MenuTagline"));
     tagline->setAlignment(Qt::AlignCenter);
     tagline->setFixedHeight(26);
@@ -132,12 +133,11 @@ void TForm1::buildMainMenu()
         "QPushButton:hover { background: #FFFFFF; }"
         "QPushButton:focus { border: 3px solid #F2B632; }");
     for (auto [control, caption, handler, hint] :
-         {std::tuple{&ui.MenuStart, QStringLiteral("&Start"), "MenuStartClick", QStringLiteral("Starts a scenario")},
-          std::tuple{&ui.SCOREBOARD, QStringLiteral("Score&board"), "SCOREBOARDClick",
-                     QStringLiteral("Shows top 10 practice scores")},
-          std::tuple{&ui.OPTIONSMainMENU, QStringLiteral("&Options"), "OPTIONSMainMENUClick",
-                     QStringLiteral("Program, protocol and report options")},
-          std::tuple{&ui.MENUQUIT, QStringLiteral("&Quit"), "MENUQUITClick", QStringLiteral("Ends the program")}}) {
+         {std::tuple{&ui.MenuStart, tr("&Start"), "MenuStartClick", tr("Starts a scenario")},
+          std::tuple{&ui.SCOREBOARD, tr("Score&board"), "SCOREBOARDClick", tr("Shows top 10 practice scores")},
+          std::tuple{&ui.OPTIONSMainMENU, tr("&Options"), "OPTIONSMainMENUClick",
+                     tr("Program, protocol and report options")},
+          std::tuple{&ui.MENUQUIT, tr("&Quit"), "MENUQUITClick", tr("Ends the program")}}) {
         auto* button = new QPushButton(caption, menu);
         button->setObjectName(QString::fromStdString(control->name()));
         button->setToolTip(hint);

@@ -22,7 +22,7 @@ TPasswordDlg::TPasswordDlg(TForm1& main)
     , main_(main)
 {
     setObjectName(QStringLiteral("TPasswordDlg"));
-    setWindowTitle(QStringLiteral("Password "));
+    setWindowTitle(tr("Password "));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
@@ -31,7 +31,7 @@ TPasswordDlg::TPasswordDlg(TForm1& main)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);
     layout->setSpacing(8);
-    auto* prompt = new QLabel(QStringLiteral("&Enter password:"), this);
+    auto* prompt = new QLabel(tr("&Enter password:"), this);
     prompt->setObjectName(QStringLiteral("PasswordLabel"));
     layout->addWidget(prompt);
     enter_ = new QLineEdit(this);

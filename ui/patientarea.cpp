@@ -36,7 +36,7 @@ void TForm1::buildPatient()
     place(mat, QRect(14, 40, 262, 560));
     mat->setStyleSheet(
         QStringLiteral("#PatientMat { background: #CBD5DE; border: 1px solid #AAB6C2; border-radius: 10px; }"));
-    QLabel* patientCaption = caption(stage_, QStringLiteral("PatientCaption"), QStringLiteral("Patient"));
+    QLabel* patientCaption = caption(stage_, QStringLiteral("PatientCaption"), tr("Patient"));
     // At the foot of the mat, where the bubble of the responsiveness check does not reach.
     place(patientCaption, QRect(26, 576, 120, 18));
     stage_->setDesignFont(patientCaption, 13);
@@ -44,7 +44,7 @@ void TForm1::buildPatient()
     for (Control* body : {&ui.Patient1, &ui.Patient2, &ui.Patient3, &ui.Patient4}) {
         Picture* p = picture(*body, QString::fromStdString(body->name()), true);
         p->setAttribute(Qt::WA_TransparentForMouseEvents);
-        p->setAccessibleName(QStringLiteral("Patient"));
+        p->setAccessibleName(tr("Patient"));
         stage_->setJolts(p);
     }
 
@@ -98,15 +98,16 @@ void TForm1::buildPads()
     Picture* small = picture(ui.PadSMALL, QStringLiteral("PadSMALL"), true);
     small->onPress = [this](QMouseEvent*) { run("PADRedZONEMouseDown"); };
 
-    QLabel* trayCaption = caption(stage_, QStringLiteral("PadTrayCaption"), QStringLiteral("Electrodes"));
-    place(trayCaption, QRect(whitePadTray.left, whitePadTray.top - 20, 80, 16));
+    // Room for the longer words of other languages ("Elektroden", "Electrodos").
+    QLabel* trayCaption = caption(stage_, QStringLiteral("PadTrayCaption"), tr("Electrodes"));
+    place(trayCaption, QRect(whitePadTray.left, whitePadTray.top - 20, 180, 16));
     stage_->setDesignFont(trayCaption, 13);
     for (auto [control, name] :
          {std::pair{&ui.PADWHITE, std::string("PADWHITE")}, std::pair{&ui.PADRED, std::string("PADRED")}}) {
         Picture* pad = picture(*control, QString::fromStdString(name), true);
         pad->setCursor(Qt::OpenHandCursor);
-        pad->setToolTip(name == "PADWHITE" ? QStringLiteral("Drag the white electrode to the upper right chest")
-                                           : QStringLiteral("Drag the red electrode to the patient's left side"));
+        pad->setToolTip(name == "PADWHITE" ? tr("Drag the white electrode to the upper right chest")
+                                           : tr("Drag the red electrode to the patient's left side"));
         pad->onPress = [this](QMouseEvent* event) {
             dragStart_ = event->position().toPoint();
             dragging_ = false;

@@ -2,8 +2,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
 #include <cstring>
 
+#include "options/language.h"
+#include "ui/language.h"
 #include "ui/mainwindow.h"
 #include "ui/programfolders.h"
 
@@ -18,16 +23,31 @@ void describeApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(DEFIB_VERSION));
 }
 
-// The program has no options of its own; the parser answers --help and --version and refuses
-// what it does not know.
-void parseCommandLine(const QCoreApplication& app)
+struct CommandLine {
+    QString language;
+    bool languageGiven = false;
+};
+
+// The parser answers --help and --version, refuses what it does not know and takes --lang, the
+// trainer's language for this run alone.
+CommandLine parseCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A training simulator for emergency responders who practise with an AED trainer."));
     parser.addHelpOption();
     parser.addVersionOption();
+    QStringList codes;
+    for (const Language& language : shippedLanguages())
+        codes << QString::fromLatin1(language.code);
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("The language of this run (%1), not saved; without it the "
+                                                 "Options' choice, or at first the desktop's language.")
+                                      .arg(codes.join(QStringLiteral(", "))),
+                                  QStringLiteral("code"));
+    parser.addOption(lang);
     parser.process(app);
+    return {parser.value(lang), parser.isSet(lang)};
 }
 
 // --help and --version are answered before the window system is opened, so that they work
@@ -58,9 +78,24 @@ int runProgram(int& argc, char** argv)
     QApplication app(argc, argv);
     describeApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral(DEFIB_APP_ID));
-    parseCommandLine(app);
-    TForm1 window(prepareProgramFolders(QCoreApplication::applicationDirPath()));
+    const CommandLine line = parseCommandLine(app);
+    const ProgramFolders folders = prepareProgramFolders(QCoreApplication::applicationDirPath());
+    // The language is chosen before any window is built, and the core told before it starts.
+    const RunLanguage language = chooseLanguage(line.language, line.languageGiven, folders.files);
+    if (!language.commandLineProblem.isEmpty())
+        std::fprintf(stderr, "%s\n", language.commandLineProblem.toLocal8Bit().constData());
+    installLanguage(language.code);
+    TForm1 window(folders);
     window.show();
+    if (!language.fileProblem.isEmpty())
+        QTimer::singleShot(0, &window, [&window, problem = language.fileProblem, folder = folders.files] {
+            window.scenario().platform.dialogs.message(
+                QCoreApplication::translate("defib::ui::Program",
+                                            "%1 %2. The language follows the desktop's until Options saves it again.")
+                    .arg(QDir::toNativeSeparators(QDir(folder).filePath(QString::fromLatin1(languageFile))), problem)
+                    .toStdString(),
+                MessageKind::Warning);
+        });
     return QApplication::exec();
 }
 

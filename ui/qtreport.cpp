@@ -219,7 +219,7 @@ QtFileDialog::QtFileDialog(QWidget* parent, QString startFolder)
 
 bool QtFileDialog::open(const std::string& filter, std::string& fileName)
 {
-    QFileDialog dialog(parent_, QStringLiteral("Open Report"));
+    QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "Open Report"));
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -243,7 +243,7 @@ bool QtFontDialog::choose(FontChoice& font)
     start.setFamily(QFontInfo(start).family());
     QFontDialog dialog(start, parent_);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(QCoreApplication::translate("FileDialogs", "Font"));
     const bool accepted = runDialog ? runDialog(dialog) : dialog.exec() == QDialog::Accepted;
     if (!accepted)
         return false;
@@ -292,7 +292,7 @@ QPrinter& QtPrinter::printer()
 {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setDocName(QStringLiteral("Defibrio Report"));
+        printer_->setDocName(QCoreApplication::translate("FileDialogs", "Defibrio Report"));
     }
     return *printer_;
 }

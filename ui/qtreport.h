@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDialog>
@@ -63,7 +64,7 @@ public:
     bool save(const std::string& filter, std::string& fileName) override;
     std::function<bool(QFileDialog&)> runDialog;
     // The save dialog's title.
-    QString saveTitle = QStringLiteral("Save Debrief");
+    QString saveTitle = QCoreApplication::translate("FileDialogs", "Save Debrief");
 
 private:
     QWidget* parent_;

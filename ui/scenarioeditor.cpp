@@ -42,7 +42,8 @@ QString frameText(const Frame& f, int index)
 {
     QString text = QStringLiteral("%1. %2").arg(index + 1).arg(QLatin1String(rhythmKeyword(f.rhythm)));
     if (f.trouble != TroubleNone)
-        text += QStringLiteral(", %1 trouble").arg(QLatin1String(troubleKeyword(f.trouble)));
+        text += QCoreApplication::translate("defib::ui::TScenarioEditor", ", %1 trouble")
+                    .arg(QLatin1String(troubleKeyword(f.trouble)));
     text += QStringLiteral(" \u2014 ") + qs(exitsText(f.exits));
     if (!f.note.empty())
         text += QStringLiteral(" (%1)").arg(qs(f.note));
@@ -74,11 +75,11 @@ TScenarioEditor::TScenarioEditor(TForm1& main)
     , printer_(std::make_unique<QtPrinter>(this))
 {
     setObjectName(QStringLiteral("TScenarioEditor"));
-    setWindowTitle(QStringLiteral("Scenarios"));
+    setWindowTitle(tr("Scenarios"));
     setModal(false);
     if (dynamic_cast<QtFileDialog*>(&main_.files())) {
         ownFiles_ = std::make_unique<QtFileDialog>(this, ownFolder());
-        ownFiles_->saveTitle = QStringLiteral("Save Scenario As");
+        ownFiles_->saveTitle = tr("Save Scenario As");
     }
 
     auto* outer = new QVBoxLayout(this);
@@ -92,7 +93,7 @@ TScenarioEditor::TScenarioEditor(TForm1& main)
     auto* left = new QWidget(splitter);
     auto* leftColumn = new QVBoxLayout(left);
     leftColumn->setContentsMargins(0, 0, 0, 0);
-    auto* listLabel = new QLabel(QStringLiteral("&Scenarios"), left);
+    auto* listLabel = new QLabel(tr("&Scenarios"), left);
     leftColumn->addWidget(listLabel);
     list_ = new QListWidget(left);
     list_->setObjectName(QStringLiteral("ScenarioList"));
@@ -138,21 +139,17 @@ TScenarioEditor::TScenarioEditor(TForm1& main)
               buttons->addWidget(b);
               return b;
           };
-    button(QStringLiteral("&New"), QStringLiteral("New"), QStringLiteral("Starts a new scenario"),
-           &TScenarioEditor::newScenario);
-    duplicate_
-        = button(QStringLiteral("&Duplicate"), QStringLiteral("Duplicate"),
-                 QStringLiteral("Saves a copy of this scenario in your own folder"), &TScenarioEditor::duplicate);
-    save_ = button(QStringLiteral("Sa&ve"), QStringLiteral("Save"), {}, &TScenarioEditor::save);
-    saveAs_ = button(QStringLiteral("Save &As..."), QStringLiteral("SaveAs"), {}, &TScenarioEditor::saveAs);
-    print_ = button(QStringLiteral("&Print..."), QStringLiteral("Print"),
-                    QStringLiteral("Prints a one-page summary of the scenario"), &TScenarioEditor::print);
+    button(tr("&New"), QStringLiteral("New"), tr("Starts a new scenario"), &TScenarioEditor::newScenario);
+    duplicate_ = button(tr("&Duplicate"), QStringLiteral("Duplicate"),
+                        tr("Saves a copy of this scenario in your own folder"), &TScenarioEditor::duplicate);
+    save_ = button(tr("Sa&ve"), QStringLiteral("Save"), {}, &TScenarioEditor::save);
+    saveAs_ = button(tr("Save &As..."), QStringLiteral("SaveAs"), {}, &TScenarioEditor::saveAs);
+    print_ = button(tr("&Print..."), QStringLiteral("Print"), tr("Prints a one-page summary of the scenario"),
+                    &TScenarioEditor::print);
     buttons->addStretch(1);
-    tryIt_ = button(QStringLiteral("&Try It"), QStringLiteral("TryIt"),
-                    QStringLiteral("Closes the editor and starts this scenario as the next patient"),
-                    &TScenarioEditor::tryIt);
-    button(QStringLiteral("&Close"), QStringLiteral("Close"), QStringLiteral("Back to the main menu"),
-           &TScenarioEditor::closeEditor);
+    tryIt_ = button(tr("&Try It"), QStringLiteral("TryIt"),
+                    tr("Closes the editor and starts this scenario as the next patient"), &TScenarioEditor::tryIt);
+    button(tr("&Close"), QStringLiteral("Close"), tr("Back to the main menu"), &TScenarioEditor::closeEditor);
     outer->addLayout(buttons);
 
     placeOnScreen();
@@ -203,7 +200,7 @@ QLabel* TScenarioEditor::problemLabel(const QString& name)
 
 QWidget* TScenarioEditor::buildScenarioBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Scenario"), this);
+    auto* box = new QGroupBox(tr("Scenario"), this);
     auto* rows = new QFormLayout(box);
     rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto field = [&](QWidget* widget, const QString& caption, const std::string& file, const QString& name) {
@@ -215,19 +212,18 @@ QWidget* TScenarioEditor::buildScenarioBox()
     };
     title_ = new QLineEdit(box);
     title_->setObjectName(QStringLiteral("Title"));
-    field(title_, QStringLiteral("T&itle:"), "title", QStringLiteral("The title"));
+    field(title_, tr("T&itle:"), "title", tr("The title"));
     goal_ = new QLineEdit(box);
     goal_->setObjectName(QStringLiteral("Goal"));
-    goal_->setPlaceholderText(QStringLiteral("The one-line teaching goal"));
-    field(goal_, QStringLiteral("&Goal:"), "goal", QStringLiteral("The goal"));
+    goal_->setPlaceholderText(tr("The one-line teaching goal"));
+    field(goal_, tr("&Goal:"), "goal", tr("The goal"));
     guideline_ = new QLineEdit(box);
     guideline_->setObjectName(QStringLiteral("Guideline"));
-    guideline_->setPlaceholderText(QStringLiteral("The guideline followed"));
-    field(guideline_, QStringLiteral("G&uideline:"), "guideline", QStringLiteral("The guideline"));
-    protocol_ = combo(
-        box, QStringLiteral("Protocol"),
-        {QStringLiteral("As the options choose"), QStringLiteral("Stacked shocks"), QStringLiteral("Single shock")});
-    field(protocol_, QStringLiteral("P&rotocol:"), "protocol", QStringLiteral("The protocol"));
+    guideline_->setPlaceholderText(tr("The guideline followed"));
+    field(guideline_, tr("G&uideline:"), "guideline", tr("The guideline"));
+    protocol_ = combo(box, QStringLiteral("Protocol"),
+                      {tr("As the options choose"), tr("Stacked shocks"), tr("Single shock")});
+    field(protocol_, tr("P&rotocol:"), "protocol", tr("The protocol"));
     for (QLineEdit* edit : {title_, goal_, guideline_})
         connect(edit, &QLineEdit::textEdited, this, &TScenarioEditor::edited);
     connect(protocol_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::edited);
@@ -237,7 +233,7 @@ QWidget* TScenarioEditor::buildScenarioBox()
 QWidget* TScenarioEditor::buildPatientBox()
 {
     // Two fields a row where they are short, so that the box is no taller than the scenario's.
-    auto* box = new QGroupBox(QStringLiteral("Patient"), this);
+    auto* box = new QGroupBox(tr("Patient"), this);
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -251,29 +247,25 @@ QWidget* TScenarioEditor::buildPatientBox()
         grid->addLayout(withProblem(widget, nullptr, problem), row, column + 1, 1, span);
     };
     kind_ = combo(box, QStringLiteral("Kind"),
-                  {QStringLiteral("Adult"), QStringLiteral("Child"), QStringLiteral("Child under the limit"),
-                   QStringLiteral("Hypothermic")});
-    kind_->setToolTip(QStringLiteral("The rules that apply: a child under the trainer's limit must not be treated "
-                                     "with it; a hypothermic patient takes a limited number of shocks"));
-    field(kind_, QStringLiteral("&Kind:"), "patient.kind", QStringLiteral("The kind"), 0, 0, 3);
-    age_ = spin(box, QStringLiteral("Age"), 0, 120, QStringLiteral(" years"));
-    field(age_, QStringLiteral("A&ge:"), "patient.age", QStringLiteral("The age"), 1, 0, 1);
-    weight_ = spin(box, QStringLiteral("Weight"), 0, 500, QStringLiteral(" kg"));
-    weight_->setSpecialValueText(QStringLiteral("not given"));
-    field(weight_, QStringLiteral("&Weight:"), "patient.weight", QStringLiteral("The weight"), 1, 2, 1);
-    body_ = combo(box, QStringLiteral("Body"),
-                  {QStringLiteral("0: adult"), QStringLiteral("1: adult"), QStringLiteral("2: woman"),
-                   QStringLiteral("3: child")});
-    field(body_, QStringLiteral("Pict&ure:"), "patient.body", QStringLiteral("The picture"), 2, 0, 1);
-    sex_ = combo(box, QStringLiteral("Sex"),
-                 {QStringLiteral("As the picture"), QStringLiteral("Male"), QStringLiteral("Female")});
-    sex_->setToolTip(QStringLiteral("Male or female; \"As the picture\" says what the picture shows"));
-    field(sex_, QStringLiteral("Se&x:"), "patient.sex", QStringLiteral("The sex"), 2, 2, 1);
+                  {tr("Adult"), tr("Child"), tr("Child under the limit"), tr("Hypothermic")});
+    kind_->setToolTip(tr("The rules that apply: a child under the trainer's limit must not be treated "
+                         "with it; a hypothermic patient takes a limited number of shocks"));
+    field(kind_, tr("&Kind:"), "patient.kind", tr("The kind"), 0, 0, 3);
+    age_ = spin(box, QStringLiteral("Age"), 0, 120, tr(" years"));
+    field(age_, tr("A&ge:"), "patient.age", tr("The age"), 1, 0, 1);
+    weight_ = spin(box, QStringLiteral("Weight"), 0, 500, tr(" kg"));
+    weight_->setSpecialValueText(tr("not given"));
+    field(weight_, tr("&Weight:"), "patient.weight", tr("The weight"), 1, 2, 1);
+    body_ = combo(box, QStringLiteral("Body"), {tr("0: adult"), tr("1: adult"), tr("2: woman"), tr("3: child")});
+    field(body_, tr("Pict&ure:"), "patient.body", tr("The picture"), 2, 0, 1);
+    sex_ = combo(box, QStringLiteral("Sex"), {tr("As the picture"), tr("Male"), tr("Female")});
+    sex_->setToolTip(tr("Male or female; \"As the picture\" says what the picture shows"));
+    field(sex_, tr("Se&x:"), "patient.sex", tr("The sex"), 2, 2, 1);
     history_ = new QLineEdit(box);
     history_->setObjectName(QStringLiteral("History"));
-    history_->setPlaceholderText(QStringLiteral("found collapsed in a gym."));
-    history_->setToolTip(QStringLiteral("Follows \"Your patient is a 58 y.o. male\""));
-    field(history_, QStringLiteral("&History:"), "patient.history", QStringLiteral("The history"), 3, 0, 3);
+    history_->setPlaceholderText(tr("found collapsed in a gym."));
+    history_->setToolTip(tr("Follows \"Your patient is a 58 y.o. male\""));
+    field(history_, tr("&History:"), "patient.history", tr("The history"), 3, 0, 3);
     grid->setRowStretch(4, 1);
     fieldProblems_["patient"] = fieldProblems_["patient.kind"];
     for (QComboBox* c : {kind_, body_, sex_})
@@ -286,7 +278,7 @@ QWidget* TScenarioEditor::buildPatientBox()
 
 QWidget* TScenarioEditor::buildFramesBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Frames"), this);
+    auto* box = new QGroupBox(tr("Frames"), this);
     auto* grid = new QGridLayout(box);
     frames_ = new QListWidget(box);
     frames_->setObjectName(QStringLiteral("FrameList"));
@@ -306,13 +298,10 @@ QWidget* TScenarioEditor::buildFramesBox()
         moves->addWidget(b);
         return b;
     };
-    addFrame_ = move(QStringLiteral("Add &Frame"), QStringLiteral("AddFrame"),
-                     QStringLiteral("Adds a frame after the one selected"));
-    removeFrame_
-        = move(QStringLiteral("Re&move"), QStringLiteral("RemoveFrame"), QStringLiteral("Removes the frame selected"));
-    frameUp_ = move(QStringLiteral("Move U&p"), QStringLiteral("FrameUp"), QStringLiteral("Moves the frame earlier"));
-    frameDown_
-        = move(QStringLiteral("Move D&own"), QStringLiteral("FrameDown"), QStringLiteral("Moves the frame later"));
+    addFrame_ = move(tr("Add &Frame"), QStringLiteral("AddFrame"), tr("Adds a frame after the one selected"));
+    removeFrame_ = move(tr("Re&move"), QStringLiteral("RemoveFrame"), tr("Removes the frame selected"));
+    frameUp_ = move(tr("Move U&p"), QStringLiteral("FrameUp"), tr("Moves the frame earlier"));
+    frameDown_ = move(tr("Move D&own"), QStringLiteral("FrameDown"), tr("Moves the frame later"));
     moves->addStretch(1);
     grid->addLayout(moves, 0, 1);
 
@@ -326,28 +315,27 @@ QWidget* TScenarioEditor::buildFramesBox()
     frameHeading_->setObjectName(QStringLiteral("FrameHeading"));
     frameHeading_->setStyleSheet(QStringLiteral("font-weight: 700;"));
     rows->addRow(frameHeading_);
+    // `name` names the problem's label (FrameRhythmProblem), `shown` the field in its text.
     auto field = [&](QWidget* widget, const QString& caption, const std::string& part, const QString& name,
-                     QLayout* layout = nullptr) {
-        QLabel* problem = fieldProblem(QStringLiteral("Frame") + name + QStringLiteral("Problem"), name);
+                     const QString& shown, QLayout* layout = nullptr) {
+        QLabel* problem = fieldProblem(QStringLiteral("Frame") + name + QStringLiteral("Problem"), shown);
         frameProblems_[part] = problem;
         auto* label = new QLabel(caption, detail);
         if (widget)
             label->setBuddy(widget);
         rows->addRow(label, withProblem(layout ? nullptr : widget, layout, problem));
     };
-    rhythm_ = combo(
-        detail, QStringLiteral("Rhythm"),
-        {QStringLiteral("Shockable"), QStringLiteral("Non-shockable (no pulse)"), QStringLiteral("Pulse (restored)")});
-    field(rhythm_, QStringLiteral("R&hythm:"), "rhythm", QStringLiteral("Rhythm"));
+    rhythm_ = combo(detail, QStringLiteral("Rhythm"),
+                    {tr("Shockable"), tr("Non-shockable (no pulse)"), tr("Pulse (restored)")});
+    field(rhythm_, tr("R&hythm:"), "rhythm", QStringLiteral("Rhythm"), tr("Rhythm"));
     trouble_ = combo(detail, QStringLiteral("Trouble"),
-                     {QStringLiteral("None"), QStringLiteral("Electrode loose"), QStringLiteral("Motion"),
-                      QStringLiteral("Low battery")});
-    trouble_->setToolTip(QStringLiteral("Comes at the first analysis in the frame that finds both pads on"));
-    field(trouble_, QStringLiteral("Tro&uble:"), "trouble", QStringLiteral("Trouble"));
+                     {tr("None"), tr("Electrode loose"), tr("Motion"), tr("Low battery")});
+    trouble_->setToolTip(tr("Comes at the first analysis in the frame that finds both pads on"));
+    field(trouble_, tr("Tro&uble:"), "trouble", QStringLiteral("Trouble"), tr("Trouble"));
     note_ = new QLineEdit(detail);
     note_->setObjectName(QStringLiteral("Note"));
-    note_->setPlaceholderText(QStringLiteral("For the instructor"));
-    field(note_, QStringLiteral("No&te:"), "note", QStringLiteral("Note"));
+    note_->setPlaceholderText(tr("For the instructor"));
+    field(note_, tr("No&te:"), "note", QStringLiteral("Note"), tr("Note"));
 
     auto* exits = new QGridLayout;
     exits->setContentsMargins(0, 0, 0, 0);
@@ -365,15 +353,15 @@ QWidget* TScenarioEditor::buildFramesBox()
         return check;
     };
     exitShocksCount_ = spin(detail, QStringLiteral("ExitShocksCount"), 1, 99);
-    exitShocks_ = exit(QStringLiteral("After shoc&ks"), QStringLiteral("ExitShocks"), 0, 0, exitShocksCount_);
-    exitSecondsCount_ = spin(detail, QStringLiteral("ExitSecondsCount"), 1, 3600, QStringLiteral(" s"));
-    exitSeconds_ = exit(QStringLiteral("After s&econds"), QStringLiteral("ExitSeconds"), 0, 1, exitSecondsCount_);
+    exitShocks_ = exit(tr("After shoc&ks"), QStringLiteral("ExitShocks"), 0, 0, exitShocksCount_);
+    exitSecondsCount_ = spin(detail, QStringLiteral("ExitSecondsCount"), 1, 3600, tr(" s"));
+    exitSeconds_ = exit(tr("After s&econds"), QStringLiteral("ExitSeconds"), 0, 1, exitSecondsCount_);
     exitAnalysesCount_ = spin(detail, QStringLiteral("ExitAnalysesCount"), 1, 99);
-    exitAnalyses_ = exit(QStringLiteral("After ana&lyses"), QStringLiteral("ExitAnalyses"), 1, 0, exitAnalysesCount_);
-    exitInstructor_ = exit(QStringLiteral("Instructor moves on"), QStringLiteral("ExitInstructor"), 1, 1, nullptr);
-    exitInstructor_->setToolTip(QStringLiteral("Left when the instructor moves the scenario on"));
+    exitAnalyses_ = exit(tr("After ana&lyses"), QStringLiteral("ExitAnalyses"), 1, 0, exitAnalysesCount_);
+    exitInstructor_ = exit(tr("Instructor moves on"), QStringLiteral("ExitInstructor"), 1, 1, nullptr);
+    exitInstructor_->setToolTip(tr("Left when the instructor moves the scenario on"));
     exits->setColumnStretch(4, 1);
-    field(nullptr, QStringLiteral("Exits:"), "exits", QStringLiteral("Exits"), exits);
+    field(nullptr, tr("Exits:"), "exits", QStringLiteral("Exits"), tr("Exits"), exits);
     grid->addWidget(detail, 2, 0, 1, 2);
 
     connect(rhythm_, &QComboBox::currentIndexChanged, this, &TScenarioEditor::frameEdited);
@@ -499,7 +487,7 @@ void TScenarioEditor::refresh()
     for (bool isPack : {true, false}) {
         if (isPack && samePlace)
             continue;
-        heading(isPack ? QStringLiteral("Scenario pack (read-only)") : QStringLiteral("My scenarios"));
+        heading(isPack ? tr("Scenario pack (read-only)") : tr("My scenarios"));
         int shown = 0;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const Entry& e = entries_[i];
@@ -509,20 +497,19 @@ void TScenarioEditor::refresh()
             auto* item = new QListWidgetItem(list_);
             item->setData(Qt::UserRole, static_cast<int>(i));
             if (e.plan) {
-                item->setText(e.pack ? qs(e.plan->title) + QStringLiteral("  [read-only]") : qs(e.plan->title));
+                item->setText(e.pack ? qs(e.plan->title) + tr("  [read-only]") : qs(e.plan->title));
                 item->setToolTip(e.path);
             } else {
                 // A file that cannot be read is listed with why, and cannot be opened.
-                item->setText(QStringLiteral("Cannot be read: ") + e.error);
+                item->setText(tr("Cannot be read: ") + e.error);
                 item->setToolTip(e.path + QStringLiteral("\n") + e.error);
                 item->setForeground(QColor(0xB0, 0x00, 0x20));
                 item->setFlags(Qt::ItemIsEnabled);
             }
         }
         if (shown == 0) {
-            auto* none = new QListWidgetItem(isPack ? QStringLiteral("  (none found)")
-                                                    : QStringLiteral("  (none yet: New or Duplicate makes one)"),
-                                             list_);
+            auto* none = new QListWidgetItem(
+                isPack ? tr("  (none found)") : tr("  (none yet: New or Duplicate makes one)"), list_);
             none->setFlags(Qt::NoItemFlags);
         }
     }
@@ -615,12 +602,12 @@ void TScenarioEditor::showFrame()
     frameUp_->setEnabled(any && frame_ > 0);
     frameDown_->setEnabled(any && frame_ + 1 < static_cast<int>(plan_.frames.size()));
     if (!any) {
-        frameHeading_->setText(QStringLiteral("No frame"));
+        frameHeading_->setText(tr("No frame"));
         return;
     }
     const Frame& f = plan_.frames[static_cast<std::size_t>(frame_)];
     showing_ = true;
-    frameHeading_->setText(QStringLiteral("Frame %1 of %2").arg(frame_ + 1).arg(plan_.frames.size()));
+    frameHeading_->setText(tr("Frame %1 of %2").arg(frame_ + 1).arg(plan_.frames.size()));
     rhythm_->setCurrentIndex(static_cast<int>(f.rhythm));
     trouble_->setCurrentIndex(std::clamp(static_cast<int>(f.trouble), 0, 3));
     note_->setText(qs(f.note));
@@ -690,27 +677,26 @@ void TScenarioEditor::check()
             // "exits.after-shocks" is shown beside the exits.
             part = part.substr(0, part.find('.'));
             const auto label = frameProblems_.find(part);
-            const QString fieldName = label != frameProblems_.end() ? label->second->property("fieldName").toString()
-                                                                    : QStringLiteral("The frame");
+            const QString fieldName
+                = label != frameProblems_.end() ? label->second->property("fieldName").toString() : tr("The frame");
             const QString text = problemText(fieldName, p.message);
             if (static_cast<std::size_t>(index) < byFrame.size())
                 byFrame[static_cast<std::size_t>(index)] << text;
             if (index == frame_ && label != frameProblems_.end())
                 shown[label->second] << text;
             else
-                otherFrames << QStringLiteral("Frame %1: %2").arg(index + 1).arg(text);
+                otherFrames << tr("Frame %1: %2").arg(index + 1).arg(text);
             continue;
         }
         if (p.field == "frames") {
-            shown[framesProblem_] << problemText(QStringLiteral("The scenario"), p.message);
+            shown[framesProblem_] << problemText(tr("The scenario"), p.message);
             continue;
         }
         const auto label = fieldProblems_.find(p.field);
         if (label != fieldProblems_.end())
             shown[label->second] << problemText(label->second->property("fieldName").toString(), p.message);
         else
-            shown[scenarioProblem_] << problemText(p.field.empty() ? QStringLiteral("The scenario") : qs(p.field),
-                                                   p.message);
+            shown[scenarioProblem_] << problemText(p.field.empty() ? tr("The scenario") : qs(p.field), p.message);
     }
     if (!otherFrames.isEmpty())
         shown[framesProblem_] << otherFrames;
@@ -736,42 +722,42 @@ void TScenarioEditor::check()
     QString why;
     if (!sound) {
         const ScenarioProblem& first = problems_.front();
-        why = QStringLiteral("Cannot be saved while a problem stands: %1%2")
+        why = tr("Cannot be saved while a problem stands: %1%2")
                   .arg(qs(first.field.empty() ? "" : first.field + ": ") + qs(first.message))
-                  .arg(problems_.size() > 1 ? QStringLiteral(" (and %1 more)").arg(problems_.size() - 1) : QString());
+                  .arg(problems_.size() > 1 ? tr(" (and %1 more)").arg(problems_.size() - 1) : QString());
     }
     save_->setEnabled(sound);
     saveAs_->setEnabled(sound);
     duplicate_->setEnabled(sound);
     tryIt_->setEnabled(sound);
-    save_->setToolTip(sound ? (readOnly_ || path_.isEmpty() ? QStringLiteral("Saves the scenario in your own folder")
-                                                            : QStringLiteral("Saves the scenario in its file"))
+    save_->setToolTip(sound ? (readOnly_ || path_.isEmpty() ? tr("Saves the scenario in your own folder")
+                                                            : tr("Saves the scenario in its file"))
                             : why);
-    saveAs_->setToolTip(sound ? QStringLiteral("Saves the scenario in a file you choose") : why);
-    duplicate_->setToolTip(sound ? QStringLiteral("Saves a copy of this scenario in your own folder") : why);
-    tryIt_->setToolTip(sound ? QStringLiteral("Closes the editor and starts this scenario as the next patient")
-                             : QStringLiteral("Cannot be played while a problem stands"));
+    saveAs_->setToolTip(sound ? tr("Saves the scenario in a file you choose") : why);
+    duplicate_->setToolTip(sound ? tr("Saves a copy of this scenario in your own folder") : why);
+    tryIt_->setToolTip(sound ? tr("Closes the editor and starts this scenario as the next patient")
+                             : tr("Cannot be played while a problem stands"));
 
     QString status;
     if (path_.isEmpty())
-        status = QStringLiteral("New scenario, not saved yet: Save puts it in your own folder.");
+        status = tr("New scenario, not saved yet: Save puts it in your own folder.");
     else if (readOnly_)
-        status = QStringLiteral("Read-only: this scenario comes with the program. Save writes your copy into your "
-                                "own folder.");
+        status = tr("Read-only: this scenario comes with the program. Save writes your copy into your "
+                    "own folder.");
     else
-        status = QStringLiteral("File: ") + QDir::toNativeSeparators(path_);
+        status = tr("File: ") + QDir::toNativeSeparators(path_);
     if (dirty_)
-        status += QStringLiteral(" (unsaved changes)");
+        status += tr(" (unsaved changes)");
     status_->setText(status);
-    setWindowTitle(QStringLiteral("Scenarios - ") + qs(plan_.title) + (dirty_ ? QStringLiteral(" *") : QString()));
+    setWindowTitle(tr("Scenarios - ") + qs(plan_.title) + (dirty_ ? QStringLiteral(" *") : QString()));
 }
 
 bool TScenarioEditor::leaveChanges()
 {
     if (!dirty_)
         return true;
-    return main_.scenario().platform.dialogs.confirm("The changes to \"" + plan_.title
-                                                     + "\" are not saved. Leave them unsaved?");
+    return main_.scenario().platform.dialogs.confirm(
+        tr("The changes to \"%1\" are not saved. Leave them unsaved?").arg(qs(plan_.title)).toStdString());
 }
 
 bool TScenarioEditor::writeTo(const QString& path)
@@ -779,16 +765,19 @@ bool TScenarioEditor::writeTo(const QString& path)
     Dialogs& dialogs = main_.scenario().platform.dialogs;
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        dialogs.message("The folder " + folder.toStdString()
-                            + " cannot be made. Nothing is lost: the scenario stays open here; Save As can write "
-                              "it elsewhere.",
+        dialogs.message(tr("The folder %1 cannot be made. Nothing is lost: the scenario stays open here; Save As "
+                           "can write it elsewhere.")
+                            .arg(folder)
+                            .toStdString(),
                         MessageKind::Error);
         return false;
     }
     std::string error;
     if (!writeScenarioFile(path.toStdString(), plan_, error)) {
-        dialogs.message("The scenario cannot be saved as " + path.toStdString() + ": " + error
-                            + ". Nothing is lost: the scenario stays open here; Save As can write it elsewhere.",
+        dialogs.message(tr("The scenario cannot be saved as %1: %2. Nothing is lost: the scenario stays open here; "
+                           "Save As can write it elsewhere.")
+                            .arg(path, qs(error))
+                            .toStdString(),
                         MessageKind::Error);
         return false;
     }
@@ -816,7 +805,7 @@ void TScenarioEditor::saveAs()
     if (!problems_.empty())
         return;
     std::string name = freeScenarioPath(ownFolder().toStdString(), plan_.title);
-    if (!files().save("Scenario file|*.json", name))
+    if (!files().save((tr("Scenario file") + QStringLiteral("|*.json")).toStdString(), name))
         return;
     QString chosen = qs(name);
     if (!chosen.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
@@ -825,9 +814,9 @@ void TScenarioEditor::saveAs()
     const QString pack = packFolder();
     if (!pack.isEmpty() && QFileInfo(chosen).absolutePath() == QFileInfo(pack).absoluteFilePath()
         && QFileInfo(pack).absoluteFilePath() != QFileInfo(ownFolder()).absoluteFilePath()) {
-        main_.scenario().platform.dialogs.message("The scenario pack is not changed: save into your own folder ("
-                                                      + ownFolder().toStdString() + ").",
-                                                  MessageKind::Warning);
+        main_.scenario().platform.dialogs.message(
+            tr("The scenario pack is not changed: save into your own folder (%1).").arg(ownFolder()).toStdString(),
+            MessageKind::Warning);
         return;
     }
     writeTo(chosen);
@@ -866,7 +855,7 @@ void TScenarioEditor::newScenario()
 void TScenarioEditor::print()
 {
     QtPrinter& printer = *printer_;
-    printer.printer().setDocName(QStringLiteral("Defibrio Scenario"));
+    printer.printer().setDocName(tr("Defibrio Scenario"));
     printer.printer().setPageSize(QPageSize(QPageSize::A4));
     if (!printer.setup())
         return;
@@ -875,8 +864,8 @@ void TScenarioEditor::print()
     font.pointSize = 9;
     font.colour = clBlack;
     if (!printer.print(scenarioSummaryLines(plan_), font))
-        main_.scenario().platform.dialogs.message("The scenario could not be printed: the printer did not start.",
-                                                  MessageKind::Error);
+        main_.scenario().platform.dialogs.message(
+            tr("The scenario could not be printed: the printer did not start.").toStdString(), MessageKind::Error);
 }
 
 void TScenarioEditor::tryIt()

@@ -34,6 +34,22 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
+bool ToolWindow::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest && layout() && !smallest.isEmpty()) {
+        QSize least = layout()->totalMinimumSize().expandedTo(smallest);
+        if (const QScreen* on = screen())
+            least = least.boundedTo(on->availableGeometry().size());
+        if (least != minimumSize()) {
+            setMinimumSize(least);
+            if (width() < least.width() || height() < least.height())
+                resize(size().expandedTo(least));
+        }
+    }
+    return handled;
+}
+
 void ToolWindow::reject()
 {
     // Escape closes the window the way its frame does.
@@ -80,8 +96,9 @@ private:
 // The Speed of First Shock's hover text.
 QString speedOfFirstShockHint()
 {
-    return QStringLiteral("Counted from %1 into the scenario, as the protocol scores the first shock. The measures "
-                          "count from the start click.")
+    return QCoreApplication::translate("SecondaryWindows",
+                                       "Counted from %1 into the scenario, as the protocol scores the first shock. "
+                                       "The measures count from the start click.")
         .arg(clockOf(firstShockCountsFromSecond * 1000LL));
 }
 
@@ -118,7 +135,7 @@ void SecondaryWindows::buildRegistration()
     RegistrationWindow& model = main_.scenario().registration;
     registration_ = new ToolWindow(&main_);
     registration_->setObjectName(QStringLiteral("TUserNAMEFORM"));
-    registration_->setWindowTitle(QStringLiteral("Registration"));
+    registration_->setWindowTitle(tr("Registration"));
     registration_->setModal(true);
     auto* layout = new QVBoxLayout(registration_);
     auto* form = new QFormLayout;
@@ -130,24 +147,24 @@ void SecondaryWindows::buildRegistration()
     idEdit_->setMaxLength(20);
     nameEdit_->setValidator(new PrintableValidator(nameEdit_));
     idEdit_->setValidator(new PrintableValidator(idEdit_));
-    form->addRow(QStringLiteral("&Name:"), nameEdit_);
-    form->addRow(QStringLiteral("&ID Number:"), idEdit_);
+    form->addRow(tr("&Name:"), nameEdit_);
+    form->addRow(tr("&ID Number:"), idEdit_);
     scenarioChoice_ = new QComboBox(registration_);
     scenarioChoice_->setObjectName(QStringLiteral("ScenarioChoice"));
     scenarioChoice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     scenarioChoice_->setMinimumContentsLength(28);
-    form->addRow(QStringLiteral("&Scenario:"), scenarioChoice_);
+    form->addRow(tr("&Scenario:"), scenarioChoice_);
     layout->addLayout(form);
     QObject::connect(scenarioChoice_, &QComboBox::activated, registration_, [this, &model](int index) {
         model.ScenarioChoice.tag = index;
         main_.run("TUserNAMEFORM.ScenarioChoiceChange");
         syncScenarioChoice();
     });
-    auto* modes = new QGroupBox(QStringLiteral("Mode"), registration_);
+    auto* modes = new QGroupBox(tr("Mode"), registration_);
     auto* modeLayout = new QHBoxLayout(modes);
-    practice_ = new QRadioButton(QStringLiteral("&Practice"), modes);
+    practice_ = new QRadioButton(tr("&Practice"), modes);
     practice_->setObjectName(QStringLiteral("PracticeRadioButton"));
-    test_ = new QRadioButton(QStringLiteral("&Test"), modes);
+    test_ = new QRadioButton(tr("&Test"), modes);
     test_->setObjectName(QStringLiteral("TestRadioButton"));
     modeLayout->addWidget(practice_);
     modeLayout->addWidget(test_);
@@ -187,7 +204,7 @@ void SecondaryWindows::buildSummary()
 {
     summary_ = new ToolWindow(&main_);
     summary_->setObjectName(QStringLiteral("TForm2"));
-    summary_->setWindowTitle(QStringLiteral("Scenario Summary"));
+    summary_->setWindowTitle(tr("Scenario Summary"));
     auto* layout = new QVBoxLayout(summary_);
     summaryMode_ = new QLabel(summary_);
     summaryMode_->setObjectName(QStringLiteral("MODELABEL"));
@@ -204,14 +221,14 @@ void SecondaryWindows::buildSummary()
     summaryProtocol_ = readOnlyField(summary_, QStringLiteral("PROTOCOLLABEL"));
     summaryScenario_ = readOnlyField(summary_, QStringLiteral("SCENARIOLABEL"));
     summaryScore_->setStyleSheet(QStringLiteral("font-weight: 800;"));
-    form->addRow(QStringLiteral("Name"), summaryName_);
-    form->addRow(QStringLiteral("ID Number"), summaryId_);
-    form->addRow(QStringLiteral("Score"), summaryScore_);
-    auto* shockLabel = new QLabel(QStringLiteral("Speed of First Shock"), summary_);
+    form->addRow(tr("Name"), summaryName_);
+    form->addRow(tr("ID Number"), summaryId_);
+    form->addRow(tr("Score"), summaryScore_);
+    auto* shockLabel = new QLabel(tr("Speed of First Shock"), summary_);
     form->addRow(shockLabel, summaryShock_);
-    form->addRow(QStringLiteral("Elapsed Time"), summaryElapsed_);
-    form->addRow(QStringLiteral("Protocol"), summaryProtocol_);
-    form->addRow(QStringLiteral("Scenario"), summaryScenario_);
+    form->addRow(tr("Elapsed Time"), summaryElapsed_);
+    form->addRow(tr("Protocol"), summaryProtocol_);
+    form->addRow(tr("Scenario"), summaryScenario_);
     form->setRowVisible(summaryScenario_, false);
     summaryForm_ = form;
     // The two first-shock figures count from different moments; the window says which.
@@ -229,8 +246,8 @@ void SecondaryWindows::buildSummary()
     top->addLayout(fields, 2);
 
     // The measures of the treatment, each with its target where it has one.
-    auto* measures = new QGroupBox(QStringLiteral("Measures"), summary_);
-    measures->setObjectName(QStringLiteral("Measures"));
+    auto* measures = new QGroupBox(tr("Measures"), summary_);
+    measures->setObjectName(tr("Measures"));
     auto* grid = new QGridLayout(measures);
     grid->setVerticalSpacing(2);
     const std::vector<MeasureLine> lines = measureLines({}, 120);
@@ -258,30 +275,29 @@ void SecondaryWindows::buildSummary()
     top->addWidget(measures, 3);
     layout->addLayout(top);
 
-    layout->addWidget(new QLabel(QStringLiteral("Protocol Errors/Notes"), summary_));
+    layout->addWidget(new QLabel(tr("Protocol Errors/Notes"), summary_));
     errors_ = new QListWidget(summary_);
     errors_->setObjectName(QStringLiteral("Errors"));
     errors_->setCursor(Qt::ArrowCursor);
     layout->addWidget(errors_, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Timeline (point at a mark for what it was)"), summary_));
+    layout->addWidget(new QLabel(tr("Timeline (point at a mark for what it was)"), summary_));
     timeline_ = new TimelineView(summary_);
     timeline_->setObjectName(QStringLiteral("Timeline"));
-    timeline_->setAccessibleName(QStringLiteral("Timeline of the scenario"));
+    timeline_->setAccessibleName(tr("Timeline of the scenario"));
     layout->addWidget(timeline_, 3);
     penalties_ = new QListWidget(summary_);
     penalties_->setObjectName(QStringLiteral("Penalties"));
-    penalties_->setAccessibleName(QStringLiteral("Penalties, numbered as on the timeline"));
+    penalties_->setAccessibleName(tr("Penalties, numbered as on the timeline"));
     penalties_->setMaximumHeight(penalties_->fontMetrics().height() * 4 + 8);
     layout->addWidget(penalties_, 1);
 
     auto* buttons = new QHBoxLayout;
     SummaryWindow& model = main_.scenario().summary;
-    for (auto [control, caption, handler] :
-         {std::tuple{&model.SCOREBOARD, QStringLiteral("Score&board"), "TForm2.SCOREBOARDClick"},
-          std::tuple{&model.RepeatButton, QStringLiteral("&Repeat"), "TForm2.RepeatButtonClick"},
-          std::tuple{&model.Next, QStringLiteral("&Next"), "TForm2.NextClick"},
-          std::tuple{&model.MainMenu, QStringLiteral("&Main Menu"), "TForm2.MainMenuClick"},
-          std::tuple{&model.QUIT, QStringLiteral("&Quit"), "TForm2.QUITClick"}}) {
+    for (auto [control, caption, handler] : {std::tuple{&model.SCOREBOARD, tr("Score&board"), "TForm2.SCOREBOARDClick"},
+                                             std::tuple{&model.RepeatButton, tr("&Repeat"), "TForm2.RepeatButtonClick"},
+                                             std::tuple{&model.Next, tr("&Next"), "TForm2.NextClick"},
+                                             std::tuple{&model.MainMenu, tr("&Main Menu"), "TForm2.MainMenuClick"},
+                                             std::tuple{&model.QUIT, tr("&Quit"), "TForm2.QUITClick"}}) {
         auto* button = new QPushButton(caption, summary_);
         button->setObjectName(QString::fromStdString(control->name()));
         buttons->addWidget(button);
@@ -294,12 +310,13 @@ void SecondaryWindows::buildSummary()
         if (control == &model.QUIT)
             button->setFocusPolicy(Qt::ClickFocus);
     }
-    auto* save = new QPushButton(QStringLiteral("&Save Debrief..."), summary_);
+    auto* save = new QPushButton(tr("&Save Debrief..."), summary_);
     save->setObjectName(QStringLiteral("SaveDebrief"));
     QObject::connect(save, &QPushButton::clicked, summary_, [this] { saveDebrief(); });
     buttons->insertWidget(0, save);
     layout->addLayout(buttons);
-    summary_->setMinimumSize(summary_->minimumSizeHint().expandedTo(QSize(760, 600)));
+    summary_->smallest = QSize(760, 600);
+    summary_->setMinimumSize(summary_->minimumSizeHint().expandedTo(summary_->smallest));
     summary_->onClose = [this] { main_.run("TForm2.MainMenuClick"); };
 }
 
@@ -327,15 +344,15 @@ void SecondaryWindows::showDebrief()
     // No shock counted, yet one was given: to a patient not cleared, which ended the scenario.
     const QString shockHint = speedOfFirstShockHint();
     summaryShock_->setToolTip(s.state.shockCount == 0 && computeMeasures(events).fatalShock >= 0
-                                  ? QStringLiteral("The only shock went to a patient not cleared: it was fatal and "
-                                                   "is not counted. ")
+                                  ? tr("The only shock went to a patient not cleared: it was fatal and is not "
+                                       "counted. ")
                                       + shockHint
                                   : shockHint);
     penalties_->clear();
     for (const QString& line : penaltyLines(events))
         penalties_->addItem(line);
     if (penalties_->count() == 0)
-        penalties_->addItem(QString::fromUtf8(noPenaltiesText));
+        penalties_->addItem(Debrief::tr(noPenaltiesText));
 }
 
 void SecondaryWindows::saveDebrief()
@@ -347,7 +364,8 @@ void SecondaryWindows::saveDebrief()
                                .filePath(debriefFileName(QString::fromStdString(sum.NAMEEDIT.text()),
                                                          QString::fromStdString(s.platform.wallClock.isoDate())))
                                .toStdString();
-    if (!main_.files().save("PNG picture|*.png|PDF document|*.pdf", fileName))
+    const QString kinds = tr("PNG picture") + QStringLiteral("|*.png|") + tr("PDF document") + QStringLiteral("|*.pdf");
+    if (!main_.files().save(kinds.toStdString(), fileName))
         return;
     DebriefContent content;
     content.mode = QString::fromStdString(sum.MODELABEL.text());
@@ -366,8 +384,9 @@ void SecondaryWindows::saveDebrief()
     content.events = s.events.events();
     QString error;
     if (!ui::saveDebrief(QString::fromStdString(fileName), content, error))
-        s.platform.dialogs.message("The debrief could not be saved as " + fileName + ": " + error.toStdString()
-                                       + ". Choose another folder or name.",
+        s.platform.dialogs.message(tr("The debrief could not be saved as %1: %2. Choose another folder or name.")
+                                       .arg(QString::fromStdString(fileName), error)
+                                       .toStdString(),
                                    MessageKind::Error);
 }
 
@@ -375,7 +394,7 @@ void SecondaryWindows::buildScoreboard()
 {
     scoreboard_ = new ToolWindow(&main_);
     scoreboard_->setObjectName(QStringLiteral("TScoreboard"));
-    scoreboard_->setWindowTitle(QStringLiteral("Scoreboard"));
+    scoreboard_->setWindowTitle(tr("Scoreboard"));
     // Nothing behind the board answers while it is open: from the main menu no scenario can start
     // under it, and from the summary no button of the summary can act.
     scoreboard_->setModal(true);
@@ -389,7 +408,7 @@ void SecondaryWindows::buildScoreboard()
     board_->setFont(fixed);
     board_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(46, QLatin1Char('M'))), 260);
     layout->addWidget(board_);
-    auto* ok = new QPushButton(QStringLiteral("OK"), scoreboard_);
+    auto* ok = new QPushButton(tr("OK"), scoreboard_);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignRight);
@@ -401,18 +420,18 @@ void SecondaryWindows::buildDebug()
 {
     debug_ = new ToolWindow(&main_);
     debug_->setObjectName(QStringLiteral("TFormdebug"));
-    debug_->setWindowTitle(QStringLiteral("Debug"));
+    debug_->setWindowTitle(tr("Debug"));
     debug_->resize(360, 560);
     auto* layout = new QVBoxLayout(debug_);
     nextStep_ = new QLabel(debug_);
     nextStep_->setObjectName(QStringLiteral("Label1"));
     nextStep_->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: 700;"));
-    layout->addWidget(new QLabel(QStringLiteral("Next step:"), debug_));
+    layout->addWidget(new QLabel(tr("Next step:"), debug_));
     layout->addWidget(nextStep_);
     fields_ = new QTableWidget(debug_);
     fields_->setObjectName(QStringLiteral("ScenarioState"));
     fields_->setColumnCount(2);
-    fields_->setHorizontalHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
+    fields_->setHorizontalHeaderLabels({tr("Field"), tr("Value")});
     fields_->horizontalHeader()->setStretchLastSection(true);
     fields_->verticalHeader()->hide();
     fields_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -438,14 +457,14 @@ void SecondaryWindows::showAbout()
 {
     QMessageBox about(&main_);
     about.setObjectName(QStringLiteral("TAboutBox"));
-    about.setWindowTitle(QStringLiteral("About Defibrio"));
+    about.setWindowTitle(tr("About Defibrio"));
     about.setIconPixmap(QIcon(QStringLiteral(":/pictures/icon.svg")).pixmap(64, 64));
     about.setText(QStringLiteral("<b>Defibrio</b> %1").arg(QStringLiteral(DEFIB_VERSION)));
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(main_.scenario().options.programDirectory));
     about.setInformativeText(
-        QStringLiteral("A training simulator for the use of an AED trainer, with one-button and two-button "
-                       "models, scored against a configurable protocol.\n\nOptions, scoreboard and reports are "
-                       "kept in:\n%1\n\nFor training only: not for use on patients.")
+        tr("A training simulator for the use of an AED trainer, with one-button and two-button models, scored "
+           "against a configurable protocol.\n\nOptions, scoreboard and reports are kept in:\n%1\n\nFor training "
+           "only: not for use on patients.")
             .arg(folder));
     about.exec();
 }
@@ -504,7 +523,7 @@ void SecondaryWindows::syncSummary()
         summaryForm_->setRowVisible(summaryScenario_, sum.SCENARIOLABEL.visible);
         // An empty list says so, as the saved debrief does.
         if (sum.Errors.lines().empty())
-            syncList(errors_, {noErrorsText});
+            syncList(errors_, {Debrief::tr(noErrorsText).toStdString()});
         else
             syncList(errors_, sum.Errors.lines());
         syncText(summaryMode_, sum.MODELABEL);

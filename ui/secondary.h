@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -24,8 +25,12 @@ class ToolWindow : public QDialog {
 public:
     using QDialog::QDialog;
     std::function<void()> onClose;
+    // When set, the window is never smaller than this nor than its contents need (texts are
+    // longer in some languages), as far as the screen allows.
+    QSize smallest;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 };
@@ -35,6 +40,8 @@ protected:
 // first time the model shows it (the core holds its controls from the start), so that start-up
 // does not wait for windows the trainee may never open; until then its accessor gives nullptr.
 class SecondaryWindows {
+    Q_DECLARE_TR_FUNCTIONS(SecondaryWindows)
+
 public:
     explicit SecondaryWindows(TForm1& main);
     void sync();

@@ -45,7 +45,7 @@ void TForm1::buildSidePanel()
     syncers_.push_back([mode, &ui] { syncText(mode, ui.MODElabel); });
     header->addWidget(mode);
     header->addStretch();
-    QLabel* scoreCaption = makeLabel(side_, QStringLiteral("ScoreCaption"), QStringLiteral("Score"));
+    QLabel* scoreCaption = makeLabel(side_, QStringLiteral("ScoreCaption"), tr("Score"));
     scoreCaption->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 13px;"));
     header->addWidget(scoreCaption);
     // The last change stands beside the score for a few seconds.
@@ -60,7 +60,7 @@ void TForm1::buildSidePanel()
     bind(score, ui.SCORELabel);
     syncers_.push_back([this, score, &ui] {
         syncText(score, ui.SCORELabel);
-        score->setAccessibleName(QStringLiteral("Score ") + score->text());
+        score->setAccessibleName(tr("Score ") + score->text());
     });
     header->addWidget(score);
     column->addLayout(header);
@@ -71,10 +71,10 @@ void TForm1::buildSidePanel()
     syncers_.push_back([protocol, &ui] { syncText(protocol, ui.PROTOCOLlabel); });
     column->addWidget(protocol);
 
-    column->addWidget(caption(side_, QStringLiteral("MessagesCaption"), QStringLiteral("Messages")));
+    column->addWidget(caption(side_, QStringLiteral("MessagesCaption"), tr("Messages")));
     messages_ = new QPlainTextEdit(side_);
     messages_->setObjectName(QStringLiteral("MainMSGDisplay"));
-    messages_->setAccessibleName(QStringLiteral("Messages"));
+    messages_->setAccessibleName(tr("Messages"));
     messages_->setReadOnly(true);
     messages_->setMinimumHeight(70);
     // The messages take the focus only while the scenario waits for its start, which Enter or
@@ -92,11 +92,11 @@ void TForm1::buildSidePanel()
     syncers_.push_back([this, &ui] { syncText(messages_, QString::fromStdString(ui.MainMSGDisplay.text())); });
     column->addWidget(messages_, 3);
 
-    column->addWidget(caption(side_, QStringLiteral("ScoreLogCaption"), QStringLiteral("Score log")));
+    column->addWidget(caption(side_, QStringLiteral("ScoreLogCaption"), tr("Score log")));
     scoreLog_ = new QListWidget(side_);
     scoreLog_->setObjectName(QStringLiteral("ScoreLog"));
-    scoreLog_->setAccessibleName(QStringLiteral("Score log"));
-    scoreLog_->setAccessibleDescription(QStringLiteral("Every change of the score, newest first"));
+    scoreLog_->setAccessibleName(tr("Score log"));
+    scoreLog_->setAccessibleDescription(tr("Every change of the score, newest first"));
     scoreLog_->setMinimumHeight(70);
     scoreLog_->setWordWrap(true);
     scoreLog_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -108,7 +108,7 @@ void TForm1::buildSidePanel()
     syncers_.push_back([this] { syncScoreLog(); });
     column->addWidget(scoreLog_, 3);
 
-    column->addWidget(caption(side_, QStringLiteral("StepsCaption"), QStringLiteral("Last action")));
+    column->addWidget(caption(side_, QStringLiteral("StepsCaption"), tr("Last action")));
     QLabel* steps = makeLabel(side_, QStringLiteral("Steps"), QString());
     steps->setFixedHeight(26);
     steps->setMinimumWidth(10);
@@ -122,14 +122,14 @@ void TForm1::buildSidePanel()
         for (auto it = lines.rbegin(); it != lines.rend() && last.trimmed().isEmpty(); ++it)
             last = QString::fromStdString(*it);
         if (syncText(steps, last))
-            steps->setAccessibleName(QStringLiteral("Last action:") + last);
+            steps->setAccessibleName(tr("Last action:") + last);
     });
     column->addWidget(steps);
 
-    column->addWidget(caption(side_, QStringLiteral("Steps2Caption"), QStringLiteral("Actions taken")));
+    column->addWidget(caption(side_, QStringLiteral("Steps2Caption"), tr("Actions taken")));
     auto* list = new QListWidget(side_);
     list->setObjectName(QStringLiteral("STEPS2"));
-    list->setAccessibleName(QStringLiteral("Actions taken"));
+    list->setAccessibleName(tr("Actions taken"));
     list->setMinimumHeight(50);
     list->setFocusPolicy(Qt::NoFocus);
     list->setStyleSheet(

@@ -20,31 +20,31 @@ namespace defib::ui {
 QString actionLabel(const std::string& handler)
 {
     static const std::map<std::string, const char*> labels = {
-        {"PowerButtonClick", "Power"},
-        {"POWERBUTTON2Click", "Power"},
-        {"AnalyzeButtonClick", "Analyze"},
-        {"analyzeNow", "Analyze"},
-        {"SHOCKButtonClick", "Shock"},
-        {"Clearbutton1Click", "Clear"},
-        {"StartCPRMenuItemClick", "CPR"},
-        {"StopCPRMenuItemClick", "Stop CPR"},
-        {"PulseButtonClick", "Pulse"},
-        {"ABCsCirculationMenuItemClick", "Pulse"},
-        {"BPButtonClick", "BP"},
-        {"VOICEButtonClick", "Voice"},
-        {"AllABCsmenuItemClick", "ABCs"},
-        {"ABCsResponsivenessMenuItemClick", "Response"},
-        {"ABCsAirwayMenuItemClick", "Airway"},
-        {"ABCsBreathingMenuItemClick", "Breath"},
-        {"ABCsVentilationMenuItemClick", "Ventilate"},
-        {"PADWhiteZoneDragDrop", "White pad"},
-        {"PADRedZONEDragDrop", "Red pad"},
-        {"PATIENTTorsoZONEDragDrop", "Pad"},
-        {"TroubleElectrodeMenuItemClick", "Electrode"},
-        {"TroubleBatteryMenuItemClick", "Battery"},
-        {"TroubleMOTIONMenuItemClick", "Motion"},
-        {"AdviceClick", "Advice"},
-        {"PatientHistoryClick", "History"},
+        {"PowerButtonClick", QT_TRANSLATE_NOOP("Debrief", "Power")},
+        {"POWERBUTTON2Click", QT_TRANSLATE_NOOP("Debrief", "Power")},
+        {"AnalyzeButtonClick", QT_TRANSLATE_NOOP("Debrief", "Analyze")},
+        {"analyzeNow", QT_TRANSLATE_NOOP("Debrief", "Analyze")},
+        {"SHOCKButtonClick", QT_TRANSLATE_NOOP("Debrief", "Shock")},
+        {"Clearbutton1Click", QT_TRANSLATE_NOOP("Debrief", "Clear")},
+        {"StartCPRMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "CPR")},
+        {"StopCPRMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Stop CPR")},
+        {"PulseButtonClick", QT_TRANSLATE_NOOP("Debrief", "Pulse")},
+        {"ABCsCirculationMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Pulse")},
+        {"BPButtonClick", QT_TRANSLATE_NOOP("Debrief", "BP")},
+        {"VOICEButtonClick", QT_TRANSLATE_NOOP("Debrief", "Voice")},
+        {"AllABCsmenuItemClick", QT_TRANSLATE_NOOP("Debrief", "ABCs")},
+        {"ABCsResponsivenessMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Response")},
+        {"ABCsAirwayMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Airway")},
+        {"ABCsBreathingMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Breath")},
+        {"ABCsVentilationMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Ventilate")},
+        {"PADWhiteZoneDragDrop", QT_TRANSLATE_NOOP("Debrief", "White pad")},
+        {"PADRedZONEDragDrop", QT_TRANSLATE_NOOP("Debrief", "Red pad")},
+        {"PATIENTTorsoZONEDragDrop", QT_TRANSLATE_NOOP("Debrief", "Pad")},
+        {"TroubleElectrodeMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Electrode")},
+        {"TroubleBatteryMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Battery")},
+        {"TroubleMOTIONMenuItemClick", QT_TRANSLATE_NOOP("Debrief", "Motion")},
+        {"AdviceClick", QT_TRANSLATE_NOOP("Debrief", "Advice")},
+        {"PatientHistoryClick", QT_TRANSLATE_NOOP("Debrief", "History")},
         // Presses that open a menu or pick up a pad: the choice and the drop follow on their own.
         {"CPRButtonClick", ""},
         {"ABCsButtonClick", ""},
@@ -56,7 +56,7 @@ QString actionLabel(const std::string& handler)
     };
     const auto found = labels.find(handler);
     if (found != labels.end())
-        return QString::fromUtf8(found->second);
+        return *found->second ? Debrief::tr(found->second) : QString();
     return QString::fromStdString(handler);
 }
 
@@ -78,8 +78,8 @@ QString secondsOf(long long ms)
     if (ms < 0)
         return QStringLiteral("—");
     if (ms >= 60000)
-        return clockOf(ms, true) + QStringLiteral(" min");
-    return QStringLiteral("%1.%2 s").arg(ms / 1000).arg((ms % 1000) / 100);
+        return clockOf(ms, true) + Debrief::tr(" min");
+    return Debrief::tr("%1.%2 s").arg(ms / 1000).arg((ms % 1000) / 100);
 }
 
 // Colours that read on a light and on a dark window alike.
@@ -199,9 +199,8 @@ bool layOut(TimelinePaint& t, const QRectF& area)
 {
     const QFontMetricsF& fm = t.fm;
     const double line = t.line;
-    t.labelWidth
-        = std::max({fm.horizontalAdvance(QStringLiteral("Trainee")), fm.horizontalAdvance(QStringLiteral("Trainer")),
-                    fm.horizontalAdvance(QStringLiteral("Score"))})
+    t.labelWidth = std::max({fm.horizontalAdvance(Debrief::tr("Trainee")), fm.horizontalAdvance(Debrief::tr("Trainer")),
+                             fm.horizontalAdvance(Debrief::tr("CPR")), fm.horizontalAdvance(Debrief::tr("Score"))})
         + line * 0.8;
     const double axisHeight = line * 1.5;
     t.plot = QRectF(area.left() + t.labelWidth, area.top() + line * 0.3, area.width() - t.labelWidth - line * 0.8,
@@ -223,10 +222,11 @@ void drawLanes(TimelinePaint& t, const QRectF& area)
 {
     QPainter& p = t.p;
     p.setPen(t.ink);
-    for (auto [lane, name] : {std::pair{t.trainee, "Trainee"}, std::pair{t.trainer, "Trainer"}, std::pair{t.cpr, "CPR"},
-                              std::pair{t.score, "Score"}}) {
+    for (auto [lane, name] :
+         {std::pair{t.trainee, Debrief::tr("Trainee")}, std::pair{t.trainer, Debrief::tr("Trainer")},
+          std::pair{t.cpr, Debrief::tr("CPR")}, std::pair{t.score, Debrief::tr("Score")}}) {
         p.drawText(QRectF(area.left() + t.line * 0.3, lane.top(), t.labelWidth, lane.height()),
-                   Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(name));
+                   Qt::AlignVCenter | Qt::AlignLeft, name);
         p.setPen(QPen(t.faint, 1));
         p.drawLine(QPointF(t.plot.left(), lane.bottom()), QPointF(t.plot.right(), lane.bottom()));
         p.setPen(t.ink);
@@ -266,7 +266,7 @@ void drawHandsOff(TimelinePaint& t, const QRectF& cprBar, Millis from, Millis to
         t.p.drawText(r, Qt::AlignCenter, seconds);
     }
     t.hit(r,
-          QStringLiteral("Hands off the chest for %1 (%2 to %3)")
+          Debrief::tr("Hands off the chest for %1 (%2 to %3)")
               .arg(secondsOf((to - from).count()), clockOf(from.count(), true), clockOf(to.count(), true)));
 }
 
@@ -284,7 +284,7 @@ void drawCpr(TimelinePaint& t)
         const QRectF r(t.scale.x(span.from), cprBar.top(), std::max(1.0, t.scale.x(span.to) - t.scale.x(span.from)),
                        cprBar.height());
         t.p.fillRect(r, withAlpha(cprColour, 200));
-        t.hit(r, QStringLiteral("CPR %1 to %2").arg(clockOf(span.from.count(), true), clockOf(span.to.count(), true)));
+        t.hit(r, Debrief::tr("CPR %1 to %2").arg(clockOf(span.from.count(), true), clockOf(span.to.count(), true)));
         off = span.to;
     }
     drawHandsOff(t, cprBar, off, judged);
@@ -323,7 +323,7 @@ void drawTrainer(TimelinePaint& t)
         p.fillRect(r, armed ? withAlpha(armedColour, 210) : QBrush(chargingColour, Qt::Dense3Pattern));
         t.hit(r,
               QStringLiteral("%1 %2 to %3")
-                  .arg(armed ? QStringLiteral("Armed") : QStringLiteral("Charging"), clockOf(s.from.count(), true),
+                  .arg(armed ? Debrief::tr("Armed") : Debrief::tr("Charging"), clockOf(s.from.count(), true),
                        clockOf(s.to.count(), true)));
     }
     p.setPen(QPen(t.ink, 1));
@@ -467,15 +467,15 @@ void drawShock(TimelinePaint& t, const Event& e, double x)
     const double h = std::min(trainer.height() * 0.9, t.line * 2.0);
     drawBolt(p, QPointF(x, trainer.top() + (trainer.height() - h) / 2), h, t.ink, fill);
     if (fatal) {
-        const QString word = QStringLiteral("fatal");
+        const QString word = Debrief::tr("fatal");
         const double w = t.fm.horizontalAdvance(word) + 2;
         const double left = x + h / 3 + w > t.plot.right() ? x - h / 3 - w : x + h / 3;
         p.setPen(penaltyColour);
         p.drawText(QRectF(left, trainer.top(), w, t.line), Qt::AlignLeft, word);
     }
     t.hit(QRectF(x - h / 3, trainer.top(), h * 2 / 3, trainer.height()),
-          fatal ? QStringLiteral("%1  Fatal shock: the patient was not cleared").arg(clockOf(e.at.count(), true))
-                : QStringLiteral("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
+          fatal ? Debrief::tr("%1  Fatal shock: the patient was not cleared").arg(clockOf(e.at.count(), true))
+                : Debrief::tr("%1  Shock %2").arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
 }
 
 // The conversion or a time-out as a line across the picture with its word beside it.
@@ -486,7 +486,7 @@ void drawOutcome(TimelinePaint& t, const Event& e, double x)
     const bool convert = e.kind == EventKind::Convert;
     p.setPen(QPen(convert ? cprColour : armedColour, 2, Qt::DashDotLine));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    const QString word = convert ? QStringLiteral("pulse") : QStringLiteral("time-out");
+    const QString word = convert ? Debrief::tr("pulse") : Debrief::tr("time-out");
     p.setPen(t.ink);
     const double w = t.fm.horizontalAdvance(word) + 2;
     // Beside the line, on its left where the picture ends.
@@ -494,7 +494,7 @@ void drawOutcome(TimelinePaint& t, const Event& e, double x)
     p.drawText(QRectF(left, plot.bottom() - t.line * 1.1, w, t.line), Qt::AlignLeft, word);
     t.hit(QRectF(x - 4, plot.top(), 8, plot.height()),
           QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true),
-                                       convert ? QStringLiteral("The rhythm converts: the patient has a pulse")
+                                       convert ? Debrief::tr("The rhythm converts: the patient has a pulse")
                                                : QString::fromStdString(e.text)));
 }
 
@@ -508,7 +508,7 @@ void drawPause(TimelinePaint& t, const Event& e, double x)
     const double h = t.line * 0.6;
     p.drawRect(QRectF(x - h * 0.35, plot.bottom() - h - 2, h * 0.25, h));
     p.drawRect(QRectF(x + h * 0.1, plot.bottom() - h - 2, h * 0.25, h));
-    t.hit(QRectF(x - h, plot.bottom() - h - 2, 2 * h, h), QStringLiteral("%1  Paused").arg(clockOf(e.at.count())));
+    t.hit(QRectF(x - h, plot.bottom() - h - 2, 2 * h, h), Debrief::tr("%1  Paused").arg(clockOf(e.at.count())));
 }
 
 // Shocks as bolts over the trainer and CPR lanes; the conversion, a time-out and the pauses as
@@ -562,52 +562,52 @@ std::vector<MeasureLine> measureLines(const std::vector<Event>& events, int firs
     const QString from = clockOf(firstShockCountsFromSecond * 1000LL);
     const QString limit = clockOf(firstShockLimitSeconds * 1000LL);
     const QString latest = clockOf((firstShockCountsFromSecond + firstShockLimitSeconds) * 1000LL);
-    const QString fromStart = QStringLiteral("From the start click, paused time left out.");
+    const QString fromStart = Debrief::tr("From the start click, paused time left out.");
     std::vector<MeasureLine> lines;
     lines.push_back({QStringLiteral("timeToPowerOn"),
-                     QStringLiteral("Time to power on"),
+                     Debrief::tr("Time to power on"),
                      secondsOf(m.timeToPowerOn),
                      {},
                      Verdict::None,
                      fromStart});
     lines.push_back({QStringLiteral("timeToFirstAnalysis"),
-                     QStringLiteral("Time to first analysis"),
+                     Debrief::tr("Time to first analysis"),
                      secondsOf(m.timeToFirstAnalysis),
                      {},
                      Verdict::None,
                      fromStart});
-    lines.push_back({QStringLiteral("timeToFirstShock"), QStringLiteral("Time to first shock"),
-                     secondsOf(m.timeToFirstShock), QStringLiteral("within %1").arg(latest), firstShockVerdict(events),
-                     QStringLiteral("From the start click, paused time left out. The protocol counts the Speed of "
-                                    "First Shock from %1 and takes 200 points for one later than %2 after it, that "
-                                    "is %3 here.")
+    lines.push_back({QStringLiteral("timeToFirstShock"), Debrief::tr("Time to first shock"),
+                     secondsOf(m.timeToFirstShock), Debrief::tr("within %1").arg(latest), firstShockVerdict(events),
+                     Debrief::tr("From the start click, paused time left out. The protocol counts the Speed of "
+                                 "First Shock from %1 and takes 200 points for one later than %2 after it, that "
+                                 "is %3 here.")
                          .arg(from, limit, latest)});
-    lines.push_back({QStringLiteral("cprFraction"), QStringLiteral("CPR fraction"),
-                     QStringLiteral("%1 %").arg(m.cprFraction), QStringLiteral("at least 80 %"), cprFractionVerdict(m),
-                     QStringLiteral("The share of the time with the hands on the chest, from the start click until "
-                                    "the pulse returns, the scenario times out or it ends.")});
+    lines.push_back({QStringLiteral("cprFraction"), Debrief::tr("CPR fraction"), Debrief::tr("%1 %").arg(m.cprFraction),
+                     Debrief::tr("at least 80 %"), cprFractionVerdict(m),
+                     Debrief::tr("The share of the time with the hands on the chest, from the start click until "
+                                 "the pulse returns, the scenario times out or it ends.")});
     lines.push_back({QStringLiteral("longestHandsOffPause"),
-                     QStringLiteral("Longest hands-off pause"),
+                     Debrief::tr("Longest hands-off pause"),
                      secondsOf(m.longestHandsOffPause),
                      {},
                      Verdict::None,
-                     QStringLiteral("The longest time without the hands on the chest after the first CPR.")});
-    lines.push_back({QStringLiteral("preShockPause"), QStringLiteral("Pre-shock pause"), secondsOf(m.preShockPause),
-                     QStringLiteral("under 10 s"), preShockPauseVerdict(events, m),
-                     QStringLiteral("From the hands leaving the chest to the first shock.")});
+                     Debrief::tr("The longest time without the hands on the chest after the first CPR.")});
+    lines.push_back({QStringLiteral("preShockPause"), Debrief::tr("Pre-shock pause"), secondsOf(m.preShockPause),
+                     Debrief::tr("under 10 s"), preShockPauseVerdict(events, m),
+                     Debrief::tr("From the hands leaving the chest to the first shock.")});
     lines.push_back({QStringLiteral("postShockPause"),
-                     QStringLiteral("Post-shock pause"),
+                     Debrief::tr("Post-shock pause"),
                      secondsOf(m.postShockPause),
                      {},
                      Verdict::None,
-                     QStringLiteral("From the first shock to the hands back on the chest.")});
+                     Debrief::tr("From the first shock to the hands back on the chest.")});
     MeasureLine fatal{QStringLiteral("fatalShock"),
-                      QStringLiteral("Fatal shock"),
+                      Debrief::tr("Fatal shock"),
                       secondsOf(m.fatalShock),
                       {},
                       Verdict::None,
-                      QStringLiteral("From the start click: the shock to a patient not cleared, which ended the "
-                                     "scenario. Nobody may touch the patient at a shock.")};
+                      Debrief::tr("From the start click: the shock to a patient not cleared, which ended the "
+                                  "scenario. Nobody may touch the patient at a shock.")};
     fatal.shown = m.fatalShock >= 0;
     if (fatal.shown)
         fatal.verdict = Verdict::Fatal;
@@ -619,11 +619,11 @@ QString verdictText(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::Met:
-        return QStringLiteral("\u2714 met");
+        return Debrief::tr("\u2714 met");
     case Verdict::NotMet:
-        return QStringLiteral("\u2718 not met");
+        return Debrief::tr("\u2718 not met");
     case Verdict::Fatal:
-        return QStringLiteral("\u2718 fatal");
+        return Debrief::tr("\u2718 fatal");
     case Verdict::None:
         break;
     }
@@ -632,8 +632,8 @@ QString verdictText(Verdict verdict)
 
 QString firstShockCountNote()
 {
-    return QStringLiteral("Speed of First Shock counts from %1 into the scenario, as the protocol scores it; the "
-                          "measures count from the start click.")
+    return Debrief::tr("Speed of First Shock counts from %1 into the scenario, as the protocol scores it; the "
+                       "measures count from the start click.")
         .arg(clockOf(firstShockCountsFromSecond * 1000LL));
 }
 
@@ -726,27 +726,27 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
     p.setFont(title);
     const double titleHeight = QFontMetricsF(title).height();
     p.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Scenario Summary — %1").arg(c.mode));
+               Debrief::tr("Scenario Summary — %1").arg(c.mode));
     p.setFont(body);
     const double line = QFontMetricsF(body).height() * 1.15;
 
     // The summary's fields, and beside them the measures with their targets.
     double y = inner.top() + titleHeight + line * 0.5;
     const double fieldsWidth = inner.width() * 0.38;
-    const std::pair<const char*, QString> fields[] = {{"Name", c.name},
-                                                      {"ID Number", c.id},
-                                                      {"Score", c.score},
-                                                      {"Speed of First Shock", c.firstShock},
-                                                      {"Elapsed Time", c.elapsed},
-                                                      {"Protocol", c.protocol}};
+    const std::pair<QString, QString> fields[] = {{Debrief::tr("Name"), c.name},
+                                                  {Debrief::tr("ID Number"), c.id},
+                                                  {Debrief::tr("Score"), c.score},
+                                                  {Debrief::tr("Speed of First Shock"), c.firstShock},
+                                                  {Debrief::tr("Elapsed Time"), c.elapsed},
+                                                  {Debrief::tr("Protocol"), c.protocol}};
     double fy = y;
     for (const auto& [label, value] : fields) {
-        p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, QString::fromUtf8(label));
+        p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, label);
         p.drawText(QRectF(inner.left() + fieldsWidth * 0.5, fy, fieldsWidth * 0.5, line), Qt::AlignLeft, value);
         fy += line;
     }
     if (!c.scenario.isEmpty()) {
-        p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, QStringLiteral("Scenario"));
+        p.drawText(QRectF(inner.left(), fy, fieldsWidth * 0.5, line), Qt::AlignLeft, Debrief::tr("Scenario"));
         p.drawText(QRectF(inner.left() + fieldsWidth * 0.5, fy, fieldsWidth * 0.5, line), Qt::AlignLeft,
                    QFontMetricsF(body).elidedText(c.scenario, Qt::ElideRight, fieldsWidth * 0.5));
         fy += line;
@@ -786,7 +786,7 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
     // An empty list says so, as the summary does.
     auto list = [&](double x, const QString& heading, std::vector<QString> lines, const char* none) {
         if (lines.empty())
-            lines.push_back(QString::fromUtf8(none));
+            lines.push_back(Debrief::tr(none));
         double ly = y;
         QFont bold = body;
         bold.setBold(true);
@@ -804,8 +804,8 @@ void paintDebriefPage(QPainter& p, const QRectF& page, const DebriefContent& c)
             ly += line;
         }
     };
-    list(inner.left(), QStringLiteral("Penalties"), penaltyLines(c.events), noPenaltiesText);
-    list(inner.left() + inner.width() / 2, QStringLiteral("Protocol Errors/Notes"), c.errors, noErrorsText);
+    list(inner.left(), Debrief::tr("Penalties"), penaltyLines(c.events), noPenaltiesText);
+    list(inner.left() + inner.width() / 2, Debrief::tr("Protocol Errors/Notes"), c.errors, noErrorsText);
     p.restore();
 }
 
@@ -822,7 +822,7 @@ bool writeThenRename(const QString& fileName, QString& error, const std::functio
             return true;
     }
     QFile::remove(partial);
-    error = QStringLiteral("the file cannot be written there");
+    error = Debrief::tr("the file cannot be written there");
     return false;
 }
 
@@ -833,7 +833,7 @@ bool saveDebrief(const QString& fileName, const DebriefContent& content, QString
     if (fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         return writeThenRename(fileName, error, [&content](const QString& partial) {
             QPdfWriter pdf(partial);
-            pdf.setTitle(QStringLiteral("Defibrio debrief"));
+            pdf.setTitle(Debrief::tr("Defibrio debrief"));
             pdf.setResolution(150);
             pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
             QPainter painter;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QRectF>
 #include <QString>
@@ -14,6 +15,12 @@ class QPainter;
 namespace defib::ui {
 
 // A place of the picture that tells more on hover: a penalty marker, an action, a shock.
+// The texts of the summary's debrief, on the screen and on its saved page, are translated in
+// this context.
+struct Debrief {
+    Q_DECLARE_TR_FUNCTIONS(Debrief)
+};
+
 struct TimelineHit {
     QRectF area;
     QString text;
@@ -93,8 +100,9 @@ struct DebriefContent {
 };
 
 // What the lists say when they have nothing to list, on the summary and on the saved page alike.
-inline constexpr const char* noPenaltiesText = "No penalties.";
-inline constexpr const char* noErrorsText = "No protocol errors or notes.";
+// In English; shown through Debrief::tr.
+inline constexpr const char* noPenaltiesText = QT_TRANSLATE_NOOP("Debrief", "No penalties.");
+inline constexpr const char* noErrorsText = QT_TRANSLATE_NOOP("Debrief", "No protocol errors or notes.");
 
 // The whole debrief on one page (landscape): the summary's fields with the protocol, the measures
 // with their targets, the timeline, the penalties and the error list, in print colours.

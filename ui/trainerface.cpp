@@ -41,10 +41,10 @@ void TForm1::buildDevice()
     const QRect frame(devicePicture.left, devicePicture.top, devicePicture.width, devicePicture.height);
     Picture* closed = picture(ui.AED, QStringLiteral("AED"), false);
     place(closed, frame);
-    closed->setAccessibleName(QStringLiteral("AED trainer, closed"));
+    closed->setAccessibleName(tr("AED trainer, closed"));
     Picture* opened = picture(ui.aed2, QStringLiteral("aed2"), false);
     place(opened, frame);
-    opened->setAccessibleName(QStringLiteral("AED trainer"));
+    opened->setAccessibleName(tr("AED trainer"));
 
     // The two-button model has no Analyze button: its slot, label and step badge are blanked out.
     auto* blank = new QFrame(stage_);
@@ -79,13 +79,13 @@ void TForm1::buildDevice()
         return p;
     };
     button(ui.PowerButton, QStringLiteral("PowerButton"), assets::face::powerButton, "PowerButtonClick", &ui.AED,
-           QStringLiteral("Turns the trainer on"));
+           tr("Turns the trainer on"));
     button(ui.POWERBUTTON2, QStringLiteral("POWERBUTTON2"), assets::face::powerButton, "POWERBUTTON2Click", &ui.aed2,
-           QStringLiteral("Turns the trainer on again after the battery was replaced"));
+           tr("Turns the trainer on again after the battery was replaced"));
     button(ui.AnalyzeButton, QStringLiteral("AnalyzeButton"), assets::face::analyzeButton, "AnalyzeButtonClick",
-           &ui.aed2, QStringLiteral("Analyzes the heart rhythm"));
+           &ui.aed2, tr("Analyzes the heart rhythm"));
     button(ui.ShockButton, QStringLiteral("ShockButton"), assets::face::shockButton, "SHOCKButtonClick", &ui.aed2,
-           QStringLiteral("Delivers the shock"));
+           tr("Delivers the shock"));
 
     auto led = [&](Control& control, Led::Mark mark, const assets::Spot& spot, const QString& name) {
         auto* l = new Led(mark, stage_);
@@ -95,12 +95,12 @@ void TForm1::buildDevice()
         bind(l, control, false, &ui.aed2);
         syncers_.push_back([l, &control] {
             l->setColour(control.colour());
-            l->setAccessibleDescription(control.colour() == clWhite ? QStringLiteral("off") : QStringLiteral("lit"));
+            l->setAccessibleDescription(control.colour() == clWhite ? tr("off") : tr("lit"));
         });
     };
-    led(ui.PowerLight, Led::Mark::Power, assets::face::powerLed, QStringLiteral("Power light"));
-    led(ui.AnalyzeLED, Led::Mark::Analyze, assets::face::analyzeLed, QStringLiteral("Analyze light"));
-    led(ui.ShockLED, Led::Mark::Shock, assets::face::shockLed, QStringLiteral("Shock light"));
+    led(ui.PowerLight, Led::Mark::Power, assets::face::powerLed, tr("Power light"));
+    led(ui.AnalyzeLED, Led::Mark::Analyze, assets::face::analyzeLed, tr("Analyze light"));
+    led(ui.ShockLED, Led::Mark::Shock, assets::face::shockLed, tr("Shock light"));
 
     const QRect display = onDevice(assets::face::display);
     QFont lcd(QStringLiteral("DejaVu Sans Mono"));
@@ -118,7 +118,7 @@ void TForm1::buildDevice()
         bind(label, control, false, &ui.aed2);
         syncers_.push_back([this, label, top, &control] {
             syncText(label, control);
-            label->setAccessibleName(QStringLiteral("Trainer display: ") + label->text());
+            label->setAccessibleName(tr("Trainer display: ") + label->text());
             place(label,
                   QRect(control.left ? control.left : displayLeft, top, control.width ? control.width : displayWidth,
                         22));
@@ -145,7 +145,7 @@ void TForm1::buildDevice()
     corner(ui.TIMELabel, QRect(display.right() - 56, display.bottom() - 13, 48, 12), Qt::AlignRight);
     Picture* battery = picture(ui.LOWBATTERYINDICATOR, QStringLiteral("LOWBATTERYINDICATOR"), false, &ui.aed2);
     place(battery, onDevice(assets::face::lowBattery));
-    battery->setAccessibleName(QStringLiteral("Low battery"));
+    battery->setAccessibleName(tr("Low battery"));
     battery->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
+
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -321,7 +323,7 @@ PadMark::PadMark(QWidget* parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
-    setAccessibleName(QStringLiteral("Electrode in a wrong place"));
+    setAccessibleName(tr("Electrode in a wrong place"));
 }
 
 void PadMark::paintEvent(QPaintEvent*)
@@ -359,10 +361,10 @@ DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog, const QStrin
 {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("DialogButtons", "OK"), dialog);
     ok->setObjectName(okName);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), dialog);
     cancel->setObjectName(cancelName);
     row->addWidget(ok);
     row->addWidget(cancel);
