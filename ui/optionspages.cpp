@@ -444,8 +444,6 @@ QWidget* OptionsPages::buildProtocolPage()
         = [&](QGridLayout* rows, int row, const QString& caption, Control& option, const char* spin, QWidget* parent) {
               auto* label = new QLabel(caption, parent);
               label->setObjectName(QString::fromStdString(option.name()) + QStringLiteral("Label"));
-              // A caption too long for its column (some languages) takes two lines.
-              label->setWordWrap(true);
               QWidget* field = number(option, spin, parent);
               label->setBuddy(field->findChild<QLineEdit*>(QString::fromStdString(option.name())));
               // Greyed with its field when the option belongs to the other profile.
@@ -460,9 +458,8 @@ QWidget* OptionsPages::buildProtocolPage()
     limits->setVerticalSpacing(10);
     labelled(limits, 0, tr("Hypothermic &Shock Limit"), o.OptHypoShocks, "SpinButton5", shocks);
     labelled(limits, 1, tr("Pediatric &Limit"), o.OptMinimumAge, "SpinButton6", shocks);
-    // One under the other: side by side they did not fit the column in longer languages.
-    auto* units = new QVBoxLayout;
-    units->setSpacing(6);
+    auto* units = new QHBoxLayout;
+    units->setSpacing(18);
     auto* unitGroup = new QButtonGroup(shocks);
     for (auto [control, caption] :
          {std::pair{&o.Age, tr("&Age (years)")}, std::pair{&o.Weight, tr("&Weight (lbs.)")}}) {
@@ -478,8 +475,11 @@ QWidget* OptionsPages::buildProtocolPage()
                 radio->setChecked(true);
         });
     }
-    limits->addLayout(units, 2, 1);
-    limits->setColumnStretch(1, 1);
+    units->addStretch();
+    // The units under the whole row, and the captions taking the room: both are longer in some
+    // languages.
+    limits->addLayout(units, 2, 0, 1, 2);
+    limits->setColumnStretch(0, 1);
     static_cast<QVBoxLayout*>(shocks->layout())->addLayout(limits);
     shocks->layout()->addWidget(
         hint(tr("Below the pediatric limit a patient counts as a child; the limit is in years or in pounds."), shocks));
@@ -495,7 +495,9 @@ QWidget* OptionsPages::buildProtocolPage()
     labelled(periods, 3, tr("CPR Period After &3 Stacked Shocks (seconds)"), o.OptCPR4Length, "SpinButton4", cpr);
     labelled(periods, 4, tr("CPR Period After &Each Shock or No Shock Advised (seconds)"), o.OptCPRSingleLength,
              "SpinButton12", cpr);
-    // The captions take the room, so that a long one (some languages) wraps as little as it can.
+    // The captions take the room, and one too long for it (some languages) takes two lines.
+    for (QLabel* label : cpr->findChildren<QLabel*>())
+        label->setWordWrap(true);
     periods->setColumnStretch(0, 1);
     static_cast<QVBoxLayout*>(cpr->layout())->addLayout(periods);
     static_cast<QVBoxLayout*>(cpr->layout())->addStretch();
