@@ -1,14 +1,49 @@
 #!/usr/bin/env bash
-# Regenerates every voice prompt and tone of the trainer in assets/sounds.
+# Regenerates the trainer's voice prompts and tones in assets/sounds: the English ones and the
+# tones in the folder itself, the prompts of language LL in its subfolder LL/.
 # Needs espeak-ng and sox; the outputs are committed, so running the program needs neither.
 #
-#   tools/assets/make-sounds.sh [OUTDIR]
+#   tools/assets/make-sounds.sh [--lang en|de|fr|es|nl|all] [OUTDIR]
 #
-# Speech: espeak-ng (en-us, ~150 wpm, pitch a little lowered), band-limited and gently
-# compressed so it sounds like the small speaker of a trainer, then every file is brought to
-# the same RMS level with a limiter holding the peaks under -1 dBFS. Leading silence is trimmed
-# so a prompt starts at once. All files: 22050 Hz, 16-bit PCM, mono.
+# --lang picks one language (all of them without it); OUTDIR stands for assets/sounds.
+#
+# Speech: espeak-ng (en-us at ~150 wpm, the others a little faster so that their longer words keep
+# within the same time; pitch a little lowered), band-limited and gently compressed so it sounds
+# like the small speaker of a trainer, then every file is brought to the same RMS level with a
+# limiter holding the peaks under -1 dBFS. Leading silence is trimmed so a prompt starts at once.
+# All files: 22050 Hz, 16-bit PCM, mono. A language folder holds only the spoken prompts, under the
+# English names; the tones (charging, shock, metronome) are the same in every language, and the
+# program falls back to the English folder for a file a language folder does not have.
 set -euo pipefail
+
+usage() {
+    echo "usage: make-sounds.sh [--lang en|de|fr|es|nl|all] [OUTDIR]" >&2
+    exit 2
+}
+
+lang=all
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --lang)
+        [ $# -ge 2 ] || usage
+        lang="$2"
+        shift 2
+        ;;
+    --lang=*)
+        lang="${1#--lang=}"
+        shift
+        ;;
+    -h | --help) usage ;;
+    -*) usage ;;
+    *) break ;;
+    esac
+done
+[ $# -le 1 ] || usage
+case "$lang" in
+en | de | fr | es | nl) langs=("$lang") ;;
+all) langs=(en de fr es nl) ;;
+*) usage ;;
+esac
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 out="${1:-$here/../../assets/sounds}"
@@ -28,9 +63,12 @@ trap 'rm -rf "$work"' EXIT
 
 rate=22050
 fmt=(-r "$rate" -c 1 -b 16 -e signed-integer)
+# The voice and speed of the language being made (set by `say` below); the pitch is the same in
+# every language.
 voice=en-us
 speed=152
 pitch=38
+amplitude=()
 # Speech is brought to this RMS level (dBFS); the tones sit a little lower, since a steady tone
 # sounds louder than speech of the same RMS.
 speech_rms=-20
@@ -39,7 +77,7 @@ tone_rms=-23
 # speak NAME TEXT: a processed, trimmed speech clip in $work/NAME.wav
 speak() {
     local name="$1" text="$2"
-    espeak-ng -v "$voice" -s "$speed" -p "$pitch" -g 2 -w "$work/$name.raw.wav" "$text"
+    espeak-ng -v "$voice" -s "$speed" -p "$pitch" -g 2 "${amplitude[@]}" -w "$work/$name.raw.wav" "$text"
     sox "$work/$name.raw.wav" "${fmt[@]}" "$work/$name.wav" \
         highpass 170 lowpass 5200 equalizer 2400 1.2q 2.5 \
         compand 0.005,0.12 6:-70,-70,-50,-42,-30,-21,-10,-9,0,-6 -3 \
@@ -78,15 +116,19 @@ level() {
     mv "$work/level.wav" "$f"
 }
 
-# finish OUT PARTS...: joins the levelled parts and writes the prompt.
+# finish OUT PARTS...: joins the levelled parts and writes the prompt OUT (a name under $out, with
+# the language folder in front for a language other than English).
 finish() {
     local dest="$1"
     shift
     local parts=()
     for p in "$@"; do parts+=("$work/$p.wav"); done
+    local dir
+    dir="$(dirname "$out/$dest")"
+    mkdir -p "$dir"
     # Written through a temporary name, then moved: a failed run leaves the old file.
-    sox "${parts[@]}" "${fmt[@]}" "$out/.tmp.wav" fade h 0 -0 0.008 pad 0 0.04
-    mv "$out/.tmp.wav" "$out/$dest"
+    sox "${parts[@]}" "${fmt[@]}" "$dir/.tmp.wav" fade h 0 -0 0.008 pad 0 0.04
+    mv "$dir/.tmp.wav" "$out/$dest"
     echo "made $dest"
 }
 
@@ -112,27 +154,6 @@ sox -m -v 0.6 "$work/thump.wav" -v 0.35 "$work/snap.wav" -v 0.4 "$work/body.wav"
 # minute) silent, so the clicks never run into each other.
 tone tick synth 0.035 sine 1760 sine 2640 remix 1v0.7,2v0.3 fade q 0.001 0.035 0.032
 
-# --- speech ------------------------------------------------------------------------------------
-speak connect "Connect electrodes."
-speak pushanalyze "Push analyze."
-speak standclear "Stand clear."
-speak analyzing "Analyzing now. Stand clear."
-speak motion "Motion detected. Stop motion."
-speak shockadv "Shock advised."
-speak noshock "No shock advised."
-speak pushshock "Push to shock."
-speak checkpulse "Check for pulse."
-speak ifnopulse "If no pulse, push analyze."
-speak ifnopulsecpr "If no pulse, start CPR."
-speak battery "Replace battery."
-speak shockdelivered "Shock delivered."
-speak startcpr "Start CPR."
-speak stopcpr "Stop CPR. Do not touch the patient."
-
-for clip in connect pushanalyze standclear analyzing motion shockadv noshock pushshock checkpulse \
-    ifnopulse ifnopulsecpr battery shockdelivered startcpr stopcpr; do
-    level "$clip" "$speech_rms"
-done
 level beep "$tone_rms"
 level warn "$tone_rms"
 level sweep "$((tone_rms - 1))"
@@ -141,27 +162,166 @@ level shock -16
 # So is the tick.
 level tick -16
 
-# --- the prompts under the names the program asks for -------------------------------------------
-finish connecte.wav connect
-finish connectE.wav connect
-finish pushanal.wav pushanalyze
-finish pushanaB.wav beep pause pushanalyze
-finish bepclear.wav beep pause standclear
-finish analyzeN.wav analyzing
-finish motion.wav motion
-finish MOTION.WAV motion
-finish shockadv.wav shockadv
-finish noshockA.wav noshock
-finish SWEEP.wav sweep
-finish standcle.wav standclear
-finish shkwarn.wav warn pause pushshock
-finish click.wav shock
-finish CLICK.WAV shock
-finish checkfor.wav checkpulse
-finish ifnopls.wav ifnopulse
-finish ifnoplsS.wav ifnopulsecpr
-finish battrepl.wav battery
-finish shockdel.wav shockdelivered
-finish startcpr.wav startcpr
-finish stopcpr.wav stopcpr
-finish metro.wav tick
+# --- speech ------------------------------------------------------------------------------------
+# The spoken clips, in the order of `clips`; each language gives its words for every one of them.
+clips=(connect pushanalyze standclear analyzing motion shockadv noshock pushshock checkpulse
+    ifnopulse ifnopulsecpr battery shockdelivered startcpr stopcpr)
+
+# The words, in the terms the resuscitation councils' first-aid courses use (docs/glossary.md).
+# A prompt the next step of its chain follows after 2 s ("SHOCK DELIVERED", "CHECK FOR PULSE",
+# "IF NO PULSE" before "PUSH ANALYZE", "STOP CPR") or 2.5 s (the held charge's "STAND CLEAR") must
+# have ended by then: its words are the shortest that keep the meaning.
+words_en=(
+    "Connect electrodes."
+    "Push analyze."
+    "Stand clear."
+    "Analyzing now. Stand clear."
+    "Motion detected. Stop motion."
+    "Shock advised."
+    "No shock advised."
+    "Push to shock."
+    "Check for pulse."
+    "If no pulse, push analyze."
+    "If no pulse, start CPR."
+    "Replace battery."
+    "Shock delivered."
+    "Start CPR."
+    "Stop CPR. Do not touch the patient."
+)
+words_de=(
+    "Elektroden anschließen."
+    "Analysetaste drücken."
+    "Patient nicht berühren."
+    "Analyse läuft. Patient nicht berühren."
+    "Bewegung erkannt. Bewegung stoppen."
+    "Schock empfohlen."
+    "Kein Schock empfohlen."
+    "Schockknopf drücken."
+    "Puls prüfen."
+    "Kein Puls: Analysetaste drücken."
+    "Kein Puls: HLW beginnen."
+    "Batterie ersetzen."
+    "Schock abgegeben."
+    "HLW beginnen."
+    "HLW unterbrechen, nicht berühren."
+)
+words_fr=(
+    "Connectez les électrodes."
+    "Appuyez sur le bouton d'analyse."
+    "Ne touchez pas le patient."
+    "Analyse en cours. Ne touchez pas le patient."
+    "Mouvement détecté. Arrêtez tout mouvement."
+    "Choc conseillé."
+    "Choc non conseillé."
+    "Appuyez sur le bouton de choc."
+    "Vérifiez le pouls."
+    "Pas de pouls : appuyez sur Analyse."
+    "En l'absence de pouls, commencez la RCP."
+    "Remplacez la batterie."
+    "Choc délivré."
+    "Commencez la RCP."
+    "Arrêtez la RCP, écartez-vous."
+)
+words_es=(
+    "Conecte los electrodos."
+    "Pulse el botón de análisis."
+    "No toque al paciente."
+    "Analizando. No toque al paciente."
+    "Movimiento detectado. Detenga el movimiento."
+    "Descarga recomendada."
+    "Descarga no recomendada."
+    "Pulse el botón de descarga."
+    "Compruebe el pulso."
+    "Sin pulso, pulse Análisis."
+    "Si no hay pulso, inicie la RCP."
+    "Sustituya la batería."
+    "Descarga administrada."
+    "Inicie la RCP."
+    "Detenga la RCP, apártense."
+)
+words_nl=(
+    "Sluit de elektroden aan."
+    "Druk op de analyseknop."
+    "Raak de patiënt niet aan."
+    "Analyse bezig. Raak de patiënt niet aan."
+    "Beweging gedetecteerd. Stop beweging."
+    "Schok geadviseerd."
+    "Geen schok geadviseerd."
+    "Druk op de schokknop."
+    "Controleer de pols."
+    "Geen pols: druk op de analyseknop."
+    "Geen pols: start met reanimeren."
+    "Vervang de batterij."
+    "Schok toegediend."
+    "Start met reanimeren."
+    "Stop reanimatie, afstand houden."
+)
+
+# The prompts a language speaks faster than its others, to end before the next step of their chain.
+declare -A faster_en=() faster_fr=() faster_es=()
+declare -A faster_de=([ifnopulse]=195 [stopcpr]=190)
+declare -A faster_nl=([ifnopulse]=195 [stopcpr]=195)
+
+# say LANG VOICE SPEED [AMPLITUDE]: speaks and levels every clip of LANG as $work/LANG-CLIP.wav
+say() {
+    local lang="$1" i
+    voice="$2"
+    speed="$3"
+    amplitude=()
+    [ $# -lt 4 ] || amplitude=(-a "$4")
+    local -n words="words_$lang" faster="faster_$lang"
+    [ "${#words[@]}" -eq "${#clips[@]}" ] || { echo "make-sounds: $lang has ${#words[@]} prompts, not ${#clips[@]}" >&2; exit 1; }
+    for i in "${!clips[@]}"; do
+        speed="${faster[${clips[i]}]:-$3}"
+        speak "$lang-${clips[i]}" "${words[i]}"
+    done
+    for i in "${!clips[@]}"; do
+        level "$lang-${clips[i]}" "$speech_rms"
+    done
+}
+
+# prompts LANG DIR: the spoken prompts of LANG under the names the program asks for, in $out/DIR
+# (DIR is "LL/" for language LL, empty for English).
+prompts() {
+    local l="$1" d="$2"
+    finish "${d}connecte.wav" "$l-connect"
+    finish "${d}connectE.wav" "$l-connect"
+    finish "${d}pushanal.wav" "$l-pushanalyze"
+    finish "${d}pushanaB.wav" beep pause "$l-pushanalyze"
+    finish "${d}bepclear.wav" beep pause "$l-standclear"
+    finish "${d}analyzeN.wav" "$l-analyzing"
+    finish "${d}motion.wav" "$l-motion"
+    finish "${d}MOTION.WAV" "$l-motion"
+    finish "${d}shockadv.wav" "$l-shockadv"
+    finish "${d}noshockA.wav" "$l-noshock"
+    finish "${d}standcle.wav" "$l-standclear"
+    finish "${d}shkwarn.wav" warn pause "$l-pushshock"
+    finish "${d}checkfor.wav" "$l-checkpulse"
+    finish "${d}ifnopls.wav" "$l-ifnopulse"
+    finish "${d}ifnoplsS.wav" "$l-ifnopulsecpr"
+    finish "${d}battrepl.wav" "$l-battery"
+    finish "${d}shockdel.wav" "$l-shockdelivered"
+    finish "${d}startcpr.wav" "$l-startcpr"
+    finish "${d}stopcpr.wav" "$l-stopcpr"
+}
+
+# The voice and speed of each language: German, French, Spanish and Dutch take more syllables
+# than English for the same prompt, so they are spoken a little faster, and a little softer into
+# the filters (espeak-ng's amplitude 75 of 100), which its louder voices would otherwise clip.
+for l in "${langs[@]}"; do
+    case "$l" in
+    en)
+        say en en-us 152
+        prompts en ""
+        # The tones: English only.
+        finish SWEEP.wav sweep
+        finish click.wav shock
+        finish CLICK.WAV shock
+        finish metro.wav tick
+        ;;
+    de) say de de 175 75 && prompts de de/ ;;
+    fr) say fr fr 175 75 && prompts fr fr/ ;;
+    es) say es es 175 75 && prompts es es/ ;;
+    nl) say nl nl 175 75 && prompts nl nl/ ;;
+    esac
+done
