@@ -20,6 +20,7 @@ test_packages=(
     python3-pyftpdlib python3-openssl openssh-server openssh-client
     desktop-file-utils appstream lintian dpkg-dev
     poppler-utils python3-jsonschema
+    espeak-ng sox
 )
 
 perf_packages=(pulseaudio)

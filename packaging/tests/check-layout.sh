@@ -18,10 +18,12 @@ expected=(
     share/doc/defibrio/copyright
     share/doc/defibrio/changelog.gz
 )
-for sound in "$source"/assets/sounds/*; do
-    expected+=("share/defibrio/sounds/$(basename "$sound")")
-    cmp -s "$sound" "share/defibrio/sounds/$(basename "$sound")" || fail "prompt $(basename "$sound") differs"
-done
+# The prompts: the English ones and the tones, and each language's in its folder (de/MOTION.WAV).
+while IFS= read -r sound; do
+    expected+=("share/defibrio/sounds/$sound")
+    cmp -s "$source/assets/sounds/$sound" "share/defibrio/sounds/$sound" || fail "prompt $sound differs"
+done < <(cd "$source/assets/sounds" && find . -type f | sed 's|^\./||')
+[ -f share/defibrio/sounds/de/MOTION.WAV ] || fail "the German prompts are not installed"
 for scenario in "$source"/scenarios/*.json; do
     expected+=("share/defibrio/scenarios/$(basename "$scenario")")
     cmp -s "$scenario" "share/defibrio/scenarios/$(basename "$scenario")" || fail "scenario $(basename "$scenario") differs"

@@ -16,7 +16,7 @@ grep -q 'libqt6widgets6' <<<"$(field Depends)" || fail "Depends not worked out f
 grep -q '<.*@.*>' <<<"$(field Maintainer)" || fail "no maintainer: $(field Maintainer)"
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/bin/defibrio ./usr/share/doc/defibrio/copyright ./usr/share/doc/defibrio/changelog.gz \
-    ./usr/share/defibrio/sounds/MOTION.WAV; do
+    ./usr/share/defibrio/sounds/MOTION.WAV ./usr/share/defibrio/sounds/de/MOTION.WAV; do
     grep -q " $path\$" <<<"$contents" || fail "$path is not in the package"
 done
 ! grep -q 'share/doc/Defibrio' <<<"$contents" || fail "a documentation folder named after the project"

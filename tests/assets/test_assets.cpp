@@ -1,10 +1,12 @@
 // Checks every picture and every voice prompt the program asks for: the pictures load from the
-// resource at their natural size, and the prompts are playable, audible 16-bit mono WAV files
-// that start at once, are evened out in loudness and are copied beside the program.
+// resource at their natural size, and the prompts, in English and in every language folder, are
+// playable, audible 16-bit mono WAV files that start at once, are evened out in loudness, end
+// before the next prompt of their chain and are copied beside the program.
 
 #include "assets/pictures.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,6 +19,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -68,6 +71,9 @@ struct Sound {
     Kind kind;
     double maxSeconds;
     double minSeconds = 0.1;
+    // The time the prompt chain gives the prompt before its next one speaks (and cuts it off),
+    // where that is shorter than maxSeconds; 0 where no prompt follows it sooner.
+    double chainSeconds = 0;
 };
 
 // Every prompt under the exact name the program plays; the short DOS-style names come in the
@@ -84,21 +90,56 @@ const Sound sounds[] = {
     {"shockadv.wav", Kind::Speech, 3.0},
     {"noshockA.wav", Kind::Speech, 3.0},
     {"SWEEP.wav", Kind::Tone, 6.0, 4.0},
-    {"standcle.wav", Kind::Speech, 3.0},
+    // The held charge's "STAND CLEAR": "PUSH TO SHOCK" follows 2.5 s on.
+    {"standcle.wav", Kind::Speech, 3.0, 0.1, 2.5},
     {"shkwarn.wav", Kind::Speech, 3.0},
     {"click.wav", Kind::Tone, 1.0, 0.05},
     {"CLICK.WAV", Kind::Tone, 1.0, 0.05},
-    {"checkfor.wav", Kind::Speech, 3.0},
-    {"ifnopls.wav", Kind::Speech, 3.0},
+    // "IF NO PULSE" follows "CHECK FOR PULSE" 2 s on after the CPR countdown, and "PUSH ANALYZE"
+    // follows it 2 s on.
+    {"checkfor.wav", Kind::Speech, 3.0, 0.1, 2.0},
+    {"ifnopls.wav", Kind::Speech, 3.0, 0.1, 2.0},
     {"ifnoplsS.wav", Kind::Speech, 3.0},
     {"battrepl.wav", Kind::Speech, 3.0},
     // The single-shock protocol's prompts; "Stop CPR. Do not touch the patient." is two sentences.
-    {"shockdel.wav", Kind::Speech, 3.0},
+    // "START CPR" follows "SHOCK DELIVERED" 2 s on, and "PUSH ANALYZE" (or the analysis) "STOP CPR".
+    {"shockdel.wav", Kind::Speech, 3.0, 0.1, 2.0},
     {"startcpr.wav", Kind::Speech, 3.0},
-    {"stopcpr.wav", Kind::Speech, 3.5},
+    {"stopcpr.wav", Kind::Speech, 3.5, 0.1, 2.0},
     // The metronome's tick leaves most of a beat (545 ms at 110 a minute) silent.
     {"metro.wav", Kind::Tone, 0.2, 0.03},
 };
+
+// The languages the trainer speaks besides English, each with the folder of its prompts
+// (sounds/LL/, beside the program LL/). A language folder holds the spoken prompts under their
+// English names; the tones are the same in every language, and the program plays the English file
+// for one a folder does not have.
+const char* const languages[] = {"de", "fr", "es", "nl"};
+
+// The English prompts' limits predate the chain limits and are kept for them as recorded: the
+// English "If no pulse, push analyze." (2.15 s) and "Stop CPR. Do not touch the patient." (3.18 s)
+// run past their step, and the next prompt cuts their end. Every other language keeps within both.
+double languageLimit(const Sound& s)
+{
+    return s.chainSeconds > 0 ? std::min(s.maxSeconds, s.chainSeconds) : s.maxSeconds;
+}
+
+struct LanguagePrompt {
+    const char* language;
+    Sound sound;
+};
+
+std::vector<LanguagePrompt> languagePrompts()
+{
+    std::vector<LanguagePrompt> all;
+    for (const char* language : languages) {
+        for (const Sound& s : sounds) {
+            if (s.kind == Kind::Speech)
+                all.push_back({language, s});
+        }
+    }
+    return all;
+}
 
 // gtest names a failing parameter by these rather than by its bytes.
 void PrintTo(const Picture& p, std::ostream* os)
@@ -109,6 +150,11 @@ void PrintTo(const Picture& p, std::ostream* os)
 void PrintTo(const Sound& s, std::ostream* os)
 {
     *os << s.name;
+}
+
+void PrintTo(const LanguagePrompt& p, std::ostream* os)
+{
+    *os << p.language << "/" << p.sound.name;
 }
 
 std::string pictureResource(const char* name)
@@ -382,48 +428,54 @@ QByteArray readFile(const std::string& path)
     return f.readAll();
 }
 
-class SoundTest : public testing::TestWithParam<Sound> { };
-
-TEST_P(SoundTest, IsAudibleMonoPcmThatStartsAtOnce)
+// The prompt at PATH is a playable, audible mono PCM file of at most LIMIT seconds that starts at
+// once and is as loud as the others.
+void checkPrompt(const std::string& path, const Sound& s, double limit)
 {
-    const Sound& s = GetParam();
-    const std::string path = std::string(DEFIB_SOUNDS_DIR) + "/" + s.name;
     const QByteArray bytes = readFile(path);
     ASSERT_FALSE(bytes.isEmpty()) << path << " is missing or empty";
     std::string why;
     const auto wave = readWave(bytes, why);
-    ASSERT_TRUE(wave) << s.name << ": " << why;
-    EXPECT_EQ(wave->format, 1) << s.name << " is not PCM";
-    EXPECT_EQ(wave->channels, 1) << s.name << " is not mono";
-    EXPECT_EQ(wave->bits, 16) << s.name << " is not 16-bit";
-    EXPECT_EQ(wave->rate, 22050) << s.name;
+    ASSERT_TRUE(wave) << path << ": " << why;
+    EXPECT_EQ(wave->format, 1) << path << " is not PCM";
+    EXPECT_EQ(wave->channels, 1) << path << " is not mono";
+    EXPECT_EQ(wave->bits, 16) << path << " is not 16-bit";
+    EXPECT_EQ(wave->rate, 22050) << path;
     ASSERT_GT(wave->rate, 0);
 
     const auto& samples = wave->samples;
     const double seconds = double(samples.size()) / wave->rate;
-    EXPECT_GE(seconds, s.minSeconds) << s.name << " is too short";
-    EXPECT_LE(seconds, s.maxSeconds) << s.name << " is too long";
+    EXPECT_GE(seconds, s.minSeconds) << path << " is too short";
+    EXPECT_LE(seconds, limit) << path << " is too long";
 
     int peak = 0;
     for (int16_t v : samples)
         peak = std::max(peak, std::abs(int(v)));
-    EXPECT_GT(dbfs(peak), -20.0) << s.name << " is (nearly) silent";
-    EXPECT_LT(dbfs(peak), -0.5) << s.name << " reaches full scale: it clips";
+    EXPECT_GT(dbfs(peak), -20.0) << path << " is (nearly) silent";
+    EXPECT_LT(dbfs(peak), -0.5) << path << " reaches full scale: it clips";
 
     // A prompt starts at once: sound within the first 30 ms.
     const double threshold = 32768.0 * std::pow(10.0, -40.0 / 20.0);
     const auto first
         = std::find_if(samples.begin(), samples.end(), [&](int16_t v) { return std::abs(int(v)) > threshold; });
-    ASSERT_NE(first, samples.end()) << s.name;
-    EXPECT_LT(double(first - samples.begin()) / wave->rate, 0.030) << s.name << " starts with silence";
+    ASSERT_NE(first, samples.end()) << path;
+    EXPECT_LT(double(first - samples.begin()) / wave->rate, 0.030) << path << " starts with silence";
 
     // Evened out: speech within a few dB of the others, tones not far off.
     const double rms = dbfs(rmsOf(samples));
     if (s.kind == Kind::Speech) {
-        EXPECT_NEAR(rms, -20.0, 2.0) << s.name << " is louder or softer than the other prompts";
+        EXPECT_NEAR(rms, -20.0, 2.0) << path << " is louder or softer than the other prompts";
     } else {
-        EXPECT_NEAR(rms, -20.0, 6.0) << s.name << " is far louder or softer than the prompts";
+        EXPECT_NEAR(rms, -20.0, 6.0) << path << " is far louder or softer than the prompts";
     }
+}
+
+class SoundTest : public testing::TestWithParam<Sound> { };
+
+TEST_P(SoundTest, IsAudibleMonoPcmThatStartsAtOnce)
+{
+    const Sound& s = GetParam();
+    checkPrompt(std::string(DEFIB_SOUNDS_DIR) + "/" + s.name, s, s.maxSeconds);
 }
 
 TEST_P(SoundTest, IsCopiedBesideTheProgram)
@@ -447,6 +499,81 @@ std::string soundName(const testing::TestParamInfo<Sound>& info)
 
 INSTANTIATE_TEST_SUITE_P(Every, SoundTest, testing::ValuesIn(sounds), soundName);
 
+// --- the prompts of the other languages ------------------------------------------------------------
+
+std::string languageDir(const char* language)
+{
+    return std::string(DEFIB_SOUNDS_DIR) + "/" + language;
+}
+
+class LanguagePromptTest : public testing::TestWithParam<LanguagePrompt> { };
+
+// Every spoken prompt is there in every language, checked as the English one is, and within the
+// time its chain gives it.
+TEST_P(LanguagePromptTest, IsAudibleMonoPcmThatEndsInTime)
+{
+    const LanguagePrompt& p = GetParam();
+    checkPrompt(languageDir(p.language) + "/" + p.sound.name, p.sound, languageLimit(p.sound));
+}
+
+TEST_P(LanguagePromptTest, SaysItInItsOwnWords)
+{
+    const LanguagePrompt& p = GetParam();
+    const QByteArray own = readFile(languageDir(p.language) + "/" + p.sound.name);
+    ASSERT_FALSE(own.isEmpty()) << p.language << "/" << p.sound.name;
+    EXPECT_NE(own, readFile(std::string(DEFIB_SOUNDS_DIR) + "/" + p.sound.name))
+        << p.language << "/" << p.sound.name << " is the English prompt";
+}
+
+TEST_P(LanguagePromptTest, IsCopiedBesideTheProgram)
+{
+    const LanguagePrompt& p = GetParam();
+    const std::string name = std::string(p.language) + "/" + p.sound.name;
+    const QByteArray shipped = readFile(std::string(DEFIB_SOUNDS_DIR) + "/" + name);
+    const QByteArray copy = readFile(std::string(DEFIB_PROGRAM_DIR) + "/" + name);
+    ASSERT_FALSE(copy.isEmpty()) << name << " is not in " << DEFIB_PROGRAM_DIR;
+    EXPECT_EQ(copy, shipped) << name << " beside the program differs from the one in assets/sounds";
+}
+
+std::string languagePromptName(const testing::TestParamInfo<LanguagePrompt>& info)
+{
+    std::string n = std::string(info.param.language) + "_" + info.param.sound.name;
+    for (char& c : n) {
+        if (c == '.')
+            c = '_';
+    }
+    return n;
+}
+
+INSTANTIATE_TEST_SUITE_P(Every, LanguagePromptTest, testing::ValuesIn(languagePrompts()), languagePromptName);
+
+// The folders in assets/sounds are the languages checked above, and a language folder holds
+// nothing but spoken prompts with an English counterpart of the same name: a file under another
+// name would never be played, and a tone belongs to every language in the English folder.
+TEST(LanguageFolders, HoldOnlyTheSpokenPromptsUnderTheirEnglishNames)
+{
+    const QDir all(QString::fromUtf8(DEFIB_SOUNDS_DIR));
+    std::set<std::string> folders;
+    for (const QString& folder : all.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        folders.insert(folder.toStdString());
+    EXPECT_EQ(folders, std::set<std::string>(std::begin(languages), std::end(languages)));
+
+    std::set<std::string> spoken;
+    for (const Sound& s : sounds) {
+        if (s.kind == Kind::Speech)
+            spoken.insert(s.name);
+    }
+    for (const char* language : languages) {
+        const QDir dir(QString::fromStdString(languageDir(language)));
+        ASSERT_TRUE(dir.exists()) << languageDir(language);
+        for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+            const std::string name = entry.toStdString();
+            EXPECT_TRUE(QFile::exists(all.filePath(entry))) << language << "/" << name << " has no English counterpart";
+            EXPECT_TRUE(spoken.count(name)) << language << "/" << name << " is not a spoken prompt";
+        }
+    }
+}
+
 // Both spellings are separate files on a case-sensitive file system, and say the same thing.
 TEST(Sounds, BothSpellingsShipAlike)
 {
@@ -459,12 +586,30 @@ TEST(Sounds, BothSpellingsShipAlike)
         ASSERT_FALSE(second.isEmpty()) << b;
         EXPECT_EQ(first, second) << a << " and " << b << " differ";
     }
+    // The shock's click is a tone: the language folders have the spoken pairs only.
+    for (const char* language : languages) {
+        for (const auto& [a, b] : {pairs[0], pairs[1]}) {
+            const QByteArray first = readFile(languageDir(language) + "/" + a);
+            ASSERT_FALSE(first.isEmpty()) << language << "/" << a;
+            EXPECT_EQ(first, readFile(languageDir(language) + "/" + b))
+                << language << ": " << a << " and " << b << " differ";
+        }
+    }
 }
 
-// The prompts that begin with a beep begin with a steady tone, not with speech.
+// The prompts that begin with a beep begin with a steady tone, not with speech, in every language.
 TEST(Sounds, BeepPromptsStartWithATone)
 {
-    for (const char* name : {"pushanaB.wav", "bepclear.wav", "shkwarn.wav"}) {
+    // In every language: the tones are the English ones.
+    std::vector<std::string> folders{""};
+    for (const char* language : languages)
+        folders.push_back(std::string(language) + "/");
+    std::vector<std::string> beepPrompts;
+    for (const std::string& folder : folders) {
+        for (const char* name : {"pushanaB.wav", "bepclear.wav", "shkwarn.wav"})
+            beepPrompts.push_back(folder + name);
+    }
+    for (const std::string& name : beepPrompts) {
         std::string why;
         const auto beeped = readWave(readFile(std::string(DEFIB_SOUNDS_DIR) + "/" + name), why);
         ASSERT_TRUE(beeped) << name << ": " << why;

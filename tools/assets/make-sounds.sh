@@ -3,9 +3,11 @@
 # tones in the folder itself, the prompts of language LL in its subfolder LL/.
 # Needs espeak-ng and sox; the outputs are committed, so running the program needs neither.
 #
-#   tools/assets/make-sounds.sh [--lang en|de|fr|es|nl|all] [OUTDIR]
+#   tools/assets/make-sounds.sh [--check] [--lang en|de|fr|es|nl|all] [OUTDIR]
 #
-# --lang picks one language (all of them without it); OUTDIR stands for assets/sounds.
+# --lang picks one language (all of them without it); OUTDIR stands for assets/sounds. --check
+# makes them in a temporary folder instead and compares them with those in OUTDIR: it fails naming
+# every file that differs or is missing (the test assets.prompts-regenerate runs it).
 #
 # Speech: espeak-ng (en-us at ~150 wpm, the others a little faster so that their longer words keep
 # within the same time; pitch a little lowered), band-limited and gently compressed so it sounds
@@ -17,11 +19,12 @@
 set -euo pipefail
 
 usage() {
-    echo "usage: make-sounds.sh [--lang en|de|fr|es|nl|all] [OUTDIR]" >&2
+    echo "usage: make-sounds.sh [--check] [--lang en|de|fr|es|nl|all] [OUTDIR]" >&2
     exit 2
 }
 
 lang=all
+check=false
 while [ $# -gt 0 ]; do
     case "$1" in
     --lang)
@@ -31,6 +34,10 @@ while [ $# -gt 0 ]; do
         ;;
     --lang=*)
         lang="${1#--lang=}"
+        shift
+        ;;
+    --check)
+        check=true
         shift
         ;;
     -h | --help) usage ;;
@@ -51,7 +58,8 @@ mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
 for tool in espeak-ng sox; do
-    command -v "$tool" >/dev/null || { echo "make-sounds: $tool is not installed" >&2; exit 1; }
+    # A check without the tools is skipped (77), not failed.
+    command -v "$tool" >/dev/null || { echo "make-sounds: $tool is not installed" >&2; $check && exit 77; exit 1; }
 done
 
 # Repeatable mode: dither and noise are seeded alike on every run, so an unchanged prompt comes
@@ -60,6 +68,11 @@ sox() { command sox -R "$@"; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+if $check; then
+    committed="$out"
+    out="$work/out"
+    mkdir -p "$out"
+fi
 
 rate=22050
 fmt=(-r "$rate" -c 1 -b 16 -e signed-integer)
@@ -129,7 +142,7 @@ finish() {
     # Written through a temporary name, then moved: a failed run leaves the old file.
     sox "${parts[@]}" "${fmt[@]}" "$dir/.tmp.wav" fade h 0 -0 0.008 pad 0 0.04
     mv "$dir/.tmp.wav" "$out/$dest"
-    echo "made $dest"
+    $check || echo "made $dest"
 }
 
 # --- tones -------------------------------------------------------------------------------------
@@ -325,3 +338,15 @@ for l in "${langs[@]}"; do
     nl) say nl nl 175 75 && prompts nl nl/ ;;
     esac
 done
+
+if $check; then
+    differ=()
+    while IFS= read -r made; do
+        cmp -s "$out/$made" "$committed/$made" || differ+=("$made")
+    done < <(cd "$out" && find . -type f ! -name '.*' | sed 's|^\./||' | sort)
+    if [ ${#differ[@]} -gt 0 ]; then
+        echo "make-sounds: these prompts in $committed are not what the script makes: ${differ[*]}" >&2
+        exit 1
+    fi
+    echo "every prompt in $committed is what the script makes"
+fi
