@@ -39,13 +39,20 @@ std::string promptCaption(const std::string& file)
     return {};
 }
 
+static std::string promptFilePath(const Scenario& s, const std::string& file)
+{
+    const std::string& languages = s.options.languagePromptDirectory;
+    const bool ofLanguage = file.find('/') != std::string::npos;
+    return ofLanguage && !languages.empty() ? joinPath(languages, file) : s.options.promptPath(file);
+}
+
 std::string promptInLanguage(Scenario& s, const std::string& file)
 {
     const std::string& language = s.options.language();
     if (language == defaultLanguage || file.empty())
         return file;
     const std::string translated = language + "/" + file;
-    if (fileExists(s.options.promptPath(translated)))
+    if (fileExists(promptFilePath(s, translated)))
         return translated;
     // Told once: every prompt the language lacks speaks in English from here on.
     if (!s.languagePromptMissingTold && s.audioOn()) {
@@ -69,7 +76,7 @@ void playPrompt(Scenario& s)
         s.promptObserver(file);
     if (!s.audioOn())
         return;
-    if (s.platform.sound.play(s.options.promptPath(file)))
+    if (s.platform.sound.play(promptFilePath(s, file)))
         return;
     if (s.platform.sound.outputFailed()) {
         // Said once: from here on the device runs as with audio off, and the stand-in texts of

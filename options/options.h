@@ -119,6 +119,9 @@ public:
     bool saveOptions();
     // A prompt file's path: in the prompt folder, or the program directory when there is none.
     std::string promptPath(const std::string& fileName) const;
+    // Where the language folders of the prompts lie when not in the prompt folder (defibrio-sim
+    // runs in a folder of its own and finds them beside itself).
+    std::string languagePromptDirectory;
 
     // The trainer's language (options/language.h): its texts and the folder of its prompts.
     // English unless set; a language the program does not ship leaves it as it was (false).

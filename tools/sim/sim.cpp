@@ -21,6 +21,13 @@ int main(int argc, char** argv)
             runner.setScenarioFolder(folder.string());
             break;
         }
+    // The prompts of the other languages: beside the program in the build tree, in the installed
+    // prompt folder otherwise. A script's "language" plays them from there.
+    for (const auto& folder : {program, program.parent_path() / "share/defibrio/sounds"})
+        if (std::filesystem::is_directory(folder / "de", ec)) {
+            runner.scenario().options.languagePromptDirectory = folder.string();
+            break;
+        }
     if (argc == 2) {
         std::ifstream script(argv[1]);
         if (!script) {
