@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/layout.h"
+#include "engine/texts.h"
 
 namespace defib {
 
@@ -58,11 +59,11 @@ static std::string ageText(Scenario& s)
     auto twoDigits = [&](int tens) { return std::to_string(tens * 10 + random.random(10)); };
     switch (st.patientBody) {
     case 0:
-        return twoDigits(random.random(3) + 5) + " y.o. male";
+        return tx(s, "{1} y.o. male", {twoDigits(random.random(3) + 5)});
     case 1:
-        return twoDigits(random.random(2) + 4) + " y.o. male";
+        return tx(s, "{1} y.o. male", {twoDigits(random.random(2) + 4)});
     case 2:
-        return twoDigits(random.random(3) + 3) + " y.o. female";
+        return tx(s, "{1} y.o. female", {twoDigits(random.random(3) + 3)});
     default:
         break;
     }
@@ -71,7 +72,7 @@ static std::string ageText(Scenario& s)
     const int limit = s.number(s.options.OptMinimumAge);
     if (s.option(s.options.Age)) {
         int age = st.scenarioKind == KindUnderageChild ? limit - 1 - random.random(2) : limit + random.random(7);
-        return std::to_string(std::max(age, 1)) + " y.o. male";
+        return tx(s, "{1} y.o. male", {std::to_string(std::max(age, 1))});
     }
     int age = 0;
     int weight = 0;
@@ -82,28 +83,30 @@ static std::string ageText(Scenario& s)
         age = random.random(4) + 6;
         weight = limit + 5 * (random.random(4) + 1);
     }
-    return std::to_string(age) + " y.o. male " + std::to_string(std::max(weight, 1)) + " pounds";
+    return tx(s, "{1} y.o. male {2} pounds", {std::to_string(age), std::to_string(std::max(weight, 1))});
 }
 
+// The histories of a drawn patient, {1} the age (and weight) of the patient.
 static const char* const adultHistories[] = {
-    " with a history of heart disease. Found collapsed.",
-    " who was found unconscious.",
-    " who collapsed and stopped breathing.",
-    " with an unknown medical history. Found unresponsive.",
-    " with a sudden onset of weakness--collapsed several minutes ago.",
-    " who was found unconscious by a co-worker.",
-    " who was feeling weak and nauseated. Collapsed 5 minutes ago.",
-    " who was found unresponsive.",
-    " with a history of heart disease. Found unconscious.",
-    " who was complaining of chest pain and suddenly collapsed.",
-    " with a history of angina, complained of severe abdominal pain before becoming unconscious.",
+    TX("Your patient is a {1} with a history of heart disease. Found collapsed."),
+    TX("Your patient is a {1} who was found unconscious."),
+    TX("Your patient is a {1} who collapsed and stopped breathing."),
+    TX("Your patient is a {1} with an unknown medical history. Found unresponsive."),
+    TX("Your patient is a {1} with a sudden onset of weakness--collapsed several minutes ago."),
+    TX("Your patient is a {1} who was found unconscious by a co-worker."),
+    TX("Your patient is a {1} who was feeling weak and nauseated. Collapsed 5 minutes ago."),
+    TX("Your patient is a {1} who was found unresponsive."),
+    TX("Your patient is a {1} with a history of heart disease. Found unconscious."),
+    TX("Your patient is a {1} who was complaining of chest pain and suddenly collapsed."),
+    TX("Your patient is a {1} with a history of angina, complained of severe abdominal pain before becoming "
+       "unconscious."),
 };
 
 static const char* const childHistories[] = {
-    " involved in a drowning, underwater for 10 minutes. (non-hypothermic)",
-    " found without a pulse, lying in bed.",
-    " who had taken an overdose of tricyclic antidepressants. Found comatose.",
-    " who has suffocated and is not breathing.",
+    TX("Your patient is a {1} involved in a drowning, underwater for 10 minutes. (non-hypothermic)"),
+    TX("Your patient is a {1} found without a pulse, lying in bed."),
+    TX("Your patient is a {1} who had taken an overdose of tricyclic antidepressants. Found comatose."),
+    TX("Your patient is a {1} who has suffocated and is not breathing."),
 };
 
 // Step points by shocks to convert: without auto analysis, with it.
@@ -179,12 +182,14 @@ void drawScenario(Scenario& s)
     st.stepPoints = static_cast<u8>(stepPointsFor(s, kind, st.shocksToConvert));
     st.scenarioTitle.clear();
 
-    std::string history = "Your patient is a " + ageText(s);
+    const std::string age = ageText(s);
+    const char* history = nullptr;
     if (st.patientBody < 3)
-        history += kind == KindHypothermic ? " involved in drowning (hypothermic)." : adultHistories[random.random(11)];
+        history = kind == KindHypothermic ? TX("Your patient is a {1} involved in drowning (hypothermic).")
+                                          : adultHistories[random.random(11)];
     else
-        history += childHistories[random.random(4)];
-    st.patientHistory = history;
+        history = childHistories[random.random(4)];
+    st.patientHistory = tx(s, history, {age});
 
     placeForBody(s);
 }

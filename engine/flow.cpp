@@ -9,6 +9,7 @@
 #include "engine/recorder.h"
 #include "engine/scenariochoice.h"
 #include "engine/scenarioclock.h"
+#include "engine/texts.h"
 #include "options/reports.h"
 #include "options/scoreboard.h"
 #include "options/textfile.h"
@@ -27,7 +28,7 @@ void startProgram(Scenario& s)
     }
     s.registration.PracticeRadioButton.checked = true;
     s.registration.TestRadioButton.checked = false;
-    s.scoreboardWindow.Memo1.setLines(scoreboardHeading());
+    s.scoreboardWindow.Memo1.setLines(scoreboardHeading(s.options.texts()));
     s.ui.MENU.visible = true;
     showProtocol(s);
 }
@@ -38,14 +39,14 @@ void showProtocol(Scenario& s)
     if (s.phase == ScenarioPhase::None || !s.activeProtocol)
         s.chooseProtocol();
     if (s.activeProtocol)
-        s.ui.PROTOCOLlabel.setText(std::string("Protocol: ") + s.protocol().name());
+        s.ui.PROTOCOLlabel.setText(tx(s, "Protocol: {1}", {s.protocol().name()}));
 }
 
 void setMode(Scenario& s, bool practiceMode)
 {
     s.state.practiceMode = practiceMode;
-    s.ui.MODElabel.setText(practiceMode ? "Practice" : "Test");
-    s.summary.MODELABEL.setText(practiceMode ? "PRACTICE" : "TEST");
+    s.ui.MODElabel.setText(practiceMode ? tx(s, "Practice") : tx(s, "Test"));
+    s.summary.MODELABEL.setText(practiceMode ? tx(s, "PRACTICE") : tx(s, "TEST"));
     s.summaryHeadingStale = false;
     s.registration.PracticeRadioButton.checked = practiceMode;
     s.registration.TestRadioButton.checked = !practiceMode;
@@ -95,11 +96,11 @@ bool registerUser(Scenario& s, const std::string& typedName, const std::string& 
     const std::string name = printableText(typedName);
     const std::string id = printableText(typedId);
     if (name.empty()) {
-        s.platform.dialogs.message("Please enter a name.", MessageKind::Warning);
+        s.platform.dialogs.message(tx(s, "Please enter a name."), MessageKind::Warning);
         return false;
     }
     if (s.option(s.options.IDNumCheckBox) && id.empty()) {
-        s.platform.dialogs.message("Please enter an ID Number.", MessageKind::Warning);
+        s.platform.dialogs.message(tx(s, "Please enter an ID Number."), MessageKind::Warning);
         return false;
     }
     // A new registration starts a new exam: one half done is left only when the trainee says so.
@@ -108,7 +109,7 @@ bool registerUser(Scenario& s, const std::string& typedName, const std::string& 
         s.registrationStartsScenario = false;
         return false;
     }
-    if (testMode && !s.platform.dialogs.confirm("Are you sure you want the TEST mode? Click NO for practice."))
+    if (testMode && !s.platform.dialogs.confirm(tx(s, "Are you sure you want the TEST mode? Click NO for practice.")))
         testMode = false;
     ScenarioState& st = s.state;
     st.userName = name;
@@ -259,7 +260,7 @@ void startScenario(Scenario& s)
     // The summary that ended a test kept its heading; the next scenario is headed by its own mode.
     if (s.summaryHeadingStale) {
         s.summaryHeadingStale = false;
-        s.summary.MODELABEL.setText(s.state.practiceMode ? "PRACTICE" : "TEST");
+        s.summary.MODELABEL.setText(s.state.practiceMode ? tx(s, "PRACTICE") : tx(s, "TEST"));
     }
     for (Timer* timer : s.scheduler.timers()) {
         timer->pausedWhileRunning = false;
@@ -274,7 +275,7 @@ void startScenario(Scenario& s)
     if (s.source)
         s.source->scenarioStarted(s);
     lockControls(s);
-    s.ui.MainMSGDisplay.setText("Click here to start.");
+    s.ui.MainMSGDisplay.setText(tx(s, "Click here to start."));
 }
 
 void startNewScenario(Scenario& s)
@@ -331,8 +332,8 @@ bool examUnderWay(const Scenario& s)
 
 std::string leaveExamQuestion(const Scenario& s)
 {
-    return "Test scenario " + std::to_string(s.state.examScenarioNumber)
-        + " of 3 is done. Leave the test unfinished? It is recorded as abandoned.";
+    return tx(s, "Test scenario {1} of 3 is done. Leave the test unfinished? It is recorded as abandoned.",
+              {std::to_string(s.state.examScenarioNumber)});
 }
 
 bool leaveExam(Scenario& s)
@@ -351,8 +352,9 @@ void recordAbandonedExam(Scenario& s)
         return;
     ScenarioState& st = s.state;
     const std::string date = s.platform.wallClock.shortDate();
-    appendReport(s.options, s.platform.dialogs, false, abandonedLine(st.userName, st.userIdNumber, date),
-                 {"(Test abandoned after Test Scenario #" + std::to_string(st.examScenarioNumber) + ")"});
+    appendReport(s.options, s.platform.dialogs, false,
+                 abandonedLine(st.userName, st.userIdNumber, date, s.options.texts()),
+                 {tx(s, "(Test abandoned after Test Scenario #{1})", {std::to_string(st.examScenarioNumber)})});
     writeAbandonedExamRow(s);
     // As after the third scenario, the program is back in practice mode.
     st.examScenarioNumber = 0;
@@ -373,7 +375,7 @@ void FormClose(Scenario& s)
         ScenarioState& st = s.state;
         const std::string date = s.platform.wallClock.shortDate();
         st.registrationDate = date;
-        st.reportLine = terminatedLine(st.userName, st.userIdNumber, date);
+        st.reportLine = terminatedLine(st.userName, st.userIdNumber, date, s.options.texts());
         appendReport(s.options, s.platform.dialogs, st.practiceMode, st.reportLine, s.summary.Errors.lines());
         writeDebriefRow(s, true);
     }
@@ -388,7 +390,7 @@ bool FormCloseQuery(Scenario& s)
         return true;
     if (!scenarioOnScreen(s))
         return !examUnderWay(s) || s.platform.dialogs.confirm(leaveExamQuestion(s));
-    return s.platform.dialogs.confirm(examUnderWay(s) ? endExamAndQuitQuestion : endAndQuitQuestion);
+    return s.platform.dialogs.confirm(tx(s, examUnderWay(s) ? endExamAndQuitQuestion : endAndQuitQuestion));
 }
 
 static ScoreboardView scoreboardView(Scenario& s)

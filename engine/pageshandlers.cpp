@@ -21,7 +21,8 @@ ReportViewerView reportViewerView(Scenario& s)
 SendView sendView(Scenario& s)
 {
     return {s.sendWindow,        s.ui.BUTTONSend,  s.platform.dialogs,   s.options.programDirectory,
-            s.ui.SendTestReport, s.state.userName, s.state.userIdNumber, s.platform.wallClock};
+            s.ui.SendTestReport, s.state.userName, s.state.userIdNumber, s.platform.wallClock,
+            s.options.texts()};
 }
 
 void enterOptions(Scenario& s)
@@ -41,7 +42,7 @@ static void registerSpinButtons(Scenario& s, Handlers& h)
 
 void registerPagesHandlers(Scenario& s, Handlers& h)
 {
-    s.ui.REPORTMEMO.setLines(reportIdleText());
+    s.ui.REPORTMEMO.setLines(reportIdleText(s.options.texts()));
 
     h["enterOptions"] = [&s] { enterOptions(s); };
     // The main window's File menu opening: Send Test Report... is looked at.

@@ -1,6 +1,7 @@
 #include "engine/pause.h"
 
 #include "engine/locking.h"
+#include "engine/texts.h"
 
 namespace defib {
 
@@ -12,7 +13,7 @@ void PauseClick(Scenario& s)
         lockControls(s);
         s.ui.Advice.enabled = false;
         s.ui.PatientHistory.enabled = false;
-        s.ui.MainMSGDisplay.setText("  Select PAUSE under the FILE menu to continue.");
+        s.ui.MainMSGDisplay.setText("  " + tx(s, "Select PAUSE under the FILE menu to continue."));
         s.timers.ELAPSEDSecTIMER.stop();
         return;
     }

@@ -1,22 +1,24 @@
 #include "engine/scenariochoice.h"
 
 #include "engine/scenariofile.h"
+#include "engine/texts.h"
 #include "options/textfile.h"
 
 namespace defib {
 
 namespace {
 
-ScenarioEntry entryOf(const std::string& file, const std::string& mark)
+// `label` is the pattern of the entry's label in the trainer's language, {1} the scenario's title.
+ScenarioEntry entryOf(const Scenario& s, const std::string& file, const std::string& label)
 {
     ScenarioEntry entry;
     entry.kind = ScenarioEntry::Kind::File;
     entry.file = file;
     const ScenarioRead read = readScenarioFile(file);
     if (read.plan) {
-        entry.label = read.plan->title + mark;
+        entry.label = fillArguments(label, {read.plan->title});
     } else {
-        entry.label = fileNameOf(file) + " (cannot be played)";
+        entry.label = tx(s, "{1} (cannot be played)", {fileNameOf(file)});
         entry.problem = read.error;
     }
     return entry;
@@ -46,7 +48,7 @@ int addOpened(Scenario& s, const std::string& file)
 {
     if (const int found = entryOfFile(s, file); found >= 0)
         return found;
-    s.scenarioEntries.insert(s.scenarioEntries.end() - 1, entryOf(file, " (file)"));
+    s.scenarioEntries.insert(s.scenarioEntries.end() - 1, entryOf(s, file, tx(s, "{1} (file)")));
     return static_cast<int>(s.scenarioEntries.size()) - 2;
 }
 
@@ -56,18 +58,19 @@ void listScenarios(Scenario& s)
 {
     std::vector<ScenarioEntry>& entries = s.scenarioEntries;
     entries.clear();
-    entries.push_back({ScenarioEntry::Kind::Random, randomPatientLabel, "", ""});
+    entries.push_back({ScenarioEntry::Kind::Random, tx(s, randomPatientLabel), "", ""});
     for (const std::string& file : scenarioFilesIn(s.scenarioPack))
-        entries.push_back(entryOf(file, ""));
+        entries.push_back(entryOf(s, file, "{1}"));
+    const std::string own = tx(s, "{1} (own)");
     for (const std::string& file : scenarioFilesIn(s.ownScenarios))
-        entries.push_back(entryOf(file, " (own)"));
-    entries.push_back({ScenarioEntry::Kind::Open, openScenarioLabel, "", ""});
+        entries.push_back(entryOf(s, file, own));
+    entries.push_back({ScenarioEntry::Kind::Open, tx(s, openScenarioLabel), "", ""});
     int chosen = 0;
     if (s.chosenScenario && !s.chosenScenarioFile.empty()) {
         chosen = addOpened(s, s.chosenScenarioFile);
     } else if (s.chosenScenario) {
         // Tried from the editor before it was saved: kept as it is, with no file to read again.
-        ScenarioEntry tried{ScenarioEntry::Kind::File, s.chosenScenario->title + " (not saved)", "", ""};
+        ScenarioEntry tried{ScenarioEntry::Kind::File, tx(s, "{1} (not saved)", {s.chosenScenario->title}), "", ""};
         s.scenarioEntries.insert(s.scenarioEntries.end() - 1, tried);
         chosen = static_cast<int>(s.scenarioEntries.size()) - 2;
     }
@@ -109,9 +112,9 @@ bool takeScenarioChoice(Scenario& s)
         return s.chosenScenario != nullptr;
     ScenarioRead read = readScenarioFile(file);
     if (!read.plan) {
-        s.platform.dialogs.message("This scenario cannot be played:\n" + read.error
-                                       + "\nChoose another scenario or Random patient.",
-                                   MessageKind::Warning);
+        s.platform.dialogs.message(
+            tx(s, "This scenario cannot be played:\n{1}\nChoose another scenario or Random patient.", {read.error}),
+            MessageKind::Warning);
         s.chosenScenario.reset();
         s.chosenScenarioFile.clear();
         showEntries(s, 0);

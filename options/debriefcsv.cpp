@@ -1,5 +1,6 @@
 #include "options/debriefcsv.h"
 
+#include "options/filetexts.h"
 #include "options/textfile.h"
 
 namespace defib {
@@ -137,7 +138,7 @@ bool appendDebriefRow(const Options& options, Dialogs& dialogs, bool practiceMod
                 text = csvLine(header) + "\r\n";
             } else {
                 if (!file.readable) {
-                    error = "it cannot be read, so the end of its last row cannot be checked";
+                    error = TX("it cannot be read, so the end of its last row cannot be checked");
                     return false;
                 }
                 CsvEnd end;
@@ -152,16 +153,21 @@ bool appendDebriefRow(const Options& options, Dialogs& dialogs, bool practiceMod
             return true;
         },
         why);
+    const Catalogue& texts = options.texts();
     if (!written) {
-        dialogs.message(std::string("The debrief file ") + fileName + " could not be written in the program folder: "
-                            + why + ". The file keeps what it held before.",
+        dialogs.message(tx(texts,
+                           "The debrief file {1} could not be written in the program folder: {2}. The file keeps "
+                           "what it held before.",
+                           {fileName, texts.text(why)}),
                         MessageKind::Error);
         return false;
     }
     if (repaired)
-        dialogs.message(std::string("The debrief file ") + fileName
-                            + " was damaged: its last row ended inside a quoted field, which hides every row after "
-                              "it. That row was closed, and this scenario's row follows on a line of its own.",
+        dialogs.message(tx(texts,
+                           "The debrief file {1} was damaged: its last row ended inside a quoted field, which hides "
+                           "every row after it. That row was closed, and this scenario's row follows on a line of "
+                           "its own.",
+                           {fileName}),
                         MessageKind::Warning);
     return true;
 }

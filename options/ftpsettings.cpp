@@ -163,12 +163,12 @@ SettingsRead parseSettings(const std::vector<std::string>& lines)
     return read;
 }
 
-SettingsRead loadSettings(const std::string& directory)
+SettingsRead loadSettings(const std::string& directory, const Catalogue& texts)
 {
-    const OptionFileRead file = readOptionFile(directory, sendOptionsFile);
+    const OptionFileRead file = readOptionFile(directory, sendOptionsFile, texts);
     if (!file.problem.empty()) {
         SettingsRead read;
-        read.problem = optionFileProblem(sendOptionsFile, file.problem, "default send");
+        read.problem = optionFileProblem(sendOptionsFile, file.problem, "default send", texts);
         return read;
     }
     if (!file.found)

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "options/catalogue.h"
+
 namespace defib {
 
 // How the test report travels to the instructor's server. Plain FTP is the default, as the
@@ -62,7 +64,7 @@ struct SettingsRead {
 };
 SettingsRead parseSettings(const std::vector<std::string>& lines);
 // The file in `directory` as every option file is read; defaults when it does not exist.
-SettingsRead loadSettings(const std::string& directory);
+SettingsRead loadSettings(const std::string& directory, const Catalogue& texts = {});
 
 // The field of the send window (its caption: "Host", "User", "Password", ...) whose text holds
 // a control character; nullptr when none does. No field may hold one: a line break would start

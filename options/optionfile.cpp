@@ -1,8 +1,10 @@
 #include "options/optionfile.h"
 
+#include "options/filetexts.h"
+
 namespace defib {
 
-OptionFileRead readOptionFile(const std::string& directory, const std::string& fileName)
+OptionFileRead readOptionFile(const std::string& directory, const std::string& fileName, const Catalogue& texts)
 {
     OptionFileRead result;
     ReadBytes read = readBytes(joinPath(directory, fileName), largestOptionFile);
@@ -13,10 +15,10 @@ OptionFileRead readOptionFile(const std::string& directory, const std::string& f
         break;
     case ReadStatus::NotAFile:
     case ReadStatus::TooLarge:
-        result.problem = "cannot be used: " + read.error;
+        result.problem = tx(texts, "cannot be used: {1}", {texts.text(read.error)});
         return result;
     case ReadStatus::Unreadable:
-        result.problem = "exists but cannot be read (" + read.error + ")";
+        result.problem = tx(texts, "exists but cannot be read ({1})", {texts.text(read.error)});
         return result;
     }
     std::string& bytes = read.bytes;
@@ -30,8 +32,22 @@ OptionFileRead readOptionFile(const std::string& directory, const std::string& f
     return result;
 }
 
-std::string optionFileProblem(const std::string& fileName, const std::string& problem, const std::string& what)
+std::string optionFileProblem(const std::string& fileName, const std::string& problem, const std::string& what,
+                              const Catalogue& texts)
 {
+    // One whole sentence for each kind of options, so that a translation need not join pieces.
+    const char* sentence = nullptr;
+    if (what == "default program")
+        sentence = TX("The option file {1} {2}. The default program options are used instead of what it could not "
+                      "give.");
+    else if (what == "default protocol")
+        sentence = TX("The option file {1} {2}. The default protocol options are used instead of what it could not "
+                      "give.");
+    else if (what == "default send")
+        sentence = TX("The option file {1} {2}. The default send options are used instead of what it could not "
+                      "give.");
+    if (sentence)
+        return tx(texts, sentence, {fileName, problem});
     return "The option file " + fileName + " " + problem + ". The " + what
         + " options are used instead of what it could not give.";
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "options/catalogue.h"
 #include "options/textfile.h"
 
 namespace defib {
@@ -28,11 +29,13 @@ struct OptionFileRead {
 };
 
 // The file `fileName` in `directory`, its lines split at CR LF, LF or CR, a UTF-8 byte-order
-// mark in front left out.
-OptionFileRead readOptionFile(const std::string& directory, const std::string& fileName);
+// mark in front left out. The problem is said in the language of `texts`.
+OptionFileRead readOptionFile(const std::string& directory, const std::string& fileName, const Catalogue& texts = {});
 
-// "The option file NAME PROBLEM. The WHAT options are used instead of what it could not give."
-std::string optionFileProblem(const std::string& fileName, const std::string& problem, const std::string& what);
+// "The option file NAME PROBLEM. The WHAT options are used instead of what it could not give.", in
+// the language of `texts`; WHAT is "default program", "default protocol" or "default send".
+std::string optionFileProblem(const std::string& fileName, const std::string& problem, const std::string& what,
+                              const Catalogue& texts = {});
 
 // Replaces the file `fileName` in `directory` with `lines`, each ended by CR LF. Takes the
 // folder lock itself: the caller holds none. On failure `error` says why (as it follows a colon

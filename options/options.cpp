@@ -5,6 +5,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "options/filetexts.h"
 #include "options/optionfile.h"
 #include "options/textfile.h"
 #include "options/utf8.h"
@@ -252,7 +253,7 @@ void Options::checkProgramDirectory()
 {
     std::error_code ec;
     if (!programDirectory.empty() && !std::filesystem::is_directory(programDirectory, ec))
-        dialogs_.message("Program file DEFIBRIO.EXE", MessageKind::Warning);
+        dialogs_.message(tx(texts_, "Program file DEFIBRIO.EXE"), MessageKind::Warning);
 }
 
 static std::string lineAt(const std::vector<std::string>& lines, std::size_t index)
@@ -318,11 +319,11 @@ namespace {
 // What a file gives the pages: its lines, or nothing and why. Beyond the rules of every option
 // file, an empty file, or one with bytes that no text of options holds (a binary file, UTF-16), is
 // damaged. A short file is not damaged: its missing lines read as empty.
-const char* const emptyFileProblem = "is damaged: it is empty";
+const char* const emptyFileProblem = TX("is damaged: it is empty");
 
-OptionFileRead readPageFile(const std::string& directory, const char* fileName)
+OptionFileRead readPageFile(const std::string& directory, const char* fileName, const Catalogue& texts)
 {
-    OptionFileRead result = readOptionFile(directory, fileName);
+    OptionFileRead result = readOptionFile(directory, fileName, texts);
     if (!result.found)
         return result;
     const auto isBinary = [](const std::string& line) {
@@ -337,7 +338,8 @@ OptionFileRead readPageFile(const std::string& directory, const char* fileName)
     if (binary || empty) {
         result.found = false;
         result.lines.clear();
-        result.problem = binary ? "is damaged: it is not a text file of options" : emptyFileProblem;
+        result.problem
+            = binary ? tx(texts, "is damaged: it is not a text file of options") : texts.text(emptyFileProblem);
     }
     return result;
 }
@@ -352,20 +354,21 @@ bool typeablePassword(const std::string& text)
 
 void Options::tellAboutFile(const char* fileName, const std::string& problem, const char* defaults)
 {
-    dialogs_.message(optionFileProblem(fileName, problem, defaults), MessageKind::Error);
+    dialogs_.message(optionFileProblem(fileName, problem, defaults, texts_), MessageKind::Error);
 }
 
 void Options::loadOptions()
 {
     checkProgramDirectory();
-    const OptionFileRead program = readPageFile(programDirectory, programOptionsFile);
+    const OptionFileRead program = readPageFile(programDirectory, programOptionsFile, texts_);
     if (program.found) {
         loadProgramLines(program.lines);
         if (program.lines.size() > 7 && !typeablePassword(program.lines[7])) {
             setText(PASSWORD, "");
-            dialogs_.message(std::string("The option file ") + programOptionsFile
-                                 + " holds a password that cannot be typed, so it is not used: the Options pages "
-                                   "open without a password.",
+            dialogs_.message(tx(texts_,
+                                "The option file {1} holds a password that cannot be typed, so it is not used: the "
+                                "Options pages open without a password.",
+                                {programOptionsFile}),
                              MessageKind::Error);
         }
     } else {
@@ -373,7 +376,7 @@ void Options::loadOptions()
         if (!program.problem.empty())
             tellAboutFile(programOptionsFile, program.problem, "default program");
     }
-    const OptionFileRead protocol = readPageFile(programDirectory, protocolOptionsFile);
+    const OptionFileRead protocol = readPageFile(programDirectory, protocolOptionsFile, texts_);
     if (protocol.found)
         loadProtocolLines(protocol.lines);
     else
@@ -381,9 +384,9 @@ void Options::loadOptions()
     if (!protocol.found && !protocol.problem.empty())
         tellAboutFile(protocolOptionsFile, protocol.problem, "default protocol");
     // An empty OPTION3.INI only lacks its lines, which read as the defaults; a damaged one is said.
-    const OptionFileRead more = readPageFile(programDirectory, moreProtocolOptionsFile);
+    const OptionFileRead more = readPageFile(programDirectory, moreProtocolOptionsFile, texts_);
     loadMoreProtocolLines(more.lines);
-    if (!more.found && !more.problem.empty() && more.problem != emptyFileProblem)
+    if (!more.found && !more.problem.empty() && more.problem != texts_.text(emptyFileProblem))
         tellAboutFile(moreProtocolOptionsFile, more.problem, "default protocol");
     optionsDirty = false;
 }
@@ -425,9 +428,8 @@ bool Options::writeFile(const char* fileName, const std::vector<std::string>& li
     std::string error;
     if (writeOptionFile(programDirectory, fileName, lines, error))
         return true;
-    dialogs_.message(std::string("The options could not be saved to ") + fileName + " in "
-                         + (programDirectory.empty() ? std::string(".") : programDirectory) + ": " + error
-                         + ". The file was left as it was.",
+    dialogs_.message(tx(texts_, "The options could not be saved to {1} in {2}: {3}. The file was left as it was.",
+                        {fileName, programDirectory.empty() ? std::string(".") : programDirectory, texts_.text(error)}),
                      MessageKind::Error);
     return false;
 }

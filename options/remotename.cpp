@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "options/filetexts.h"
 #include "options/textfile.h"
 #include "options/utf8.h"
 
@@ -137,10 +138,10 @@ bool isNamePattern(const std::string& text)
     return text.find('{') != std::string::npos;
 }
 
-bool checkNamePattern(const std::string& pattern, std::string& error)
+bool checkNamePattern(const std::string& pattern, std::string& error, const Catalogue& texts)
 {
     if (pattern.find_first_of("/\\") != std::string::npos) {
-        error = "The remote file name cannot hold a folder (/ or \\): the folder goes under Remote path.";
+        error = tx(texts, "The remote file name cannot hold a folder (/ or \\): the folder goes under Remote path.");
         return false;
     }
     for (std::size_t at = pattern.find('{'); at != std::string::npos; at = pattern.find('{', at + 1)) {
@@ -150,9 +151,8 @@ bool checkNamePattern(const std::string& pattern, std::string& error)
         for (const char* placeholder : placeholders)
             known = known || inside == placeholder;
         if (!known) {
-            error = "The remote file name may hold {name}, {id}, {date} and {time}; \""
-                + pattern.substr(at, end == std::string::npos ? std::string::npos : end - at + 1)
-                + "\" is none of them.";
+            error = tx(texts, "The remote file name may hold {name}, {id}, {date} and {time}; \"{1}\" is none of them.",
+                       {pattern.substr(at, end == std::string::npos ? std::string::npos : end - at + 1)});
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "options/catalogue.h"
 #include "options/platform.h"
 
 namespace defib {
@@ -19,7 +20,8 @@ inline constexpr const char* oldRemoteFileName = "Aedtest.txt";
 bool isNamePattern(const std::string& text);
 // A pattern may hold {name}, {id}, {date} and {time} and no folder: false with `error` saying
 // what is wrong (a "{...}" that is none of them, a "{" left open, a / or \).
-bool checkNamePattern(const std::string& pattern, std::string& error);
+// `error` is said in the language of `texts`.
+bool checkNamePattern(const std::string& pattern, std::string& error, const Catalogue& texts = {});
 
 struct ReportOwner {
     std::string name;

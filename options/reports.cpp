@@ -1,5 +1,6 @@
 #include "options/reports.h"
 
+#include "options/filetexts.h"
 #include "options/textfile.h"
 #include "options/utf8.h"
 
@@ -56,14 +57,25 @@ std::string reportLine(const std::string& userName, const std::string& userIdNum
     return line;
 }
 
-std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date)
+std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
+                           const Catalogue& texts)
 {
-    return lineStart(userName, userIdNumber, date) + "Scenario terminated";
+    return lineStart(userName, userIdNumber, date) + tx(texts, "Scenario terminated");
 }
 
-std::string abandonedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date)
+std::string abandonedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
+                          const Catalogue& texts)
 {
-    return lineStart(userName, userIdNumber, date) + "Test abandoned";
+    return lineStart(userName, userIdNumber, date) + tx(texts, "Test abandoned");
+}
+
+std::string columnLabel(const Catalogue& texts, const char* english, std::size_t width, bool last)
+{
+    std::string label = texts.text(english);
+    if (characterCount(label) + (last ? 0 : 1) > width)
+        label = english;
+    padTo(label, width);
+    return label;
 }
 
 bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, const std::string& line,
@@ -84,8 +96,11 @@ bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, c
         if (appendLines(options.path(fileName), lines, error))
             return;
         allWritten = false;
-        dialogs.message(std::string("The report file ") + fileName + " could not be written in the program folder: "
-                            + error + ". The file keeps what it held before.",
+        const Catalogue& texts = options.texts();
+        dialogs.message(tx(texts,
+                           "The report file {1} could not be written in the program folder: {2}. The file keeps "
+                           "what it held before.",
+                           {fileName, texts.text(error)}),
                         MessageKind::Error);
     };
     write(files.summary, {line});

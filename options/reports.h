@@ -33,15 +33,23 @@ void appendScore(std::string& line, const std::string& scoreText);
 std::string reportLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
                        const std::string& elapsedTimeText, const std::string& shockTimesText,
                        const std::string& scoreText);
-// The line of a scenario that was on screen when the program was closed.
-std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date);
+// The line of a scenario that was on screen when the program was closed: "Scenario terminated" in
+// the trainer's language where a scenario's line has its times.
+std::string terminatedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
+                           const Catalogue& texts = {});
 // The line of a three-scenario test left before its end, in the same columns: "Test abandoned"
 // where a scenario's line has its times.
-std::string abandonedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date);
+std::string abandonedLine(const std::string& userName, const std::string& userIdNumber, const std::string& date,
+                          const Catalogue& texts = {});
+
+// A column's label in the trainer's language, padded to `width` characters so that the columns
+// after it stay where they are. A translation that would not leave a blank before the next column
+// (or, for the last column, `width` itself) gives the English label.
+std::string columnLabel(const Catalogue& texts, const char* english, std::size_t width, bool last = false);
 
 // Appends `line` to the mode's summary file, and `line`, every line of `errors` and an empty line
 // to its detailed file. A file that cannot be written keeps what it held and is named in a
-// message; false then.
+// message (in the trainer's language); false then.
 bool appendReport(const Options& options, Dialogs& dialogs, bool practiceMode, const std::string& line,
                   const std::vector<std::string>& errors);
 

@@ -1,5 +1,6 @@
 #include "options/reportsend.h"
 
+#include "options/filetexts.h"
 #include "options/remotename.h"
 
 namespace defib {
@@ -21,27 +22,29 @@ ReportSendResult sendReport(const ReportSendRequest& request, TransferProgress& 
 }
 
 std::string reportResultMessage(const ReportSendResult& result, const std::string& shownName,
-                                const FtpSettings& settings)
+                                const FtpSettings& settings, const Catalogue& texts)
 {
     const SendResult& summary = result.summary;
     if (summary.outcome != SendOutcome::Sent)
-        return resultMessage(summary, "AEDTEST.TXT", settings);
-    std::string text = "AEDTEST.TXT was sent to " + settings.host;
-    if (summary.remoteName != shownName)
-        text += " as " + summary.remoteName;
-    text += " (" + std::to_string(summary.bytes) + " bytes).";
+        return resultMessage(summary, "AEDTEST.TXT", settings, texts);
+    const std::string bytes = std::to_string(summary.bytes);
+    std::string text = summary.remoteName != shownName
+        ? tx(texts, "AEDTEST.TXT was sent to {1} as {2} ({3} bytes).", {settings.host, summary.remoteName, bytes})
+        : tx(texts, "AEDTEST.TXT was sent to {1} ({2} bytes).", {settings.host, bytes});
     if (summary.remoteName != settings.remoteFile)
-        text += " The name " + settings.remoteFile + " was taken on the server; nothing there was replaced.";
+        text += " "
+            + tx(texts, "The name {1} was taken on the server; nothing there was replaced.", {settings.remoteFile});
     if (!result.detailedSent)
         return text;
     const SendResult& detailed = result.detailed;
     if (detailed.outcome == SendOutcome::Sent)
-        return text + " AEDTEST2.TXT, the detailed report, went with it as " + detailed.remoteName + " ("
-            + std::to_string(detailed.bytes) + " bytes).";
+        return text + " "
+            + tx(texts, "AEDTEST2.TXT, the detailed report, went with it as {1} ({2} bytes).",
+                 {detailed.remoteName, std::to_string(detailed.bytes)});
     FtpSettings detailedSettings = settings;
     detailedSettings.remoteFile = detailedNameFor(summary.remoteName);
-    return text + "\n\nAEDTEST2.TXT, the detailed report, did not go with it. "
-        + resultMessage(detailed, detailedReportFile, detailedSettings);
+    return text + "\n\n" + tx(texts, "AEDTEST2.TXT, the detailed report, did not go with it.") + " "
+        + resultMessage(detailed, detailedReportFile, detailedSettings, texts);
 }
 
 bool reportSentWhole(const ReportSendResult& result)

@@ -34,7 +34,7 @@ ReportSendResult sendReport(const ReportSendRequest& request, TransferProgress& 
 // what it always said; a name made from a pattern or given a number is named, and a taken name
 // is said to be taken.
 std::string reportResultMessage(const ReportSendResult& result, const std::string& shownName,
-                                const FtpSettings& settings);
+                                const FtpSettings& settings, const Catalogue& texts = {});
 // Whether all of it arrived.
 bool reportSentWhole(const ReportSendResult& result);
 

@@ -4,16 +4,17 @@
 #include <cctype>
 #include <filesystem>
 
+#include "options/filetexts.h"
 #include "options/reports.h"
 
 namespace defib {
 
-std::vector<std::string> reportIdleText()
+std::vector<std::string> reportIdleText(const Catalogue& texts)
 {
     std::vector<std::string> lines(9);
-    lines.push_back(std::string(18, ' ') + "DEFIBRIO REPORT SCREEN");
+    lines.push_back(std::string(18, ' ') + tx(texts, "DEFIBRIO REPORT SCREEN"));
     lines.emplace_back();
-    lines.push_back("              Click OPEN and select a report file.");
+    lines.push_back(std::string(14, ' ') + tx(texts, "Click OPEN and select a report file."));
     return lines;
 }
 
@@ -25,33 +26,37 @@ std::string reportName(const std::string& fileName)
     return name;
 }
 
-std::string reportTitle(const std::string& name)
+std::string reportTitle(const std::string& name, const Catalogue& texts)
 {
     if (name == practiceSummaryFile)
-        return "                Defibrio PRACTICE REPORT  ";
+        return std::string(16, ' ') + tx(texts, "Defibrio PRACTICE REPORT") + "  ";
     if (name == practiceDetailedFile)
-        return "        Defibrio DETAILED PRACTICE REPORT  ";
+        return std::string(8, ' ') + tx(texts, "Defibrio DETAILED PRACTICE REPORT") + "  ";
     if (name == testSummaryFile)
-        return "                  Defibrio TEST REPORT  ";
+        return std::string(18, ' ') + tx(texts, "Defibrio TEST REPORT") + "  ";
     if (name == testDetailedFile)
-        return "          Defibrio DETAILED TEST REPORT  ";
+        return std::string(10, ' ') + tx(texts, "Defibrio DETAILED TEST REPORT") + "  ";
     return {};
 }
 
-std::vector<std::string> reportHeading()
+std::vector<std::string> reportHeading(const Catalogue& texts)
 {
-    return {"NAME               ID NUMBER     DATE     SCNTIME SHOCK1 SCORE",
+    // The widths of the report line's columns (options/reports.h): name 18 and a blank, ID to
+    // column 33, date to 43, then the elapsed time, the first shock and the score.
+    return {columnLabel(texts, TX("NAME"), 19) + columnLabel(texts, TX("ID NUMBER"), 14)
+                + columnLabel(texts, TX("DATE"), 9) + columnLabel(texts, TX("SCNTIME"), 8)
+                + columnLabel(texts, TX("SHOCK1"), 7) + columnLabel(texts, TX("SCORE"), 5, true),
             "------------------ ------------- -------- ------- ------ -----"};
 }
 
 std::vector<std::string> viewerLines(const std::string& fileName, std::vector<std::string> lines,
-                                     const std::string& date)
+                                     const std::string& date, const Catalogue& texts)
 {
-    const std::string title = reportTitle(reportName(fileName));
+    const std::string title = reportTitle(reportName(fileName), texts);
     if (!title.empty())
         lines.insert(lines.begin(), title + date);
     // The heading goes below the first line; an empty file of another name gets it at the top.
-    const std::vector<std::string> heading = reportHeading();
+    const std::vector<std::string> heading = reportHeading(texts);
     std::vector<std::string> block = {" ", heading[0], heading[1]};
     const auto at = lines.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(1, lines.size()));
     lines.insert(at, block.begin(), block.end());
@@ -88,16 +93,17 @@ void openReport(ReportViewerView view, const std::string& fileName, ReadResult f
     view.viewer.memoFont.family = "COURIER";
     view.viewer.memoFont.pointSize = 10;
     if (!file.ok) {
-        view.dialogs.message(reportCannotBeOpened, MessageKind::Warning);
+        view.dialogs.message(view.options.texts().text(reportCannotBeOpened), MessageKind::Warning);
         return;
     }
-    view.memo.setLines(viewerLines(fileName, std::move(file.lines), view.wallClock.shortDate()));
+    view.memo.setLines(viewerLines(fileName, std::move(file.lines), view.wallClock.shortDate(), view.options.texts()));
 }
 
 void REPORTOpenFileClick(ReportViewerView view)
 {
     std::string fileName = view.openDialog.text();
-    if (view.viewer.services.files && view.viewer.services.files->open(reportFileFilter, fileName))
+    const std::string filter = view.options.texts().text(TX("Defibrio Report File")) + "|*.TXT";
+    if (view.viewer.services.files && view.viewer.services.files->open(filter, fileName))
         view.openDialog.setText(fileName);
     if (view.openDialog.text().empty())
         return;
@@ -133,7 +139,7 @@ void PRINTBUTTONClick(ReportViewerView view)
     if (!printer || !printer->setup())
         return;
     if (!printer->print(printLines(view.memo.lines()), printFont(view.viewer.memoFont)))
-        view.dialogs.message(reportCannotBePrinted, MessageKind::Error);
+        view.dialogs.message(view.options.texts().text(reportCannotBePrinted), MessageKind::Error);
 }
 
 void Shape2MouseDown(ReportViewerView view)

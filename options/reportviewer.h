@@ -13,11 +13,12 @@ namespace defib {
 // The Report Options page: any report file in a viewer, with a title and the column heading
 // added (only in the viewer, never in the file), in a chosen font, and printed.
 
-inline constexpr const char* reportFileFilter = "Defibrio Report File|*.TXT";
+// The texts are marked for the catalogue and shown in the trainer's language.
+inline constexpr const char* reportFileFilter = TX("Defibrio Report File") "|*.TXT";
 inline constexpr const char* reportCannotBeOpened
-    = "Report file cannot be opened. Use a word processor to view the file.";
+    = TX("Report file cannot be opened. Use a word processor to view the file.");
 inline constexpr const char* reportCannotBePrinted
-    = "The report could not be printed: the printer could not be opened.";
+    = TX("The report could not be printed: the printer could not be opened.");
 // The margin every printed line gets in front.
 inline constexpr const char* printMargin = "               ";
 // Larger files are refused: they are no report of this program and would only stall the viewer.
@@ -56,17 +57,18 @@ struct ReportViewerView {
 };
 
 // What REPORTMEMO shows before any report was opened.
-std::vector<std::string> reportIdleText();
+std::vector<std::string> reportIdleText(const Catalogue& texts = {});
 // The file's name without its folder, in capitals.
 std::string reportName(const std::string& fileName);
 // The title for one of the four report files, today's date not yet added; empty for any other.
-std::string reportTitle(const std::string& name);
-// The two heading lines: column names and their dashes.
-std::vector<std::string> reportHeading();
+std::string reportTitle(const std::string& name, const Catalogue& texts = {});
+// The two heading lines: column names and their dashes. A column name keeps its width in every
+// language (columnLabel), so the names stay above the columns of the file.
+std::vector<std::string> reportHeading(const Catalogue& texts = {});
 // A loaded file as the viewer shows it: the title and date in front for a report file, then a
 // blank line, the heading and the dashes below the first line.
 std::vector<std::string> viewerLines(const std::string& fileName, std::vector<std::string> fileLines,
-                                     const std::string& date);
+                                     const std::string& date, const Catalogue& texts = {});
 // Loads the file into the viewer, or shows why not and keeps what the viewer held.
 void openReport(ReportViewerView view, const std::string& fileName, ReadResult file);
 // The file as the viewer would load it; relative names are in the program directory.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "options/filetexts.h"
 #include "options/reports.h"
 #include "options/textfile.h"
 #include "options/utf8.h"
@@ -113,17 +114,19 @@ BoardUpdate insertEntry(const std::vector<std::string>& board, const std::string
     return update;
 }
 
-std::vector<std::string> scoreboardHeading()
+std::vector<std::string> scoreboardHeading(const Catalogue& texts)
 {
-    std::vector<std::string> lines = {"  name            date          score", " "};
+    std::vector<std::string> lines = {"  " + columnLabel(texts, TX("name"), 16) + columnLabel(texts, TX("date"), 14)
+                                          + columnLabel(texts, TX("score"), 5, true),
+                                      " "};
     lines.resize(lines.size() + scoreboardPlaces);
     return lines;
 }
 
 // Every message about the board names its file; the folder is always the program's own.
-static void tellAboutBoard(Dialogs& dialogs, const std::string& what)
+static void tellAboutBoard(Dialogs& dialogs, const std::string& message)
 {
-    dialogs.message(std::string("The scoreboard file ") + scoreboardFile + " " + what, MessageKind::Error);
+    dialogs.message(message, MessageKind::Error);
 }
 
 std::string quotedLine(const std::string& line)
@@ -134,21 +137,22 @@ std::string quotedLine(const std::string& line)
     return "\"" + firstCharacters(line, shown) + "\"...";
 }
 
-// Why the board could not be taken in, for a message; empty when it could.
-static std::string readProblem(const ReadResult& read)
+// Why the board could not be taken in, as it follows the file's name in a message; empty when it
+// could.
+static std::string readProblem(const Catalogue& texts, const ReadResult& read)
 {
     switch (read.status) {
     case ReadStatus::Ok:
     case ReadStatus::Missing:
         return {};
     case ReadStatus::TooLarge:
-        return "is larger than any board this program writes";
+        return tx(texts, "is larger than any board this program writes");
     case ReadStatus::NotAFile:
-        return "is not a regular file";
+        return tx(texts, "is not a regular file");
     case ReadStatus::Unreadable:
         break;
     }
-    return "could not be read (" + read.error + ")";
+    return tx(texts, "could not be read ({1})", {texts.text(read.error)});
 }
 
 bool updateScoreboard(const Options& options, Dialogs& dialogs, Control& memo, const std::string& userName,
@@ -158,24 +162,34 @@ bool updateScoreboard(const Options& options, Dialogs& dialogs, Control& memo, c
     // Another copy of the program in the same folder waits until this update is written.
     const FolderLock lock(options.programDirectory);
     ReadResult read = readLines(path, largestScoreboard);
-    if (const std::string problem = readProblem(read); !problem.empty()) {
-        tellAboutBoard(dialogs, problem + ", so this score was not entered. The file was left as it was.");
+    const Catalogue& texts = options.texts();
+    if (const std::string problem = readProblem(texts, read); !problem.empty()) {
+        tellAboutBoard(dialogs,
+                       tx(texts,
+                          "The scoreboard file {1} {2}, so this score was not entered. The file was left as "
+                          "it was.",
+                          {scoreboardFile, problem}));
         return false;
     }
     const std::vector<std::string>& board = read.lines;
     BoardUpdate update = insertEntry(board, scoreboardEntry(userName, date, scoreText), parseNumber(scoreText));
     if (!update.ok) {
-        tellAboutBoard(dialogs,
-                       "is damaged: line " + std::to_string(update.damagedLine + 1) + " ("
-                           + quotedLine(board[update.damagedLine])
-                           + ") does not end in a score. This score was not entered and the file was left as it was. "
-                             "\"Clear Scorebrd\" on the Program Options page starts a new board.");
+        tellAboutBoard(
+            dialogs,
+            tx(texts,
+               "The scoreboard file {1} is damaged: line {2} ({3}) does not end in a score. This "
+               "score was not entered and the file was left as it was. \"Clear Scorebrd\" on the "
+               "Program Options page starts a new board.",
+               {scoreboardFile, std::to_string(update.damagedLine + 1), quotedLine(board[update.damagedLine])}));
         return false;
     }
     std::string error;
     if (!writeLinesAtomic(path, update.lines, error)) {
         tellAboutBoard(dialogs,
-                       "could not be saved in the program folder: " + error + ". The file was left as it was.");
+                       tx(texts,
+                          "The scoreboard file {1} could not be saved in the program folder: {2}. The file "
+                          "was left as it was.",
+                          {scoreboardFile, texts.text(error)}));
         return false;
     }
     memo.setLines(std::move(update.lines));
@@ -186,8 +200,9 @@ void scoreboardFormShow(const Options& options, Dialogs& dialogs, ScoreboardView
 {
     view.activeControl = view.okButton.name();
     ReadResult read = readLines(options.path(scoreboardFile), largestScoreboard);
-    if (const std::string problem = readProblem(read); !problem.empty()) {
-        tellAboutBoard(dialogs, problem + ".");
+    const Catalogue& texts = options.texts();
+    if (const std::string problem = readProblem(texts, read); !problem.empty()) {
+        tellAboutBoard(dialogs, tx(texts, "The scoreboard file {1} {2}.", {scoreboardFile, problem}));
         return;
     }
     if (read.ok)
@@ -213,13 +228,17 @@ void scoreboardOKButtonClick(ScoreboardView view)
 
 void CLEARSCOREBOARDClick(const Options& options, Dialogs& dialogs)
 {
-    if (!dialogs.confirm("Delete scores on the scoreboard?"))
+    const Catalogue& texts = options.texts();
+    if (!dialogs.confirm(tx(texts, "Delete scores on the scoreboard?")))
         return;
     const FolderLock lock(options.programDirectory);
     std::string error;
     if (!writeLinesAtomic(options.path(scoreboardFile), {}, error))
         tellAboutBoard(dialogs,
-                       "could not be cleared in the program folder: " + error + ". The file was left as it was.");
+                       tx(texts,
+                          "The scoreboard file {1} could not be cleared in the program folder: {2}. The file "
+                          "was left as it was.",
+                          {scoreboardFile, texts.text(error)}));
 }
 
 } // namespace defib

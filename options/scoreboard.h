@@ -54,8 +54,9 @@ struct ScoreboardView {
     Control& mainMenu;
 };
 
-// The memo before any file has been loaded: the heading, a blank line and ten empty places.
-std::vector<std::string> scoreboardHeading();
+// The memo before any file has been loaded: the heading, a blank line and ten empty places. The
+// heading's names keep their widths in every language (columnLabel).
+std::vector<std::string> scoreboardHeading(const Catalogue& texts = {});
 
 // Enters a finished practice scenario: reads the board, inserts the entry and replaces the file
 // whole. The working list is `memo`. A damaged or unreadable board, or a file that cannot be

@@ -33,9 +33,9 @@ ExtrasRead parseExtras(const std::vector<std::string>& lines)
     return read;
 }
 
-ExtrasRead loadExtras(const std::string& directory)
+ExtrasRead loadExtras(const std::string& directory, const Catalogue& texts)
 {
-    const OptionFileRead file = readOptionFile(directory, sendExtrasFile);
+    const OptionFileRead file = readOptionFile(directory, sendExtrasFile, texts);
     if (!file.found) {
         ExtrasRead read;
         read.problem = file.problem;

@@ -33,7 +33,8 @@ struct ExtrasRead {
 };
 ExtrasRead parseExtras(const std::vector<std::string>& lines);
 // The file in `directory`; the defaults when it does not exist.
-ExtrasRead loadExtras(const std::string& directory);
+// Its problem is said in the language of `texts`.
+ExtrasRead loadExtras(const std::string& directory, const Catalogue& texts = {});
 // Replaces the file whole; on failure `error` says why and the old file stays as it was.
 bool saveExtras(const std::string& directory, const SendExtras& extras, std::string& error);
 

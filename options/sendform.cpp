@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "options/filetexts.h"
 #include "options/optionfile.h"
 #include "options/remotename.h"
 #include "options/textfile.h"
@@ -16,11 +17,12 @@ void BlockingUploader::start(const ReportSendRequest& request, std::function<voi
 
 namespace {
 
-constexpr const char* damagedMessage = "OPTION4.INI is damaged: the send options that could not be read were set to "
-                                       "their defaults. Check them under Send Options.";
-constexpr const char* damagedExtrasMessage = "OPTION5.INI is damaged: the send options that could not be read were "
-                                             "set to their defaults. Check them under Send Options.";
-constexpr const char* badPortMessage = "The port must be a number from 1 to 65535, or empty for the protocol's own.";
+constexpr const char* damagedMessage = TX("OPTION4.INI is damaged: the send options that could not be read were set "
+                                          "to their defaults. Check them under Send Options.");
+constexpr const char* damagedExtrasMessage = TX("OPTION5.INI is damaged: the send options that could not be read were "
+                                                "set to their defaults. Check them under Send Options.");
+constexpr const char* badPortMessage
+    = TX("The port must be a number from 1 to 65535, or empty for the protocol's own.");
 
 void ensureLoaded(SendView view)
 {
@@ -28,19 +30,20 @@ void ensureLoaded(SendView view)
     if (f.loaded)
         return;
     f.loaded = true;
-    SettingsRead read = loadSettings(view.programDirectory);
-    const ExtrasRead extras = loadExtras(view.programDirectory);
+    SettingsRead read = loadSettings(view.programDirectory, view.texts);
+    const ExtrasRead extras = loadExtras(view.programDirectory, view.texts);
     f.settings = read.settings;
     f.extras = extras.extras;
     f.settings.remoteFile = remoteNameInForce(read.settings.remoteFile, f.extras);
     if (!read.problem.empty())
         view.dialogs.message(read.problem, MessageKind::Error);
     else if (read.damaged)
-        view.dialogs.message(damagedMessage, MessageKind::Warning);
+        view.dialogs.message(view.texts.text(damagedMessage), MessageKind::Warning);
     if (!extras.problem.empty())
-        view.dialogs.message(optionFileProblem(sendExtrasFile, extras.problem, "default send"), MessageKind::Error);
+        view.dialogs.message(optionFileProblem(sendExtrasFile, extras.problem, "default send", view.texts),
+                             MessageKind::Error);
     else if (extras.damaged)
-        view.dialogs.message(damagedExtrasMessage, MessageKind::Warning);
+        view.dialogs.message(view.texts.text(damagedExtrasMessage), MessageKind::Warning);
 }
 
 // Both files of the send options, OPTION5.INI first: when OPTION4.INI then cannot be written,
@@ -50,14 +53,14 @@ bool saveBoth(SendView view, const FtpSettings& typed, const SendExtras& extras,
     const OptionFileRead before = readOptionFile(view.programDirectory, sendExtrasFile);
     const bool existed = before.found || !before.problem.empty();
     if (!saveExtras(view.programDirectory, extras, error)) {
-        error = std::string(sendExtrasFile) + ": " + error;
+        error = std::string(sendExtrasFile) + ": " + view.texts.text(error);
         return false;
     }
     FtpSettings kept = typed;
     kept.remoteFile = option4RemoteFile(typed.remoteFile);
     if (saveSettings(view.programDirectory, kept, error))
         return true;
-    error = std::string(sendOptionsFile) + ": " + error;
+    error = std::string(sendOptionsFile) + ": " + view.texts.text(error);
     std::string ignored;
     if (before.found)
         writeOptionFile(view.programDirectory, sendExtrasFile, before.lines, ignored);
@@ -87,9 +90,9 @@ void showTrust(SendWindow& f, const std::string& fingerprint)
         f.FTPTrustCertificate.checked = false;
 }
 
-void showPasswordNote(SendWindow& f)
+void showPasswordNote(SendWindow& f, const Catalogue& texts)
 {
-    f.FTPPasswordNote.setText(f.FTPRememberPassword.checked ? rememberedPasswordNote : sessionPasswordNote);
+    f.FTPPasswordNote.setText(texts.text(f.FTPRememberPassword.checked ? rememberedPasswordNote : sessionPasswordNote));
 }
 
 MessageKind kindOf(SendOutcome outcome)
@@ -140,7 +143,7 @@ void Button1Click(SendView view)
     f.FTPProtocol.setText(protocolText(s.protocol));
     f.FTPProtocol.tag = static_cast<int>(s.protocol);
     f.FTPRememberPassword.checked = s.rememberPassword;
-    showPasswordNote(f);
+    showPasswordNote(f, view.texts);
     bool trusted = false;
     const std::string fingerprint = fingerprintToTrust(f, trusted);
     f.FTPTrustCertificate.checked = trusted;
@@ -154,13 +157,13 @@ void FTPOKClick(SendView view)
     SendWindow& f = view.form;
     FtpSettings typed = typedSettings(f);
     if (portNumber(typed) == 0) {
-        view.dialogs.message(badPortMessage, MessageKind::Error);
+        view.dialogs.message(view.texts.text(badPortMessage), MessageKind::Error);
         return;
     }
     if (typed.remoteFile.empty())
         typed.remoteFile = defaultRemoteNamePattern;
     std::string error;
-    if (isNamePattern(typed.remoteFile) && !checkNamePattern(typed.remoteFile, error)) {
+    if (isNamePattern(typed.remoteFile) && !checkNamePattern(typed.remoteFile, error, view.texts)) {
         view.dialogs.message(error, MessageKind::Error);
         return;
     }
@@ -168,8 +171,9 @@ void FTPOKClick(SendView view)
     extras.remoteName = typed.remoteFile;
     extras.sendDetailed = f.FTPSendDetailed.checked;
     if (!saveBoth(view, typed, extras, error)) {
-        view.dialogs.message("The send options could not be saved in " + error + ". Nothing was changed.",
-                             MessageKind::Error);
+        view.dialogs.message(
+            tx(view.texts, "The send options could not be saved in {1}. Nothing was changed.", {error}),
+            MessageKind::Error);
         return;
     }
     f.settings = typed;
@@ -197,7 +201,7 @@ void FTPProtocolChange(SendView view)
 
 void FTPRememberPasswordClick(SendView view)
 {
-    showPasswordNote(view.form);
+    showPasswordNote(view.form, view.texts);
 }
 
 std::string remoteNameToSend(SendView view)
@@ -218,7 +222,7 @@ void showSendState(SendView view)
     const bool report = fileExists(joinPath(view.programDirectory, sendReportFile));
     view.sendButton.enabled = report && !f.sending;
     view.menuItem.enabled = view.sendButton.enabled;
-    f.hint = f.sending ? sendingHint : report ? sendReadyHint : nothingToSendHint;
+    f.hint = view.texts.text(f.sending ? sendingHint : report ? sendReadyHint : nothingToSendHint);
 }
 
 void BUTTONSendClick(SendView view)
@@ -226,7 +230,7 @@ void BUTTONSendClick(SendView view)
     SendWindow& f = view.form;
     if (f.sending)
         return;
-    if (!view.dialogs.confirm(sendQuestion))
+    if (!view.dialogs.confirm(view.texts.text(sendQuestion)))
         return;
     ensureLoaded(view);
     ReportSendRequest request;
@@ -236,13 +240,13 @@ void BUTTONSendClick(SendView view)
     if (!fileExists(summary.localFile)) {
         SendResult missing;
         missing.outcome = SendOutcome::ReportMissing;
-        view.dialogs.message(resultMessage(missing, sendReportFile, f.settings), MessageKind::Error);
+        view.dialogs.message(resultMessage(missing, sendReportFile, f.settings, view.texts), MessageKind::Error);
         showSendState(view);
         return;
     }
     // Options that cannot be sent with are refused here, before any connection.
     if (const SendResult refused = checkSettings(f.settings); refused.outcome != SendOutcome::Sent) {
-        view.dialogs.message(resultMessage(refused, sendReportFile, f.settings), MessageKind::Error);
+        view.dialogs.message(resultMessage(refused, sendReportFile, f.settings, view.texts), MessageKind::Error);
         showSendState(view);
         return;
     }
@@ -270,7 +274,7 @@ void BUTTONSendClick(SendView view)
         const MessageKind kind = result.summary.outcome != SendOutcome::Sent ? kindOf(result.summary.outcome)
             : reportSentWhole(result)                                        ? MessageKind::Information
                                                                              : MessageKind::Warning;
-        view.dialogs.message(reportResultMessage(result, shownName, settings), kind);
+        view.dialogs.message(reportResultMessage(result, shownName, settings, view.texts), kind);
     });
 }
 

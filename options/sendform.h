@@ -17,17 +17,18 @@ namespace defib {
 // and File > Send Test Report... of the main window.
 
 inline constexpr const char* sendReportFile = "AEDTEST.TXT";
+// The window's texts, shown in the trainer's language (SendView::texts).
 inline constexpr const char* sendQuestion
-    = "Do you want to send AEDTEST.TXT to the FTP host listed on the SEND OPTIONS screen?";
+    = TX("Do you want to send AEDTEST.TXT to the FTP host listed on the SEND OPTIONS screen?");
 // What the window says beside "Remember password".
 inline constexpr const char* rememberedPasswordNote
-    = "The password is kept in OPTION4.INI, readable only by your user account.";
-inline constexpr const char* sessionPasswordNote = "The password is kept only until the program is closed.";
+    = TX("The password is kept in OPTION4.INI, readable only by your user account.");
+inline constexpr const char* sessionPasswordNote = TX("The password is kept only until the program is closed.");
 // What Send and File > Send Test Report... say when the pointer rests on them.
-inline constexpr const char* sendReadyHint = "Sends the test report (AEDTEST.TXT) to the instructor's server";
+inline constexpr const char* sendReadyHint = TX("Sends the test report (AEDTEST.TXT) to the instructor's server");
 inline constexpr const char* nothingToSendHint
-    = "Nothing to send yet: AEDTEST.TXT is written when a test scenario ends.";
-inline constexpr const char* sendingHint = "The test report is being sent.";
+    = TX("Nothing to send yet: AEDTEST.TXT is written when a test scenario ends.");
+inline constexpr const char* sendingHint = TX("The test report is being sent.");
 
 // Runs an upload and calls `finished` with its result once it has ended: the window on a worker
 // thread with a progress dialog (finished then comes on the window's thread), the runner at once.
@@ -106,6 +107,8 @@ struct SendView {
     const std::string& userIdNumber;
     // The date and time a remote name is made with.
     WallClock& wallClock;
+    // The trainer's language: the window's notes and hints and every message.
+    const Catalogue& texts;
 };
 
 // "Send Options" (Button1): the window, filled with the saved options.

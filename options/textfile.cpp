@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "options/catalogue.h"
+
 namespace defib {
 
 std::vector<std::string> splitLines(const std::string& text)
@@ -33,13 +35,16 @@ std::vector<std::string> splitLines(const std::string& text)
 }
 
 namespace {
-const char* const danglingLink = "it is a link to a file that does not exist";
-const char* const readOnly = "it is read-only";
+// The reasons a file is refused are marked for the catalogue: the messages that show them give
+// them in the trainer's language (Catalogue::text of the reason); a system's own reason stays as
+// the system gives it.
+const char* const danglingLink = TX("it is a link to a file that does not exist");
+const char* const readOnly = TX("it is read-only");
 
 // A folder is named as the system names it; a device, pipe or socket all alike.
 std::string notAFile(mode_t mode)
 {
-    return S_ISDIR(mode) ? std::strerror(EISDIR) : "it is not a regular file";
+    return S_ISDIR(mode) ? std::strerror(EISDIR) : TX("it is not a regular file");
 }
 
 std::string tooLarge(std::uintmax_t limit)
@@ -281,7 +286,7 @@ bool writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
         ::unlink(temporary.c_str());
         // Another user's file keeps its permissions, which only its owner could narrow.
         if (ownerOnly && (info.st_mode & 077) != 0) {
-            error = "it belongs to another user and may be read by others, so a password is not kept in it";
+            error = TX("it belongs to another user and may be read by others, so a password is not kept in it");
             return false;
         }
         return rewriteInPlace(target, text, error);
@@ -370,7 +375,7 @@ bool readPieces(int fd, std::uintmax_t size, const std::function<void(const char
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error = n == 0 ? "it became shorter while it was read" : std::strerror(errno);
+            error = n == 0 ? TX("it became shorter while it was read") : std::strerror(errno);
             return false;
         }
         take(buffer, static_cast<std::size_t>(n));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "options/deadline.h"
+#include "options/filetexts.h"
 #include "options/remoteplace.h"
 #include "options/sftpupload.h"
 
@@ -288,7 +289,7 @@ int checkDataConnection(void* data, curl_socket_t sock, curlsocktype purpose)
     curl_easy_getinfo(watch->curl, CURLINFO_PRIMARY_IP, &server);
     if (!from.empty() && server && from == withoutMappedPrefix(server))
         return CURL_SOCKOPT_OK;
-    watch->foreignPeer = from.empty() ? "an unknown address" : from;
+    watch->foreignPeer = from.empty() ? TX("an unknown address") : from;
     return CURL_SOCKOPT_ERROR;
 }
 
@@ -476,7 +477,7 @@ SendResult sendByFtp(const SendRequest& request, TransferProgress& progress, std
     FtpWatch watch;
     CURL* curl = watch.silence.valid() ? curl_easy_init() : nullptr;
     if (!curl) {
-        result.detail = "the network library could not start";
+        result.detail = TX("the network library could not start");
         return result;
     }
     char error[CURL_ERROR_SIZE] = {};
@@ -581,11 +582,12 @@ SendResult checkSettings(const FtpSettings& s)
         result.outcome = SendOutcome::BadPort;
         return result;
     }
-    const std::pair<const char*, const std::string*> fields[] = {{"Host", &s.host},
-                                                                 {"User", &s.user},
-                                                                 {"Password", &s.password},
-                                                                 {"Remote path", &s.remotePath},
-                                                                 {"Remote file", &s.remoteFile}};
+    // The names as the SEND OPTIONS screen labels the fields; a message shows them translated.
+    const std::pair<const char*, const std::string*> fields[] = {{TX("Host"), &s.host},
+                                                                 {TX("User"), &s.user},
+                                                                 {TX("Password"), &s.password},
+                                                                 {TX("Remote path"), &s.remotePath},
+                                                                 {TX("Remote file"), &s.remoteFile}};
     for (const auto& [name, text] : fields) {
         if (hasControlCharacter(*text)) {
             result.outcome = SendOutcome::ControlCharacter;
@@ -617,103 +619,138 @@ SendResult sendFile(const SendRequest& request, TransferProgress& progress)
     return result;
 }
 
-std::string resultMessage(const SendResult& result, const std::string& fileName, const FtpSettings& s)
+std::string resultMessage(const SendResult& result, const std::string& fileName, const FtpSettings& s,
+                          const Catalogue& texts)
 {
     const std::string host = s.host;
     const std::string port = std::to_string(portNumber(s));
     const std::string folder = remoteFolder(s.remotePath);
-    const std::string where = folder.empty() ? "the login folder" : "the folder \"" + folder + "\"";
+    const std::string where
+        = folder.empty() ? tx(texts, "the login folder") : tx(texts, "the folder \"{1}\"", {folder});
     const bool ssh = s.protocol == SendProtocol::Sftp;
-    const std::string details = result.detail.empty() ? std::string() : "\n\nDetails: " + result.detail;
-    const std::string whatArrived = !result.started
-        ? " Nothing was sent."
-        : " The copy on " + host + " may be missing or incomplete: send it again.";
+    const std::string protocol = protocolText(s.protocol);
+    // The details are the server's or the network library's words; ours of them are translated.
+    const std::string details
+        = result.detail.empty() ? std::string() : "\n\n" + tx(texts, "Details: {1}", {texts.text(result.detail)});
+    const std::string whatArrived = " "
+        + (!result.started ? tx(texts, "Nothing was sent.")
+                           : tx(texts, "The copy on {1} may be missing or incomplete: send it again.", {host}));
     switch (result.outcome) {
     case SendOutcome::Sent:
-        return fileName + " was sent to " + host + " (" + std::to_string(result.bytes) + " bytes).";
+        return tx(texts, "{1} was sent to {2} ({3} bytes).", {fileName, host, std::to_string(result.bytes)});
     case SendOutcome::ReportMissing:
-        return fileName + " does not exist yet: it is written when a test scenario ends. Nothing was sent.";
+        return tx(texts, "{1} does not exist yet: it is written when a test scenario ends. Nothing was sent.",
+                  {fileName});
     case SendOutcome::ReportUnreadable:
-        return fileName + " could not be read to its end, so it was not sent whole." + whatArrived + details;
+        return tx(texts, "{1} could not be read to its end, so it was not sent whole.", {fileName}) + whatArrived
+            + details;
     case SendOutcome::NoHost:
-        return "No FTP host is set. Enter the host on the SEND OPTIONS screen. Nothing was sent.";
+        return tx(texts, "No FTP host is set. Enter the host on the SEND OPTIONS screen. Nothing was sent.");
     case SendOutcome::BadPort:
-        return "The port \"" + s.port + "\" is not a port number (1 to 65535). Nothing was sent.";
+        return tx(texts, "The port \"{1}\" is not a port number (1 to 65535). Nothing was sent.", {s.port});
     case SendOutcome::ControlCharacter:
-        return "The " + result.field
-            + " field on the SEND OPTIONS screen holds a line break or another control character, which a server "
-              "could take for a command of its own. Type it again there. Nothing was sent.";
+        return tx(texts,
+                  "The {1} field on the SEND OPTIONS screen holds a line break or another control character, which "
+                  "a server could take for a command of its own. Type it again there. Nothing was sent.",
+                  {texts.text(result.field)});
     case SendOutcome::HostNotFound:
-        return "The host " + host
-            + " could not be found. Check the host name on the SEND OPTIONS screen and the network connection. "
-              "Nothing was sent.";
+        return tx(texts,
+                  "The host {1} could not be found. Check the host name on the SEND OPTIONS screen and the network "
+                  "connection. Nothing was sent.",
+                  {host});
     case SendOutcome::ConnectionRefused:
-        return host + " did not accept a connection on port " + port + " (" + protocolText(s.protocol)
-            + "). Check the host, port and protocol on the SEND OPTIONS screen, and that the server is running. "
-              "Nothing was sent.";
+        return tx(texts,
+                  "{1} did not accept a connection on port {2} ({3}). Check the host, port and protocol on the SEND "
+                  "OPTIONS screen, and that the server is running. Nothing was sent.",
+                  {host, port, protocol});
     case SendOutcome::LoginRefused:
-        return host + " refused the login of user \"" + s.user
-            + "\". Check the user name and password on the SEND OPTIONS screen. Nothing was sent.";
+        return tx(texts,
+                  "{1} refused the login of user \"{2}\". Check the user name and password on the SEND OPTIONS "
+                  "screen. Nothing was sent.",
+                  {host, s.user});
     case SendOutcome::RemoteFolder:
-        return "On " + host + ", " + where
-            + " does not exist or cannot be written. Check the remote path on the SEND OPTIONS screen. "
-              "Nothing was sent.";
+        return tx(texts,
+                  "On {1}, {2} does not exist or cannot be written. Check the remote path on the SEND OPTIONS "
+                  "screen. Nothing was sent.",
+                  {host, where});
     case SendOutcome::TlsNotOffered:
-        return host
-            + " does not offer FTP with TLS. Ask for the server's protocol (FTP or SFTP) and choose it on "
-              "the SEND OPTIONS screen. Nothing was sent.";
+        return tx(texts,
+                  "{1} does not offer FTP with TLS. Ask for the server's protocol (FTP or SFTP) and choose it on the "
+                  "SEND OPTIONS screen. Nothing was sent.",
+                  {host});
     case SendOutcome::CertificateNotTrusted: {
-        std::string text = ssh ? "The SSH host key of " + host + " is not known, so nothing was sent."
-                               : "The TLS certificate of " + host
-                + " is not trusted (it is not signed by an authority this computer knows, does not name the host, "
-                  "or is not the one trusted before), so nothing was sent.";
+        std::string text = ssh ? tx(texts, "The SSH host key of {1} is not known, so nothing was sent.", {host})
+                               : tx(texts,
+                                    "The TLS certificate of {1} is not trusted (it is not signed by an authority "
+                                    "this computer knows, does not name the host, or is not the one trusted "
+                                    "before), so nothing was sent.",
+                                    {host});
         if (!result.fingerprint.empty())
-            text += std::string("\n\nIts fingerprint is:\n") + result.fingerprint
-                + "\n\nIf the server's owner confirms this fingerprint, tick \"Trust this server's certificate\" "
-                  "on the SEND OPTIONS screen and send again.";
+            text += "\n\n" + tx(texts, "Its fingerprint is:") + "\n" + result.fingerprint + "\n\n"
+                + tx(texts,
+                     "If the server's owner confirms this fingerprint, tick \"Trust this server's certificate\" on "
+                     "the SEND OPTIONS screen and send again.");
         return text;
     }
     case SendOutcome::SecureConnectionFailed:
-        return std::string("The secure connection (") + (ssh ? "SSH" : "TLS") + ") to " + host
-            + " could not be set up: the server and this program agree on no way of protecting it, or the "
-              "server broke it off. Ask the server's owner."
+        return tx(texts,
+                  "The secure connection ({1}) to {2} could not be set up: the server and this program agree on no "
+                  "way of protecting it, or the server broke it off. Ask the server's owner.",
+                  {ssh ? "SSH" : "TLS", host})
             + whatArrived + details;
     case SendOutcome::NotAServer:
-        return host + " does not answer on port " + port + " as an " + protocolText(s.protocol)
-            + " server does. Check the host, port and protocol on the SEND OPTIONS screen." + whatArrived + details;
+        return tx(texts,
+                  "{1} does not answer on port {2} as an {3} server does. Check the host, port and protocol on the "
+                  "SEND OPTIONS screen.",
+                  {host, port, protocol})
+            + whatArrived + details;
     case SendOutcome::DataConnectionFailed:
-        return s.passive ? host
-                + " took the login, but the connection for the file could not be opened (passive mode). "
-                  "Untick \"Passive mode\" on the SEND OPTIONS screen and send again, or ask the server's owner."
-                + whatArrived + details
-                         : host
-                + " took the login, but could not connect back to this computer for the file (active mode), "
-                  "which a firewall often prevents. Tick \"Passive mode\" on the SEND OPTIONS screen and send "
-                  "again."
-                + whatArrived + details;
+        return (s.passive ? tx(texts,
+                               "{1} took the login, but the connection for the file could not be opened (passive "
+                               "mode). Untick \"Passive mode\" on the SEND OPTIONS screen and send again, or ask the "
+                               "server's owner.",
+                               {host})
+                          : tx(texts,
+                               "{1} took the login, but could not connect back to this computer for the file (active "
+                               "mode), which a firewall often prevents. Tick \"Passive mode\" on the SEND OPTIONS "
+                               "screen and send again.",
+                               {host}))
+            + whatArrived + details;
     case SendOutcome::ForeignDataConnection:
-        return "A connection for " + fileName + " came from " + result.foreignAddress + ", not from the server " + host
-            + ", so it was refused and nothing was sent. Someone on the network may be trying to catch the "
-              "report: tick \"Passive mode\" on the SEND OPTIONS screen, or send with FTPS or SFTP.";
+        return tx(texts,
+                  "A connection for {1} came from {2}, not from the server {3}, so it was refused and nothing was "
+                  "sent. Someone on the network may be trying to catch the report: tick \"Passive mode\" on the SEND "
+                  "OPTIONS screen, or send with FTPS or SFTP.",
+                  {fileName, texts.text(result.foreignAddress), host});
     case SendOutcome::NotStored:
-        return host + " reported that it could not store " + fileName
-            + " whole (its disk may be full, or the file may not be written there). Ask the server's owner."
+        return tx(texts,
+                  "{1} reported that it could not store {2} whole (its disk may be full, or the file may not be "
+                  "written there). Ask the server's owner.",
+                  {host, fileName})
             + whatArrived + details;
     case SendOutcome::ConnectionLost:
-        return host + " closed the connection before it confirmed that " + fileName + " arrived whole." + whatArrived
-            + details;
+        return tx(texts, "{1} closed the connection before it confirmed that {2} arrived whole.", {host, fileName})
+            + whatArrived + details;
     case SendOutcome::TimedOut:
-        return "The connection to " + host + " timed out: the server did not answer within 30 seconds. " + fileName
-            + " may not have arrived whole.";
+        return tx(texts,
+                  "The connection to {1} timed out: the server did not answer within 30 seconds. {2} may not have "
+                  "arrived whole.",
+                  {host, fileName});
     case SendOutcome::Cancelled:
-        return "Sending " + fileName + " was cancelled. The copy on " + host + " may be incomplete.";
+        return tx(texts, "Sending {1} was cancelled. The copy on {2} may be incomplete.", {fileName, host});
     case SendOutcome::Failed:
         break;
     }
-    return fileName + " could not be sent to " + host
-        + " because of a fault this program has no plainer words for. Send it again; if it keeps failing, ask the "
-          "server's owner"
-        + (details.empty() ? "." : ", with the details below.") + whatArrived + details;
+    return (details.empty() ? tx(texts,
+                                 "{1} could not be sent to {2} because of a fault this program has no plainer words "
+                                 "for. Send it again; if it keeps failing, ask the server's owner.",
+                                 {fileName, host})
+                            : tx(texts,
+                                 "{1} could not be sent to {2} because of a fault this program has no plainer words "
+                                 "for. Send it again; if it keeps failing, ask the server's owner, with the details "
+                                 "below.",
+                                 {fileName, host}))
+        + whatArrived + details;
 }
 
 } // namespace defib

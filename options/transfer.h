@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "options/catalogue.h"
 #include "options/ftpsettings.h"
 
 namespace defib {
@@ -110,6 +111,7 @@ SendResult sendFile(const SendRequest& request, TransferProgress& progress);
 
 // The message the user gets for a result, in a user's words. `fileName` is the local file's
 // name as the user knows it ("AEDTEST.TXT"), `settings` the options it was sent with.
-std::string resultMessage(const SendResult& result, const std::string& fileName, const FtpSettings& settings);
+std::string resultMessage(const SendResult& result, const std::string& fileName, const FtpSettings& settings,
+                          const Catalogue& texts = {});
 
 } // namespace defib
