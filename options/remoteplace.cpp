@@ -237,10 +237,10 @@ void RemoteClaim::release()
 CURLcode claimFreeName(CURL* upload, const FtpSettings& settings, RemoteClaim& claim, char* error)
 {
     if (holdsControlCharacter(settings.remotePath) || holdsControlCharacter(settings.remoteFile))
-        return failed(CURLE_URL_MALFORMAT, "the remote path or file name holds a control character", error);
+        return failed(CURLE_URL_MALFORMAT, TX("the remote path or file name holds a control character"), error);
     CURL* session = curl_easy_duphandle(upload);
     if (!session)
-        return failed(CURLE_OUT_OF_MEMORY, "the network library could not start", error);
+        return failed(CURLE_OUT_OF_MEMORY, TX("the network library could not start"), error);
     // The questions' connection closes when they are answered, and the upload's when it ends.
     struct Closing {
         CURL* session;

@@ -218,7 +218,7 @@ SendOutcome outcomeOf(Upload& u, int code, bool opening, std::string& detail)
     case stepCancelled:
         return SendOutcome::Cancelled;
     case stepClosedByServer:
-        detail = "the server ended the SFTP session";
+        detail = TX("the server ended the SFTP session");
         return SendOutcome::ConnectionLost;
     default:
         break;
@@ -522,7 +522,7 @@ bool upload(Upload& u, SendResult& result)
         return false;
     u.session = libssh2_session_init_ex(take, give, retake, &u);
     if (!u.session)
-        return fails(result, SendOutcome::Failed, "no SSH session");
+        return fails(result, SendOutcome::Failed, TX("no SSH session"));
     libssh2_session_set_blocking(u.session, 0);
 
     u.deadline.restart(u.limit);
@@ -536,7 +536,7 @@ bool upload(Upload& u, SendResult& result)
     int keyType = 0;
     const char* key = libssh2_session_hostkey(u.session, &keyLength, &keyType);
     if (!key)
-        return fails(result, SendOutcome::SecureConnectionFailed, "no host key");
+        return fails(result, SendOutcome::SecureConnectionFailed, TX("no host key"));
     result.fingerprint = sshFingerprint(key, keyLength);
     if (!s.trustCertificate || s.fingerprint.empty() || result.fingerprint != s.fingerprint)
         return fails(result, SendOutcome::CertificateNotTrusted);
@@ -663,7 +663,7 @@ SendResult sendBySftp(const SendRequest& request, TransferProgress& progress, st
     SendResult result;
     Upload u(request, progress, file);
     if (!u.deadline.valid()) {
-        result.detail = "no timer for the time-outs";
+        result.detail = TX("no timer for the time-outs");
         return result;
     }
     const bool sent = upload(u, result);
