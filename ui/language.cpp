@@ -87,4 +87,15 @@ bool installLanguage(const std::string& code)
     return true;
 }
 
+const Catalogue& installedCatalogue()
+{
+    static std::string language;
+    static Catalogue catalogue;
+    if (language != installedLanguage()) {
+        language = installedLanguage();
+        catalogue = Catalogue::builtIn(language);
+    }
+    return catalogue;
+}
+
 } // namespace defib::ui

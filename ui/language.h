@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <string>
 
+#include "options/catalogue.h"
+
 namespace defib::ui {
 
 // The language of this run and how it was chosen.
@@ -26,5 +28,7 @@ RunLanguage chooseLanguage(const QString& commandLineCode, bool commandLineGiven
 bool installLanguage(const std::string& code);
 // The language installed last; English before any.
 const std::string& installedLanguage();
+// The core's catalogue of that language, for the texts the windows render from the logs.
+const Catalogue& installedCatalogue();
 
 } // namespace defib::ui

@@ -1,5 +1,6 @@
 // The side panel of the main window: the mode, the score with its last change, the protocol, the
 // messages, the score log, the last action and the actions taken.
+#include "ui/language.h"
 #include "ui/mainwindow.h"
 
 #include <QAccessible>
@@ -152,7 +153,11 @@ void TForm1::syncScoreLog()
         // Newest on top: each new change goes in at row 0.
         for (std::size_t i = static_cast<std::size_t>(scoreLog_->count()); i < log.size(); ++i) {
             const ScoreChange& change = log[i];
-            const QString reason = QString::fromStdString(change.reason).trimmed();
+            // Kept in English with its arguments; shown in the trainer's language.
+            const Catalogue& texts = installedCatalogue();
+            const std::string trimmedReason = QString::fromStdString(change.reason).trimmed().toStdString();
+            const QString reason = QString::fromStdString(
+                change.pattern.empty() ? texts.text(trimmedReason) : texts.format(change.pattern, change.arguments));
             auto* item = new QListWidgetItem(
                 QStringLiteral("%1  %2  %3").arg(scenarioTime(change.second), signedPoints(change.points), reason));
             item->setForeground(change.points < 0 ? QColor(0xB7, 0x1C, 0x1C) : QColor(0x1B, 0x5E, 0x20));

@@ -1,4 +1,5 @@
 #include "ui/timeline.h"
+#include "ui/language.h"
 
 #include <QEvent>
 #include <QFile>
@@ -495,7 +496,7 @@ void drawOutcome(TimelinePaint& t, const Event& e, double x)
     t.hit(QRectF(x - 4, plot.top(), 8, plot.height()),
           QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true),
                                        convert ? Debrief::tr("The rhythm converts: the patient has a pulse")
-                                               : QString::fromStdString(e.text)));
+                                               : QString::fromStdString(eventText(installedCatalogue(), e))));
 }
 
 // A pause as the two bars of a pause sign at the foot of the picture.
@@ -643,9 +644,10 @@ std::vector<QString> penaltyLines(const std::vector<Event>& events)
     int number = 0;
     for (const Event& e : events)
         if (e.kind == EventKind::Score && e.amount < 0)
-            lines.push_back(QStringLiteral("%1.  %2  %3")
-                                .arg(++number)
-                                .arg(clockOf(e.at.count(), true), QString::fromStdString(e.text)));
+            lines.push_back(
+                QStringLiteral("%1.  %2  %3")
+                    .arg(++number)
+                    .arg(clockOf(e.at.count(), true), QString::fromStdString(eventText(installedCatalogue(), e))));
     return lines;
 }
 
