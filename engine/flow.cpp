@@ -39,7 +39,7 @@ void showProtocol(Scenario& s)
     if (s.phase == ScenarioPhase::None || !s.activeProtocol)
         s.chooseProtocol();
     if (s.activeProtocol)
-        s.ui.PROTOCOLlabel.setText(tx(s, "Protocol: {1}", {s.protocol().name()}));
+        s.ui.PROTOCOLlabel.setText(tx(s, "Protocol: {1}", {tx(s, s.protocol().name())}));
 }
 
 void setMode(Scenario& s, bool practiceMode)

@@ -217,6 +217,10 @@ void SecondaryWindows::buildSummary()
     summaryId_ = readOnlyField(summary_, QStringLiteral("IDEDIT"));
     summaryScore_ = readOnlyField(summary_, QStringLiteral("SCOREEDIT"));
     summaryShock_ = readOnlyField(summary_, QStringLiteral("SHOCKTIMEEDIT"));
+    // Wide enough for "No shocks delivered" in the trainer's language.
+    summaryShock_->setMinimumWidth(summaryShock_->fontMetrics().horizontalAdvance(QString::fromStdString(
+                                       main_.scenario().options.texts().text("No shocks delivered")))
+                                   + 16);
     summaryElapsed_ = readOnlyField(summary_, QStringLiteral("ElapsedTimeEDIT"));
     summaryProtocol_ = readOnlyField(summary_, QStringLiteral("PROTOCOLLABEL"));
     summaryScenario_ = readOnlyField(summary_, QStringLiteral("SCENARIOLABEL"));

@@ -87,6 +87,12 @@ int main(int argc, char** argv)
     play::placePads(window);
     window.advance(Millis(1000));
     shoot(out, prefix + QStringLiteral("-scenario"));
+    // The trainer asks for the analysis, then analyses and advises: its display and captions.
+    window.advance(Millis(3000));
+    window.run("Clearbutton1Click");
+    window.run("AnalyzeButtonClick");
+    window.advance(Millis(14000));
+    shoot(out, prefix + QStringLiteral("-advised"));
 
     window.run("EndButtonClick");
     window.advance(Millis(1000));
