@@ -53,9 +53,7 @@ bool startsWith(std::string_view line, std::string_view word)
 
 Catalogue Catalogue::builtIn(const std::string& code)
 {
-    Catalogue catalogue = fromPo(code, builtInPo(code));
-    catalogue.language_ = code;
-    return catalogue;
+    return fromPo(code, builtInPo(code));
 }
 
 Catalogue Catalogue::fromPo(const std::string& code, std::string_view po, std::vector<std::string>* problems)
