@@ -8,9 +8,9 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-websockets-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libcurl4-openssl-dev libssh2-1-dev libssl-dev nlohmann-json3-dev file
+    libcurl4-openssl-dev libssh2-1-dev libssl-dev nlohmann-json3-dev libavahi-client-dev file
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core xvfb xauth
 )
@@ -19,7 +19,7 @@ test_packages=(
     clang libclang-rt-14-dev
     python3-pyftpdlib python3-openssl openssh-server openssh-client
     desktop-file-utils appstream lintian dpkg-dev
-    poppler-utils python3-jsonschema
+    poppler-utils python3-jsonschema python3-websockets
     espeak-ng sox
 )
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "device/station.h"
+
+class QWebSocket;
+class QWebSocketServer;
+
+namespace defib::ui {
+
+// The station's WebSocket server: carries the text frames between the consoles and the core's
+// Station, which decides everything. Listens only while it exists.
+class StationServer : public QObject, private StationLink {
+    Q_OBJECT
+public:
+    // `certificateFolder` holds the station's own TLS key and certificate (made on first use)
+    // when `tls` is on.
+    StationServer(Trainer& trainer, const QString& name, const QString& code, QObject* parent = nullptr);
+    ~StationServer() override;
+
+    // Starts listening on `port` of `address` (0: any free port); false with the reason in
+    // `error`. With `tls`, the connections are wss:// with the key and certificate of
+    // `certificateFolder`, made there on first use.
+    bool listen(const QHostAddress& address, quint16 port, bool tls, const QString& certificateFolder,
+                QString* error);
+    quint16 port() const;
+    // The SHA-256 of the TLS certificate, as the console pins it (empty without TLS).
+    QByteArray certificateDigest() const;
+    Station& station() { return *station_; }
+
+signals:
+    // A console has joined (true) or left (false).
+    void consoleChanged(bool joined);
+
+private:
+    void send(int connection, const std::string& text) override;
+    void close(int connection) override;
+
+    std::unique_ptr<QWebSocketServer> server_;
+    std::unique_ptr<Station> station_;
+    std::map<int, QWebSocket*> sockets_;
+    int nextConnection_ = 1;
+    QTimer tick_;
+    QByteArray digest_;
+};
+
+} // namespace defib::ui
