@@ -250,7 +250,14 @@ void analyzeNow(Scenario& s)
     resetDeviceSequence(s);
     if (refusedPatient(s))
         return;
-    s.source->analysisStarting(s);
+    // The instructor's trouble comes in place of the one the scenario would bring.
+    if (s.instructorTrouble != TroubleNone && bothPadsAttached(st) && st.pendingTrouble == TroubleNone) {
+        const Trouble given = s.instructorTrouble;
+        s.instructorTrouble = TroubleNone;
+        injectTrouble(s, given);
+    } else {
+        s.source->analysisStarting(s);
+    }
     if (st.pendingTrouble == TroubleElectrode) {
         looseElectrode(s);
         return;
@@ -287,6 +294,47 @@ void analyzeNow(Scenario& s)
     checkCprAfterPulse(s);
     device(s).timers.STANDCLEARAnalyzeTIMER.restart(500);
     device(s).state.clearCounted = false;
+}
+
+std::string troubleNowRefusal(Scenario& s, Trouble trouble)
+{
+    const ScenarioState& st = s.state;
+    if (st.pendingTrouble != TroubleNone)
+        return "a trouble is already showing";
+    if (!st.aedPowerOn || !device(s).state.powerLight)
+        return "the trainer is off";
+    if (!bothPadsAttached(st))
+        return "the pads are not attached";
+    const DeviceState& dev = device(s).state;
+    // Motion is what an analysis sees: it shows in the one under way.
+    if (trouble == TroubleMotion)
+        return dev.analysing() && !dev.reportsMotion()
+            ? ""
+            : "motion shows only during an analysis: give it at the next analysis";
+    if (deviceBusy(s))
+        return "the trainer is analysing, charging or testing itself: give it at the next analysis";
+    return "";
+}
+
+void troubleNow(Scenario& s, Trouble trouble)
+{
+    ScenarioState& st = s.state;
+    if (trouble == TroubleMotion) {
+        st.pendingTrouble = TroubleMotion;
+        st.analyzeDuringTrouble = true;
+        detectMotion(s);
+        return;
+    }
+    // As at the start of an analysis the chain that ran ends, and the trouble shows; but no
+    // analysis has begun, so the pulse checks since the last one still count.
+    const i32 timelyPulseChecks = st.timelyPulseChecks;
+    resetDeviceSequence(s);
+    st.timelyPulseChecks = timelyPulseChecks;
+    injectTrouble(s, trouble);
+    if (trouble == TroubleElectrode)
+        looseElectrode(s);
+    else
+        lowBattery(s);
 }
 
 void AnalyzeButtonClick(Scenario& s)

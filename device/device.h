@@ -135,6 +135,12 @@ void convertRhythm(Scenario& s);
 // A trouble for the analysis that is starting, whoever decided it: the draw, a scenario's frame.
 void injectTrouble(Scenario& s, Trouble trouble);
 
+// The instructor's trouble at once: the pad comes loose or the battery runs low on a trainer that is
+// on, with its pads attached and not busy; motion shows in the analysis under way. The refusal says
+// why it cannot come now (empty when it can).
+std::string troubleNowRefusal(Scenario& s, Trouble trouble);
+void troubleNow(Scenario& s, Trouble trouble);
+
 // Troubleshooting.
 void TroubleElectrodeMenuItemClick(Scenario& s);
 void TroubleBatteryMenuItemClick(Scenario& s);

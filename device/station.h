@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 #include "device/trainer.h"
@@ -74,7 +76,7 @@ private:
     long long now() const;
     void refuse(int connection, const std::string& reason);
     void join(int connection, const std::string& code, int protocol);
-    void command(int connection, long long id, const std::string& name, const void* message);
+    void command(long long id, const std::string& name, const nlohmann::json& message);
     void result(long long id, bool ok, const std::string& reason);
     void sendEvents();
     void sendStatus(bool force);

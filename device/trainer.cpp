@@ -62,6 +62,26 @@ static void guardActions(Scenario& s, Handlers& actions, Handlers& into)
     }
 }
 
+namespace {
+
+// Counts the handlers under way for as long as one runs.
+class Running {
+public:
+    explicit Running(int& depth)
+        : depth_(depth)
+    {
+        ++depth_;
+    }
+    ~Running() { --depth_; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    int& depth_;
+};
+
+} // namespace
+
 Trainer::Trainer(Platform& platform, Clock& clock)
     : scenario_(platform, clock)
 {
@@ -108,12 +128,16 @@ Trainer::Trainer(Platform& platform, Clock& clock)
     for (Timer* timer : s.scheduler.timers()) {
         if (!timer->onTimer)
             continue;
-        timer->onTimer = [&s, tick = std::move(timer->onTimer)] {
-            tick();
-            // The hands are followed first, so a penalty for lifting them is logged at this tick.
-            followCprHands(s);
-            s.source->follow(s);
-            watchEvents(s);
+        timer->onTimer = [this, &s, tick = std::move(timer->onTimer)] {
+            {
+                Running running(depth_);
+                tick();
+                // The hands are followed first, so a penalty for lifting them is logged at this tick.
+                followCprHands(s);
+                s.source->follow(s);
+                watchEvents(s);
+            }
+            drain();
         };
     }
 }
@@ -134,15 +158,53 @@ bool Trainer::has(const std::string& name) const
 
 bool Trainer::run(const std::string& name)
 {
+    if (depth_ > 0) {
+        if (!has(name))
+            return false;
+        queue_.push_back([this, name] { runNow(name); });
+        return true;
+    }
+    const bool found = runNow(name);
+    drain();
+    return found;
+}
+
+void Trainer::post(std::function<void()> work)
+{
+    queue_.push_back([this, work = std::move(work)] {
+        work();
+        followHandler();
+    });
+    drain();
+}
+
+void Trainer::drain()
+{
+    while (depth_ == 0 && !queue_.empty()) {
+        std::function<void()> work = std::move(queue_.front());
+        queue_.pop_front();
+        Running running(depth_);
+        work();
+    }
+}
+
+void Trainer::followHandler()
+{
+    followCprHands(scenario_);
+    scenario_.source->follow(scenario_);
+    watchEvents(scenario_);
+}
+
+bool Trainer::runNow(const std::string& name)
+{
+    Running running(depth_);
     auto found = handlers_.find(name);
     if (found != handlers_.end()) {
         // Advice and the history are the trainee's too, though no action of the patient or trainer.
         if (name == "AdviceClick" || name == "PatientHistoryClick")
             logEvent(scenario_, EventKind::Action, name);
         found->second();
-        followCprHands(scenario_);
-        scenario_.source->follow(scenario_);
-        watchEvents(scenario_);
+        followHandler();
         return true;
     }
     const std::string suffix = "Timer";

@@ -27,6 +27,8 @@ const char* eventKindName(EventKind kind)
         return "pause";
     case EventKind::Resume:
         return "resume";
+    case EventKind::Instructor:
+        return "instructor";
     case EventKind::Power:
         return "power";
     case EventKind::Analysis:

@@ -31,6 +31,7 @@ enum class EventKind {
     TimeOut, // a time limit is passed: the text the trainee is shown
     End, // the scenario is evaluated, or "terminated" when the program closes over it
     Frame, // a scenario of frames moves on to its next frame, by index: "1 pulse"
+    Instructor, // what the instructor's console did: "pause", "trouble electrode next-analysis", ...
 };
 
 // The name `show events` prints and scripts use ("cprStart").
@@ -59,7 +60,14 @@ std::string formatEvent(const Event& event);
 // click and stands still while the scenario is paused. Nothing is kept before the start click.
 class EventLog {
 public:
-    void clear() { *this = EventLog(); }
+    void clear()
+    {
+        const unsigned long long next = generation_ + 1;
+        *this = EventLog();
+        generation_ = next;
+    }
+    // Counts the clears: a log of another scenario has another generation.
+    unsigned long long generation() const { return generation_; }
     // The start click, at clock time `now`: the scenario's time 0.
     void begin(Millis now);
     bool started() const { return started_; }
@@ -84,6 +92,7 @@ private:
     Millis startedAt_{0};
     Millis pausedAt_{0};
     Millis pausedTotal_{0};
+    unsigned long long generation_ = 0;
 };
 
 } // namespace defib

@@ -251,6 +251,7 @@ void startScenario(Scenario& s)
 {
     s.phase = ScenarioPhase::Running;
     s.state.resetForStart();
+    s.instructorTrouble = TroubleNone;
     s.chooseProtocol();
     showProtocol(s);
     s.scoreLog.clear();

@@ -147,6 +147,9 @@ public:
     bool languagePromptMissingTold = false;
     // Set when the metronome's click could not be played: said once, and no click after it.
     bool metronomeClickFailed = false;
+    // The trouble the instructor's console gave for the next analysis of the scenario, in place of
+    // any the scenario would bring; a scenario start clears it.
+    Trouble instructorTrouble = TroubleNone;
     // The scores of the test scenarios so far, added up for the summary that ends the test.
     int examTotal = 0;
     // The summary's heading is not the mode's: before the first registration, and on the summary

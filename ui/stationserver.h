@@ -28,8 +28,7 @@ public:
     // Starts listening on `port` of `address` (0: any free port); false with the reason in
     // `error`. With `tls`, the connections are wss:// with the key and certificate of
     // `certificateFolder`, made there on first use.
-    bool listen(const QHostAddress& address, quint16 port, bool tls, const QString& certificateFolder,
-                QString* error);
+    bool listen(const QHostAddress& address, quint16 port, bool tls, const QString& certificateFolder, QString* error);
     quint16 port() const;
     // The SHA-256 of the TLS certificate, as the console pins it (empty without TLS).
     QByteArray certificateDigest() const;
