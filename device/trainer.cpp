@@ -49,7 +49,7 @@ static void guardActions(Scenario& s, Handlers& actions, Handlers& into)
             into[name] = std::move(action);
             continue;
         }
-        into[name] = [&s, name, action = std::move(action)] {
+        into[name] = [&s, name = name, action = std::move(action)] {
             if (s.phase == ScenarioPhase::Ended)
                 return;
             logEvent(s, EventKind::Action, name);

@@ -64,7 +64,6 @@ class Patient : public PatientPart {
 public:
     explicit Patient(Scenario& s)
         : timers(s.scheduler)
-        , s_(s)
     {
     }
     PatientTimers timers;
@@ -77,9 +76,6 @@ public:
     bool oneHandOnChest() const override { return state.oneHandOn; }
     bool twoHandsOnChest() const override { return state.twoHandsOn; }
     bool pulseHandOn() const override { return state.pulseHandOn; }
-
-private:
-    Scenario& s_;
 };
 
 Patient& patient(Scenario& s);

@@ -13,7 +13,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing skipped: clang++ is not installed (tools/deps.sh --test installs it)."
     exit 0
 fi
-targets=(options sendoptions scoreboard reportviewer debriefcsv scenariofile)
+targets=(options sendoptions scoreboard reportviewer debriefcsv scenariofile station)
 # The targets write their files into a fresh folder for every input: in memory where there is one.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
