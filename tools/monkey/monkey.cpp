@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "device/pads.h"
+#include "device/station.h"
 #include "device/trainer.h"
 #include "engine/flow.h"
 #include "engine/measures.h"
@@ -126,18 +127,35 @@ struct Platforms {
     Platform platform{random, sound, dialogs, wallClock};
 };
 
-// One run of the program in the folder: it ends when the trainee quits, and a new one starts.
+// The instructor's console: the monkey only counts the commands that ran.
+struct UnheardLink : StationLink {
+    void send(int, const std::string& text) override
+    {
+        if (text.find(R"("type":"result")") != std::string::npos && text.find(R"("ok":true)") != std::string::npos)
+            ++commandsRan;
+    }
+    void close(int) override { }
+    static inline long commandsRan = 0;
+};
+
+// One run of the program in the folder: it ends when the trainee quits, and a new one starts. An
+// instructor has joined it and now and then sends a command.
 struct Program {
     Program(Platform& platform, const std::string& folder)
         : trainer(platform, clock)
+        , station(trainer, link, "Monkey", "123456")
     {
         Scenario& s = trainer.scenario();
         clock.attach(s.scheduler);
         s.options.programDirectory = folder;
         startProgram(s);
+        station.opened(1);
+        station.received(1, R"({"type":"join","code":"123456","protocol":1})");
     }
     VirtualClock clock;
     Trainer trainer;
+    UnheardLink link;
+    Station station;
 };
 
 struct FileWatch {
@@ -180,8 +198,9 @@ public:
         }
         std::cout << "monkey: " << steps << " steps, " << scenarios_ << " scenarios ended (" << timeOuts_
                   << " timed out, " << shocks_ << " shocks, scores " << lowestScore_ << " to " << highestScore_ << "), "
-                  << programRuns_ << " program restarts, " << platforms_.dialogs.messages
-                  << " messages; every check held\n";
+                  << programRuns_ << " program restarts, " << platforms_.dialogs.messages << " messages, "
+                  << instructorCommands_ << " instructor's commands (" << UnheardLink::commandsRan
+                  << " ran); every check held\n";
         return true;
     }
 
@@ -223,6 +242,47 @@ private:
     }
 
     static bool shown(const Control& control) { return control.visible && control.enabled; }
+
+    // A command of the instructor's console, fitting the moment or not.
+    void instructor()
+    {
+        static const std::vector<std::string> plain = {"pause", "resume", "end", "next-frame"};
+        static const std::vector<std::string> troubles = {"electrode", "motion", "battery"};
+        std::string command;
+        switch (dice_.below(4)) {
+        case 0:
+            command = R"("command":")" + dice_.pick(plain) + '"';
+            break;
+        case 1:
+            command = R"("command":"trouble","trouble":")" + dice_.pick(troubles) + R"(","when":")"
+                + (dice_.chance(50) ? "now" : "next-analysis") + '"';
+            break;
+        case 2:
+            command = R"("command":"message","text":"Check the pads")";
+            break;
+        default: {
+            const std::vector<std::string> files = scenarioFilesIn(scenarioPack_);
+            if (files.empty())
+                return;
+            std::ifstream in(dice_.pick(files));
+            std::stringstream content;
+            content << in.rdbuf();
+            std::string escaped;
+            for (char c : content.str()) {
+                if (c == '"' || c == '\\')
+                    escaped += '\\';
+                if (c == '\n')
+                    escaped += "\\n";
+                else
+                    escaped += c;
+            }
+            command = R"("command":"start","scenario":")" + escaped + '"';
+        }
+        }
+        log("instructor " + command.substr(0, 60));
+        ++instructorCommands_;
+        program_->station.received(1, R"({"type":"command","id":)" + std::to_string(step_) + "," + command + "}");
+    }
 
     std::string randomName()
     {
@@ -288,6 +348,7 @@ private:
             offer(50, [&] { guided(); });
         }
         offer(1, [&] { run("FormKeyDown"); });
+        offer(2, [&] { instructor(); });
         // Closing the window in the middle of anything, now and then.
         if (dice_.chance(20))
             offer(1, [&] { run("FormClose"); });
@@ -759,6 +820,7 @@ private:
     Dice dice_;
     Platforms platforms_;
     std::string folder_;
+    long instructorCommands_ = 0;
     std::string scenarioPack_;
     bool trace_;
     std::unique_ptr<Program> program_;
