@@ -10,6 +10,7 @@
 
 #include "device/station.h"
 
+class QSslConfiguration;
 class QWebSocket;
 class QWebSocketServer;
 
@@ -39,12 +40,29 @@ signals:
     void consoleChanged(bool joined);
 
 private:
+    // What has come of the message a connection is sending, frame by frame.
+    struct Incoming {
+        QByteArray text;
+        bool binary = false;
+        // Over stationMaxMessage: refused, the rest of it is dropped.
+        bool tooLong = false;
+        // The station has closed the connection: nothing more reaches it.
+        bool closing = false;
+    };
+
     void send(int connection, const std::string& text) override;
     void close(int connection) override;
+    bool loadCertificate(const QString& folder, QSslConfiguration& configuration, QString* error);
+    void accept();
+    void frameReceived(int connection, const QByteArray& data, bool last);
+    void disconnected(int connection);
+    // Emits consoleChanged when the station's console has come or gone since `joinedBefore`.
+    void noticeConsole(bool joinedBefore);
 
     std::unique_ptr<QWebSocketServer> server_;
     std::unique_ptr<Station> station_;
     std::map<int, QWebSocket*> sockets_;
+    std::map<int, Incoming> incoming_;
     int nextConnection_ = 1;
     QTimer tick_;
     QByteArray digest_;
