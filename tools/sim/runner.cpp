@@ -611,7 +611,39 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
             return false;
         if (amount < 0)
             return fail(lineNumber, "wait cannot go back in time");
-        clock_.advance(Millis(amount));
+        if (stationStarted_) {
+            // What the script has printed so far is out before the console plays along.
+            out_.flush();
+            stationService_->wait(clock_, amount);
+            out_.flush();
+        } else {
+            clock_.advance(Millis(amount));
+        }
+        return true;
+    }
+    if (command == "station") {
+        // The instructor's console may join from here on; the waits run in real time.
+        if (!stationService_)
+            return fail(lineNumber, "station: this defibrio-sim was built without Qt WebSockets");
+        if (!need(2))
+            return false;
+        long long port = 0;
+        if (!wholeNumber(words[1], port))
+            return false;
+        if (port < 0 || port > 65535)
+            return fail(lineNumber, "station takes a port from 0 to 65535, not " + words[1]);
+        const std::string& code = words[2];
+        if (code.size() != 6 || code.find_first_not_of("0123456789") != std::string::npos)
+            return fail(lineNumber, "station takes a join code of 6 digits, not " + code);
+        if (stationStarted_)
+            return fail(lineNumber, "the station is already listening");
+        std::string error;
+        const int listening = stationService_->start(trainer(), static_cast<int>(port), code, error);
+        if (listening == 0)
+            return fail(lineNumber, "station: " + error);
+        stationStarted_ = true;
+        out_ << "station 127.0.0.1:" << listening << " code " << code << '\n';
+        out_.flush();
         return true;
     }
     if (command == "date" || command == "time") {

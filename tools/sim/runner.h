@@ -12,6 +12,19 @@
 
 namespace defib::sim {
 
+// What serves the instructor's console for `station PORT CODE`: the program's WebSocket server
+// where defibrio-sim is built with Qt; none in the core-only build.
+class StationService {
+public:
+    virtual ~StationService() = default;
+    // Starts the trainer's station on 127.0.0.1:`port` (0: any free port) with the join code;
+    // the port it listens on, or 0 with the reason in `error`.
+    virtual int start(Trainer& trainer, int port, const std::string& code, std::string& error) = 0;
+    // Lets `ms` of the script's time pass in real time, the virtual clock kept in step with it in
+    // small steps, serving the station meanwhile.
+    virtual void wait(VirtualClock& clock, long long ms) = 0;
+};
+
 // Runs scenario scripts against the core in virtual time and prints every change a trainee
 // could see or hear as "TIME NAME VALUE".
 class Runner : private ControlObserver {
@@ -34,6 +47,9 @@ public:
         scenarioFolder_ = folder;
         scenario().scenarioPack = folder;
     }
+
+    // `station PORT CODE` starts this service's station; without one the command says so.
+    void setStationService(StationService* service) { stationService_ = service; }
 
     // The value of NAME as `show` prints it, or nothing when there is no such name.
     std::optional<std::string> valueOf(const std::string& name);
@@ -60,6 +76,9 @@ private:
     Platform platform_;
     std::unique_ptr<Trainer> trainer_;
     bool expectFailed_ = false;
+    StationService* stationService_ = nullptr;
+    // From `station` on, `wait` runs in real time.
+    bool stationStarted_ = false;
     std::string scenarioFolder_;
     std::vector<const Control*> printedTexts_;
     std::vector<const Control*> printedLists_;

@@ -5,6 +5,9 @@
 #include <iostream>
 
 #include "sim/runner.h"
+#ifdef DEFIB_SIM_STATION
+#include "sim/simstation.h"
+#endif
 
 int main(int argc, char** argv)
 {
@@ -16,6 +19,11 @@ int main(int argc, char** argv)
     // The scenario pack lies beside the program in the build tree, under share/ when installed.
     std::error_code ec;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+#ifdef DEFIB_SIM_STATION
+    // Destroyed before the runner: its station holds the runner's trainer.
+    const std::unique_ptr<defib::sim::StationService> station = defib::sim::makeStationService();
+    runner.setStationService(station.get());
+#endif
     for (const auto& folder : {program / "scenarios", program.parent_path() / "share/defibrio/scenarios"})
         if (std::filesystem::is_directory(folder, ec)) {
             runner.setScenarioFolder(folder.string());
