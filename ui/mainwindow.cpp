@@ -110,6 +110,16 @@ TForm1::~TForm1()
     scenario().setObserver(nullptr);
 }
 
+void TForm1::showStation(const QString& line)
+{
+    for (QLabel* label : {stationLine_, menuStation_})
+        if (label) {
+            label->setText(line);
+            label->setAccessibleName(line);
+            label->setVisible(!line.isEmpty());
+        }
+}
+
 void TForm1::advance(Millis amount)
 {
     if (virtualClock_)

@@ -23,6 +23,7 @@ class QFocusEvent;
 
 namespace defib::ui {
 
+class ProgramStation;
 class SecondaryWindows;
 class Stage;
 class TScenarioEditor;
@@ -73,6 +74,12 @@ public:
     FileDialog& files() { return *files_; }
     // The scenario editor, once first opened (Options > Scenarios...).
     TScenarioEditor* scenarioEditor() const { return scenarioEditor_; }
+    // The program's station, when the program has one (not in tests); Program Options turns it
+    // on and off.
+    ProgramStation* station() const { return station_; }
+    void setStation(ProgramStation* station) { station_ = station; }
+    // The station's line under the mode ("Station NAME · code 123456"); hidden when empty.
+    void showStation(const QString& line);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -177,6 +184,9 @@ private:
     bool keyboardInput_ = false;
     std::unique_ptr<SecondaryWindows> windows_;
     TScenarioEditor* scenarioEditor_ = nullptr;
+    ProgramStation* station_ = nullptr;
+    QLabel* stationLine_ = nullptr;
+    QLabel* menuStation_ = nullptr;
 };
 
 } // namespace defib::ui

@@ -14,9 +14,11 @@
 #include "engine/layout.h"
 #include "options/language.h"
 #include "options/pages.h"
+#include "options/stationoptions.h"
 #include "ui/ftpform.h"
 #include "ui/mainwindow.h"
 #include "ui/password.h"
+#include "ui/programstation.h"
 #include "ui/qtreport.h"
 #include "ui/widgets.h"
 
@@ -248,8 +250,10 @@ QPushButton* OptionsPages::button(Control& control, const QString& caption, cons
     if (!handler.empty())
         connect(b, &QPushButton::clicked, this, [this, handler, saves] {
             window_.run(handler);
-            if (saves)
+            if (saves) {
                 saveLanguageChoice();
+                saveStationChoice();
+            }
         });
     syncers_.push_back([b, &control] {
         if (b->isVisibleTo(b->parentWidget()) != control.visible)
@@ -307,6 +311,12 @@ QWidget* OptionsPages::buildProgramPage()
     QGroupBox* exam = group(QStringLiteral("ExamGroup"), tr("Registration and Exam"), page);
     flag(o.IDNumCheckBox, tr("Require ID Number"), exam);
     flag(o.THREESCENARIOTEST, tr("Three Scenario Exam"), exam);
+    // Not an option of the core: OPTION7.INI, saved by any page's OK, in force at once.
+    stationChoice_ = new QCheckBox(QStringLiteral("  ") + tr("Let the instructor join"), exam);
+    stationChoice_->setObjectName(QStringLiteral("StationChoice"));
+    stationChoice_->setToolTip(tr("The instructor's console may join this trainer over the network, from the OK on: "
+                                  "the main menu then shows the station's name and join code"));
+    exam->layout()->addWidget(stationChoice_);
     static_cast<QVBoxLayout*>(exam->layout())->addStretch();
 
     QGroupBox* security = group(QStringLiteral("PasswordGroup"), tr("Password"), page);
@@ -425,6 +435,38 @@ void OptionsPages::saveLanguageChoice()
         s.platform.dialogs.message(
             tr("The trainer speaks %1 from the next start of Defibrio.").arg(language_->currentText()).toStdString(),
             MessageKind::Information);
+}
+
+bool OptionsPages::savedStationChoice() const
+{
+    if (const ProgramStation* station = window_.station())
+        return station->allowed();
+    return loadStationOptions(window_.scenario().options.programDirectory).options.station;
+}
+
+void OptionsPages::saveStationChoice()
+{
+    if (!stationChoice_)
+        return;
+    const bool chosen = stationChoice_->isChecked();
+    if (ProgramStation* station = window_.station()) {
+        // Listens or closes at once; says what went wrong, and the box then shows what holds.
+        station->setAllowed(chosen);
+        return;
+    }
+    if (chosen == savedStationChoice())
+        return;
+    Scenario& s = window_.scenario();
+    std::string error;
+    if (!defib::saveStationChoice(s.options.programDirectory, chosen, error))
+        s.platform.dialogs.message(
+            tr("The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file "
+               "can be written.")
+                .arg(QDir::toNativeSeparators(QDir(QString::fromStdString(s.options.programDirectory))
+                                                  .filePath(QString::fromLatin1(stationOptionsFile))),
+                     QString::fromStdString(error))
+                .toStdString(),
+            MessageKind::Error);
 }
 
 QWidget* OptionsPages::buildProtocolPage()
@@ -636,6 +678,8 @@ void OptionsPages::sync()
             const int index = language_->findData(QString::fromStdString(savedLanguage()));
             language_->setCurrentIndex(std::max(0, index));
         }
+        if (!shown_ && stationChoice_)
+            stationChoice_->setChecked(savedStationChoice());
         const int page = ui.TabSheet3.visible ? 2 : ui.TabSheet2.visible ? 1 : 0;
         if (currentIndex() != page)
             setCurrentIndex(page);

@@ -77,6 +77,9 @@ private:
     QWidget* buildLanguageRow(QWidget* parent);
     std::string savedLanguage() const;
     void saveLanguageChoice();
+    // "Let the instructor join" (OPTION7.INI): saved by any page's OK, in force at once.
+    bool savedStationChoice() const;
+    void saveStationChoice();
 
     TForm1& window_;
     std::vector<std::function<void()>> syncers_;
@@ -84,6 +87,7 @@ private:
     QLineEdit* passwordField_ = nullptr;
     LineView* memo_ = nullptr;
     QComboBox* language_ = nullptr;
+    QCheckBox* stationChoice_ = nullptr;
     // A choice that could not be saved, shown again until it is.
     std::string unsavedLanguage_;
     bool shown_ = false;

@@ -151,6 +151,15 @@ void TForm1::buildMainMenu()
         connect(button, &QPushButton::clicked, this, [this, h] { run(h); });
         bind(button, *control);
     }
+    // The station's name and join code while the instructor may join (ui/programstation.h).
+    menuStation_ = new QLabel(menu);
+    menuStation_->setObjectName(QStringLiteral("MenuStation"));
+    menuStation_->setAlignment(Qt::AlignCenter);
+    menuStation_->setWordWrap(true);
+    menuStation_->setStyleSheet(QStringLiteral("color: #E8F0F8; font-size: 15px; font-weight: 600;"));
+    menuStation_->hide();
+    menuColumn->addSpacing(6);
+    menuColumn->addWidget(menuStation_);
     menuColumn->addStretch(4);
     bind(menu, ui.MENU);
 }

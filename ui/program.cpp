@@ -11,6 +11,7 @@
 #include "ui/language.h"
 #include "ui/mainwindow.h"
 #include "ui/programfolders.h"
+#include "ui/programstation.h"
 
 namespace defib::ui {
 
@@ -26,6 +27,7 @@ void describeApplication()
 struct CommandLine {
     QString language;
     bool languageGiven = false;
+    bool station = false;
 };
 
 // The parser answers --help and --version, refuses what it does not know and takes --lang, the
@@ -46,8 +48,12 @@ CommandLine parseCommandLine(const QCoreApplication& app)
                                       .arg(codes.join(QStringLiteral(", "))),
                                   QStringLiteral("code"));
     parser.addOption(lang);
+    const QCommandLineOption station(QStringLiteral("station"),
+                                     QStringLiteral("Lets the instructor's console join this run (as \"Let the "
+                                                    "instructor join\" in Program Options), not saved."));
+    parser.addOption(station);
     parser.process(app);
-    return {parser.value(lang), parser.isSet(lang)};
+    return {parser.value(lang), parser.isSet(lang), parser.isSet(station)};
 }
 
 // --help and --version are answered before the window system is opened, so that they work
@@ -86,7 +92,11 @@ int runProgram(int& argc, char** argv)
         std::fprintf(stderr, "%s\n", language.commandLineProblem.toLocal8Bit().constData());
     installLanguage(language.code);
     TForm1 window(folders);
+    // The instructor's console may join while the option is on, or for this run with --station.
+    ProgramStation station(window, folders.files, line.station);
+    window.setStation(&station);
     window.show();
+    QTimer::singleShot(0, &window, [&station] { station.start(); });
     if (!language.fileProblem.isEmpty())
         QTimer::singleShot(0, &window, [&window, problem = language.fileProblem, folder = folders.files] {
             window.scenario().platform.dialogs.message(

@@ -71,6 +71,14 @@ void TForm1::buildSidePanel()
     protocol->setStyleSheet(QStringLiteral("color: #4A5663; font-size: 11px;"));
     syncers_.push_back([protocol, &ui] { syncText(protocol, ui.PROTOCOLlabel); });
     column->addWidget(protocol);
+    // The station's name and join code, for the trainee to tell the instructor, while the
+    // instructor may join (ui/programstation.h).
+    stationLine_ = makeLabel(side_, QStringLiteral("StationLine"), QString());
+    stationLine_->setStyleSheet(QStringLiteral("color: #1F5E8C; font-size: 11px; font-weight: 600;"));
+    stationLine_->setWordWrap(true);
+    stationLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    stationLine_->hide();
+    column->addWidget(stationLine_);
 
     column->addWidget(caption(side_, QStringLiteral("MessagesCaption"), tr("Messages")));
     messages_ = new QPlainTextEdit(side_);
