@@ -613,8 +613,13 @@ bool Runner::execute(const std::vector<std::string>& words, const std::vector<bo
             return fail(lineNumber, "wait cannot go back in time");
         if (stationStarted_) {
             // What the script has printed so far is out before the console plays along.
-            out_.flush();
-            stationService_->wait(clock_, amount);
+            // What the script prints is out as it happens, a tenth of a second at a time.
+            for (long long left = amount; left > 0;) {
+                const long long part = std::min<long long>(left, 100);
+                out_.flush();
+                stationService_->wait(clock_, part);
+                left -= part;
+            }
             out_.flush();
         } else {
             clock_.advance(Millis(amount));
