@@ -512,6 +512,13 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::Discovery</name>
+    <message>
+        <source>Discovery is not available: type the station&apos;s address</source>
+        <translation>Die Suche ist nicht verfügbar: Geben Sie die Adresse der Station ein</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::OptionsPages</name>
     <message>
         <source>Program Options</source>
@@ -793,6 +800,18 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
         <source>Send</source>
         <translation>Senden</translation>
     </message>
+    <message>
+        <source>Let the instructor join</source>
+        <translation>Ausbilder zuschalten lassen</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s console may join this trainer over the network, from the OK on: the main menu then shows the station&apos;s name and join code</source>
+        <translation>Die Konsole des Ausbilders kann sich ab OK über das Netzwerk mit diesem Trainer verbinden: Das Hauptmenü zeigt dann den Namen und den Zugangscode der Station</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>Die Wahl, den Ausbilder zuzuschalten, konnte nicht in %1 gespeichert werden: %2. Wählen Sie sie erneut, sobald die Datei geschrieben werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::PadMark</name>
@@ -806,6 +825,37 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
     <message>
         <source>%1 %2. The language follows the desktop&apos;s until Options saves it again.</source>
         <translation>%1 %2. Die Sprache folgt der des Desktops, bis die Optionen sie wieder speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::ProgramStation</name>
+    <message>
+        <source>%1 %2. The station uses its defaults for what the file could not give.</source>
+        <translation>%1 %2. Die Station verwendet ihre Standardwerte für das, was die Datei nicht liefern konnte.</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>Die Wahl, den Ausbilder zuzuschalten, konnte nicht in %1 gespeichert werden: %2. Wählen Sie sie erneut, sobald die Datei geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>The instructor can join now: station %1, code %2.</source>
+        <translation>Der Ausbilder kann sich jetzt zuschalten: Station %1, Code %2.</translation>
+    </message>
+    <message>
+        <source>The instructor can no longer join: the station has closed.</source>
+        <translation>Der Ausbilder kann sich nicht mehr zuschalten: Die Station ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>The instructor cannot join: the station cannot listen on port %1 (%2). Defibrio runs on without it; choose another Port= in %3.</source>
+        <translation>Der Ausbilder kann sich nicht zuschalten: Die Station kann nicht auf Port %1 warten (%2). Defibrio läuft ohne sie weiter; wählen Sie einen anderen Port= in %3.</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2 · console joined</source>
+        <translation>Station %1 · Code %2 · Konsole verbunden</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2</source>
+        <translation>Station %1 · Code %2</translation>
     </message>
 </context>
 <context>

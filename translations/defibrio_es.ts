@@ -512,6 +512,13 @@ Solo para formación: no apto para uso en pacientes.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::Discovery</name>
+    <message>
+        <source>Discovery is not available: type the station&apos;s address</source>
+        <translation>La búsqueda no está disponible: escriba la dirección de la estación</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::OptionsPages</name>
     <message>
         <source>Program Options</source>
@@ -793,6 +800,18 @@ Solo para formación: no apto para uso en pacientes.</translation>
         <source>Send</source>
         <translation>Enviar</translation>
     </message>
+    <message>
+        <source>Let the instructor join</source>
+        <translation>Permitir que el instructor se conecte</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s console may join this trainer over the network, from the OK on: the main menu then shows the station&apos;s name and join code</source>
+        <translation>La consola del instructor puede conectarse a este entrenador por la red desde que pulse Aceptar: el menú principal muestra entonces el nombre y el código de acceso de la estación</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>No se pudo guardar en %1 la opción de permitir que el instructor se conecte: %2. Vuelva a elegirla cuando se pueda escribir el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::PadMark</name>
@@ -806,6 +825,37 @@ Solo para formación: no apto para uso en pacientes.</translation>
     <message>
         <source>%1 %2. The language follows the desktop&apos;s until Options saves it again.</source>
         <translation>%1 %2. El idioma sigue al del escritorio hasta que las opciones lo vuelvan a guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::ProgramStation</name>
+    <message>
+        <source>%1 %2. The station uses its defaults for what the file could not give.</source>
+        <translation>%1 %2. La estación usa sus valores predeterminados para lo que el archivo no pudo dar.</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>No se pudo guardar en %1 la opción de permitir que el instructor se conecte: %2. Vuelva a elegirla cuando se pueda escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>The instructor can join now: station %1, code %2.</source>
+        <translation>El instructor ya puede conectarse: estación %1, código %2.</translation>
+    </message>
+    <message>
+        <source>The instructor can no longer join: the station has closed.</source>
+        <translation>El instructor ya no puede conectarse: la estación se ha cerrado.</translation>
+    </message>
+    <message>
+        <source>The instructor cannot join: the station cannot listen on port %1 (%2). Defibrio runs on without it; choose another Port= in %3.</source>
+        <translation>El instructor no puede conectarse: la estación no puede escuchar en el puerto %1 (%2). Defibrio sigue sin ella; elija otro Port= en %3.</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2 · console joined</source>
+        <translation>Estación %1 · código %2 · consola conectada</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2</source>
+        <translation>Estación %1 · código %2</translation>
     </message>
 </context>
 <context>

@@ -512,6 +512,13 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::Discovery</name>
+    <message>
+        <source>Discovery is not available: type the station&apos;s address</source>
+        <translation>La recherche n&apos;est pas disponible : saisissez l&apos;adresse du poste</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::OptionsPages</name>
     <message>
         <source>Program Options</source>
@@ -793,6 +800,18 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
         <source>Send</source>
         <translation>Envoyer</translation>
     </message>
+    <message>
+        <source>Let the instructor join</source>
+        <translation>Laisser le formateur se connecter</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s console may join this trainer over the network, from the OK on: the main menu then shows the station&apos;s name and join code</source>
+        <translation>La console du formateur peut se connecter à ce défibrillateur de formation par le réseau dès le OK : le menu principal affiche alors le nom et le code d&apos;accès du poste</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>Le choix de laisser le formateur se connecter n&apos;a pas pu être enregistré dans %1 : %2. Refaites ce choix dès que le fichier peut être écrit.</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::PadMark</name>
@@ -806,6 +825,37 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
     <message>
         <source>%1 %2. The language follows the desktop&apos;s until Options saves it again.</source>
         <translation>%1 %2. La langue suit celle du bureau jusqu&apos;à ce que les options l&apos;enregistrent de nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::ProgramStation</name>
+    <message>
+        <source>%1 %2. The station uses its defaults for what the file could not give.</source>
+        <translation>%1 %2. Le poste utilise ses valeurs par défaut pour ce que le fichier n&apos;a pas pu donner.</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>Le choix de laisser le formateur se connecter n&apos;a pas pu être enregistré dans %1 : %2. Refaites ce choix dès que le fichier peut être écrit.</translation>
+    </message>
+    <message>
+        <source>The instructor can join now: station %1, code %2.</source>
+        <translation>Le formateur peut maintenant se connecter : poste %1, code %2.</translation>
+    </message>
+    <message>
+        <source>The instructor can no longer join: the station has closed.</source>
+        <translation>Le formateur ne peut plus se connecter : le poste est fermé.</translation>
+    </message>
+    <message>
+        <source>The instructor cannot join: the station cannot listen on port %1 (%2). Defibrio runs on without it; choose another Port= in %3.</source>
+        <translation>Le formateur ne peut pas se connecter : le poste ne peut pas écouter sur le port %1 (%2). Defibrio continue sans lui ; choisissez un autre Port= dans %3.</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2 · console joined</source>
+        <translation>Poste %1 · code %2 · console connectée</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2</source>
+        <translation>Poste %1 · code %2</translation>
     </message>
 </context>
 <context>

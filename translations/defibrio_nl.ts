@@ -512,6 +512,13 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::Discovery</name>
+    <message>
+        <source>Discovery is not available: type the station&apos;s address</source>
+        <translation>Zoeken is niet beschikbaar: typ het adres van het station</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::OptionsPages</name>
     <message>
         <source>Program Options</source>
@@ -793,6 +800,18 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
         <source>Send</source>
         <translation>Verzenden</translation>
     </message>
+    <message>
+        <source>Let the instructor join</source>
+        <translation>De instructeur laten meekijken</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s console may join this trainer over the network, from the OK on: the main menu then shows the station&apos;s name and join code</source>
+        <translation>De console van de instructeur kan vanaf OK via het netwerk met deze trainer verbinden: het hoofdmenu toont dan de naam en de toegangscode van het station</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>De keuze om de instructeur te laten meekijken kon niet in %1 worden opgeslagen: %2. Kies opnieuw zodra het bestand kan worden geschreven.</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::PadMark</name>
@@ -806,6 +825,37 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
     <message>
         <source>%1 %2. The language follows the desktop&apos;s until Options saves it again.</source>
         <translation>%1 %2. De taal volgt die van het bureaublad tot de opties haar weer opslaan.</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::ProgramStation</name>
+    <message>
+        <source>%1 %2. The station uses its defaults for what the file could not give.</source>
+        <translation>%1 %2. Het station gebruikt zijn standaardwaarden voor wat het bestand niet kon geven.</translation>
+    </message>
+    <message>
+        <source>The choice to let the instructor join could not be saved in %1: %2. Choose it again once the file can be written.</source>
+        <translation>De keuze om de instructeur te laten meekijken kon niet in %1 worden opgeslagen: %2. Kies opnieuw zodra het bestand kan worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The instructor can join now: station %1, code %2.</source>
+        <translation>De instructeur kan nu meekijken: station %1, code %2.</translation>
+    </message>
+    <message>
+        <source>The instructor can no longer join: the station has closed.</source>
+        <translation>De instructeur kan niet meer meekijken: het station is gesloten.</translation>
+    </message>
+    <message>
+        <source>The instructor cannot join: the station cannot listen on port %1 (%2). Defibrio runs on without it; choose another Port= in %3.</source>
+        <translation>De instructeur kan niet meekijken: het station kan niet luisteren op poort %1 (%2). Defibrio werkt zonder verder; kies een andere Port= in %3.</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2 · console joined</source>
+        <translation>Station %1 · code %2 · console verbonden</translation>
+    </message>
+    <message>
+        <source>Station %1 · code %2</source>
+        <translation>Station %1 · code %2</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,7 @@ void ProgramStation::start()
     options_ = read.options;
     allowed_ = options_.station;
     if (!read.problem.empty())
-        message(tr("%1 %2. The instructor's console uses the default station options for what it could not give.")
+        message(tr("%1 %2. The station uses its defaults for what the file could not give.")
                     .arg(QDir::toNativeSeparators(QDir(folder_).filePath(QString::fromLatin1(stationOptionsFile))),
                          QString::fromStdString(read.problem)),
                 MessageKind::Warning);
