@@ -53,7 +53,8 @@ TEST(ScriptRun, ExitStatusTellsWhatHappened)
         EXPECT_EQ(r.err.rfind("line 2: ", 0), 0u) << bad << ": " << r.err;
     }
     // Without the Qt build's station service, `station` says what is missing.
-    EXPECT_EQ(runScript("station 0 123456\n").err, "line 1: station: this defibrio-sim was built without Qt WebSockets\n");
+    EXPECT_EQ(runScript("station 0 123456\n").err,
+              "line 1: station: this defibrio-sim was built without Qt WebSockets\n");
     // A queued draw that is out of range fails the line that draws.
     Result outOfRange = runScript("random 9\nregister Pat \"\" practice\nnew\n");
     EXPECT_EQ(outOfRange.status, 2);

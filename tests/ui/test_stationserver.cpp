@@ -3,6 +3,7 @@
 // program's station with its line in the main window.
 #include <sys/stat.h>
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 #include <QWebSocket>
 #include <QtTest>
 
+#include "options/stationoptions.h"
 #include "ui/discovery.h"
 #include "ui/programstation.h"
 #include "ui/stationserver.h"
@@ -200,6 +202,55 @@ private slots:
                  QStringLiteral("Discovery is not available: type the station's address"));
     }
 
+    // "Let the instructor join" is saved by OK into OPTION7.INI and in force at once; Cancel
+    // forgets it.
+    void theCheckBoxOpensAndClosesTheStation()
+    {
+        Fixture f;
+        quint16 port = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::Any, 0));
+            port = probe.serverPort();
+        }
+        QFile options(f.dir.filePath(QStringLiteral("OPTION7.INI")));
+        QVERIFY(options.open(QIODevice::WriteOnly));
+        options.write(QStringLiteral("Port=%1\r\nName=Room 2\r\n").arg(port).toUtf8());
+        options.close();
+        ui::ProgramStation station(*f.window, f.dir.path(), false);
+        f.window->setStation(&station);
+        station.start();
+        QVERIFY(!station.listening());
+        QVERIFY(!f.shown(QStringLiteral("MenuStation")));
+
+        f.window->run("OPTIONSMainMENUClick");
+        auto* box = f.find<QCheckBox>(QStringLiteral("StationChoice"));
+        QVERIFY(box);
+        QVERIFY(!box->isChecked());
+        box->setChecked(true);
+        QVERIFY(f.click(QStringLiteral("ButtonCANCEL1")));
+        QVERIFY(!station.listening());
+        f.window->run("OPTIONSMainMENUClick");
+        QVERIFY(!box->isChecked());
+        box->setChecked(true);
+        QVERIFY(f.click(QStringLiteral("ProgramOK")));
+        QVERIFY(station.listening());
+        QCOMPARE(station.port(), port);
+        QVERIFY(loadStationOptions(f.dir.path().toStdString()).options.station);
+        QCOMPARE(QString::fromStdString(f.dialogs.messages.back()),
+                 QStringLiteral("The instructor can join now: station Room 2, code %1.").arg(station.code()));
+        QVERIFY(f.shown(QStringLiteral("MenuStation")));
+
+        f.window->run("OPTIONSMainMENUClick");
+        QVERIFY(box->isChecked());
+        box->setChecked(false);
+        QVERIFY(f.click(QStringLiteral("ProgramOK")));
+        QVERIFY(!station.listening());
+        QVERIFY(!f.shown(QStringLiteral("MenuStation")));
+        QVERIFY(options.open(QIODevice::ReadOnly));
+        QCOMPARE(options.readAll(), QStringLiteral("Station=0\r\nPort=%1\r\nName=Room 2\r\n").arg(port).toUtf8());
+    }
+
     void theProgramsStationShowsItsCodeOrSaysItsPortIsInUse()
     {
         Fixture f;
@@ -218,14 +269,18 @@ private slots:
                      f.dialogs.messages[0].c_str());
             QVERIFY(!f.shown(QStringLiteral("MenuStation")));
         }
+        const quint16 freed = busy.serverPort();
         busy.close();
         QVERIFY(options.open(QIODevice::WriteOnly));
-        options.write("Name=Room 2\r\nPort=0\r\n");
+        options.write(QStringLiteral("Name=Room 2\r\nPort=%1\r\n").arg(freed).toUtf8());
         options.close();
+        f.dialogs.messages.clear();
         ui::ProgramStation station(*f.window, f.dir.path(), true);
         f.window->setStation(&station);
         station.start();
         QVERIFY(station.listening());
+        QCOMPARE(station.port(), freed);
+        QVERIFY(f.dialogs.messages.empty());
         QCOMPARE(station.code().size(), 6);
         QVERIFY(f.shown(QStringLiteral("MenuStation")));
         QCOMPARE(f.text(QStringLiteral("MenuStation")), QStringLiteral("Station Room 2 · code ") + station.code());
