@@ -10,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QSslCertificate>
@@ -30,6 +31,10 @@ constexpr quint64 maxFrame = 1024 * 1024;
 // Frames add up to a message: Qt's own limit lies beyond the station's by a whole frame, so the
 // station has refused a long message before Qt would.
 constexpr quint64 maxMessage = stationMaxMessage + maxFrame;
+// A connection the station closes is closed once the console has sent nothing for this long, or
+// this long after the station closed it at most.
+constexpr qint64 closeQuietMs = 100;
+constexpr qint64 closeWithinMs = 1000;
 
 QString keyFile(const QString& folder)
 {
@@ -263,9 +268,13 @@ void StationServer::accept()
 void StationServer::frameReceived(int connection, const QByteArray& data, bool last)
 {
     auto found = incoming_.find(connection);
-    if (found == incoming_.end() || found->second.closing)
+    if (found == incoming_.end())
         return;
     Incoming& incoming = found->second;
+    if (incoming.closing) {
+        incoming.quietFor.restart();
+        return;
+    }
     if (!incoming.tooLong) {
         incoming.text.append(data);
         if (static_cast<std::size_t>(incoming.text.size()) > stationMaxMessage) {
@@ -285,14 +294,15 @@ void StationServer::frameReceived(int connection, const QByteArray& data, bool l
     Incoming& message = again->second;
     if (!message.tooLong && !message.closing) {
         std::string text = message.binary ? std::string("\x01binary frame") : message.text.toStdString();
-        message = Incoming{};
+        message.text.clear();
+        message.binary = false;
         const bool joinedBefore = station_->console() != -1;
         station_->received(connection, text);
         noticeConsole(joinedBefore);
     } else {
-        const bool closing = message.closing;
-        message = Incoming{};
-        message.closing = closing;
+        message.text.clear();
+        message.binary = false;
+        message.tooLong = false;
     }
 }
 
@@ -329,17 +339,30 @@ void StationServer::close(int connection)
     auto found = sockets_.find(connection);
     if (found == sockets_.end())
         return;
-    incoming_[connection].closing = true;
+    Incoming& incoming = incoming_[connection];
+    if (incoming.closing)
+        return;
+    incoming.closing = true;
+    incoming.closingFor.start();
+    incoming.quietFor.start();
     // What was sent is in the socket's buffer already; the close frame follows it, and the socket
-    // disconnects once both are written. Closed outside Qt's reading of the socket's frames.
-    QPointer<QWebSocket> socket = found->second;
-    QMetaObject::invokeMethod(
-        this,
-        [socket] {
-            if (socket)
-                socket->close(QWebSocketProtocol::CloseCodeNormal);
-        },
-        Qt::QueuedConnection);
+    // disconnects once both are written. Qt closes the TCP connection right after its close
+    // frame, and a connection closed while frames of the console's are still unread is reset,
+    // which throws away the refusal before the console reads it: the socket is closed once the
+    // console has been quiet a moment (what it sends meanwhile is read and dropped), or after a
+    // second at most.
+    QWebSocket* socket = found->second;
+    auto* wait = new QTimer(socket);
+    wait->setInterval(static_cast<int>(closeQuietMs / 2));
+    connect(wait, &QTimer::timeout, this, [this, connection, socket, wait] {
+        auto closing = incoming_.find(connection);
+        if (closing != incoming_.end() && closing->second.quietFor.elapsed() < closeQuietMs
+            && closing->second.closingFor.elapsed() < closeWithinMs)
+            return;
+        wait->stop();
+        socket->close(QWebSocketProtocol::CloseCodeNormal);
+    });
+    wait->start();
 }
 
 } // namespace defib::ui

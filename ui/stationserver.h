@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -48,6 +49,9 @@ private:
         bool tooLong = false;
         // The station has closed the connection: nothing more reaches it.
         bool closing = false;
+        // Since the station closed it, and since the console last sent a frame.
+        QElapsedTimer closingFor;
+        QElapsedTimer quietFor;
     };
 
     void send(int connection, const std::string& text) override;

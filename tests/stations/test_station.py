@@ -13,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import time
+import traceback
 
 import websockets
 
@@ -191,7 +192,8 @@ async def console_session(sim):
     except websockets.ConnectionClosed:
         pass
     check(await closed(other), "a 4 MiB frame is not refused")
-    check(other.close_code == 1009, "a 4 MiB frame closes with %r" % other.close_code)
+    # 1009 from Qt, or 1006 where the close came while the console was still sending.
+    check(other.close_code in (1009, 1006), "a 4 MiB frame closes with %r" % other.close_code)
 
     # The commands, with their results; the scenario goes on.
     result, _ = await command(ws, 1, "pause")
@@ -264,7 +266,7 @@ def main():
             asyncio.run(asyncio.wait_for(session(sim), 60))
             outcome = None
         except (Failure, asyncio.TimeoutError, websockets.WebSocketException, OSError) as error:
-            outcome = "%s: %s" % (type(error).__name__, error)
+            outcome = "%s: %s\n%s" % (type(error).__name__, error, traceback.format_exc())
         lines, err = sim.finish()
         with open(os.path.join(work, name, "output.txt"), "w") as output:
             output.write("\n".join(lines) + "\n")
