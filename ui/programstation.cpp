@@ -12,11 +12,13 @@
 
 namespace defib::ui {
 
-ProgramStation::ProgramStation(TForm1& window, const QString& folder, bool forced, QObject* parent)
+ProgramStation::ProgramStation(TForm1& window, const QString& folder, bool forced, const QHostAddress& address,
+                               QObject* parent)
     : QObject(parent)
     , window_(window)
     , folder_(folder)
     , forced_(forced)
+    , address_(address)
 {
 }
 
@@ -92,7 +94,7 @@ bool ProgramStation::listen(QString* problem)
     code_ = QString::fromStdString(joinCodeOf(static_cast<std::uint32_t>(device())));
     server_ = std::make_unique<StationServer>(window_.trainer(), name_, code_);
     QString error;
-    if (!server_->listen(QHostAddress::Any, static_cast<quint16>(options_.port), options_.tls, folder_, &error)) {
+    if (!server_->listen(address_, static_cast<quint16>(options_.port), options_.tls, folder_, &error)) {
         server_.reset();
         *problem = tr("The instructor cannot join: the station cannot listen on port %1 (%2). Defibrio runs on "
                       "without it; choose another Port= in %3.")

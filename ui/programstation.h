@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -21,8 +22,10 @@ class ProgramStation : public QObject {
     Q_OBJECT
 public:
     // `folder` holds OPTION7.INI and the station's TLS key and certificate. Reads the options;
-    // start() then listens when they (or `forced`) say so.
-    ProgramStation(TForm1& window, const QString& folder, bool forced, QObject* parent = nullptr);
+    // start() then listens on `address` (every one of the computer's; tests keep to loopback)
+    // when they (or `forced`) say so.
+    ProgramStation(TForm1& window, const QString& folder, bool forced, const QHostAddress& address = QHostAddress::Any,
+                   QObject* parent = nullptr);
     ~ProgramStation() override;
 
     // Listens when the instructor may join; a problem (a port in use) is said in a message and
@@ -52,6 +55,7 @@ private:
     TForm1& window_;
     QString folder_;
     bool forced_ = false;
+    QHostAddress address_;
     bool allowed_ = false;
     StationOptions options_;
     QString name_;

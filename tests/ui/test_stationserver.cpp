@@ -210,14 +210,14 @@ private slots:
         quint16 port = 0;
         {
             QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::Any, 0));
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
             port = probe.serverPort();
         }
         QFile options(f.dir.filePath(QStringLiteral("OPTION7.INI")));
         QVERIFY(options.open(QIODevice::WriteOnly));
         options.write(QStringLiteral("Port=%1\r\nName=Room 2\r\n").arg(port).toUtf8());
         options.close();
-        ui::ProgramStation station(*f.window, f.dir.path(), false);
+        ui::ProgramStation station(*f.window, f.dir.path(), false, QHostAddress::LocalHost);
         f.window->setStation(&station);
         station.start();
         QVERIFY(!station.listening());
@@ -255,13 +255,13 @@ private slots:
     {
         Fixture f;
         QTcpServer busy;
-        QVERIFY(busy.listen(QHostAddress::Any, 0));
+        QVERIFY(busy.listen(QHostAddress::LocalHost, 0));
         QFile options(f.dir.filePath(QStringLiteral("OPTION7.INI")));
         QVERIFY(options.open(QIODevice::WriteOnly));
         options.write(QStringLiteral("Station=1\r\nName=Room 2\r\nPort=%1\r\n").arg(busy.serverPort()).toUtf8());
         options.close();
         {
-            ui::ProgramStation station(*f.window, f.dir.path(), false);
+            ui::ProgramStation station(*f.window, f.dir.path(), false, QHostAddress::LocalHost);
             station.start();
             QVERIFY(!station.listening());
             QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
@@ -275,7 +275,7 @@ private slots:
         options.write(QStringLiteral("Name=Room 2\r\nPort=%1\r\n").arg(freed).toUtf8());
         options.close();
         f.dialogs.messages.clear();
-        ui::ProgramStation station(*f.window, f.dir.path(), true);
+        ui::ProgramStation station(*f.window, f.dir.path(), true, QHostAddress::LocalHost);
         f.window->setStation(&station);
         station.start();
         QVERIFY(station.listening());
