@@ -270,7 +270,10 @@ void Station::opened(int connection)
 {
     Connection c;
     c.openedAt = now();
+    const bool tooMany = connections_.size() >= stationMaxConnections;
     connections_[connection] = std::move(c);
+    if (tooMany)
+        refuse(connection, "too many connections");
 }
 
 void Station::closed(int connection)

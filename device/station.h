@@ -26,6 +26,8 @@ public:
 inline constexpr int stationProtocol = 1;
 inline constexpr std::size_t stationMaxMessage = 64 * 1024;
 inline constexpr int stationMaxMessagesPerSecond = 100;
+// Connections open at once, joined or not: each may hold a message being read.
+inline constexpr std::size_t stationMaxConnections = 16;
 inline constexpr int stationWrongCodesBeforeLock = 5;
 inline constexpr long long stationLockMs = 60'000;
 inline constexpr long long stationJoinWithinMs = 10'000;

@@ -214,6 +214,20 @@ TEST_F(StationTest, AFloodOfOverAHundredMessagesASecondCloses)
     EXPECT_FALSE(link.closed(next));
 }
 
+TEST_F(StationTest, NoMoreThanSixteenConnectionsAreOpenAtOnce)
+{
+    for (int connection = 1; connection <= 16; ++connection)
+        station->opened(connection);
+    station->opened(17);
+    EXPECT_EQ(link.of(17, "refused").at(0)["reason"], "too many connections");
+    EXPECT_TRUE(link.closed(17));
+    EXPECT_FALSE(link.closed(16));
+    station->closed(17);
+    station->closed(3);
+    joinedConsole(18);
+    EXPECT_FALSE(link.of(18, "joined").empty());
+}
+
 TEST_F(StationTest, AConnectionThatNeverJoinsIsClosedAfterTenSeconds)
 {
     station->opened(4);
