@@ -1,12 +1,13 @@
 // The main window's menu bar: File (start, pause, history, advice, the debug window, sending the
-// test report, exit), Trainer (the trainer's buttons and the pads from the keyboard), Options (the
-// scenario editor) and Help.
+// test report, the instructor's console, exit), Trainer (the trainer's buttons and the pads from the keyboard), Options
+// (the scenario editor) and Help.
 #include "ui/mainwindow.h"
 
 #include <QMenuBar>
 
 #include "device/pads.h"
 #include "engine/scenarioedit.h"
+#include "ui/console.h"
 #include "ui/scenarioeditor.h"
 #include "ui/secondary.h"
 
@@ -48,6 +49,18 @@ void TForm1::buildMenus()
         send->setEnabled(scenario().ui.SendTestReport.enabled);
         send->setToolTip(QString::fromStdString(scenario().sendWindow.hint));
     });
+    file->addSeparator();
+    // The instructor's console in a window of its own, built when first asked for; it watches
+    // other stations and holds nothing of this trainer's scenario.
+    QAction* console = file->addAction(tr("Instructor &Console..."), this, [this] {
+        auto* window = findChild<TConsole*>();
+        if (!window)
+            window = new TConsole(nullptr, nullptr, this);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+    console->setObjectName(QStringLiteral("InstructorConsole"));
     file->addSeparator();
     QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("Exit"));

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "options/language.h"
+#include "ui/console.h"
 #include "ui/language.h"
 #include "ui/mainwindow.h"
 #include "ui/programfolders.h"
@@ -28,6 +29,8 @@ struct CommandLine {
     QString language;
     bool languageGiven = false;
     bool station = false;
+    // The instructor's console alone, without the trainer.
+    bool console = false;
 };
 
 // The parser answers --help and --version, refuses what it does not know and takes --lang, the
@@ -52,8 +55,12 @@ CommandLine parseCommandLine(const QCoreApplication& app)
                                      QStringLiteral("Lets the instructor's console join this run (as \"Let the "
                                                     "instructor join\" in Program Options), not saved."));
     parser.addOption(station);
+    const QCommandLineOption console(QStringLiteral("console"),
+                                     QStringLiteral("Opens the instructor's console alone, to watch and steer the "
+                                                    "stations of a class."));
+    parser.addOption(console);
     parser.process(app);
-    return {parser.value(lang), parser.isSet(lang), parser.isSet(station)};
+    return {parser.value(lang), parser.isSet(lang), parser.isSet(station), parser.isSet(console)};
 }
 
 // --help and --version are answered before the window system is opened, so that they work
@@ -91,6 +98,11 @@ int runProgram(int& argc, char** argv)
     if (!language.commandLineProblem.isEmpty())
         std::fprintf(stderr, "%s\n", language.commandLineProblem.toLocal8Bit().constData());
     installLanguage(language.code);
+    if (line.console) {
+        TConsole console;
+        console.show();
+        return QApplication::exec();
+    }
     TForm1 window(folders);
     // The instructor's console may join while the option is on, or for this run with --station.
     ProgramStation station(window, folders.files, line.station);
