@@ -322,7 +322,7 @@ void TConsole::buildWindow()
     codeLabel->setBuddy(code_);
     tls_ = new QCheckBox(tr("&Secure connection (TLS)"), add);
     tls_->setObjectName(QStringLiteral("StationTls"));
-    auto* addButton = new QPushButton(tr("Add s&tation"), add);
+    auto* addButton = new QPushButton(tr("A&dd station"), add);
     addButton->setObjectName(QStringLiteral("AddStation"));
     addButton->setDefault(true);
     connect(addButton, &QPushButton::clicked, this, &TConsole::addClicked);

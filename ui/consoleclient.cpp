@@ -300,11 +300,19 @@ void ConsoleClient::onMessage(const QString& text)
         everJoined_ = true;
         setState(State::Joined, state_ == State::Joined ? reason_ : QString());
     } else if (type == QLatin1String("refused")) {
-        retry_.stop();
-        failPending(message.value(QStringLiteral("reason")).toString());
-        setState(State::Refused, message.value(QStringLiteral("reason")).toString());
+        const QString reason = message.value(QStringLiteral("reason")).toString();
+        failPending(reason);
         socket_->disconnect(this);
         socket_->close();
+        // Back after a lost connection, the station may not yet have noticed that the console's
+        // old connection is gone: it is tried again until it has.
+        if (everJoined_ && reason == QLatin1String("another console has joined")) {
+            setState(State::Lost, reason);
+            retry_.start();
+            return;
+        }
+        retry_.stop();
+        setState(State::Refused, reason);
     } else if (type == QLatin1String("status")) {
         status_ = message;
         emit statusChanged();

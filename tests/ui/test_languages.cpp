@@ -267,6 +267,14 @@ Findings visitWindows(Fixture& f, bool checkEscaped)
     look();
     if (window.scenarioEditor())
         window.run("TScenarioEditor.FormClose");
+    // The instructor's console from the File menu, at the size of the screen.
+    auto* console = window.findChild<QAction*>(QStringLiteral("InstructorConsole"));
+    console->trigger();
+    if (auto* consoleWindow = window.findChild<QMainWindow*>(QStringLiteral("TConsole"))) {
+        consoleWindow->resize(1280, 720 - 48);
+        look();
+        consoleWindow->close();
+    }
     return found;
 }
 
