@@ -380,7 +380,8 @@ std::vector<Event> ConsoleClient::timelineEvents() const
         const std::string kind = from.kind.toStdString();
         bool known = false;
         Event event;
-        for (int k = static_cast<int>(EventKind::Start); k <= static_cast<int>(EventKind::Frame); ++k)
+        // Every kind the core names, in its order: the first without a name ends them.
+        for (int k = static_cast<int>(EventKind::Start); *eventKindName(static_cast<EventKind>(k)); ++k)
             if (kind == eventKindName(static_cast<EventKind>(k))) {
                 event.kind = static_cast<EventKind>(k);
                 known = true;

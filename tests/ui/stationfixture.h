@@ -59,6 +59,33 @@ struct TestStation {
     {
         return QJsonDocument::fromJson(QByteArray::fromStdString(server->station().statusText())).object();
     }
+    // Lets a pad go in the middle of a zone, as the trainee's drag does.
+    void drag(const std::string& pad, const std::string& zone)
+    {
+        if (Control* target = s().findControl(zone)) {
+            s().dropX = target->left + target->width / 2;
+            s().dropY = target->top + target->height / 2;
+        }
+        trainer.run(pad + "StartDrag");
+        trainer.run(zone + "DragDrop");
+        trainer.run(pad + "EndDrag");
+    }
+    // The trainer on and its pads on the patient before the ABCs: a penalty of 300.
+    void attachPads()
+    {
+        trainer.run("PowerButtonClick");
+        wait(3000);
+        drag("PADWHITE", "PADWhiteZone");
+        drag("PADRED", "PADRedZONE");
+    }
+    // The score events that took points away.
+    int penalties()
+    {
+        int count = 0;
+        for (const Event& event : s().events.events())
+            count += event.kind == EventKind::Score && event.amount < 0;
+        return count;
+    }
     QString phase() const { return status().value(QStringLiteral("phase")).toString(); }
 
     QTemporaryDir dir;

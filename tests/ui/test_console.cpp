@@ -62,8 +62,13 @@ struct ConsoleFixture {
         button->click();
         return true;
     }
-    QString cell(int row, StationGrid::Column column)
+    // The grid's cell now; with `moving`, that station's clock goes on by 100 ms first, as a
+    // station's own clock would meanwhile, so that it sends its changed status (at most one
+    // every 100 ms of its clock).
+    QString cell(int row, StationGrid::Column column, TestStation* moving = nullptr)
     {
+        if (moving)
+            moving->wait(100);
         console.refreshNow();
         return console.grid().text(row, column);
     }
@@ -126,16 +131,17 @@ private slots:
         QCOMPARE(f.cell(0, StationGrid::Mode), QStringLiteral("Practice"));
         QCOMPARE(f.cell(0, StationGrid::Penalties), QString());
 
-        // Advice costs 50 points: the score follows and a red mark tells the penalty.
-        station.trainer.run("AdviceClick");
+        // The pads before the ABCs cost 300 points: the score follows and a red mark tells the
+        // penalty.
+        station.attachPads();
         QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Score), statusScore(station), within);
         QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Penalties), QString(QChar(0x25CF)), within);
         const QModelIndex marks = f.console.grid().index(0, StationGrid::Penalties);
         const QString tip = f.console.grid().data(marks, Qt::ToolTipRole).toString();
-        QVERIFY2(tip.contains(QStringLiteral("(-50)")), qPrintable(tip));
+        QVERIFY2(tip.contains(QStringLiteral("(-300)")), qPrintable(tip));
         QCOMPARE(f.console.grid().data(marks, Qt::ForegroundRole).value<QColor>(), QColor(200, 0, 0));
         QCOMPARE(client->penalties().size(), std::size_t(1));
-        QCOMPARE(client->penalties()[0].amount, -50);
+        QCOMPARE(client->penalties()[0].amount, -300);
 
         // The time moves on at the station: the grid shows its scenario clock.
         station.wait(61000);
@@ -145,7 +151,7 @@ private slots:
         QVERIFY(f.click(QStringLiteral("PauseStation")));
         QTRY_VERIFY_WITH_TIMEOUT(station.s().state.paused, within);
         QTRY_VERIFY_WITH_TIMEOUT(f.console.statusText().endsWith(QStringLiteral("Pause done.")), within);
-        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Connection), QStringLiteral("paused"), within);
+        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Connection, &station), QStringLiteral("paused"), within);
         QVERIFY(f.click(QStringLiteral("PauseStation")));
         QTRY_VERIFY_WITH_TIMEOUT(f.console.statusText().contains(QStringLiteral("Pause refused: ")), within);
         const auto& results = client->results();
@@ -167,8 +173,8 @@ private slots:
         QVERIFY(f.click(QStringLiteral("TroubleStation")));
         QTRY_COMPARE_WITH_TIMEOUT(station.status().value(QStringLiteral("troubleNext")).toString(),
                                   QStringLiteral("electrode"), within);
-        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Trouble), QStringLiteral("Pad fault at next analysis"),
-                                  within);
+        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Trouble, &station),
+                                  QStringLiteral("Pad fault at next analysis"), within);
 
         // The timeline shows the station's scenario as the station logged it.
         QTRY_COMPARE_WITH_TIMEOUT(f.console.timeline()->events().size(), station.s().events.events().size(), within);
@@ -176,7 +182,7 @@ private slots:
         // End Scenario evaluates it at the station.
         QVERIFY(f.click(QStringLiteral("EndStation")));
         QTRY_COMPARE_WITH_TIMEOUT(station.phase(), QStringLiteral("ended"), within);
-        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Connection), QStringLiteral("ended"), within);
+        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Connection, &station), QStringLiteral("ended"), within);
         QVERIFY(f.click(QStringLiteral("EndStation")));
         QTRY_VERIFY_WITH_TIMEOUT(f.console.statusText().contains(QStringLiteral("End scenario refused: ")), within);
     }
@@ -203,7 +209,7 @@ private slots:
         ConsoleFixture f;
         ConsoleClient* client = f.console.addStation(station.address(), QStringLiteral("123456"));
         QTRY_COMPARE_WITH_TIMEOUT(client->state(), ConsoleClient::State::Joined, within);
-        station.trainer.run("AdviceClick");
+        station.attachPads();
         QTRY_COMPARE_WITH_TIMEOUT(client->penalties().size(), std::size_t(1), within);
         const quint16 port = station.port();
 
@@ -215,9 +221,11 @@ private slots:
                  QApplication::palette().color(QPalette::Disabled, QPalette::Text));
         QVERIFY(!f.click(QStringLiteral("PauseStation")));
 
-        // The scenario went on meanwhile; the console sees all of it when the station returns.
-        station.trainer.run("AdviceClick");
+        // The scenario went on meanwhile (an analysis without clearing the patient costs 25); the
+        // console sees all of it when the station returns.
+        station.trainer.run("AnalyzeButtonClick");
         station.wait(2000);
+        QCOMPARE(station.penalties(), 2);
         QVERIFY(station.serve(port));
         QTRY_COMPARE_WITH_TIMEOUT(client->state(), ConsoleClient::State::Joined, within);
         QTRY_COMPARE_WITH_TIMEOUT(client->penalties().size(), std::size_t(2), within);
@@ -336,10 +344,10 @@ private slots:
         // Each station gets its own share of advice and of the trainer's steps.
         for (int i = 0; i < 30; ++i) {
             TestStation& station = *stations[static_cast<std::size_t>(i)];
-            for (int k = 0; k < i % 4; ++k)
-                station.trainer.run("AdviceClick");
-            if (i % 2)
-                station.trainer.run("PowerButtonClick");
+            if (i % 3 >= 1)
+                station.attachPads();
+            if (i % 3 == 2)
+                station.trainer.run("AnalyzeButtonClick");
             station.wait(1000 * (i + 1));
         }
         auto rowsFollow = [&](QString* wrong) {
@@ -352,7 +360,7 @@ private slots:
                 if (name != QStringLiteral("Trainee %1").arg(i + 1)
                     || score != QString::number(status.value(QStringLiteral("score")).toInt())
                     || step != status.value(QStringLiteral("step")).toString()
-                    || int(f.console.clients()[std::size_t(i)]->penalties().size()) != i % 4) {
+                    || int(f.console.clients()[std::size_t(i)]->penalties().size()) != station.penalties()) {
                     *wrong = QStringLiteral("row %1: %2 %3 \"%4\"").arg(i).arg(name, score, step);
                     return false;
                 }
