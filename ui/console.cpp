@@ -426,7 +426,10 @@ void TConsole::buildWindow()
     button(tr("Start scenario &file..."), "StartStationFile", [this] { startScenarioFile(); });
     button(tr("Ne&xt frame"), "NextFrameStation", [this] { command(QStringLiteral("next-frame")); });
     button(tr("&Message..."), "MessageStation", [this] { sendMessage(); });
-    commands->addSpacing(12);
+    commands->addStretch(1);
+    detailLayout->addLayout(commands);
+    // The trouble to give and when, and taking the station off the grid, on a row of their own.
+    commands = new QHBoxLayout;
     troubleKind_ = new QComboBox(details);
     troubleKind_->setObjectName(QStringLiteral("TroubleKind"));
     troubleKind_->addItem(tr("Pad fault"), QStringLiteral("electrode"));
