@@ -23,3 +23,8 @@ for size in "18-editor-100 1280x720 1" "19-editor-125 1366x768 1.25" "20-editor-
     set -- $size
     QT_SCALE_FACTOR=$3 xvfb-run -a -s "-screen 0 ${2}x24" bash -c "(openbox >/dev/null 2>&1 &) ; sleep 1; \"$bin/defibrio-editor-screenshots\" \"$out\" $1"
 done
+# The instructor's console with three stations, with a window manager, at 100 %, 125 % and 200 %.
+for size in "21-console-100 1280x720 1" "22-console-125 1366x768 1.25" "23-console-200 3840x2160 2"; do
+    set -- $size
+    QT_SCALE_FACTOR=$3 xvfb-run -a -s "-screen 0 ${2}x24" bash -c "(openbox >/dev/null 2>&1 &) ; sleep 1; \"$bin/defibrio-console-screenshots\" \"$out\" $1"
+done

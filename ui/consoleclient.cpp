@@ -8,11 +8,11 @@
 #include <QSaveFile>
 #include <QSslConfiguration>
 #include <QSslError>
-#include <QStandardPaths>
 #include <QUrl>
 #include <QWebSocket>
 
 #include "device/station.h"
+#include "ui/programfolders.h"
 
 namespace defib::ui {
 
@@ -39,8 +39,7 @@ const char* stateName(ConsoleClient::State state)
 
 QString CertificatePins::defaultFile()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("station-certificates.txt"));
+    return QDir(userDataFolder()).filePath(QStringLiteral("station-certificates.txt"));
 }
 
 CertificatePins::CertificatePins(QString file)

@@ -17,10 +17,11 @@ class QSslError;
 namespace defib::ui {
 
 // The stations' certificates as the console pinned them the first time it joined each: a small
-// text file of "host:port digest" lines (the digest in hex) in the user's data folder.
+// text file of "host:port digest" lines (the digest in hex) in the user's data folder
+// (~/.local/share/Defibrio/station-certificates.txt).
 class CertificatePins {
 public:
-    // The file in the user's data folder (QStandardPaths::AppDataLocation).
+    // The file in the user's data folder.
     static QString defaultFile();
     explicit CertificatePins(QString file = defaultFile());
     // The pinned SHA-256 of the station at `key` ("host:port"), empty when none is.
