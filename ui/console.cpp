@@ -159,8 +159,13 @@ QString StationGrid::text(int row, Column column) const
             return tr("Test");
         return mode;
     }
-    case Scenario:
-        return status.value(QStringLiteral("scenario")).toString();
+    case Scenario: {
+        const QString title = status.value(QStringLiteral("scenario")).toString();
+        const int frames = status.value(QStringLiteral("frames")).toInt();
+        if (frames <= 0)
+            return title;
+        return tr("%1 (frame %2 of %3)").arg(title).arg(status.value(QStringLiteral("frame")).toInt()).arg(frames);
+    }
     case Time:
         return hasStatus ? clockOf(static_cast<long long>(status.value(QStringLiteral("time")).toDouble() * 1000))
                          : QString();
