@@ -481,6 +481,13 @@ void TConsole::setRetryInterval(int ms)
         client->setRetryInterval(ms);
 }
 
+void TConsole::setPingInterval(int ms)
+{
+    pingMs_ = ms;
+    for (ConsoleClient* client : clients_)
+        client->setPingInterval(ms);
+}
+
 ConsoleClient* TConsole::addStation(const QString& address, const QString& code, bool tls)
 {
     ConsoleClient::Address where;
@@ -498,6 +505,8 @@ ConsoleClient* TConsole::addStation(const QString& address, const QString& code,
     auto* client = new ConsoleClient(where, code.trimmed(), QSysInfo::machineHostName(), pins_);
     if (retryMs_ > 0)
         client->setRetryInterval(retryMs_);
+    if (pingMs_ > 0)
+        client->setPingInterval(pingMs_);
     connect(client, &ConsoleClient::stateChanged, this, [this, client] {
         detailsDirty_ = true;
         if (client->state() == ConsoleClient::State::Refused)

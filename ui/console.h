@@ -93,6 +93,8 @@ public:
     QString statusText() const;
     // Milliseconds between attempts to reach a lost station (tests shorten it).
     void setRetryInterval(int ms);
+    // Milliseconds between the pings that find a station gone silent (tests shorten it).
+    void setPingInterval(int ms);
     // Shows everything at once instead of at the next refresh (tests, screenshots).
     void refreshNow();
 
@@ -118,6 +120,7 @@ private:
     QTimer refresh_;
     bool detailsDirty_ = true;
     int retryMs_ = 0;
+    int pingMs_ = 0;
 
     QLineEdit* address_ = nullptr;
     QLineEdit* code_ = nullptr;

@@ -19,6 +19,7 @@ namespace defib::ui {
 namespace {
 
 constexpr int retryMs = 3000;
+constexpr int pingMs = 5000;
 
 } // namespace
 
@@ -143,6 +144,17 @@ ConsoleClient::ConsoleClient(Address address, QString code, QString consoleName,
     retry_.setInterval(retryMs);
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &ConsoleClient::connectNow);
+    ping_.setInterval(pingMs);
+    connect(&ping_, &QTimer::timeout, this, [this] {
+        if (!socket_)
+            return;
+        if (sincePong_.isValid() && sincePong_.elapsed() > 3 * ping_.interval()) {
+            ping_.stop();
+            socket_->abort();
+            return;
+        }
+        socket_->ping();
+    });
     connectNow();
 }
 
@@ -168,6 +180,7 @@ QString ConsoleClient::stationName() const
 
 void ConsoleClient::connectNow()
 {
+    ping_.stop();
     if (socket_) {
         socket_->disconnect(this);
         socket_->abort();
@@ -180,6 +193,7 @@ void ConsoleClient::connectNow()
     connect(socket_.get(), &QWebSocket::connected, this, &ConsoleClient::onConnected);
     connect(socket_.get(), &QWebSocket::disconnected, this, &ConsoleClient::onDisconnected);
     connect(socket_.get(), &QWebSocket::textMessageReceived, this, &ConsoleClient::onMessage);
+    connect(socket_.get(), &QWebSocket::pong, this, [this] { sincePong_.restart(); });
     QUrl url;
     url.setScheme(address_.tls ? QStringLiteral("wss") : QStringLiteral("ws"));
     url.setHost(address_.host);
@@ -233,6 +247,8 @@ bool ConsoleClient::checkCertificate()
 
 void ConsoleClient::onConnected()
 {
+    sincePong_.restart();
+    ping_.start();
     QJsonObject join{{QStringLiteral("type"), QStringLiteral("join")},
                      {QStringLiteral("code"), code_},
                      {QStringLiteral("protocol"), stationProtocol}};
@@ -245,6 +261,7 @@ void ConsoleClient::onDisconnected()
 {
     if (state_ == State::Refused)
         return;
+    ping_.stop();
     const QString why = socket_ ? socket_->errorString() : QString();
     failPending(tr("the connection was lost before the station answered"));
     if (everJoined_)
@@ -273,6 +290,8 @@ void ConsoleClient::failPending(const QString& reason)
 
 void ConsoleClient::setState(State state, const QString& reason)
 {
+    if (state == State::Refused)
+        ping_.stop();
     if (state == state_ && reason == reason_)
         return;
     state_ = state;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -100,6 +101,9 @@ public:
 
     // Milliseconds between attempts after a lost connection (tests shorten it).
     void setRetryInterval(int ms) { retry_.setInterval(ms); }
+    // Milliseconds between pings; a connection whose station has answered none for three of
+    // them is taken for lost.
+    void setPingInterval(int ms) { ping_.setInterval(ms); }
     // Drops the connection as a network fault would (tests, tools).
     void dropConnection();
 
@@ -138,6 +142,10 @@ private:
     std::map<qint64, CommandResult> results_;
     qint64 nextId_ = 1;
     QTimer retry_;
+    // A station that vanished without closing (its network gone) answers no pings: the
+    // connection is dropped after a while without an answer and tried again as a lost one.
+    QTimer ping_;
+    QElapsedTimer sincePong_;
     QByteArray peerDigest_;
 };
 

@@ -4,9 +4,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
+#include <csignal>
 #include <deque>
+#include <sys/types.h>
 
 #include "stationfixture.h"
 #include "ui/console.h"
@@ -234,6 +237,52 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Score), statusScore(station), within);
         QVERIFY(f.click(QStringLiteral("PauseStation")));
         QTRY_VERIFY_WITH_TIMEOUT(station.s().state.paused, within);
+    }
+
+    // A station that stops answering without closing (its computer asleep, its network gone) is
+    // taken for lost after three pings without an answer, and joined again when it answers again.
+    // The station is a defibrio-sim of its own, held still with SIGSTOP.
+    void aSilentStationIsTakenForLost()
+    {
+        const QString sim = QCoreApplication::applicationDirPath() + QStringLiteral("/defibrio-sim");
+        if (!QFile::exists(sim))
+            QSKIP("defibrio-sim is not built beside the test");
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("station.sim"));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("option OptTroubleOdds 0\nregister Pat \"\" practice\nnew\nstation 0 333333\nbegin\nwait 120000\n");
+        file.close();
+        QProcess station;
+        station.setWorkingDirectory(dir.path());
+        station.start(sim, {script});
+        QVERIFY(station.waitForStarted(within));
+        quint16 port = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                while (station.canReadLine()) {
+                    const QByteArray line = station.readLine();
+                    if (line.startsWith("station 127.0.0.1:"))
+                        port = static_cast<quint16>(line.mid(18).split(' ').first().toUInt());
+                }
+                return port != 0;
+            }(),
+            within);
+        ConsoleFixture f;
+        f.console.setPingInterval(200);
+        ConsoleClient* client
+            = f.console.addStation(QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("333333"));
+        QTRY_COMPARE_WITH_TIMEOUT(client->state(), ConsoleClient::State::Joined, within);
+        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Trainee), QStringLiteral("Pat"), within);
+
+        ::kill(static_cast<pid_t>(station.processId()), SIGSTOP);
+        QTRY_COMPARE_WITH_TIMEOUT(client->state(), ConsoleClient::State::Lost, within);
+        QCOMPARE(f.cell(0, StationGrid::Connection), QStringLiteral("lost"));
+        ::kill(static_cast<pid_t>(station.processId()), SIGCONT);
+        QTRY_COMPARE_WITH_TIMEOUT(client->state(), ConsoleClient::State::Joined, 2 * within);
+        QTRY_COMPARE_WITH_TIMEOUT(f.cell(0, StationGrid::Connection), QStringLiteral("running"), within);
+        station.kill();
+        station.waitForFinished(within);
     }
 
     // A connection cut while a command is on its way says the command's fate is unknown; the
