@@ -20,6 +20,7 @@ namespace {
 
 constexpr int retryMs = 3000;
 constexpr int pingMs = 5000;
+constexpr int openWithinMs = 10000;
 
 } // namespace
 
@@ -155,6 +156,15 @@ ConsoleClient::ConsoleClient(Address address, QString code, QString consoleName,
         }
         socket_->ping();
     });
+    opening_.setInterval(openWithinMs);
+    opening_.setSingleShot(true);
+    connect(&opening_, &QTimer::timeout, this, [this] {
+        if (socket_) {
+            socket_->disconnect(this);
+            socket_->abort();
+        }
+        tryAgainLater(tr("the station did not answer"));
+    });
     connectNow();
 }
 
@@ -208,6 +218,7 @@ void ConsoleClient::connectNow()
         socket_->setSslConfiguration(tls);
         connect(socket_.get(), &QWebSocket::sslErrors, this, &ConsoleClient::onSslErrors);
     }
+    opening_.start();
     socket_->open(url);
 }
 
@@ -247,6 +258,7 @@ bool ConsoleClient::checkCertificate()
 
 void ConsoleClient::onConnected()
 {
+    opening_.stop();
     sincePong_.restart();
     ping_.start();
     QJsonObject join{{QStringLiteral("type"), QStringLiteral("join")},
@@ -261,8 +273,13 @@ void ConsoleClient::onDisconnected()
 {
     if (state_ == State::Refused)
         return;
+    tryAgainLater(socket_ ? socket_->errorString() : QString());
+}
+
+void ConsoleClient::tryAgainLater(const QString& why)
+{
     ping_.stop();
-    const QString why = socket_ ? socket_->errorString() : QString();
+    opening_.stop();
     failPending(tr("the connection was lost before the station answered"));
     if (everJoined_)
         setState(State::Lost, why);
@@ -290,8 +307,10 @@ void ConsoleClient::failPending(const QString& reason)
 
 void ConsoleClient::setState(State state, const QString& reason)
 {
-    if (state == State::Refused)
+    if (state == State::Refused) {
         ping_.stop();
+        opening_.stop();
+    }
     if (state == state_ && reason == reason_)
         return;
     state_ = state;

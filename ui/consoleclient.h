@@ -119,6 +119,8 @@ private:
     void connectNow();
     void onConnected();
     void onDisconnected();
+    // Drops this attempt and tries again after the retry interval.
+    void tryAgainLater(const QString& why);
     void onSslErrors(const QList<QSslError>& errors);
     void onMessage(const QString& text);
     void setState(State state, const QString& reason = {});
@@ -145,6 +147,9 @@ private:
     // A station that vanished without closing (its network gone) answers no pings: the
     // connection is dropped after a while without an answer and tried again as a lost one.
     QTimer ping_;
+    // A connection that is not open within 10 s (the station frozen, a filtered port) is given up
+    // and tried again.
+    QTimer opening_;
     QElapsedTimer sincePong_;
     QByteArray peerDigest_;
 };
