@@ -38,7 +38,7 @@ public:
     {
         QFileDialog dialog(parent, TConsole::tr("Start Scenario File"));
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({TConsole::tr("Scenario files (*.json *.scn *.txt)"), TConsole::tr("All files (*)")});
+        dialog.setNameFilters({TConsole::tr("Scenario files (*.json)"), TConsole::tr("All files (*)")});
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return false;
@@ -514,8 +514,10 @@ ConsoleClient* TConsole::addStation(const QString& address, const QString& code,
         else if (client->state() == ConsoleClient::State::Lost)
             statusBar()->showMessage(
                 tr("%1 is lost; the console tries again every few seconds.").arg(client->stationName()));
-        else if (client->state() == ConsoleClient::State::Joined)
+        else if (client->state() == ConsoleClient::State::Joined && client->reason().isEmpty())
             statusBar()->showMessage(tr("%1 joined.").arg(client->stationName()));
+        else if (client->state() == ConsoleClient::State::Joined)
+            statusBar()->showMessage(tr("%1 joined; %2").arg(client->stationName(), client->reason()));
         syncCommands();
     });
     connect(client, &ConsoleClient::eventArrived, this, [this, client] {

@@ -197,7 +197,7 @@ void ConsoleClient::connectNow()
         socket_.release()->deleteLater();
     }
     peerDigest_.clear();
-    socket_ = std::make_unique<QWebSocket>(consoleName_, QWebSocketProtocol::VersionLatest);
+    socket_ = std::make_unique<QWebSocket>(QString(), QWebSocketProtocol::VersionLatest);
     // Frames over the station's limit are refused there; the console reads nothing bigger either.
     socket_->setMaxAllowedIncomingMessageSize(4 * stationMaxMessage);
     connect(socket_.get(), &QWebSocket::connected, this, &ConsoleClient::onConnected);
@@ -328,14 +328,16 @@ void ConsoleClient::onMessage(const QString& text)
     const QString type = message.value(QStringLiteral("type")).toString();
     if (type == QLatin1String("joined")) {
         stationName_ = message.value(QStringLiteral("station")).toString();
+        // The certificate is pinned once the station has taken the code.
+        QString problem;
         if (address_.tls && pins_ && !peerDigest_.isEmpty() && pins_->pin(addressText()).isEmpty()) {
-            QString problem;
-            if (!pins_->save(addressText(), peerDigest_, &problem))
-                reason_ = tr("the station's certificate could not be kept in %1: %2")
-                              .arg(QDir::toNativeSeparators(pins_->file()), problem);
+            QString why;
+            if (!pins_->save(addressText(), peerDigest_, &why))
+                problem = tr("the station's certificate could not be kept in %1: %2")
+                              .arg(QDir::toNativeSeparators(pins_->file()), why);
         }
         everJoined_ = true;
-        setState(State::Joined, state_ == State::Joined ? reason_ : QString());
+        setState(State::Joined, problem);
     } else if (type == QLatin1String("refused")) {
         const QString reason = message.value(QStringLiteral("reason")).toString();
         failPending(reason);

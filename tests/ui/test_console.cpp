@@ -381,6 +381,26 @@ private slots:
         QCOMPARE(other.server->station().console(), -1);
     }
 
+    // A pin that cannot be written does not keep the console from joining; the status line
+    // says where it could not be kept.
+    void aPinThatCannotBeKeptIsSaid()
+    {
+        TestStation station(QStringLiteral("Pat"), QStringLiteral("123456"), 1, true);
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ui::CertificatePins pins(dir.filePath(QStringLiteral("not-a-folder/pins.txt")));
+        ScriptedQuestions questions;
+        ui::TConsole console(&questions, &pins);
+        ConsoleClient* client
+            = console.addStation(QStringLiteral("wss://%1").arg(station.address()), QStringLiteral("123456"));
+        QTRY_COMPARE_WITH_TIMEOUT(client->state(), ConsoleClient::State::Joined, within);
+        QVERIFY2(console.statusText().contains(QStringLiteral("could not be kept in")),
+                 qPrintable(console.statusText()));
+        QVERIFY(pins.pin(client->addressText()).isEmpty());
+    }
+
     // Thirty stations at once: every row follows its own station.
     void thirtyStations()
     {
