@@ -512,6 +512,33 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::ConsoleClient</name>
+    <message>
+        <source>the station did not answer</source>
+        <translation>die Station hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the station sent no certificate</source>
+        <translation>die Station hat kein Zertifikat gesendet</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate has changed since the console first joined it (SHA-256 %1, pinned %2): if the station was set up again, remove its line from %3</source>
+        <translation>das Zertifikat der Station hat sich geändert, seit die Konsole ihr zum ersten Mal beigetreten ist (SHA-256 %1, gespeichert %2): wurde die Station neu eingerichtet, entfernen Sie ihre Zeile aus %3</translation>
+    </message>
+    <message>
+        <source>the connection was lost before the station answered</source>
+        <translation>die Verbindung ging verloren, bevor die Station antwortete</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate could not be kept in %1: %2</source>
+        <translation>das Zertifikat der Station konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the station is not joined</source>
+        <translation>die Konsole ist der Station nicht beigetreten</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::Discovery</name>
     <message>
         <source>Discovery is not available: type the station&apos;s address</source>
@@ -856,6 +883,348 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
     <message>
         <source>Station %1 · code %2</source>
         <translation>Station %1 · Code %2</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::StationGrid</name>
+    <message>
+        <source>Pad fault</source>
+        <translation>Elektrodenfehler</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterie schwach</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>kein Patient</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)</source>
+        <translation>%1  %2 (%3)</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>verbindet</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgewiesen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>joined</source>
+        <translation>beigetreten</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>%1 (frame %2 of %3)</source>
+        <translation>%1 (Abschnitt %2 von %3)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1; %2 at next analysis</source>
+        <translation>%1; %2 bei der nächsten Analyse</translation>
+    </message>
+    <message>
+        <source>%1 at next analysis</source>
+        <translation>%1 bei der nächsten Analyse</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Trainee</source>
+        <translation>Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Szenario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Nächster Schritt</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>CPR</source>
+        <translation>HLW</translation>
+    </message>
+    <message>
+        <source>Hands off</source>
+        <translation>Hände weg</translation>
+    </message>
+    <message>
+        <source>Shocks</source>
+        <translation>Schocks</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Störung</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Punktabzüge</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::TConsole</name>
+    <message>
+        <source>Start Scenario File</source>
+        <translation>Szenariodatei starten</translation>
+    </message>
+    <message>
+        <source>Scenario files (*.json)</source>
+        <translation>Szenariodateien (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Message to the Trainee</source>
+        <translation>Nachricht an den Teilnehmer</translation>
+    </message>
+    <message>
+        <source>The trainee reads &quot;Instructor: &quot; and your text:</source>
+        <translation>Der Teilnehmer liest „Ausbilder: “ und Ihren Text:</translation>
+    </message>
+    <message>
+        <source>Instructor Console</source>
+        <translation>Ausbilderkonsole</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Station hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>Rechner:Port</translation>
+    </message>
+    <message>
+        <source>Join &amp;code:</source>
+        <translation>Beitritts&amp;code:</translation>
+    </message>
+    <message>
+        <source>6 digits</source>
+        <translation>6 Ziffern</translation>
+    </message>
+    <message>
+        <source>&amp;Secure connection (TLS)</source>
+        <translation>&amp;Sichere Verbindung (TLS)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd station</source>
+        <translation>Station &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Stations found nearby (click one, then type its join code):</source>
+        <translation>Gefundene Stationen in der Nähe (eine anklicken, dann ihren Beitrittscode eingeben):</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;End scenario</source>
+        <translation>Szenario b&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Start scenario &amp;file...</source>
+        <translation>Szenario&amp;datei starten...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt frame</source>
+        <translation>Nä&amp;chster Abschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Message...</source>
+        <translation>&amp;Nachricht...</translation>
+    </message>
+    <message>
+        <source>Pad fault</source>
+        <translation>Elektrodenfehler</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterie schwach</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>sofort</translation>
+    </message>
+    <message>
+        <source>at next analysis</source>
+        <translation>bei der nächsten Analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Trouble</source>
+        <translation>S&amp;törung</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve station</source>
+        <translation>Station ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no station address: type host:port, as the station shows it.</source>
+        <translation>„%1“ ist keine Stationsadresse: Geben Sie Rechner:Port ein, wie die Station es anzeigt.</translation>
+    </message>
+    <message>
+        <source>The join code has six digits, as the station shows it.</source>
+        <translation>Der Beitrittscode hat sechs Ziffern, wie die Station ihn anzeigt.</translation>
+    </message>
+    <message>
+        <source>%1 refused the console: %2</source>
+        <translation>%1 hat die Konsole abgewiesen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is lost; the console tries again every few seconds.</source>
+        <translation>%1 ist verloren; die Konsole versucht es alle paar Sekunden erneut.</translation>
+    </message>
+    <message>
+        <source>%1 joined.</source>
+        <translation>%1 beigetreten.</translation>
+    </message>
+    <message>
+        <source>%1 joined; %2</source>
+        <translation>%1 beigetreten; %2</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Add a station to watch its trainee.</source>
+        <translation>Fügen Sie eine Station hinzu, um ihren Teilnehmer zu beobachten.</translation>
+    </message>
+    <message>
+        <source>Select a station to see its timeline.</source>
+        <translation>Wählen Sie eine Station, um ihren Zeitverlauf zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Szenario beenden</translation>
+    </message>
+    <message>
+        <source>Start scenario</source>
+        <translation>Szenario starten</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Störung</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Nächster Abschnitt</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>%1: %2 sent.</source>
+        <translation>%1: %2 gesendet.</translation>
+    </message>
+    <message>
+        <source>%1: %2 done.</source>
+        <translation>%1: %2 ausgeführt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 refused: %3</source>
+        <translation>%1: %2 abgewiesen: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to send: a station takes scenario files up to about 60 KB.</source>
+        <translation>%1 ist zu groß zum Senden: Eine Station nimmt Szenariodateien bis etwa 60 KB an.</translation>
+    </message>
+    <message>
+        <source>A message has at most %1 characters; this one has %2.</source>
+        <translation>Eine Nachricht hat höchstens %1 Zeichen; diese hat %2.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1672,10 @@ Ein Name, den der Server schon hat, erhält _2, _3, ...: nichts wird ersetzt.</t
     <message>
         <source>Low battery</source>
         <translation>Batterie schwach</translation>
+    </message>
+    <message>
+        <source>Instructor &amp;Console...</source>
+        <translation>Ausbilder&amp;konsole...</translation>
     </message>
 </context>
 <context>

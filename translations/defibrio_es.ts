@@ -512,6 +512,33 @@ Solo para formación: no apto para uso en pacientes.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::ConsoleClient</name>
+    <message>
+        <source>the station did not answer</source>
+        <translation>la estación no ha respondido</translation>
+    </message>
+    <message>
+        <source>the station sent no certificate</source>
+        <translation>la estación no ha enviado ningún certificado</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate has changed since the console first joined it (SHA-256 %1, pinned %2): if the station was set up again, remove its line from %3</source>
+        <translation>el certificado de la estación ha cambiado desde que la consola se unió a ella por primera vez (SHA-256 %1, guardado %2): si la estación se ha vuelto a configurar, borre su línea de %3</translation>
+    </message>
+    <message>
+        <source>the connection was lost before the station answered</source>
+        <translation>la conexión se perdió antes de que la estación respondiera</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate could not be kept in %1: %2</source>
+        <translation>el certificado de la estación no se pudo guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>the station is not joined</source>
+        <translation>la consola no está unida a la estación</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::Discovery</name>
     <message>
         <source>Discovery is not available: type the station&apos;s address</source>
@@ -856,6 +883,348 @@ Solo para formación: no apto para uso en pacientes.</translation>
     <message>
         <source>Station %1 · code %2</source>
         <translation>Estación %1 · código %2</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::StationGrid</name>
+    <message>
+        <source>Pad fault</source>
+        <translation>Fallo de electrodo</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batería baja</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>sin paciente</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>preparado</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)</source>
+        <translation>%1  %2 (%3)</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>conectando</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdido</translation>
+    </message>
+    <message>
+        <source>joined</source>
+        <translation>unido</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Examen</translation>
+    </message>
+    <message>
+        <source>%1 (frame %2 of %3)</source>
+        <translation>%1 (fase %2 de %3)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1; %2 at next analysis</source>
+        <translation>%1; %2 en el próximo análisis</translation>
+    </message>
+    <message>
+        <source>%1 at next analysis</source>
+        <translation>%1 en el próximo análisis</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Trainee</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Escenario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Siguiente paso</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>CPR</source>
+        <translation>RCP</translation>
+    </message>
+    <message>
+        <source>Hands off</source>
+        <translation>Manos fuera</translation>
+    </message>
+    <message>
+        <source>Shocks</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Incidencia</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Penalizaciones</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::TConsole</name>
+    <message>
+        <source>Start Scenario File</source>
+        <translation>Iniciar archivo de escenario</translation>
+    </message>
+    <message>
+        <source>Scenario files (*.json)</source>
+        <translation>Archivos de escenario (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Message to the Trainee</source>
+        <translation>Mensaje al alumno</translation>
+    </message>
+    <message>
+        <source>The trainee reads &quot;Instructor: &quot; and your text:</source>
+        <translation>El alumno lee «Instructor: » y su texto:</translation>
+    </message>
+    <message>
+        <source>Instructor Console</source>
+        <translation>Consola del instructor</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Añadir estación</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>equipo:puerto</translation>
+    </message>
+    <message>
+        <source>Join &amp;code:</source>
+        <translation>&amp;Código de acceso:</translation>
+    </message>
+    <message>
+        <source>6 digits</source>
+        <translation>6 dígitos</translation>
+    </message>
+    <message>
+        <source>&amp;Secure connection (TLS)</source>
+        <translation>Conexión &amp;segura (TLS)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd station</source>
+        <translation>Aña&amp;dir estación</translation>
+    </message>
+    <message>
+        <source>Stations found nearby (click one, then type its join code):</source>
+        <translation>Estaciones encontradas cerca (haga clic en una y escriba su código de acceso):</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>&amp;End scenario</source>
+        <translation>T&amp;erminar escenario</translation>
+    </message>
+    <message>
+        <source>Start scenario &amp;file...</source>
+        <translation>Iniciar archivo de escenari&amp;o...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt frame</source>
+        <translation>Siguiente &amp;fase</translation>
+    </message>
+    <message>
+        <source>&amp;Message...</source>
+        <translation>&amp;Mensaje...</translation>
+    </message>
+    <message>
+        <source>Pad fault</source>
+        <translation>Fallo de electrodo</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batería baja</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>ahora</translation>
+    </message>
+    <message>
+        <source>at next analysis</source>
+        <translation>en el próximo análisis</translation>
+    </message>
+    <message>
+        <source>&amp;Trouble</source>
+        <translation>&amp;Incidencia</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve station</source>
+        <translation>&amp;Quitar estación</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no station address: type host:port, as the station shows it.</source>
+        <translation>«%1» no es una dirección de estación: escriba equipo:puerto, tal como lo muestra la estación.</translation>
+    </message>
+    <message>
+        <source>The join code has six digits, as the station shows it.</source>
+        <translation>El código de acceso tiene seis dígitos, tal como lo muestra la estación.</translation>
+    </message>
+    <message>
+        <source>%1 refused the console: %2</source>
+        <translation>%1 ha rechazado la consola: %2</translation>
+    </message>
+    <message>
+        <source>%1 is lost; the console tries again every few seconds.</source>
+        <translation>%1 se ha perdido; la consola lo intenta de nuevo cada pocos segundos.</translation>
+    </message>
+    <message>
+        <source>%1 joined.</source>
+        <translation>%1 unida.</translation>
+    </message>
+    <message>
+        <source>%1 joined; %2</source>
+        <translation>%1 unida; %2</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 quitada.</translation>
+    </message>
+    <message>
+        <source>Add a station to watch its trainee.</source>
+        <translation>Añada una estación para seguir a su alumno.</translation>
+    </message>
+    <message>
+        <source>Select a station to see its timeline.</source>
+        <translation>Seleccione una estación para ver su cronología.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Terminar escenario</translation>
+    </message>
+    <message>
+        <source>Start scenario</source>
+        <translation>Iniciar escenario</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Incidencia</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Siguiente fase</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>%1: %2 sent.</source>
+        <translation>%1: %2 enviado.</translation>
+    </message>
+    <message>
+        <source>%1: %2 done.</source>
+        <translation>%1: %2 hecho.</translation>
+    </message>
+    <message>
+        <source>%1: %2 refused: %3</source>
+        <translation>%1: %2 rechazado: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to send: a station takes scenario files up to about 60 KB.</source>
+        <translation>%1 es demasiado grande para enviarlo: una estación acepta archivos de escenario de hasta unos 60 KB.</translation>
+    </message>
+    <message>
+        <source>A message has at most %1 characters; this one has %2.</source>
+        <translation>Un mensaje tiene como máximo %1 caracteres; este tiene %2.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1672,10 @@ Un nombre que el servidor ya tiene recibe _2, _3, ...: no se reemplaza nada.</tr
     <message>
         <source>Low battery</source>
         <translation>Batería baja</translation>
+    </message>
+    <message>
+        <source>Instructor &amp;Console...</source>
+        <translation>&amp;Consola del instructor...</translation>
     </message>
 </context>
 <context>

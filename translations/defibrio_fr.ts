@@ -512,6 +512,33 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::ConsoleClient</name>
+    <message>
+        <source>the station did not answer</source>
+        <translation>la station n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the station sent no certificate</source>
+        <translation>la station n&apos;a envoyé aucun certificat</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate has changed since the console first joined it (SHA-256 %1, pinned %2): if the station was set up again, remove its line from %3</source>
+        <translation>le certificat de la station a changé depuis que la console l&apos;a rejointe pour la première fois (SHA-256 %1, enregistré %2) : si la station a été réinstallée, supprimez sa ligne de %3</translation>
+    </message>
+    <message>
+        <source>the connection was lost before the station answered</source>
+        <translation>la connexion a été perdue avant la réponse de la station</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate could not be kept in %1: %2</source>
+        <translation>le certificat de la station n&apos;a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the station is not joined</source>
+        <translation>la console n&apos;a pas rejoint la station</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::Discovery</name>
     <message>
         <source>Discovery is not available: type the station&apos;s address</source>
@@ -856,6 +883,348 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
     <message>
         <source>Station %1 · code %2</source>
         <translation>Poste %1 · code %2</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::StationGrid</name>
+    <message>
+        <source>Pad fault</source>
+        <translation>Défaut d&apos;électrode</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterie faible</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>pas de patient</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>prêt</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)</source>
+        <translation>%1  %2 (%3)</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>connexion</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdu</translation>
+    </message>
+    <message>
+        <source>joined</source>
+        <translation>rejoint</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Examen</translation>
+    </message>
+    <message>
+        <source>%1 (frame %2 of %3)</source>
+        <translation>%1 (séquence %2 sur %3)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1; %2 at next analysis</source>
+        <translation>%1 ; %2 à la prochaine analyse</translation>
+    </message>
+    <message>
+        <source>%1 at next analysis</source>
+        <translation>%1 à la prochaine analyse</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Trainee</source>
+        <translation>Stagiaire</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Scénario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>CPR</source>
+        <translation>RCP</translation>
+    </message>
+    <message>
+        <source>Hands off</source>
+        <translation>Mains levées</translation>
+    </message>
+    <message>
+        <source>Shocks</source>
+        <translation>Chocs</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Incident</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Pénalités</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::TConsole</name>
+    <message>
+        <source>Start Scenario File</source>
+        <translation>Lancer un fichier de scénario</translation>
+    </message>
+    <message>
+        <source>Scenario files (*.json)</source>
+        <translation>Fichiers de scénario (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Message to the Trainee</source>
+        <translation>Message au stagiaire</translation>
+    </message>
+    <message>
+        <source>The trainee reads &quot;Instructor: &quot; and your text:</source>
+        <translation>Le stagiaire lit « Formateur : » suivi de votre texte :</translation>
+    </message>
+    <message>
+        <source>Instructor Console</source>
+        <translation>Console du formateur</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Ajouter une station</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>hôte:port</translation>
+    </message>
+    <message>
+        <source>Join &amp;code:</source>
+        <translation>&amp;Code d&apos;accès :</translation>
+    </message>
+    <message>
+        <source>6 digits</source>
+        <translation>6 chiffres</translation>
+    </message>
+    <message>
+        <source>&amp;Secure connection (TLS)</source>
+        <translation>Connexion &amp;sécurisée (TLS)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd station</source>
+        <translation>A&amp;jouter la station</translation>
+    </message>
+    <message>
+        <source>Stations found nearby (click one, then type its join code):</source>
+        <translation>Stations trouvées à proximité (cliquez sur l&apos;une, puis saisissez son code d&apos;accès) :</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>&amp;End scenario</source>
+        <translation>T&amp;erminer le scénario</translation>
+    </message>
+    <message>
+        <source>Start scenario &amp;file...</source>
+        <translation>Lancer un &amp;fichier de scénario...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt frame</source>
+        <translation>Séquence sui&amp;vante</translation>
+    </message>
+    <message>
+        <source>&amp;Message...</source>
+        <translation>&amp;Message...</translation>
+    </message>
+    <message>
+        <source>Pad fault</source>
+        <translation>Défaut d&apos;électrode</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterie faible</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <source>at next analysis</source>
+        <translation>à la prochaine analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Trouble</source>
+        <translation>&amp;Incident</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve station</source>
+        <translation>Retirer la stati&amp;on</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no station address: type host:port, as the station shows it.</source>
+        <translation>« %1 » n&apos;est pas une adresse de station : saisissez hôte:port, tel que la station l&apos;affiche.</translation>
+    </message>
+    <message>
+        <source>The join code has six digits, as the station shows it.</source>
+        <translation>Le code d&apos;accès comporte six chiffres, tel que la station l&apos;affiche.</translation>
+    </message>
+    <message>
+        <source>%1 refused the console: %2</source>
+        <translation>%1 a refusé la console : %2</translation>
+    </message>
+    <message>
+        <source>%1 is lost; the console tries again every few seconds.</source>
+        <translation>%1 est perdue ; la console réessaie toutes les quelques secondes.</translation>
+    </message>
+    <message>
+        <source>%1 joined.</source>
+        <translation>%1 rejointe.</translation>
+    </message>
+    <message>
+        <source>%1 joined; %2</source>
+        <translation>%1 rejointe ; %2</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 retirée.</translation>
+    </message>
+    <message>
+        <source>Add a station to watch its trainee.</source>
+        <translation>Ajoutez une station pour suivre son stagiaire.</translation>
+    </message>
+    <message>
+        <source>Select a station to see its timeline.</source>
+        <translation>Sélectionnez une station pour voir sa chronologie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Terminer le scénario</translation>
+    </message>
+    <message>
+        <source>Start scenario</source>
+        <translation>Lancer le scénario</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Incident</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Séquence suivante</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>%1: %2 sent.</source>
+        <translation>%1 : %2 envoyé.</translation>
+    </message>
+    <message>
+        <source>%1: %2 done.</source>
+        <translation>%1 : %2 effectué.</translation>
+    </message>
+    <message>
+        <source>%1: %2 refused: %3</source>
+        <translation>%1 : %2 refusé : %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to send: a station takes scenario files up to about 60 KB.</source>
+        <translation>%1 est trop volumineux pour être envoyé : une station accepte les fichiers de scénario jusqu&apos;à environ 60 Ko.</translation>
+    </message>
+    <message>
+        <source>A message has at most %1 characters; this one has %2.</source>
+        <translation>Un message comporte au plus %1 caractères ; celui-ci en a %2.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1672,10 @@ Un nom que le serveur a déjà reçoit _2, _3, ... : rien n&apos;est remplacé.<
     <message>
         <source>Low battery</source>
         <translation>Batterie faible</translation>
+    </message>
+    <message>
+        <source>Instructor &amp;Console...</source>
+        <translation>&amp;Console du formateur...</translation>
     </message>
 </context>
 <context>

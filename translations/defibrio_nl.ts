@@ -512,6 +512,33 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
     </message>
 </context>
 <context>
+    <name>defib::ui::ConsoleClient</name>
+    <message>
+        <source>the station did not answer</source>
+        <translation>het station heeft niet geantwoord</translation>
+    </message>
+    <message>
+        <source>the station sent no certificate</source>
+        <translation>het station heeft geen certificaat gestuurd</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate has changed since the console first joined it (SHA-256 %1, pinned %2): if the station was set up again, remove its line from %3</source>
+        <translation>het certificaat van het station is veranderd sinds de console er voor het eerst aan deelnam (SHA-256 %1, vastgelegd %2): is het station opnieuw ingericht, verwijder dan zijn regel uit %3</translation>
+    </message>
+    <message>
+        <source>the connection was lost before the station answered</source>
+        <translation>de verbinding ging verloren voordat het station antwoordde</translation>
+    </message>
+    <message>
+        <source>the station&apos;s certificate could not be kept in %1: %2</source>
+        <translation>het certificaat van het station kon niet in %1 worden bewaard: %2</translation>
+    </message>
+    <message>
+        <source>the station is not joined</source>
+        <translation>de console is niet met het station verbonden</translation>
+    </message>
+</context>
+<context>
     <name>defib::ui::Discovery</name>
     <message>
         <source>Discovery is not available: type the station&apos;s address</source>
@@ -856,6 +883,348 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
     <message>
         <source>Station %1 · code %2</source>
         <translation>Station %1 · code %2</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::StationGrid</name>
+    <message>
+        <source>Pad fault</source>
+        <translation>Elektrodefout</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Beweging</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterij bijna leeg</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>geen patiënt</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>gereed</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>bezig</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>gepauzeerd</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beëindigd</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)</source>
+        <translation>%1  %2 (%3)</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>verbinden</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>geweigerd</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>joined</source>
+        <translation>verbonden</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Oefening</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Toets</translation>
+    </message>
+    <message>
+        <source>%1 (frame %2 of %3)</source>
+        <translation>%1 (fase %2 van %3)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1; %2 at next analysis</source>
+        <translation>%1; %2 bij de volgende analyse</translation>
+    </message>
+    <message>
+        <source>%1 at next analysis</source>
+        <translation>%1 bij de volgende analyse</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Toestand</translation>
+    </message>
+    <message>
+        <source>Trainee</source>
+        <translation>Cursist</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Volgende stap</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>CPR</source>
+        <translation>Reanimatie</translation>
+    </message>
+    <message>
+        <source>Hands off</source>
+        <translation>Handen los</translation>
+    </message>
+    <message>
+        <source>Shocks</source>
+        <translation>Schokken</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Storing</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Strafpunten</translation>
+    </message>
+</context>
+<context>
+    <name>defib::ui::TConsole</name>
+    <message>
+        <source>Start Scenario File</source>
+        <translation>Scenariobestand starten</translation>
+    </message>
+    <message>
+        <source>Scenario files (*.json)</source>
+        <translation>Scenariobestanden (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Message to the Trainee</source>
+        <translation>Bericht aan de cursist</translation>
+    </message>
+    <message>
+        <source>The trainee reads &quot;Instructor: &quot; and your text:</source>
+        <translation>De cursist leest ‘Instructeur: ’ en uw tekst:</translation>
+    </message>
+    <message>
+        <source>Instructor Console</source>
+        <translation>Instructeursconsole</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Station toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>host:poort</translation>
+    </message>
+    <message>
+        <source>Join &amp;code:</source>
+        <translation>Toegangs&amp;code:</translation>
+    </message>
+    <message>
+        <source>6 digits</source>
+        <translation>6 cijfers</translation>
+    </message>
+    <message>
+        <source>&amp;Secure connection (TLS)</source>
+        <translation>&amp;Beveiligde verbinding (TLS)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd station</source>
+        <translation>Station toevoe&amp;gen</translation>
+    </message>
+    <message>
+        <source>Stations found nearby (click one, then type its join code):</source>
+        <translation>Stations in de buurt (klik er een aan en typ dan de toegangscode):</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauze</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Hervatten</translation>
+    </message>
+    <message>
+        <source>&amp;End scenario</source>
+        <translation>Scenario b&amp;eëindigen</translation>
+    </message>
+    <message>
+        <source>Start scenario &amp;file...</source>
+        <translation>Scenario&amp;bestand starten...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt frame</source>
+        <translation>Volgende &amp;fase</translation>
+    </message>
+    <message>
+        <source>&amp;Message...</source>
+        <translation>Be&amp;richt...</translation>
+    </message>
+    <message>
+        <source>Pad fault</source>
+        <translation>Elektrodefout</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Beweging</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterij bijna leeg</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>nu</translation>
+    </message>
+    <message>
+        <source>at next analysis</source>
+        <translation>bij de volgende analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Trouble</source>
+        <translation>S&amp;toring</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve station</source>
+        <translation>Station &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no station address: type host:port, as the station shows it.</source>
+        <translation>‘%1’ is geen stationsadres: typ host:poort, zoals het station het toont.</translation>
+    </message>
+    <message>
+        <source>The join code has six digits, as the station shows it.</source>
+        <translation>De toegangscode heeft zes cijfers, zoals het station hem toont.</translation>
+    </message>
+    <message>
+        <source>%1 refused the console: %2</source>
+        <translation>%1 heeft de console geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>%1 is lost; the console tries again every few seconds.</source>
+        <translation>%1 is verloren; de console probeert het om de paar seconden opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 joined.</source>
+        <translation>%1 verbonden.</translation>
+    </message>
+    <message>
+        <source>%1 joined; %2</source>
+        <translation>%1 verbonden; %2</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 verwijderd.</translation>
+    </message>
+    <message>
+        <source>Add a station to watch its trainee.</source>
+        <translation>Voeg een station toe om de cursist te volgen.</translation>
+    </message>
+    <message>
+        <source>Select a station to see its timeline.</source>
+        <translation>Kies een station om de tijdlijn te zien.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Scenario beëindigen</translation>
+    </message>
+    <message>
+        <source>Start scenario</source>
+        <translation>Scenario starten</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Storing</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Volgende fase</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>%1: %2 sent.</source>
+        <translation>%1: %2 verzonden.</translation>
+    </message>
+    <message>
+        <source>%1: %2 done.</source>
+        <translation>%1: %2 uitgevoerd.</translation>
+    </message>
+    <message>
+        <source>%1: %2 refused: %3</source>
+        <translation>%1: %2 geweigerd: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to send: a station takes scenario files up to about 60 KB.</source>
+        <translation>%1 is te groot om te verzenden: een station neemt scenariobestanden tot ongeveer 60 KB aan.</translation>
+    </message>
+    <message>
+        <source>A message has at most %1 characters; this one has %2.</source>
+        <translation>Een bericht heeft hoogstens %1 tekens; dit heeft er %2.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1672,10 @@ Een naam die de server al heeft krijgt _2, _3, ...: niets wordt vervangen.</tran
     <message>
         <source>Low battery</source>
         <translation>Batterij bijna leeg</translation>
+    </message>
+    <message>
+        <source>Instructor &amp;Console...</source>
+        <translation>Instructeurs&amp;console...</translation>
     </message>
 </context>
 <context>
