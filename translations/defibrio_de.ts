@@ -299,6 +299,54 @@
         <source>No protocol errors or notes.</source>
         <translation>Keine Protokollfehler oder Hinweise.</translation>
     </message>
+    <message>
+        <source>The instructor paused the scenario</source>
+        <translation>Der Ausbilder hat das Szenario angehalten</translation>
+    </message>
+    <message>
+        <source>The instructor resumed the scenario</source>
+        <translation>Der Ausbilder hat das Szenario fortgesetzt</translation>
+    </message>
+    <message>
+        <source>The instructor ended the scenario</source>
+        <translation>Der Ausbilder hat das Szenario beendet</translation>
+    </message>
+    <message>
+        <source>The instructor moved the scenario on to its next frame</source>
+        <translation>Der Ausbilder hat das Szenario zum nächsten Abschnitt weitergeschaltet</translation>
+    </message>
+    <message>
+        <source>The instructor loosened a pad</source>
+        <translation>Der Ausbilder hat eine Elektrode gelöst</translation>
+    </message>
+    <message>
+        <source>The instructor ran the battery low</source>
+        <translation>Der Ausbilder hat die Batterie schwach werden lassen</translation>
+    </message>
+    <message>
+        <source>The instructor brought motion into the analysis</source>
+        <translation>Der Ausbilder hat Bewegung in die Analyse gebracht</translation>
+    </message>
+    <message>
+        <source>The instructor set a loose pad for the next analysis</source>
+        <translation>Der Ausbilder hat für die nächste Analyse eine gelöste Elektrode vorgesehen</translation>
+    </message>
+    <message>
+        <source>The instructor set a low battery for the next analysis</source>
+        <translation>Der Ausbilder hat für die nächste Analyse eine schwache Batterie vorgesehen</translation>
+    </message>
+    <message>
+        <source>The instructor set motion for the next analysis</source>
+        <translation>Der Ausbilder hat für die nächste Analyse Bewegung vorgesehen</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s message: %1</source>
+        <translation>Nachricht des Ausbilders: %1</translation>
+    </message>
+    <message>
+        <source>The instructor: %1</source>
+        <translation>Der Ausbilder: %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -1018,6 +1066,90 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
     <message>
         <source>Penalties</source>
         <translation>Punktabzüge</translation>
+    </message>
+    <message>
+        <source>Check pulse</source>
+        <translation>Puls prüfen</translation>
+    </message>
+    <message>
+        <source>Responsiveness</source>
+        <translation>Bewusstsein prüfen</translation>
+    </message>
+    <message>
+        <source>Airway</source>
+        <translation>Atemwege</translation>
+    </message>
+    <message>
+        <source>Breathing</source>
+        <translation>Atmung</translation>
+    </message>
+    <message>
+        <source>Breathing rate</source>
+        <translation>Atemfrequenz</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Beatmung</translation>
+    </message>
+    <message>
+        <source>Circulation</source>
+        <translation>Kreislauf</translation>
+    </message>
+    <message>
+        <source>Blood pressure</source>
+        <translation>Blutdruck</translation>
+    </message>
+    <message>
+        <source>Top electrode</source>
+        <translation>Obere Elektrode</translation>
+    </message>
+    <message>
+        <source>Bottom electrode</source>
+        <translation>Untere Elektrode</translation>
+    </message>
+    <message>
+        <source>Re-attach electrode</source>
+        <translation>Elektrode neu aufkleben</translation>
+    </message>
+    <message>
+        <source>Replace battery</source>
+        <translation>Batterie ersetzen</translation>
+    </message>
+    <message>
+        <source>Stop motion</source>
+        <translation>Bewegung stoppen</translation>
+    </message>
+    <message>
+        <source>Voice report</source>
+        <translation>Sprachbericht</translation>
+    </message>
+    <message>
+        <source>Clear before analysis</source>
+        <translation>Zurücktreten vor der Analyse</translation>
+    </message>
+    <message>
+        <source>Clear before shock</source>
+        <translation>Zurücktreten vor dem Schock</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Analyze</source>
+        <translation>Analysieren</translation>
+    </message>
+    <message>
+        <source>Shock</source>
+        <translation>Schock</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Szenario beenden</translation>
+    </message>
+    <message>
+        <source>Keep up CPR</source>
+        <translation>HLW fortsetzen</translation>
     </message>
 </context>
 <context>

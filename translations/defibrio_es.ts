@@ -299,6 +299,54 @@
         <source>No protocol errors or notes.</source>
         <translation>Sin errores de protocolo ni notas.</translation>
     </message>
+    <message>
+        <source>The instructor paused the scenario</source>
+        <translation>El instructor ha pausado el escenario</translation>
+    </message>
+    <message>
+        <source>The instructor resumed the scenario</source>
+        <translation>El instructor ha reanudado el escenario</translation>
+    </message>
+    <message>
+        <source>The instructor ended the scenario</source>
+        <translation>El instructor ha terminado el escenario</translation>
+    </message>
+    <message>
+        <source>The instructor moved the scenario on to its next frame</source>
+        <translation>El instructor ha pasado el escenario a la siguiente fase</translation>
+    </message>
+    <message>
+        <source>The instructor loosened a pad</source>
+        <translation>El instructor ha soltado un electrodo</translation>
+    </message>
+    <message>
+        <source>The instructor ran the battery low</source>
+        <translation>El instructor ha agotado la batería</translation>
+    </message>
+    <message>
+        <source>The instructor brought motion into the analysis</source>
+        <translation>El instructor ha provocado movimiento durante el análisis</translation>
+    </message>
+    <message>
+        <source>The instructor set a loose pad for the next analysis</source>
+        <translation>El instructor ha preparado un electrodo suelto para el próximo análisis</translation>
+    </message>
+    <message>
+        <source>The instructor set a low battery for the next analysis</source>
+        <translation>El instructor ha preparado una batería baja para el próximo análisis</translation>
+    </message>
+    <message>
+        <source>The instructor set motion for the next analysis</source>
+        <translation>El instructor ha preparado movimiento para el próximo análisis</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s message: %1</source>
+        <translation>Mensaje del instructor: %1</translation>
+    </message>
+    <message>
+        <source>The instructor: %1</source>
+        <translation>El instructor: %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -1018,6 +1066,90 @@ Solo para formación: no apto para uso en pacientes.</translation>
     <message>
         <source>Penalties</source>
         <translation>Penalizaciones</translation>
+    </message>
+    <message>
+        <source>Check pulse</source>
+        <translation>Comprobar el pulso</translation>
+    </message>
+    <message>
+        <source>Responsiveness</source>
+        <translation>Comprobar la respuesta</translation>
+    </message>
+    <message>
+        <source>Airway</source>
+        <translation>Vía aérea</translation>
+    </message>
+    <message>
+        <source>Breathing</source>
+        <translation>Respiración</translation>
+    </message>
+    <message>
+        <source>Breathing rate</source>
+        <translation>Frecuencia respiratoria</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Ventilación</translation>
+    </message>
+    <message>
+        <source>Circulation</source>
+        <translation>Circulación</translation>
+    </message>
+    <message>
+        <source>Blood pressure</source>
+        <translation>Presión arterial</translation>
+    </message>
+    <message>
+        <source>Top electrode</source>
+        <translation>Electrodo superior</translation>
+    </message>
+    <message>
+        <source>Bottom electrode</source>
+        <translation>Electrodo inferior</translation>
+    </message>
+    <message>
+        <source>Re-attach electrode</source>
+        <translation>Volver a colocar el electrodo</translation>
+    </message>
+    <message>
+        <source>Replace battery</source>
+        <translation>Sustituir la batería</translation>
+    </message>
+    <message>
+        <source>Stop motion</source>
+        <translation>Detener el movimiento</translation>
+    </message>
+    <message>
+        <source>Voice report</source>
+        <translation>Informe de voz</translation>
+    </message>
+    <message>
+        <source>Clear before analysis</source>
+        <translation>Apartarse antes del análisis</translation>
+    </message>
+    <message>
+        <source>Clear before shock</source>
+        <translation>Apartarse antes de la descarga</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Encender</translation>
+    </message>
+    <message>
+        <source>Analyze</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Shock</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Terminar el escenario</translation>
+    </message>
+    <message>
+        <source>Keep up CPR</source>
+        <translation>Continuar la RCP</translation>
     </message>
 </context>
 <context>

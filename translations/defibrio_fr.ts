@@ -299,6 +299,54 @@
         <source>No protocol errors or notes.</source>
         <translation>Aucune erreur de protocole ni remarque.</translation>
     </message>
+    <message>
+        <source>The instructor paused the scenario</source>
+        <translation>Le formateur a mis le scénario en pause</translation>
+    </message>
+    <message>
+        <source>The instructor resumed the scenario</source>
+        <translation>Le formateur a repris le scénario</translation>
+    </message>
+    <message>
+        <source>The instructor ended the scenario</source>
+        <translation>Le formateur a terminé le scénario</translation>
+    </message>
+    <message>
+        <source>The instructor moved the scenario on to its next frame</source>
+        <translation>Le formateur a fait passer le scénario à l&apos;étape suivante</translation>
+    </message>
+    <message>
+        <source>The instructor loosened a pad</source>
+        <translation>Le formateur a décollé une électrode</translation>
+    </message>
+    <message>
+        <source>The instructor ran the battery low</source>
+        <translation>Le formateur a déchargé la batterie</translation>
+    </message>
+    <message>
+        <source>The instructor brought motion into the analysis</source>
+        <translation>Le formateur a provoqué un mouvement pendant l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>The instructor set a loose pad for the next analysis</source>
+        <translation>Le formateur a prévu une électrode décollée pour la prochaine analyse</translation>
+    </message>
+    <message>
+        <source>The instructor set a low battery for the next analysis</source>
+        <translation>Le formateur a prévu une batterie faible pour la prochaine analyse</translation>
+    </message>
+    <message>
+        <source>The instructor set motion for the next analysis</source>
+        <translation>Le formateur a prévu un mouvement pour la prochaine analyse</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s message: %1</source>
+        <translation>Message du formateur : %1</translation>
+    </message>
+    <message>
+        <source>The instructor: %1</source>
+        <translation>Le formateur : %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -1018,6 +1066,90 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
     <message>
         <source>Penalties</source>
         <translation>Pénalités</translation>
+    </message>
+    <message>
+        <source>Check pulse</source>
+        <translation>Vérifier le pouls</translation>
+    </message>
+    <message>
+        <source>Responsiveness</source>
+        <translation>Vérifier la conscience</translation>
+    </message>
+    <message>
+        <source>Airway</source>
+        <translation>Voies aériennes</translation>
+    </message>
+    <message>
+        <source>Breathing</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>Breathing rate</source>
+        <translation>Fréquence respiratoire</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Ventilation</translation>
+    </message>
+    <message>
+        <source>Circulation</source>
+        <translation>Circulation</translation>
+    </message>
+    <message>
+        <source>Blood pressure</source>
+        <translation>Tension artérielle</translation>
+    </message>
+    <message>
+        <source>Top electrode</source>
+        <translation>Électrode du haut</translation>
+    </message>
+    <message>
+        <source>Bottom electrode</source>
+        <translation>Électrode du bas</translation>
+    </message>
+    <message>
+        <source>Re-attach electrode</source>
+        <translation>Recoller l&apos;électrode</translation>
+    </message>
+    <message>
+        <source>Replace battery</source>
+        <translation>Remplacer la batterie</translation>
+    </message>
+    <message>
+        <source>Stop motion</source>
+        <translation>Arrêter le mouvement</translation>
+    </message>
+    <message>
+        <source>Voice report</source>
+        <translation>Rapport vocal</translation>
+    </message>
+    <message>
+        <source>Clear before analysis</source>
+        <translation>S&apos;écarter avant l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Clear before shock</source>
+        <translation>S&apos;écarter avant le choc</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Mise en marche</translation>
+    </message>
+    <message>
+        <source>Analyze</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Shock</source>
+        <translation>Choc</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Terminer le scénario</translation>
+    </message>
+    <message>
+        <source>Keep up CPR</source>
+        <translation>Poursuivre la RCP</translation>
     </message>
 </context>
 <context>

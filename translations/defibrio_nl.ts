@@ -299,6 +299,54 @@
         <source>No protocol errors or notes.</source>
         <translation>Geen protocolfouten of opmerkingen.</translation>
     </message>
+    <message>
+        <source>The instructor paused the scenario</source>
+        <translation>De instructeur heeft het scenario gepauzeerd</translation>
+    </message>
+    <message>
+        <source>The instructor resumed the scenario</source>
+        <translation>De instructeur heeft het scenario hervat</translation>
+    </message>
+    <message>
+        <source>The instructor ended the scenario</source>
+        <translation>De instructeur heeft het scenario beëindigd</translation>
+    </message>
+    <message>
+        <source>The instructor moved the scenario on to its next frame</source>
+        <translation>De instructeur heeft het scenario naar de volgende fase gezet</translation>
+    </message>
+    <message>
+        <source>The instructor loosened a pad</source>
+        <translation>De instructeur heeft een elektrode losgemaakt</translation>
+    </message>
+    <message>
+        <source>The instructor ran the battery low</source>
+        <translation>De instructeur heeft de batterij bijna leeg gemaakt</translation>
+    </message>
+    <message>
+        <source>The instructor brought motion into the analysis</source>
+        <translation>De instructeur heeft beweging in de analyse gebracht</translation>
+    </message>
+    <message>
+        <source>The instructor set a loose pad for the next analysis</source>
+        <translation>De instructeur heeft een losse elektrode klaargezet voor de volgende analyse</translation>
+    </message>
+    <message>
+        <source>The instructor set a low battery for the next analysis</source>
+        <translation>De instructeur heeft een bijna lege batterij klaargezet voor de volgende analyse</translation>
+    </message>
+    <message>
+        <source>The instructor set motion for the next analysis</source>
+        <translation>De instructeur heeft beweging klaargezet voor de volgende analyse</translation>
+    </message>
+    <message>
+        <source>The instructor&apos;s message: %1</source>
+        <translation>Bericht van de instructeur: %1</translation>
+    </message>
+    <message>
+        <source>The instructor: %1</source>
+        <translation>De instructeur: %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -1018,6 +1066,90 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
     <message>
         <source>Penalties</source>
         <translation>Strafpunten</translation>
+    </message>
+    <message>
+        <source>Check pulse</source>
+        <translation>Pols controleren</translation>
+    </message>
+    <message>
+        <source>Responsiveness</source>
+        <translation>Bewustzijn controleren</translation>
+    </message>
+    <message>
+        <source>Airway</source>
+        <translation>Luchtweg</translation>
+    </message>
+    <message>
+        <source>Breathing</source>
+        <translation>Ademhaling</translation>
+    </message>
+    <message>
+        <source>Breathing rate</source>
+        <translation>Ademfrequentie</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Beademing</translation>
+    </message>
+    <message>
+        <source>Circulation</source>
+        <translation>Circulatie</translation>
+    </message>
+    <message>
+        <source>Blood pressure</source>
+        <translation>Bloeddruk</translation>
+    </message>
+    <message>
+        <source>Top electrode</source>
+        <translation>Bovenste elektrode</translation>
+    </message>
+    <message>
+        <source>Bottom electrode</source>
+        <translation>Onderste elektrode</translation>
+    </message>
+    <message>
+        <source>Re-attach electrode</source>
+        <translation>Elektrode opnieuw aanbrengen</translation>
+    </message>
+    <message>
+        <source>Replace battery</source>
+        <translation>Batterij vervangen</translation>
+    </message>
+    <message>
+        <source>Stop motion</source>
+        <translation>Beweging stoppen</translation>
+    </message>
+    <message>
+        <source>Voice report</source>
+        <translation>Spraakverslag</translation>
+    </message>
+    <message>
+        <source>Clear before analysis</source>
+        <translation>Afstand houden voor de analyse</translation>
+    </message>
+    <message>
+        <source>Clear before shock</source>
+        <translation>Afstand houden voor de schok</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Analyze</source>
+        <translation>Analyseren</translation>
+    </message>
+    <message>
+        <source>Shock</source>
+        <translation>Schok</translation>
+    </message>
+    <message>
+        <source>End scenario</source>
+        <translation>Scenario beëindigen</translation>
+    </message>
+    <message>
+        <source>Keep up CPR</source>
+        <translation>Reanimatie voortzetten</translation>
     </message>
 </context>
 <context>

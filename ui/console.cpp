@@ -22,9 +22,11 @@
 #include <QSysInfo>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <map>
 
 #include "device/station.h"
 #include "ui/discovery.h"
+#include "ui/language.h"
 #include "ui/timeline.h"
 
 namespace defib::ui {
@@ -83,12 +85,46 @@ QString phaseLabel(const QString& phase)
 
 QString penaltyTip(const StationEvent& penalty)
 {
-    return StationGrid::tr("%1  %2 (%3)").arg(clockOf(penalty.time), penalty.text, QString::number(penalty.amount));
+    // The station sends the English reason, which is also the key of its translation.
+    const QString reason = QString::fromStdString(installedCatalogue().text(penalty.text.toStdString()));
+    return StationGrid::tr("%1  %2 (%3)").arg(clockOf(penalty.time), reason, QString::number(penalty.amount));
 }
 
 const QColor penaltyRed(200, 0, 0);
 
 } // namespace
+
+// The next correct step as the station names it, in words for the grid; a name this console does
+// not know (a newer station's) as it came.
+QString stationStepLabel(const QString& step)
+{
+    static const std::map<QString, const char*> labels = {
+        {QStringLiteral("CPR"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "CPR")},
+        {QStringLiteral("Pulse"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Check pulse")},
+        {QStringLiteral("Responsiveness"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Responsiveness")},
+        {QStringLiteral("Airway"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Airway")},
+        {QStringLiteral("Breathing"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Breathing")},
+        {QStringLiteral("Breath Check after con"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Breathing rate")},
+        {QStringLiteral("Ventilation"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Ventilation")},
+        {QStringLiteral("Circulation"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Circulation")},
+        {QStringLiteral("Blood Pressure"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Blood pressure")},
+        {QStringLiteral("Electrode1"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Top electrode")},
+        {QStringLiteral("Attach Red PAD"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Bottom electrode")},
+        {QStringLiteral("Re-attach electrode"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Re-attach electrode")},
+        {QStringLiteral("Replace battery"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Replace battery")},
+        {QStringLiteral("Stop motion"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Stop motion")},
+        {QStringLiteral("Voice"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Voice report")},
+        {QStringLiteral("Clear A"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Clear before analysis")},
+        {QStringLiteral("Clear S"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Clear before shock")},
+        {QStringLiteral("Power"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Power on")},
+        {QStringLiteral("Analyze"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Analyze")},
+        {QStringLiteral("Shock"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Shock")},
+        {QStringLiteral("End Scenario"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "End scenario")},
+        {QStringLiteral("Keep up CPR"), QT_TRANSLATE_NOOP("defib::ui::StationGrid", "Keep up CPR")},
+    };
+    const auto found = labels.find(step);
+    return found == labels.end() ? step : StationGrid::tr(found->second);
+}
 
 StationGrid::StationGrid(QObject* parent)
     : QAbstractTableModel(parent)
@@ -160,7 +196,10 @@ QString StationGrid::text(int row, Column column) const
         return mode;
     }
     case Scenario: {
-        const QString title = status.value(QStringLiteral("scenario")).toString();
+        QString title = status.value(QStringLiteral("scenario")).toString();
+        // A drawn patient is named in the console's language; a scenario file by its own title.
+        if (title == QLatin1String("Random patient"))
+            title = QString::fromStdString(installedCatalogue().text("Random patient"));
         const int frames = status.value(QStringLiteral("frames")).toInt();
         if (frames <= 0)
             return title;
@@ -170,7 +209,7 @@ QString StationGrid::text(int row, Column column) const
         return hasStatus ? clockOf(static_cast<long long>(status.value(QStringLiteral("time")).toDouble() * 1000))
                          : QString();
     case Step:
-        return status.value(QStringLiteral("step")).toString();
+        return stationStepLabel(status.value(QStringLiteral("step")).toString());
     case Score:
         return hasStatus ? number("score") : QString();
     case Cpr:

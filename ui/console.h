@@ -32,6 +32,9 @@ public:
     virtual bool messageText(QWidget* parent, QString& text) = 0;
 };
 
+// The next correct step a station names ("Clear S"), in words for the grid ("Clear before shock").
+QString stationStepLabel(const QString& step);
+
 // The grid of the stations: one row per station, one column per figure of its status.
 class StationGrid : public QAbstractTableModel {
     Q_OBJECT

@@ -35,6 +35,10 @@ constexpr quint64 maxMessage = stationMaxMessage + maxFrame;
 // this long after the station closed it at most.
 constexpr qint64 closeQuietMs = 100;
 constexpr qint64 closeWithinMs = 1000;
+// A console whose network went silent never closes its connection: the station pings every 5 s
+// and drops a connection it has not heard from for 15 s, so that the console may join again.
+constexpr int pingEveryMs = 5000;
+constexpr qint64 silentForMs = 15000;
 
 QString keyFile(const QString& folder)
 {
@@ -141,11 +145,14 @@ StationServer::StationServer(Trainer& trainer, const QString& name, const QStrin
 {
     tick_.setInterval(static_cast<int>(stationStatusEveryMs));
     connect(&tick_, &QTimer::timeout, this, [this] { station_->tick(); });
+    alive_.setInterval(pingEveryMs);
+    connect(&alive_, &QTimer::timeout, this, &StationServer::checkAlive);
 }
 
 StationServer::~StationServer()
 {
     tick_.stop();
+    alive_.stop();
     if (server_)
         server_->close();
     // The sockets go with the server's children; the station must not write to them meanwhile.
@@ -227,6 +234,7 @@ bool StationServer::listen(const QHostAddress& address, quint16 port, bool tls, 
     }
     connect(server_.get(), &QWebSocketServer::newConnection, this, &StationServer::accept);
     tick_.start();
+    alive_.start();
     return true;
 }
 
@@ -249,6 +257,12 @@ void StationServer::accept()
         socket->setMaxAllowedIncomingMessageSize(maxMessage);
         sockets_[connection] = socket;
         incoming_[connection] = Incoming{};
+        incoming_[connection].heard.start();
+        connect(socket, &QWebSocket::pong, this, [this, connection] {
+            auto found = incoming_.find(connection);
+            if (found != incoming_.end())
+                found->second.heard.restart();
+        });
         connect(socket, &QWebSocket::textFrameReceived, this, [this, connection](const QString& frame, bool last) {
             frameReceived(connection, frame.toUtf8(), last);
         });
@@ -271,6 +285,7 @@ void StationServer::frameReceived(int connection, const QByteArray& data, bool l
     if (found == incoming_.end())
         return;
     Incoming& incoming = found->second;
+    incoming.heard.restart();
     if (incoming.closing) {
         incoming.quietFor.restart();
         return;
@@ -318,6 +333,21 @@ void StationServer::disconnected(int connection)
     const bool joinedBefore = station_->console() != -1;
     station_->closed(connection);
     noticeConsole(joinedBefore);
+}
+
+void StationServer::checkAlive()
+{
+    std::vector<QWebSocket*> silent;
+    for (const auto& [connection, socket] : sockets_) {
+        const auto found = incoming_.find(connection);
+        if (found != incoming_.end() && found->second.heard.elapsed() >= silentForMs)
+            silent.push_back(socket);
+        else
+            socket->ping();
+    }
+    // Aborted, the socket says it is disconnected, and the station lets the connection go.
+    for (QWebSocket* socket : silent)
+        socket->abort();
 }
 
 void StationServer::noticeConsole(bool joinedBefore)

@@ -52,6 +52,8 @@ private:
         // Since the station closed it, and since the console last sent a frame.
         QElapsedTimer closingFor;
         QElapsedTimer quietFor;
+        // Since anything came from the console, a frame or the answer to a ping.
+        QElapsedTimer heard;
     };
 
     void send(int connection, const std::string& text) override;
@@ -62,6 +64,8 @@ private:
     void disconnected(int connection);
     // Emits consoleChanged when the station's console has come or gone since `joinedBefore`.
     void noticeConsole(bool joinedBefore);
+    // Pings every connection and drops one that has not been heard for three pings.
+    void checkAlive();
 
     std::unique_ptr<QWebSocketServer> server_;
     std::unique_ptr<Station> station_;
@@ -69,6 +73,7 @@ private:
     std::map<int, Incoming> incoming_;
     int nextConnection_ = 1;
     QTimer tick_;
+    QTimer alive_;
     QByteArray digest_;
 };
 

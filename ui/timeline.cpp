@@ -89,6 +89,8 @@ const QColor chargingColour(230, 160, 20);
 const QColor armedColour(215, 50, 50);
 const QColor penaltyColour(214, 39, 40);
 const QColor boltColour(255, 200, 0);
+// The instructor's commands: a violet no lane of the trainee or the trainer uses.
+const QColor instructorColour(130, 70, 200);
 
 struct Scale {
     double left;
@@ -512,8 +514,53 @@ void drawPause(TimelinePaint& t, const Event& e, double x)
     t.hit(QRectF(x - h, plot.bottom() - h - 2, 2 * h, h), Debrief::tr("%1  Paused").arg(clockOf(e.at.count())));
 }
 
+// What the instructor's console did, as the debrief tells it.
+QString instructorText(const std::string& text)
+{
+    const QString said = QString::fromStdString(text);
+    if (text == "pause")
+        return Debrief::tr("The instructor paused the scenario");
+    if (text == "resume")
+        return Debrief::tr("The instructor resumed the scenario");
+    if (text == "end")
+        return Debrief::tr("The instructor ended the scenario");
+    if (text == "next-frame")
+        return Debrief::tr("The instructor moved the scenario on to its next frame");
+    if (text == "trouble electrode now")
+        return Debrief::tr("The instructor loosened a pad");
+    if (text == "trouble battery now")
+        return Debrief::tr("The instructor ran the battery low");
+    if (text == "trouble motion now")
+        return Debrief::tr("The instructor brought motion into the analysis");
+    if (text == "trouble electrode next-analysis")
+        return Debrief::tr("The instructor set a loose pad for the next analysis");
+    if (text == "trouble battery next-analysis")
+        return Debrief::tr("The instructor set a low battery for the next analysis");
+    if (text == "trouble motion next-analysis")
+        return Debrief::tr("The instructor set motion for the next analysis");
+    if (said.startsWith(QLatin1String("message ")))
+        return Debrief::tr("The instructor's message: %1").arg(said.mid(8));
+    return Debrief::tr("The instructor: %1").arg(said);
+}
+
+// What the instructor did as a small flag hanging from the top of the picture.
+void drawInstructor(TimelinePaint& t, const Event& e, double x)
+{
+    QPainter& p = t.p;
+    const QRectF& plot = t.plot;
+    const double h = t.line * 0.55;
+    p.setPen(QPen(instructorColour, 1));
+    p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.top() + h * 1.6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(instructorColour);
+    const QPointF flag[] = {{x, plot.top()}, {x + h, plot.top() + h * 0.4}, {x, plot.top() + h * 0.8}};
+    p.drawPolygon(flag, 3);
+    t.hit(QRectF(x - 3, plot.top(), h + 6, h * 1.6),
+          QStringLiteral("%1  %2").arg(clockOf(e.at.count(), true), instructorText(e.text)));
+}
+
 // Shocks as bolts over the trainer and CPR lanes; the conversion, a time-out and the pauses as
-// marks across the picture.
+// marks across the picture; the instructor's commands as flags at its top.
 void drawMoments(TimelinePaint& t)
 {
     for (const Event& e : t.events) {
@@ -524,6 +571,8 @@ void drawMoments(TimelinePaint& t)
             drawOutcome(t, e, x);
         else if (e.kind == EventKind::Pause)
             drawPause(t, e, x);
+        else if (e.kind == EventKind::Instructor)
+            drawInstructor(t, e, x);
     }
 }
 

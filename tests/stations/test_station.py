@@ -235,6 +235,45 @@ async def lock_session(sim):
     await refused_and_closed(ws, "locked: too many wrong codes")
 
 
+async def silent_join(sim):
+    """A console that joins over a bare TCP connection and then never answers a ping, as one whose
+    network went silent without closing anything."""
+    import base64
+    reader, writer = await asyncio.open_connection("127.0.0.1", sim.port)
+    key = base64.b64encode(os.urandom(16)).decode()
+    writer.write(("GET / HTTP/1.1\r\nHost: 127.0.0.1:%d\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                  "Sec-WebSocket-Key: %s\r\nSec-WebSocket-Version: 13\r\n\r\n" % (sim.port, key)).encode())
+    response = await asyncio.wait_for(reader.readuntil(b"\r\n\r\n"), TIMEOUT)
+    check(b" 101 " in response.split(b"\r\n")[0], "no WebSocket handshake: %r" % response)
+    payload = json.dumps({"type": "join", "code": CODE, "protocol": 1}).encode()
+    mask = os.urandom(4)
+    writer.write(bytes([0x81, 0x80 | len(payload)]) + mask + bytes(b ^ mask[i % 4] for i, b in enumerate(payload)))
+    await writer.drain()
+    return reader, writer
+
+
+async def silent_session(sim):
+    reader, writer = await silent_join(sim)
+    await asyncio.sleep(0.5)
+    second = await join(sim)
+    await refused_and_closed(second, "another console has joined")
+    # The station pings every 5 s and lets go of a console it has not heard for 15 s.
+    started = time.monotonic()
+    while True:
+        ws = await join(sim)
+        answer = await receive(ws)
+        if answer["type"] == "joined":
+            break
+        check(answer.get("reason") == "another console has joined", "refused: %r" % answer)
+        check(time.monotonic() - started < 25, "the silent console still holds the station after 25 s")
+        await closed(ws)
+        await asyncio.sleep(1)
+    waited = time.monotonic() - started
+    check(waited > 9, "the silent console was let go after only %.1f s" % waited)
+    await ws.close()
+    writer.close()
+
+
 def scenario_ran_on(lines, folder):
     """None when the trainee saw what the console did, in the order it did it, and the ended
     scenario is in the practice record; else what is wrong."""
@@ -260,7 +299,7 @@ def scenario_ran_on(lines, folder):
 def main():
     sim_path, script, work = (os.path.abspath(a) for a in sys.argv[1:4])
     failures = 0
-    for name, session in (("console", console_session), ("lock", lock_session)):
+    for name, session in (("console", console_session), ("lock", lock_session), ("silent", silent_session)):
         sim = Sim(sim_path, script, os.path.join(work, name))
         try:
             asyncio.run(asyncio.wait_for(session(sim), 60))

@@ -436,7 +436,7 @@ private slots:
                 const QString step = f.cell(i, StationGrid::Step);
                 if (name != QStringLiteral("Trainee %1").arg(i + 1)
                     || score != QString::number(status.value(QStringLiteral("score")).toInt())
-                    || step != status.value(QStringLiteral("step")).toString()
+                    || step != ui::stationStepLabel(status.value(QStringLiteral("step")).toString())
                     || int(f.console.clients()[std::size_t(i)]->penalties().size()) != station.penalties()) {
                     *wrong = QStringLiteral("row %1: %2 %3 \"%4\"").arg(i).arg(name, score, step);
                     return false;

@@ -300,6 +300,31 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("Hands off the chest for 27.5 s")));
     }
 
+    void tellsWhatTheInstructorDidOnHover()
+    {
+        EventLog log;
+        log.begin(Millis{0});
+        log.add(Millis{5000}, EventKind::Instructor, "pause");
+        log.add(Millis{5000}, EventKind::Pause);
+        log.add(Millis{5000}, EventKind::Instructor, "resume");
+        log.add(Millis{5000}, EventKind::Resume);
+        log.add(Millis{30000}, EventKind::Instructor, "trouble electrode next-analysis");
+        log.add(Millis{45000}, EventKind::Instructor, "message Check the pads");
+        log.add(Millis{60000}, EventKind::End);
+        QImage picture(900, 320, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        std::vector<ui::TimelineHit> hits;
+        ui::paintTimeline(painter, QRectF(0, 0, 900, 320), log.events(), QApplication::palette(), &hits);
+        QStringList told;
+        for (const ui::TimelineHit& hit : hits)
+            told << hit.text;
+        for (const char* text :
+             {"0:05.0  The instructor paused the scenario", "0:05.0  The instructor resumed the scenario",
+              "0:30.0  The instructor set a loose pad for the next analysis",
+              "0:45.0  The instructor's message: Check the pads"})
+            QVERIFY2(told.contains(QString::fromUtf8(text)), qPrintable(told.join(QLatin1Char('\n'))));
+    }
+
     void fitsAtItsSmallestSizeAndTwiceTheScale()
     {
         Debrief d;
