@@ -209,6 +209,9 @@ QString StationGrid::text(int row, Column column) const
         return hasStatus ? clockOf(static_cast<long long>(status.value(QStringLiteral("time")).toDouble() * 1000))
                          : QString();
     case Step:
+        // An ended scenario has no next step; its summary is on the trainee's screen.
+        if (status.value(QStringLiteral("phase")).toString() == QLatin1String("ended"))
+            return {};
         return stationStepLabel(status.value(QStringLiteral("step")).toString());
     case Score:
         return hasStatus ? number("score") : QString();
