@@ -514,7 +514,9 @@ std::string Station::statusText() const
                 {"troubleNext", troubleName(s.instructorTrouble)},
                 {"frame", frames > 0 ? st.frame + 1 : 0},
                 {"frames", frames},
-                {"power", st.aedPowerOn}};
+                {"power", st.aedPowerOn},
+                // A handler waits on a message box the trainee must answer: commands wait too.
+                {"dialog", trainer_.busy()}};
     return status.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 

@@ -1151,6 +1151,10 @@ Nur für die Ausbildung: nicht zur Anwendung am Patienten.</translation>
         <source>Keep up CPR</source>
         <translation>HLW fortsetzen</translation>
     </message>
+    <message>
+        <source>%1, message open</source>
+        <translation>%1, Meldung offen</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::TConsole</name>

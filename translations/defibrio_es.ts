@@ -1151,6 +1151,10 @@ Solo para formación: no apto para uso en pacientes.</translation>
         <source>Keep up CPR</source>
         <translation>Continuar la RCP</translation>
     </message>
+    <message>
+        <source>%1, message open</source>
+        <translation>%1, mensaje abierto</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::TConsole</name>

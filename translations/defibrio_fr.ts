@@ -1151,6 +1151,10 @@ Pour la formation uniquement : ne pas utiliser sur des patients.</translation>
         <source>Keep up CPR</source>
         <translation>Poursuivre la RCP</translation>
     </message>
+    <message>
+        <source>%1, message open</source>
+        <translation>%1, message ouvert</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::TConsole</name>

@@ -1151,6 +1151,10 @@ Alleen voor training: niet voor gebruik bij patiënten.</translation>
         <source>Keep up CPR</source>
         <translation>Reanimatie voortzetten</translation>
     </message>
+    <message>
+        <source>%1, message open</source>
+        <translation>%1, melding open</translation>
+    </message>
 </context>
 <context>
     <name>defib::ui::TConsole</name>

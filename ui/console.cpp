@@ -181,8 +181,13 @@ QString StationGrid::text(int row, Column column) const
             return tr("refused");
         case ConsoleClient::State::Lost:
             return tr("lost");
-        case ConsoleClient::State::Joined:
-            return hasStatus ? phaseLabel(status.value(QStringLiteral("phase")).toString()) : tr("joined");
+        case ConsoleClient::State::Joined: {
+            if (!hasStatus)
+                return tr("joined");
+            const QString phase = phaseLabel(status.value(QStringLiteral("phase")).toString());
+            // A message box of the trainer waits for the trainee: commands wait with it.
+            return status.value(QStringLiteral("dialog")).toBool() ? tr("%1, message open").arg(phase) : phase;
+        }
         }
         return {};
     case Trainee:

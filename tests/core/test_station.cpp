@@ -306,9 +306,12 @@ TEST(Station, ACommandWaitsForTheDialogAndNoHandlerRunsInsideAnother)
         pausedInside = sim.s().state.paused;
         EXPECT_TRUE(link.of(1, "result").empty());
         EXPECT_TRUE(trainer.busy());
+        // The console is told why its command waits.
+        EXPECT_EQ(json::parse(station.statusText())["dialog"], true);
     });
     EXPECT_FALSE(pausedInside);
     EXPECT_FALSE(trainer.busy());
+    EXPECT_EQ(json::parse(station.statusText())["dialog"], false);
     ASSERT_EQ(link.of(1, "result").size(), 1u);
     EXPECT_EQ(link.of(1, "result")[0]["ok"], true);
     EXPECT_TRUE(sim.s().state.paused);
