@@ -9,6 +9,7 @@
 #include "engine/flow.h"
 #include "engine/measures.h"
 #include "engine/pause.h"
+#include "engine/scenariodata.h"
 #include "engine/scenariofile.h"
 #include "engine/texts.h"
 #include "patient/evaluation.h"
@@ -35,24 +36,10 @@ bool sameCode(const std::string& a, const std::string& b)
     return differ == 0;
 }
 
-const char* troubleName(int trouble)
-{
-    switch (trouble) {
-    case TroubleElectrode:
-        return "electrode";
-    case TroubleMotion:
-        return "motion";
-    case TroubleBattery:
-        return "battery";
-    default:
-        return "none";
-    }
-}
-
 bool troubleByName(const std::string& name, Trouble& trouble)
 {
     for (Trouble t : {TroubleElectrode, TroubleMotion, TroubleBattery})
-        if (name == troubleName(t)) {
+        if (name == troubleKeyword(t)) {
             trouble = t;
             return true;
         }
@@ -161,11 +148,12 @@ CommandWork commandWork(const std::string& name, const json& m, std::string& ref
                 return "no scenario is running";
             if (s.state.paused)
                 return "the scenario is paused";
-            const std::string what = std::string("trouble ") + troubleName(trouble) + (now ? " now" : " next-analysis");
+            const std::string what
+                = std::string("trouble ") + troubleKeyword(trouble) + (now ? " now" : " next-analysis");
             if (!now) {
                 if (s.instructorTrouble != TroubleNone)
                     return std::string("a trouble already waits for the next analysis: ")
-                        + troubleName(s.instructorTrouble);
+                        + troubleKeyword(s.instructorTrouble);
                 s.instructorTrouble = trouble;
                 logEvent(s, EventKind::Instructor, what);
                 return "";
@@ -510,8 +498,8 @@ std::string Station::statusText() const
                 {"cprFraction", sinceStart > 0 ? cprMs * 100 / sinceStart : 0},
                 {"handsOff", handsOff},
                 {"shocks", st.shockCount},
-                {"trouble", troubleName(st.pendingTrouble)},
-                {"troubleNext", troubleName(s.instructorTrouble)},
+                {"trouble", troubleKeyword(static_cast<Trouble>(st.pendingTrouble))},
+                {"troubleNext", troubleKeyword(s.instructorTrouble)},
                 {"frame", frames > 0 ? st.frame + 1 : 0},
                 {"frames", frames},
                 {"power", st.aedPowerOn},

@@ -1,9 +1,9 @@
 #pragma once
 
 // Stand-ins for the machine that the window tests, the core tests and the screenshot tools share:
-// a fixed date and time, and a sound player that plays nothing and remembers what it was asked
-// to play. They use only the platform interfaces, so a test of the core and a tool with a window
-// take the same ones.
+// a fixed date and time, a sound player that plays nothing and remembers what it was asked
+// to play, and dialogs that nobody answers. They use only the platform interfaces, so a test of the core and a tool
+// with a window take the same ones.
 
 #include <string>
 #include <vector>
@@ -33,6 +33,15 @@ public:
     int stops = 0;
     // A sound output that cannot play at all (no device, the sound server refuses).
     bool dead = false;
+};
+
+// Says nothing and agrees to every question: a trainer that plays on without anyone at its
+// window (the console's stations in the tools).
+class AgreeingDialogs : public Dialogs {
+public:
+    void message(const std::string&, MessageKind) override { }
+    bool confirm(const std::string&) override { return true; }
+    bool ask(const std::string&, std::string&) override { return false; }
 };
 
 } // namespace defib::fakes

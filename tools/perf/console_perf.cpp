@@ -29,13 +29,6 @@ using namespace defib;
 
 namespace {
 
-class NoDialogs : public Dialogs {
-public:
-    void message(const std::string&, MessageKind) override { }
-    bool confirm(const std::string&) override { return true; }
-    bool ask(const std::string&, std::string&) override { return false; }
-};
-
 double cpuSeconds()
 {
     rusage usage{};
@@ -82,7 +75,7 @@ int latency()
     QTemporaryDir dir;
     LinearRandom random(1);
     fakes::RecordingSound sound;
-    NoDialogs dialogs;
+    fakes::AgreeingDialogs dialogs;
     fakes::FixedWallClock date;
     VirtualClock clock;
     Platform platform{random, sound, dialogs, date};

@@ -25,13 +25,6 @@ using namespace defib;
 
 namespace {
 
-class NoDialogs : public Dialogs {
-public:
-    void message(const std::string&, MessageKind) override { }
-    bool confirm(const std::string&) override { return true; }
-    bool ask(const std::string&, std::string&) override { return false; }
-};
-
 struct ShotStation {
     ShotStation(const QString& name, const std::string& trainee, unsigned seed)
         : random(seed)
@@ -66,7 +59,7 @@ struct ShotStation {
     QTemporaryDir dir;
     LinearRandom random;
     fakes::RecordingSound sound;
-    NoDialogs dialogs;
+    fakes::AgreeingDialogs dialogs;
     fakes::FixedWallClock wallClock;
     VirtualClock clock;
     Platform platform;
