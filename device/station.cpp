@@ -12,6 +12,7 @@
 #include "engine/scenariodata.h"
 #include "engine/scenariofile.h"
 #include "engine/texts.h"
+#include "options/utf8.h"
 #include "patient/evaluation.h"
 
 namespace defib {
@@ -62,15 +63,6 @@ const char* eventAuthor(EventKind kind)
     default:
         return "trainer";
     }
-}
-
-std::size_t utf8Length(const std::string& text)
-{
-    std::size_t length = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            ++length;
-    return length;
 }
 
 // Where the station's scenario stands, as the console's grid shows it.
@@ -183,7 +175,7 @@ CommandWork commandWork(const std::string& name, const json& m, std::string& ref
         std::optional<std::string> said = text("text");
         if (said)
             said = printableText(*said);
-        if (!said || said->empty() || utf8Length(*said) > stationMaxMessageText) {
+        if (!said || said->empty() || characterCount(*said) > stationMaxMessageText) {
             refusal = "a message is a text of 1 to 200 characters";
             return {};
         }
@@ -385,7 +377,7 @@ void Station::join(int connection, const std::string& code, int protocol)
     link_.send(connection, json{{"type", "joined"}, {"station", name_}, {"protocol", stationProtocol}}.dump());
     // The new console is sent the scenario's events from its start and the status.
     eventsSent_ = 0;
-    logStartSent_ = -1;
+    generationSent_ = -1;
     lastStatus_.clear();
     sendEvents();
     sendStatus(true);
@@ -446,8 +438,8 @@ void Station::sendEvents()
     const Scenario& s = trainer_.scenario();
     const EventLog& log = s.events;
     const long long generation = static_cast<long long>(log.generation());
-    if (generation != logStartSent_) {
-        logStartSent_ = generation;
+    if (generation != generationSent_) {
+        generationSent_ = generation;
         eventsSent_ = 0;
     }
     const std::vector<Event>& events = log.events();

@@ -92,9 +92,10 @@ private:
     int console_ = -1;
     int wrongCodes_ = 0;
     long long lockedUntil_ = 0;
-    // What the console has been sent of the scenario's event log: how many events of which log.
+    // What the console has been sent of the scenario's event log: how many events of which log
+    // (its generation).
     std::size_t eventsSent_ = 0;
-    long long logStartSent_ = -1;
+    long long generationSent_ = -1;
     std::string lastStatus_;
     long long lastStatusAt_ = -1'000'000;
     // Set while the station is being destroyed: commands still queued do nothing.

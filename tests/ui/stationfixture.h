@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "device/trainer.h"
-#include "engine/flow.h"
+#include "fakes/practice.h"
 #include "ui/stationserver.h"
 #include "uitest.h"
 
@@ -28,15 +28,7 @@ struct TestStation {
         motion.open(QIODevice::WriteOnly);
         motion.write("RIFF");
         motion.close();
-        Scenario& s = trainer.scenario();
-        clock.attach(s.scheduler);
-        s.options.programDirectory = dir.path().toStdString();
-        startProgram(s);
-        s.options.setText(s.options.OptTroubleOdds, "0");
-        s.options.optionsDirty = false;
-        registerUser(s, name.toStdString(), "", false);
-        startNewScenario(s);
-        trainer.run("MainMSGDisplayClick");
+        fakes::startPractice(trainer, clock, dir.path().toStdString(), name.toStdString());
         serve(0, tls);
     }
     // Starts the server again (after stop()), on `port` (0: any).
@@ -60,16 +52,7 @@ struct TestStation {
         return QJsonDocument::fromJson(QByteArray::fromStdString(server->station().statusText())).object();
     }
     // Lets a pad go in the middle of a zone, as the trainee's drag does.
-    void drag(const std::string& pad, const std::string& zone)
-    {
-        if (Control* target = s().findControl(zone)) {
-            s().dropX = target->left + target->width / 2;
-            s().dropY = target->top + target->height / 2;
-        }
-        trainer.run(pad + "StartDrag");
-        trainer.run(zone + "DragDrop");
-        trainer.run(pad + "EndDrag");
-    }
+    void drag(const std::string& pad, const std::string& zone) { fakes::dropPad(trainer, pad, zone); }
     // The trainer on and its pads on the patient before the ABCs: a penalty of 300.
     void attachPads()
     {

@@ -18,6 +18,7 @@
 #include "device/trainer.h"
 #include "engine/flow.h"
 #include "fakes/platformfakes.h"
+#include "fakes/practice.h"
 #include "ui/console.h"
 #include "ui/stationserver.h"
 
@@ -31,31 +32,13 @@ struct ShotStation {
         , platform{random, sound, dialogs, wallClock}
         , trainer(platform, clock)
     {
-        Scenario& s = trainer.scenario();
-        clock.attach(s.scheduler);
-        s.options.programDirectory = dir.path().toStdString();
-        startProgram(s);
-        s.options.setText(s.options.OptTroubleOdds, "0");
-        s.options.optionsDirty = false;
-        registerUser(s, trainee, "", false);
-        startNewScenario(s);
-        trainer.run("MainMSGDisplayClick");
+        fakes::startPractice(trainer, clock, dir.path().toStdString(), trainee);
         server = std::make_unique<ui::StationServer>(trainer, name, QStringLiteral("424242"));
         QString error;
         if (!server->listen(QHostAddress::LocalHost, 0, false, QString(), &error))
             std::fprintf(stderr, "station cannot listen: %s\n", qPrintable(error));
     }
-    void drag(const std::string& pad, const std::string& zone)
-    {
-        Scenario& s = trainer.scenario();
-        if (Control* target = s.findControl(zone)) {
-            s.dropX = target->left + target->width / 2;
-            s.dropY = target->top + target->height / 2;
-        }
-        trainer.run(pad + "StartDrag");
-        trainer.run(zone + "DragDrop");
-        trainer.run(pad + "EndDrag");
-    }
+    void drag(const std::string& pad, const std::string& zone) { fakes::dropPad(trainer, pad, zone); }
     QTemporaryDir dir;
     LinearRandom random;
     fakes::RecordingSound sound;
